@@ -1,0 +1,189 @@
+#include "ini_profile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QRegularExpression>
+#include <QStringList>
+#include <optional>
+
+namespace zorvel {
+
+IniWriteError::IniWriteError(const QString& path)
+    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()) {}
+
+namespace {
+
+struct IniText {
+    QStringList lines;
+    QString eol = QStringLiteral("\n");
+};
+
+IniText load(const QString& path) {
+    IniText ini;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ini;
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    if (text.contains(QLatin1String("\r\n")))
+        ini.eol = QStringLiteral("\r\n");
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    ini.lines = text.split(QLatin1Char('\n'));
+    if (!ini.lines.isEmpty() && ini.lines.last().isEmpty())
+        ini.lines.removeLast();
+    return ini;
+}
+
+std::optional<QString> sectionName(const QString& line) {
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    return (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+}
+
+// Line index of the section header, or -1.
+qsizetype findSection(const QStringList& lines, const QString& section) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto name = sectionName(lines[i]);
+        if (name && name->compare(section, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// One past the last line that belongs to the section starting at header.
+qsizetype sectionEnd(const QStringList& lines, qsizetype header) {
+    qsizetype i = header + 1;
+    while (i < lines.size() && !sectionName(lines[i]))
+        ++i;
+    return i;
+}
+
+std::optional<QString> keyOf(const QString& line) {
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0 || sectionName(line))
+        return std::nullopt;
+    return line.left(eq).trimmed();
+}
+
+qsizetype findKey(const QStringList& lines, qsizetype header, const QString& key) {
+    const qsizetype end = sectionEnd(lines, header);
+    for (qsizetype i = header + 1; i < end; ++i) {
+        const auto k = keyOf(lines[i]);
+        if (k && k->compare(key, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+std::optional<QString> lookUp(const QString& path, const QString& section, const QString& key) {
+    const IniText ini = load(path);
+    const qsizetype header = findSection(ini.lines, section);
+    if (header < 0)
+        return std::nullopt;
+    const qsizetype line = findKey(ini.lines, header, key);
+    if (line < 0)
+        return std::nullopt;
+    const QString& text = ini.lines[line];
+    QString value = text.mid(text.indexOf(QLatin1Char('=')) + 1).trimmed();
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value.left(IniProfile::kMaxValueLength);
+}
+
+} // namespace
+
+std::optional<int> parseProfileInteger(const QString& text) {
+    const QString t = text.trimmed();
+    bool ok = false;
+    if (t.size() > 2 && (t.startsWith(QLatin1String("0x")) || t.startsWith(QLatin1String("0X")))) {
+        const uint value = t.mid(2).toUInt(&ok, 16);
+        if (ok)
+            return static_cast<int>(value);
+        return std::nullopt;
+    }
+    const int value = t.toInt(&ok, 10);
+    if (ok)
+        return value;
+    return std::nullopt;
+}
+
+QString IniProfile::readString(const QString& section, const QString& key, const QString& def) const {
+    return lookUp(path_, section, key).value_or(def.left(kMaxValueLength));
+}
+
+int IniProfile::readInteger(const QString& section, const QString& key, int def) const {
+    const auto text = lookUp(path_, section, key);
+    if (!text)
+        return def;
+    return parseProfileInteger(*text).value_or(def);
+}
+
+bool IniProfile::readBool(const QString& section, const QString& key, bool def) const {
+    return readInteger(section, key, def ? 1 : 0) != 0;
+}
+
+int IniProfile::readColorNumber(const QString& section, const QString& key, int def) const {
+    return readInteger(section, key, def);
+}
+
+bool IniProfile::hasKey(const QString& section, const QString& key) const {
+    return lookUp(path_, section, key).has_value();
+}
+
+void IniProfile::writeString(const QString& section, const QString& key, const QString& value) const {
+    IniText ini = load(path_);
+    // A value is one line: a line break inside it would plant stray keys in the file.
+    QString oneLine = value;
+    const qsizetype lineBreak = oneLine.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    if (lineBreak >= 0)
+        oneLine.truncate(lineBreak);
+    const QString entry = key + QLatin1Char('=') + oneLine;
+
+    const qsizetype header = findSection(ini.lines, section);
+    if (header < 0) {
+        if (!ini.lines.isEmpty() && !ini.lines.last().trimmed().isEmpty())
+            ini.lines.append(QString());
+        ini.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        ini.lines.append(entry);
+    } else if (const qsizetype line = findKey(ini.lines, header, key); line >= 0) {
+        ini.lines[line] = entry;
+    } else {
+        qsizetype at = sectionEnd(ini.lines, header);
+        while (at > header + 1 && ini.lines[at - 1].trimmed().isEmpty())
+            --at;
+        ini.lines.insert(at, entry);
+    }
+
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IniWriteError(path_);
+    const QByteArray bytes = (ini.lines.join(ini.eol) + ini.eol).toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw IniWriteError(path_);
+}
+
+void IniProfile::writeInteger(const QString& section, const QString& key, int value) const {
+    writeString(section, key, QString::number(value));
+}
+
+void IniProfile::writeBool(const QString& section, const QString& key, bool value) const {
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QColor colorFromNumber(int bgr) {
+    const auto v = static_cast<unsigned>(bgr);
+    return QColor(static_cast<int>(v & 0xff), static_cast<int>((v >> 8) & 0xff), static_cast<int>((v >> 16) & 0xff));
+}
+
+int numberFromColor(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+} // namespace zorvel

@@ -1,0 +1,69 @@
+#pragma once
+// Every question and notice to the user goes through a Prompter, so the
+// program's logic can be driven by tests with scripted answers.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace zorvel {
+
+enum class MessageIcon { None, Information, Warning, Error };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileDialogSpec {
+    QString title;
+    QString directory;     // where the dialog starts
+    QString fileName;      // proposed name, may be empty
+    QString filter;        // Qt filter text, e.g. "HTML Files (*.htm *.html);;All Files (*)"
+    QString defaultSuffix; // added when the user types a name without one
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) = 0;
+    // Empty optional: the user cancelled.
+    virtual std::optional<QString> openFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> saveFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QColor> color(const QColor& initial) = 0;
+    virtual std::optional<QFont> font(const QFont& initial) = 0;
+    // Runs one of the program's own modal dialogs; returns QDialog::Accepted or Rejected.
+    virtual int exec(QDialog& dialog) = 0;
+    virtual bool printDialog(QPrinter& printer) = 0;
+    virtual bool pageSetupDialog(QPrinter& printer) = 0;
+
+    // Shorthands for the two kinds of boxes the program shows.
+    void notice(const QString& text, MessageIcon icon = MessageIcon::Information) {
+        message(text, icon, MessageButtons::Ok);
+    }
+    bool askYesNo(const QString& text) {
+        return message(text, MessageIcon::Information, MessageButtons::YesNo) == MessageAnswer::Yes;
+    }
+};
+
+// Shows real Qt dialogs, parented to the given window.
+class QtPrompter final : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent) : parent_(parent) {}
+    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    std::optional<QString> openFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> saveFileName(const FileDialogSpec& spec) override;
+    std::optional<QColor> color(const QColor& initial) override;
+    std::optional<QFont> font(const QFont& initial) override;
+    int exec(QDialog& dialog) override;
+    bool printDialog(QPrinter& printer) override;
+    bool pageSetupDialog(QPrinter& printer) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace zorvel

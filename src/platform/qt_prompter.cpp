@@ -1,0 +1,91 @@
+#include "prompter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace zorvel {
+
+MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+static void prepare(QFileDialog& dialog, const FileDialogSpec& spec) {
+    dialog.setWindowTitle(spec.title);
+    dialog.setDirectory(spec.directory);
+    dialog.setNameFilter(spec.filter);
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    if (!spec.fileName.isEmpty())
+        dialog.selectFile(spec.fileName);
+}
+
+std::optional<QString> QtPrompter::openFileName(const FileDialogSpec& spec) {
+    QFileDialog dialog(parent_);
+    prepare(dialog, spec);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPrompter::saveFileName(const FileDialogSpec& spec) {
+    QFileDialog dialog(parent_);
+    prepare(dialog, spec);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QColor> QtPrompter::color(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QFont> QtPrompter::font(const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
+}
+
+int QtPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+
+bool QtPrompter::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompter::pageSetupDialog(QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace zorvel

@@ -1,0 +1,64 @@
+#include "scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvel::testing {
+
+template <typename T>
+static T take(std::deque<T>& queue, const char* what, T fallback) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what << ": nothing queued";
+        return fallback;
+    }
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+QStringList ScriptedPrompter::messageTexts() const {
+    QStringList texts;
+    for (const auto& m : messages)
+        texts << m.text;
+    return texts;
+}
+
+MessageAnswer ScriptedPrompter::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    messages.push_back({text, icon, buttons});
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    const std::string what = "question \"" + text.toStdString() + "\"";
+    return take(answers_, what.c_str(), MessageAnswer::No);
+}
+
+std::optional<QString> ScriptedPrompter::openFileName(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    return take(files_, "open dialog", std::optional<QString>{});
+}
+
+std::optional<QString> ScriptedPrompter::saveFileName(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    return take(files_, "save dialog", std::optional<QString>{});
+}
+
+std::optional<QColor> ScriptedPrompter::color(const QColor&) {
+    return take(colors_, "colour dialog", std::optional<QColor>{});
+}
+
+std::optional<QFont> ScriptedPrompter::font(const QFont&) {
+    return take(fonts_, "font dialog", std::optional<QFont>{});
+}
+
+int ScriptedPrompter::exec(QDialog& dialog) {
+    dialogsShown.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+    DialogScript script = take(dialogs_, "dialog", DialogScript{});
+    if (!script)
+        return QDialog::Rejected;
+    const int result = script(dialog);
+    dialog.setResult(result);
+    return result;
+}
+
+bool ScriptedPrompter::printDialog(QPrinter&) { return take(prints_, "print dialog", false); }
+bool ScriptedPrompter::pageSetupDialog(QPrinter&) { return take(prints_, "page set-up dialog", false); }
+
+} // namespace zorvel::testing

@@ -1,0 +1,60 @@
+#pragma once
+// A Prompter for tests: records every message and returns queued answers.
+// A question with no queued answer fails the test instead of blocking.
+#include "prompter.h"
+
+#include <QDialog>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace zorvel::testing {
+
+struct RecordedMessage {
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class ScriptedPrompter : public Prompter {
+public:
+    // Fills the dialog's controls and returns QDialog::Accepted or Rejected.
+    using DialogScript = std::function<int(QDialog&)>;
+
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogSpec> fileDialogs;
+    std::vector<QString> dialogsShown; // class names of the program's own dialogs
+
+    void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    void queueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+    void queueColor(std::optional<QColor> color) { colors_.push_back(std::move(color)); }
+    void queueFont(std::optional<QFont> font) { fonts_.push_back(std::move(font)); }
+    void queueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
+    void queuePrint(bool accept) { prints_.push_back(accept); }
+
+    // Everything queued was used.
+    bool drained() const {
+        return answers_.empty() && files_.empty() && colors_.empty() && fonts_.empty() && dialogs_.empty() &&
+               prints_.empty();
+    }
+    QStringList messageTexts() const;
+
+    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    std::optional<QString> openFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> saveFileName(const FileDialogSpec& spec) override;
+    std::optional<QColor> color(const QColor& initial) override;
+    std::optional<QFont> font(const QFont& initial) override;
+    int exec(QDialog& dialog) override;
+    bool printDialog(QPrinter& printer) override;
+    bool pageSetupDialog(QPrinter& printer) override;
+
+private:
+    std::deque<MessageAnswer> answers_;
+    std::deque<std::optional<QString>> files_;
+    std::deque<std::optional<QColor>> colors_;
+    std::deque<std::optional<QFont>> fonts_;
+    std::deque<DialogScript> dialogs_;
+    std::deque<bool> prints_;
+};
+
+} // namespace zorvel::testing
