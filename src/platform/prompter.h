@@ -17,6 +17,9 @@ enum class MessageIcon { None, Information, Warning, Error };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// Turns a "Name|*.a;*.b|Other|*.*" filter into Qt's "Name (*.a *.b);;Other (*)".
+QString qtFileFilter(const QString& pairs);
+
 struct FileDialogSpec {
     QString title;
     QString directory;     // where the dialog starts

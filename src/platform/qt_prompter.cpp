@@ -12,6 +12,18 @@
 
 namespace zorvel {
 
+QString qtFileFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns.replace(QLatin1String("*.*"), QLatin1String("*"));
+        filters << parts[i] + QLatin1String(" (") + patterns + QLatin1Char(')');
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
 MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
     QMessageBox box(parent_);
     box.setWindowTitle(QApplication::applicationDisplayName());

@@ -40,3 +40,10 @@ TEST(PathRules, ProgramDirFallsBackWhenNotWritable) {
     EXPECT_EQ(programDirFor("/usr/bin", "/home/u/.config/zorvel", false, Platform::Posix), "/home/u/.config/zorvel/");
     EXPECT_EQ(programDirFor("/opt/z", "/home/u/.config/zorvel", true, Platform::Posix), "/opt/z/");
 }
+
+#include "prompter.h"
+
+TEST(FileFilter, PairsBecomeQtFilters) {
+    EXPECT_EQ(qtFileFilter("HTML Files|*.htm;*.html|Text Files|*.txt|All Files|*.*"),
+              "HTML Files (*.htm *.html);;Text Files (*.txt);;All Files (*)");
+}
