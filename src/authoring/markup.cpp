@@ -1,0 +1,116 @@
+#include "markup.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+
+namespace zorvel {
+
+namespace {
+
+// How a command combines its markup with the selection.
+enum class Shape { Wrap, Replace, Before };
+
+struct FormatSpec {
+    const char* open;
+    const char* close;
+    Shape shape;
+};
+
+// Indexed by tag - 1.
+constexpr FormatSpec kFormats[] = {
+    {"<B>", "</B>", Shape::Wrap},
+    {"<EM>", "</EM>", Shape::Wrap},
+    {"<U>", "</U>", Shape::Wrap},
+    {"<STRONG>", "</STRONG>", Shape::Wrap},
+    {"<HR>\r\n", "", Shape::Replace},
+    {"<BR>\r\n", "", Shape::Before},
+    {"<P>\r\n", "", Shape::Before},
+    {"<CODE>", "</CODE>", Shape::Wrap},
+    {"<KBD>", "</KBD>", Shape::Wrap},
+    {"<VAR>", "</VAR>", Shape::Wrap},
+    {"<SAMP>", "</SAMP>", Shape::Wrap},
+    {"<CITE>", "</CITE>", Shape::Wrap},
+    {"<BLINK>", "</BLINK>", Shape::Wrap},
+    {"<CENTER>", "</CENTER>", Shape::Wrap},
+    {"<FONT>", "</FONT>", Shape::Wrap},
+    {"&#174;", "", Shape::Before},
+    {"&#169;", "", Shape::Before},
+    {"&amp;", "", Shape::Before},
+    {"&lt;", "", Shape::Before},
+    {"&gt;", "", Shape::Before},
+};
+
+// Indexed by style - 1; every line ends with CR LF and the selection follows.
+constexpr const char* kListSkeletons[] = {
+    "<OL>\r\n<LI> No 1\r\n<LI> No 2\r\n<LI> No 3\r\n<LI> No 4\r\n</OL>\r\n",
+    "<UL>\r\n<LI> First Line\r\n<LI> Second Line\r\n<LI> Third Line\r\n<LI> Fourth Line\r\n</UL>\r\n",
+    "<MENU>\r\n<LI> Menu Item 1\r\n<LI> Menu Item 2\r\n<LI> Menu Item 3\r\n<LI> Menu Item 4\r\n</MENU>\r\n",
+    "<DIR>\r\n<LI> Directory 1\r\n<LI> Directory 2\r\n</DIR>\r\n",
+    "<DL>\r\n<DT> Term <DD> Description of Term \r\n</DL>\r\n",
+};
+
+// A closing tag (or a "/" in the selection) puts the caret in the middle of the
+// text; otherwise it goes one past its end.
+Insertion withCaret(QString text) {
+    const int len = static_cast<int>(text.size());
+    const int caret = text.contains(QLatin1Char('/')) ? len / 2 : len + 1;
+    return {std::move(text), caret};
+}
+
+} // namespace
+
+std::optional<Insertion> textFormatInsertion(int tag, const QString& sel) {
+    if (tag < 1 || tag > static_cast<int>(std::size(kFormats)))
+        return std::nullopt;
+    const FormatSpec& f = kFormats[tag - 1];
+    const QString open = QLatin1String(f.open);
+    switch (f.shape) {
+    case Shape::Wrap: return withCaret(open + sel + QLatin1String(f.close));
+    case Shape::Replace: return withCaret(open);
+    case Shape::Before: break;
+    }
+    return withCaret(open + sel);
+}
+
+std::optional<Insertion> headingInsertion(int level, const QString& sel) {
+    if (level < 1 || level > 6)
+        return std::nullopt;
+    const QString n = QString::number(level);
+    return withCaret(QLatin1String("<H") + n + QLatin1Char('>') + sel + QLatin1String("</H") + n +
+                     QLatin1Char('>'));
+}
+
+std::optional<Insertion> listInsertion(int style, const QString& sel) {
+    if (style < 1 || style > static_cast<int>(std::size(kListSkeletons)))
+        return std::nullopt;
+    return Insertion{QLatin1String(kListSkeletons[style - 1]) + sel, 0};
+}
+
+QString mailToText(const QString& address, const QString& sel) {
+    const QString linkText = sel.isEmpty() ? QStringLiteral("   ") : sel;
+    return QLatin1String("<A HREF=\"mailto:") + address + QLatin1String("\">") + linkText + QLatin1String("</A>");
+}
+
+int commandNumber(const QObject* sender) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(sender))
+        return combo->currentIndex();
+    if (qobject_cast<const QAbstractButton*>(sender) || qobject_cast<const QAction*>(sender))
+        return sender->property("tag").toInt();
+    return -1;
+}
+
+QString toCrLf(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return out;
+}
+
+QString fromCrLf(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return out;
+}
+
+} // namespace zorvel

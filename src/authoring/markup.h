@@ -1,0 +1,36 @@
+#pragma once
+// The one-click markup commands: the text each command puts in place of the
+// selection and where the caret goes afterwards, apart from any widget.
+#include <QString>
+#include <optional>
+
+class QObject;
+
+namespace zorvel {
+
+struct Insertion {
+    QString text; // replaces the selection
+    int caret;    // caret offset after the command, relative to the selection start
+};
+
+// Tags 1..20 of the text-format commands; any other tag inserts nothing.
+std::optional<Insertion> textFormatInsertion(int tag, const QString& sel);
+// Levels 1..6.
+std::optional<Insertion> headingInsertion(int level, const QString& sel);
+// Styles 1..5: numbered, bulleted, menu, directory, definition.
+std::optional<Insertion> listInsertion(int style, const QString& sel);
+
+// The address the e-mail command uses when none is configured.
+inline constexpr const char* kSubstituteEmailAddress = "Your_Email_Address";
+// The e-mail link; the caller substitutes kSubstituteEmailAddress for an empty address.
+QString mailToText(const QString& address, const QString& sel);
+
+// The command number a sender stands for: the "tag" property of a button or
+// action, the current index of a combo box, -1 for anything else.
+int commandNumber(const QObject* sender);
+
+// Memo controls hold "\n"-separated lines; inserted texts use CR LF.
+QString toCrLf(const QString& text);
+QString fromCrLf(const QString& text);
+
+} // namespace zorvel

@@ -1,0 +1,63 @@
+#pragma once
+// Captions, tags and shortcuts of the HTML menu's markup commands, kept here so
+// the main window builds its menus from the same data the commands use.
+// A shortcut text is in QKeySequence's portable form; empty means none.
+// An entry with a null caption is a separator (it carries tag 0 and inserts nothing).
+
+namespace zorvel {
+
+struct MenuEntry {
+    const char* objectName; // empty when the item has no name of its own
+    const char* caption;
+    int tag;
+    const char* shortcut;
+};
+
+inline constexpr const char* kTextFormattingMenuCaption = "Text &Formatting...";
+inline constexpr const char* kHeadingsMenuCaption = "&Headings...";
+inline constexpr const char* kListsMenuCaption = "&Lists...";
+
+// The handler for these is Text_Format_Click.
+inline constexpr MenuEntry kTextFormattingMenu[] = {
+    {"Bold3", "&Bold", 1, "Alt+B"},
+    {"Italic2", "&Italic", 2, "Alt+I"},
+    {"Underlined2", "&Underlined", 3, "Alt+U"},
+    {"Strong2", "&Strong", 4, "Alt+S"},
+    {"", nullptr, 0, ""},
+    {"", "&Horiz. Line", 5, "Ctrl+H"},
+    {"", "&Page Break", 6, "Ctrl+B"},
+    {"", "&New Paragraph", 7, "Ctrl+P"},
+    {"", nullptr, 0, ""},
+    {"Codesample1", "Co&de sample", 8, "Alt+D"},
+    {"Keyboard1", "&Keyboard", 9, "Alt+K"},
+    {"Variable1", "&Variable", 10, "Alt+V"},
+    {"Sample1", "Sam&ple", 11, "Alt+P"},
+    {"Citation1", "Ci&tation", 12, "Alt+T"},
+    {"", nullptr, 0, ""},
+    {"Blink2", "Bli&nk", 13, "Alt+N"},
+    {"Center2", "&Center", 14, "Alt+C"},
+    {"Font5", "&Font", 15, "Alt+F"},
+};
+
+// Heading_Click.
+inline constexpr MenuEntry kHeadingsMenu[] = {
+    {"", "H&1", 1, "Shift+F1"}, {"", "H&2", 2, "Shift+F2"}, {"", "H&3", 3, "Shift+F3"},
+    {"", "H&4", 4, "Shift+F4"}, {"", "H&5", 5, "Shift+F5"}, {"", "H&6", 6, "Shift+F6"},
+};
+
+// Lists_Click.
+inline constexpr MenuEntry kListsMenu[] = {
+    {"", "&Numbered", 1, "Ctrl+Shift+F1"}, {"", "Bu&lleted", 2, "Ctrl+Shift+F2"},
+    {"", "&Menu", 3, "Ctrl+Shift+F3"},     {"", "&Directory", 4, "Ctrl+Shift+F4"},
+    {"", "&Glossary", 5, "Ctrl+Shift+F5"},
+};
+
+// The single items of the HTML menu that open the other markup commands.
+inline constexpr MenuEntry kMailToMenuItem = {"", "&MailTo", 0, "Ctrl+M"};         // MailTo1Click
+inline constexpr MenuEntry kLinksMenuItem = {"Links1", "&Links", 0, "Alt+L"};      // Link_Btn_Click
+inline constexpr MenuEntry kImageMenuItem = {"", "&Image", 0, "Ctrl+I"};           // Image_BtnClick
+inline constexpr MenuEntry kTableMenuItem = {"", "&Table", 0, "Ctrl+T"};           // Table_BtnClick
+inline constexpr MenuEntry kBackgroundMenuItem = {"", "Bac&kground", 0, "Ctrl+K"}; // Background1Click
+inline constexpr const char* kHtmlMenuCaption = "HTM&L";
+
+} // namespace zorvel
