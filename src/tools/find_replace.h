@@ -1,0 +1,72 @@
+#pragma once
+// The search state shared by Find, Find Next and Replace. It searches a
+// snapshot of the document text taken when a search starts, not the live
+// editor; offsets are those of the text it was given (CR LF counting two).
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace zorvel {
+
+// Only a-z become A-Z; every other character, accented letters included, stays.
+QString upperAscii(QString text);
+
+struct SearchMatch {
+    qsizetype offset = 0;
+    qsizetype length = 0;
+    bool operator==(const SearchMatch&) const = default;
+};
+
+struct ReplaceAllResult {
+    QString text;                   // the document text after every replacement
+    std::vector<qsizetype> matches; // start of each replaced match in the original text
+    // Where the caret stands afterwards: behind the last inserted text; -1 when
+    // nothing was replaced.
+    qsizetype caret = -1;
+};
+
+// Every match replaced from left to right, a search continuing behind the
+// text just inserted: what repeating "search next" and "replace match" gives,
+// in one pass. An empty findText finds nothing.
+ReplaceAllResult replaceAll(const QString& text, const QString& findText, const QString& replaceText, bool matchCase);
+
+class SearchState {
+public:
+    // Takes the snapshot, sets the position to its start and copies the find
+    // text; both upper-cased unless matchCase.
+    void startSearch(const QString& documentText, const QString& findText, bool matchCase);
+
+    // The next match at or after the position. A match moves the position one
+    // character behind its start, so the next one may overlap it. Before any
+    // search, or with an empty find text, nothing is found.
+    std::optional<SearchMatch> searchNext();
+
+    void setReplaceText(const QString& text) { replaceText_ = text; }
+    const QString& replaceText() const { return replaceText_; }
+
+    // Call after the last match has been replaced by replaceText() in the
+    // document: takes the new snapshot and continues directly behind the
+    // inserted text.
+    void replaceMatch(const QString& newDocumentText, bool matchCase);
+
+    // Start search, then search next and replace match until nothing is found,
+    // leaving the state as that loop would. The caller puts result.text (or the
+    // replacements at result.matches, applied from the last) into the editor.
+    ReplaceAllResult replaceAll(const QString& documentText, const QString& findText, const QString& replaceText,
+                                bool matchCase);
+
+    const QString& snapshot() const { return snapshot_; }
+    const QString& searchText() const { return searchText_; }
+    std::optional<qsizetype> position() const { return position_; }
+    std::optional<qsizetype> lastMatch() const { return lastMatch_; }
+
+private:
+    QString snapshot_;
+    QString searchText_;
+    QString replaceText_;
+    std::optional<qsizetype> position_;
+    std::optional<qsizetype> lastMatch_;
+};
+
+} // namespace zorvel
