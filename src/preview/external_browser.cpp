@@ -85,6 +85,28 @@ BrowserPreviewPlan planBrowserPreview(const BrowserPreviewInput& in) {
     return plan;
 }
 
+void writeTempPreviewPage(const QString& path, const QString& text, TextEncoding encoding) {
+    QString lines = normalizeLineBreaks(text);
+    if (!lines.isEmpty() && !lines.endsWith(QLatin1Char('\n')))
+        lines += QLatin1Char('\n');
+    saveTextFile(path, lines, TextFormat{encoding, LineEnding::CrLf});
+}
+
+bool carryOutBrowserPreview(const BrowserPreviewPlan& plan, const BrowserPreviewDocument& document) {
+    switch (plan.action) {
+    case BrowserPreviewAction::Nothing: return false;
+    case BrowserPreviewAction::Launch: break;
+    case BrowserPreviewAction::SaveThenLaunch:
+        if (document.save)
+            document.save();
+        break;
+    case BrowserPreviewAction::WriteTempThenLaunch:
+        writeTempPreviewPage(plan.documentFile, document.text ? document.text() : QString(), document.encoding);
+        break;
+    }
+    return launchBrowser(plan.browserPath, plan.documentFile);
+}
+
 bool launchBrowser(const QString& browserPath, const QString& file) {
     if (browserPath.isEmpty())
         return false;

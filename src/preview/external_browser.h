@@ -3,6 +3,7 @@
 // "preview in browser N" has to do, and starting the browser program.
 #include "ini_profile.h"
 #include "path_rules.h"
+#include "text_file.h"
 
 #include <QIcon>
 #include <QString>
@@ -83,6 +84,21 @@ struct BrowserPreviewPlan {
 };
 
 BrowserPreviewPlan planBrowserPreview(const BrowserPreviewInput& input);
+
+// What carrying out a plan needs of the document.
+struct BrowserPreviewDocument {
+    std::function<void()> save;    // the Save command; clears the changed flag
+    std::function<QString()> text; // the editor's text, line breaks as "\n"
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// Saves or writes the temporary page as the plan says, then starts the browser.
+// Returns whether it started. Throws what save throws, and TextFileError when the
+// temporary page cannot be written.
+bool carryOutBrowserPreview(const BrowserPreviewPlan& plan, const BrowserPreviewDocument& document);
+
+// The temporary page: every line, the last one too, ended by CR LF.
+void writeTempPreviewPage(const QString& path, const QString& text, TextEncoding encoding);
 
 // Starts the browser detached, without a shell, with the file as its single
 // argument (no argument when the file is empty). A failed start is silent; the

@@ -225,3 +225,8 @@ TEST(OptionsDialog, TextsAndHints) {
         EXPECT_EQ(d.findChild<QWidget*>(c.control)->toolTip(), c.hint) << c.control;
     EXPECT_EQ(d.font().family(), "Arial");
 }
+
+TEST(OptionsStore, TheBrowseFilterOpensOnAllFilesWhereProgramsHaveNoExtension) {
+    EXPECT_EQ(browserFileFilter(Platform::Windows), "Programs (*.exe);;All Files (*)");
+    EXPECT_EQ(browserFileFilter(Platform::Posix), "All Files (*);;Programs (*.exe)");
+}

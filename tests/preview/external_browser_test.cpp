@@ -78,15 +78,18 @@ TEST(BrowserPreview, WhatTheCommandDoesForEachDocumentState) {
     }
 }
 
-// A fake browser: writes its arguments, one per line, then renames the record into
-// place so the test never reads half of it.
+// A fake browser: writes their count and its arguments, one per line, and what the
+// document held when it started, then renames the record into place so the test
+// never reads half of it.
 static QString writeFakeBrowser(const TempDir& tmp) {
     const QString script = tmp.file(QStringLiteral("fake browser"));
-    const QString record = tmp.file(QStringLiteral("args.txt"));
+    const QByteArray record = tmp.file(QStringLiteral("args.txt")).toUtf8();
+    const QByteArray seen = tmp.file(QStringLiteral("seen.txt")).toUtf8();
     tmp.write(QStringLiteral("fake browser"),
-              QByteArray("#!/bin/sh\n"
-                         "printf '%s\\n' \"$#\" \"$@\" > '") + record.toUtf8() + ".part'\n"
-                         "mv '" + record.toUtf8() + ".part' '" + record.toUtf8() + "'\n");
+              "#!/bin/sh\n"
+              "if [ -f \"$1\" ]; then cat \"$1\" > '" + seen + "'; fi\n"
+              "printf '%s\\n' \"$#\" \"$@\" > '" + record + ".part'\n"
+              "mv '" + record + ".part' '" + record + "'\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return script;
 }
@@ -120,6 +123,42 @@ TEST(LaunchBrowser, NoDocumentMeansNoArgumentAndAMissingProgramFailsQuietly) {
     EXPECT_EQ(waitForRecord(tmp), QByteArray("0\n"));
     EXPECT_FALSE(launchBrowser(tmp.file(QStringLiteral("no such browser")), QStringLiteral("/x.htm")));
     EXPECT_FALSE(launchBrowser(QString(), QStringLiteral("/x.htm")));
+}
+
+TEST(BrowserPreview, AChangedNamedPageIsSavedBeforeTheBrowserStarts) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the fake browser is a shell script";
+#endif
+    TempDir tmp;
+    const QString page = tmp.write(QStringLiteral("page one.htm"), "old text");
+    BrowserPreviewInput in{1, writeFakeBrowser(tmp) + QStringLiteral(" "), true, true, page, true,
+                           tmp.path() + QLatin1Char('/')};
+    int saves = 0;
+    BrowserPreviewDocument doc;
+    doc.save = [&] { ++saves; tmp.write(QStringLiteral("page one.htm"), "new text"); };
+    doc.text = [] { return QStringLiteral("never asked for"); };
+    ASSERT_TRUE(carryOutBrowserPreview(planBrowserPreview(in), doc));
+    EXPECT_EQ(waitForRecord(tmp), "1\n" + page.toUtf8() + "\n");
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(tmp.read(QStringLiteral("seen.txt")), QByteArray("new text"));
+    EXPECT_FALSE(QFile::exists(tmp.file(QStringLiteral("TempFile.htm"))));
+}
+
+TEST(BrowserPreview, AChangedUntitledPageGoesToTheTemporaryPage) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the fake browser is a shell script";
+#endif
+    TempDir tmp;
+    tmp.write(QStringLiteral("TempFile.htm"), "an earlier preview, longer than this one");
+    BrowserPreviewInput in{2, writeFakeBrowser(tmp), true, true, QString(), true, tmp.path() + QLatin1Char('/')};
+    BrowserPreviewDocument doc;
+    doc.save = [] { ADD_FAILURE() << "an untitled page is not saved"; };
+    doc.text = [] { return QStringLiteral("<HTML>\n\u00e9t\u00e9\n</HTML>"); };
+    doc.encoding = TextEncoding::Latin1;
+    ASSERT_TRUE(carryOutBrowserPreview(planBrowserPreview(in), doc));
+    const QString temp = tmp.file(QStringLiteral("TempFile.htm"));
+    EXPECT_EQ(waitForRecord(tmp), "1\n" + temp.toUtf8() + "\n");
+    EXPECT_EQ(tmp.read(QStringLiteral("TempFile.htm")), QByteArray("<HTML>\r\n\xe9t\xe9\r\n</HTML>\r\n"));
 }
 
 TEST(BrowserFiles, GlyphAndTemporaryPageLiveInTheProgramDirectory) {

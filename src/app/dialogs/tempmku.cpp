@@ -35,7 +35,7 @@ TMakeTemp::TMakeTemp(const TemplateIndex& index, QWidget* parent) : QDialog(pare
     Template_Descr->setObjectName(QStringLiteral("Template_Descr"));
     Template_Descr->setToolTip(QString::fromLatin1(kDescrHint));
     Template_Descr->setTabChangesFocus(true);
-    Template_Descr->setMinimumHeight(Template_Descr->fontMetrics().height() * 4);
+    Template_Descr->setFixedHeight(Template_Descr->fontMetrics().height() * 5);
 
     auto* body = dialogBodyWithHeading(*this, QString::fromLatin1(kHeading));
     body->addWidget(Template_List, 1);
@@ -48,7 +48,7 @@ TMakeTemp::TMakeTemp(const TemplateIndex& index, QWidget* parent) : QDialog(pare
     body->addWidget(descrLabel);
     body->addWidget(Template_Descr);
     addOkCancelButtons(*this, *body);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 45);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
 
     connect(Template_List, &QListWidget::itemClicked, this, [this] { Template_ListClick(); });
 }

@@ -32,6 +32,7 @@ TGetTemp::TGetTemp(QWidget* parent) : QDialog(parent) {
     body->addWidget(Template_List, 1);
     body->addWidget(Template_Descr);
     addOkCancelButtons(*this, *body);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 55);
 
     connect(Template_List, &QListWidget::itemClicked, this, [this] { Template_ListClick(); });
     connect(Template_List, &QListWidget::currentRowChanged, this, [this] { Template_ListClick(); });
