@@ -11,15 +11,21 @@ static constexpr const char* kGlyphNames[] = {"browser1.bmp", "browser2.bmp"};
 // Start-up reads this for a missing second browser: a name that never exists.
 static constexpr const char* kMissingSecondBrowser = "-1.-1";
 
-static int slotIndex(int slot) { return slot == 2 ? 1 : 0; }
+static int slotIndex(int slot) {
+    return slot == 2 ? 1 : 0;
+}
 
-QString browserSettingsKey(int slot) { return QString::fromLatin1(kSettingsKeys[slotIndex(slot)]); }
+QString browserSettingsKey(int slot) {
+    return QString::fromLatin1(kSettingsKeys[slotIndex(slot)]);
+}
 
 QString browserGlyphPath(const QString& programDir, int slot) {
     return programDir + QLatin1String(kGlyphNames[slotIndex(slot)]);
 }
 
-QString tempPreviewPath(const QString& programDir) { return programDir + QLatin1String(kTempPreviewFileName); }
+QString tempPreviewPath(const QString& programDir) {
+    return programDir + QLatin1String(kTempPreviewFileName);
+}
 
 QString trimBlanks(const QString& text) {
     qsizetype first = 0;
@@ -40,8 +46,7 @@ QString browserCaption(const QString& browserPath, Platform platform) {
     return {};
 }
 
-BrowserButtonState browserButtonFor(const QString& path, const QString& glyphPath, bool haveGlyph,
-                                    Platform platform) {
+BrowserButtonState browserButtonFor(const QString& path, const QString& glyphPath, bool haveGlyph, Platform platform) {
     BrowserButtonState state;
     state.shown = true;
     state.path = path;
@@ -53,8 +58,7 @@ BrowserButtonState browserButtonFor(const QString& path, const QString& glyphPat
 }
 
 BrowserButtonState setupBrowserButton(int slot, const IniProfile& ini, const QString& programDir,
-                                      const FileExists& exists, const BrowserIconSource& iconFor,
-                                      Platform platform) {
+                                      const FileExists& exists, const BrowserIconSource& iconFor, Platform platform) {
     const QString def = slot == 2 ? programDir + QLatin1String(kMissingSecondBrowser) : QString();
     const QString path = ini.readString(QStringLiteral("Options"), browserSettingsKey(slot), def);
     if (path.isEmpty() || !exists(path))
@@ -94,8 +98,10 @@ void writeTempPreviewPage(const QString& path, const QString& text, TextEncoding
 
 bool carryOutBrowserPreview(const BrowserPreviewPlan& plan, const BrowserPreviewDocument& document) {
     switch (plan.action) {
-    case BrowserPreviewAction::Nothing: return false;
-    case BrowserPreviewAction::Launch: break;
+    case BrowserPreviewAction::Nothing:
+        return false;
+    case BrowserPreviewAction::Launch:
+        break;
     case BrowserPreviewAction::SaveThenLaunch:
         if (document.save)
             document.save();

@@ -62,18 +62,18 @@ BrowserButtonState browserButtonFor(const QString& path, const QString& glyphPat
 // Everything "preview in browser N" looks at.
 struct BrowserPreviewInput {
     int slot = 1;
-    QString labelText;         // the slot's hidden label
+    QString labelText;          // the slot's hidden label
     bool browserExists = false; // a file exists at labelText as it stands
     bool documentOpen = false;
-    QString documentFileName;  // empty for an untitled document
+    QString documentFileName; // empty for an untitled document
     bool modified = false;
     QString programDir;
 };
 
 enum class BrowserPreviewAction {
-    Nothing,        // no browser set, slot 1's program missing, or no document
-    Launch,         // start the browser with documentFile (none when empty)
-    SaveThenLaunch, // save the document with the Save command first
+    Nothing,             // no browser set, slot 1's program missing, or no document
+    Launch,              // start the browser with documentFile (none when empty)
+    SaveThenLaunch,      // save the document with the Save command first
     WriteTempThenLaunch, // write the text to tempFile, which becomes documentFile
 };
 

@@ -25,7 +25,9 @@ struct OptionsFixture {
     QString opt(const char* key) const { return ini.readString("Options", key, "<none>"); }
 };
 
-QLineEdit* edit(QDialog& d, const char* name) { return d.findChild<QLineEdit*>(name); }
+QLineEdit* edit(QDialog& d, const char* name) {
+    return d.findChild<QLineEdit*>(name);
+}
 
 const BrowserIconSource kIcon = [](const QString&) {
     QPixmap p(32, 32);
@@ -104,9 +106,10 @@ TEST(OptionsDialog, BrowseAndColourGoThroughThePrompter) {
 }
 
 TEST(OptionsStore, EmailAddressEmptyGetsThePlaceholder) {
-    struct Case { const char* typed; const char* stored; } cases[] = {
-        {"", "Put_Your_Email_in_Options"}, {"me@x.org", "me@x.org"}
-    };
+    struct Case {
+        const char* typed;
+        const char* stored;
+    } cases[] = {{"", "Put_Your_Email_in_Options"}, {"me@x.org", "me@x.org"}};
     for (const auto& c : cases) {
         OptionsFixture fx;
         OptionsFields f;
@@ -158,8 +161,7 @@ TEST(OptionsStore, AProgramWithoutAnIconGetsAButtonWithItsNameAndTheHintsAreStor
     f.browser1 = fx.browser;
     f.showHints = false;
     f.hintColor = QColor(0x12, 0x34, 0x56);
-    const OptionsResult r =
-        storeOptions(f, fx.ini, fx.programDir, fileExists, [](const QString&) { return QIcon(); });
+    const OptionsResult r = storeOptions(f, fx.ini, fx.programDir, fileExists, [](const QString&) { return QIcon(); });
     EXPECT_TRUE(r.browser1.shown);
     EXPECT_TRUE(r.browser1.glyphPath.isEmpty());
     EXPECT_EQ(r.browser1.caption, "web");
@@ -213,7 +215,10 @@ TEST(OptionsDialog, TextsAndHints) {
     EXPECT_EQ(d.findChild<QLabel*>("Label6")->text(),
               "NOTE : When looking for netscape,  look for \"netscape.exe\", and when looking for  Internet Explorer "
               "look for \"iexplore.exe\" under \"/Program Files\"");
-    struct Case { const char* control; const char* hint; } cases[] = {
+    struct Case {
+        const char* control;
+        const char* hint;
+    } cases[] = {
         {"Your_Email_Address", "Enter your e-mail address here."},
         {"Browser_Address", "Enter the location of your favourite web-browser here."},
         {"Browser_Address_2", "Enter the location of your favourite web-browser here."},

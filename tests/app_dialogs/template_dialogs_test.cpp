@@ -24,7 +24,9 @@ QStringList listed(QDialog& d) {
     return out;
 }
 
-QListWidget& list(QDialog& d) { return *d.findChild<QListWidget*>("Template_List"); }
+QListWidget& list(QDialog& d) {
+    return *d.findChild<QListWidget*>("Template_List");
+}
 
 // Fills TMakeTemp's fields and presses OK.
 ScriptedPrompter::DialogScript typeTemplate(const QString& name, const QString& descr) {
@@ -181,7 +183,11 @@ TEST(TemplateDialogs, HintsAndLabelsAsTheUserSeesThem) {
     TemplateIndex index(fx.ini);
     TMakeTemp make(index);
     TGetTemp get;
-    struct Case { QDialog* dialog; const char* control; const char* hint; } cases[] = {
+    struct Case {
+        QDialog* dialog;
+        const char* control;
+        const char* hint;
+    } cases[] = {
         {&make, "Template_List", "List of avialable templates"},
         {&make, "Template_Name", "Name for template."},
         {&make, "Template_Descr", "Description of selected template"},

@@ -28,7 +28,9 @@ struct TemplateFixture {
         ini.writeString(s, QStringLiteral("TempDescr_%1").arg(n), descr);
         return file;
     }
-    QString key(const QString& k) const { return ini.readString(QStringLiteral("Templates"), k, QStringLiteral("<none>")); }
+    QString key(const QString& k) const {
+        return ini.readString(QStringLiteral("Templates"), k, QStringLiteral("<none>"));
+    }
 };
 
 } // namespace zorvel::testing

@@ -27,7 +27,9 @@ QIcon redSquareIcon() {
 const BrowserIconSource kRedSquare = [](const QString&) { return redSquareIcon(); };
 const BrowserIconSource kNoIcon = [](const QString&) { return QIcon(); };
 
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor buttonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
 } // namespace
 
@@ -35,7 +37,10 @@ TEST(BrowserGlyph, IconOnTheButtonFaceSavedAsWindowsBitmap) {
     TempDir tmp;
     const QString glyph = tmp.file(QStringLiteral("browser1.bmp"));
     QString askedFor;
-    const BrowserIconSource icons = [&](const QString& path) { askedFor = path; return redSquareIcon(); };
+    const BrowserIconSource icons = [&](const QString& path) {
+        askedFor = path;
+        return redSquareIcon();
+    };
     ASSERT_TRUE(makeBrowserGlyph(QStringLiteral("  /usr/bin/web "), glyph, icons));
     EXPECT_EQ(askedFor, QStringLiteral("/usr/bin/web"));
 

@@ -10,7 +10,11 @@ using namespace zorvel;
 using zorvel::testing::TempDir;
 
 TEST(BrowserCaption, KnownBrowsersByFileNameWithoutCase) {
-    struct Case { const char* path; Platform platform; const char* caption; } cases[] = {
+    struct Case {
+        const char* path;
+        Platform platform;
+        const char* caption;
+    } cases[] = {
         {"C:\\Program Files\\Plus!\\IEXPLORE.EXE", Platform::Windows, "Explorer"},
         {"c:\\netscape\\program\\Netscape.exe", Platform::Windows, "Netscape"},
         {"D:iexplore.exe", Platform::Windows, "Explorer"},
@@ -52,10 +56,10 @@ TEST(BrowserPreview, WhatTheCommandDoesForEachDocumentState) {
          BrowserPreviewAction::Nothing, "", ""},
         {"the other slot's label name is a path like any", 2, "Browser_Address1", false, true, "/d/a.htm", false,
          BrowserPreviewAction::Launch, "Browser_Address1", "/d/a.htm"},
-        {"slot 2 label name", 2, "Browser_Address2", true, true, "/d/a.htm", false, BrowserPreviewAction::Nothing,
-         "", ""},
-        {"slot 1 program missing", 1, "/gone/web", false, true, "/d/a.htm", true, BrowserPreviewAction::Nothing,
-         "", ""},
+        {"slot 2 label name", 2, "Browser_Address2", true, true, "/d/a.htm", false, BrowserPreviewAction::Nothing, "",
+         ""},
+        {"slot 1 program missing", 1, "/gone/web", false, true, "/d/a.htm", true, BrowserPreviewAction::Nothing, "",
+         ""},
         {"slot 2 program missing: still saved, the start then fails", 2, "/gone/web", false, true, "/d/a.htm", true,
          BrowserPreviewAction::SaveThenLaunch, "/gone/web", "/d/a.htm"},
         {"no document", 1, "/usr/bin/web", true, false, "", false, BrowserPreviewAction::Nothing, "", ""},
@@ -85,11 +89,15 @@ static QString writeFakeBrowser(const TempDir& tmp) {
     const QString script = tmp.file(QStringLiteral("fake browser"));
     const QByteArray record = tmp.file(QStringLiteral("args.txt")).toUtf8();
     const QByteArray seen = tmp.file(QStringLiteral("seen.txt")).toUtf8();
-    tmp.write(QStringLiteral("fake browser"),
-              "#!/bin/sh\n"
-              "if [ -f \"$1\" ]; then cat \"$1\" > '" + seen + "'; fi\n"
-              "printf '%s\\n' \"$#\" \"$@\" > '" + record + ".part'\n"
-              "mv '" + record + ".part' '" + record + "'\n");
+    tmp.write(QStringLiteral("fake browser"), "#!/bin/sh\n"
+                                              "if [ -f \"$1\" ]; then cat \"$1\" > '" +
+                                                  seen +
+                                                  "'; fi\n"
+                                                  "printf '%s\\n' \"$#\" \"$@\" > '" +
+                                                  record +
+                                                  ".part'\n"
+                                                  "mv '" +
+                                                  record + ".part' '" + record + "'\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return script;
 }
@@ -131,11 +139,14 @@ TEST(BrowserPreview, AChangedNamedPageIsSavedBeforeTheBrowserStarts) {
 #endif
     TempDir tmp;
     const QString page = tmp.write(QStringLiteral("page one.htm"), "old text");
-    BrowserPreviewInput in{1, writeFakeBrowser(tmp) + QStringLiteral(" "), true, true, page, true,
-                           tmp.path() + QLatin1Char('/')};
+    BrowserPreviewInput in{
+        1, writeFakeBrowser(tmp) + QStringLiteral(" "), true, true, page, true, tmp.path() + QLatin1Char('/')};
     int saves = 0;
     BrowserPreviewDocument doc;
-    doc.save = [&] { ++saves; tmp.write(QStringLiteral("page one.htm"), "new text"); };
+    doc.save = [&] {
+        ++saves;
+        tmp.write(QStringLiteral("page one.htm"), "new text");
+    };
     doc.text = [] { return QStringLiteral("never asked for"); };
     ASSERT_TRUE(carryOutBrowserPreview(planBrowserPreview(in), doc));
     EXPECT_EQ(waitForRecord(tmp), "1\n" + page.toUtf8() + "\n");

@@ -25,8 +25,7 @@ OptionsFields readOptionsFields(const IniProfile& ini) {
 }
 
 static BrowserButtonState storeBrowser(int slot, const QString& typed, bool found, const IniProfile& ini,
-                                       const QString& programDir, const BrowserIconSource& iconFor,
-                                       Platform platform) {
+                                       const QString& programDir, const BrowserIconSource& iconFor, Platform platform) {
     if (!found) {
         ini.writeString(kSection, browserSettingsKey(slot), QString());
         return {};
@@ -47,8 +46,8 @@ OptionsResult storeOptions(const OptionsFields& fields, const IniProfile& ini, c
     // The second browser is tested as typed, before trimming: a blank at its end
     // makes it "not found".
     const QString trimmed1 = trimBlanks(fields.browser1);
-    result.browser1 = storeBrowser(1, fields.browser1, !trimmed1.isEmpty() && exists(trimmed1), ini, programDir,
-                                   iconFor, platform);
+    result.browser1 =
+        storeBrowser(1, fields.browser1, !trimmed1.isEmpty() && exists(trimmed1), ini, programDir, iconFor, platform);
     result.browser2 = storeBrowser(2, fields.browser2, !fields.browser2.isEmpty() && exists(fields.browser2), ini,
                                    programDir, iconFor, platform);
 

@@ -35,8 +35,8 @@ struct OptionsResult {
 // is looked for with its blanks trimmed, browser 2 as typed; a browser that is
 // not found is stored empty. Throws IniWriteError.
 OptionsResult storeOptions(const OptionsFields& fields, const IniProfile& ini, const QString& programDir,
-                           const FileExists& exists = fileExists,
-                           const BrowserIconSource& iconFor = browserIcon, Platform platform = kHostPlatform);
+                           const FileExists& exists = fileExists, const BrowserIconSource& iconFor = browserIcon,
+                           Platform platform = kHostPlatform);
 
 // The browse dialog's filter. Programs carry no extension outside Windows, so
 // there it opens on all files.

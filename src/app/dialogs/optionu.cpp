@@ -124,7 +124,9 @@ TOptionFrm::TOptionFrm(Prompter& prompter, QString programDir, QWidget* parent)
     FlyByCheckBoxClick();
 }
 
-void TOptionFrm::FormShow(const IniProfile& ini) { setFields(readOptionsFields(ini)); }
+void TOptionFrm::FormShow(const IniProfile& ini) {
+    setFields(readOptionsFields(ini));
+}
 
 void TOptionFrm::setFields(const OptionsFields& f) {
     Browser_Address->setText(f.browser1);
@@ -136,8 +138,8 @@ void TOptionFrm::setFields(const OptionsFields& f) {
 }
 
 OptionsFields TOptionFrm::fields() const {
-    return {Your_Email_Address->text(), Browser_Address->text(), Browser_Address_2->text(),
-            FlyByCheckBox->isChecked(), hintColor_};
+    return {Your_Email_Address->text(), Browser_Address->text(), Browser_Address_2->text(), FlyByCheckBox->isChecked(),
+            hintColor_};
 }
 
 void TOptionFrm::FlyByCheckBoxClick() {
@@ -166,8 +168,12 @@ void TOptionFrm::browseInto(QLineEdit& edit) {
         edit.setText(storedPathForm(*chosen));
 }
 
-void TOptionFrm::SpeedButton2Click() { browseInto(*Browser_Address); }
-void TOptionFrm::Browse_BtnClick() { browseInto(*Browser_Address_2); }
+void TOptionFrm::SpeedButton2Click() {
+    browseInto(*Browser_Address);
+}
+void TOptionFrm::Browse_BtnClick() {
+    browseInto(*Browser_Address_2);
+}
 
 std::optional<OptionsResult> runOptionsDialog(Prompter& prompter, const IniProfile& ini, const QString& programDir,
                                               QWidget* parent) {

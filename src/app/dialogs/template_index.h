@@ -21,8 +21,7 @@ struct TemplateEntry {
 
 class TemplateIndex {
 public:
-    explicit TemplateIndex(const IniProfile& ini, FileExists exists = fileExists,
-                           Platform platform = kHostPlatform);
+    explicit TemplateIndex(const IniProfile& ini, FileExists exists = fileExists, Platform platform = kHostPlatform);
 
     // No_Templates: the highest number given out; -1 when there are no templates.
     int highestNumber() const;

@@ -55,8 +55,9 @@ TMakeTemp::TMakeTemp(const TemplateIndex& index, QWidget* parent) : QDialog(pare
 
 void TMakeTemp::fillList() {
     std::vector<TemplateEntry> entries = index_.usableTemplates();
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const TemplateEntry& a, const TemplateEntry& b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
+    std::stable_sort(entries.begin(), entries.end(), [](const TemplateEntry& a, const TemplateEntry& b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
     for (const TemplateEntry& entry : entries) {
         Template_List->addItem(entry.name);
         numbers_.push_back(entry.number);
@@ -68,8 +69,12 @@ void TMakeTemp::fillList() {
     connect(Template_List, &QListWidget::currentRowChanged, this, [this] { Template_ListClick(); });
 }
 
-QString TMakeTemp::templateName() const { return Template_Name->text(); }
-QString TMakeTemp::templateDescription() const { return Template_Descr->toPlainText(); }
+QString TMakeTemp::templateName() const {
+    return Template_Name->text();
+}
+QString TMakeTemp::templateDescription() const {
+    return Template_Descr->toPlainText();
+}
 
 void TMakeTemp::Template_ListClick() {
     const int row = Template_List->currentRow();
