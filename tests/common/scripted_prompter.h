@@ -2,6 +2,7 @@
 // A Prompter for tests: records every message and returns queued answers.
 // A question with no queued answer fails the test instead of blocking.
 #include "prompter.h"
+#include "qt_printers.h"
 
 #include <QDialog>
 #include <deque>

@@ -1,4 +1,6 @@
 #pragma once
+#include "qt_printers.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,371 @@
+// The main window's construction, settings, layout, start-up and exit.
+#include "mainu1.h"
+
+#include "app_messages.h"
+#include "hint_switch.h"
+#include "toolbox.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zorvel {
+
+namespace {
+const QString kOptions = QStringLiteral("Options");
+const QString kSize = QStringLiteral("Size");
+} // namespace
+
+TMainFrm::TMainFrm(MainEnvironment env) : FileHistory(env.platform), env_(std::move(env)) {
+    if (!env_.prompter)
+        env_.prompter = std::make_unique<QtPrompter>(this);
+    if (!env_.endProcess)
+        env_.endProcess = [](int code) { QCoreApplication::exit(code); };
+    FormCreate();
+}
+
+TMainFrm::~TMainFrm() {
+    // The exit sequence runs once, whether the program ends by Exit, by closing the
+    // window or by the window being destroyed.
+    if (!exitSequenceRan_ && !PreviewActive)
+        runExitSequence();
+}
+
+void TMainFrm::FormCreate() {
+    PreviewActive = false;
+    setFont(QFont(QStringLiteral("Arial")));
+    setWindowTitle(QLatin1String(kMainCaption));
+    hints_ = new HintSwitch(this);
+
+    SaverTimer = new QTimer(this);
+    SaverTimer->setInterval(1000);
+    connect(SaverTimer, &QTimer::timeout, this, &TMainFrm::SaverTimerTimer);
+
+    createSpeedBar();
+    createWorkArea();
+    createMenus();
+    connectToolBox(ToolBox);
+    connectToolBox(ToolBox_Horiz);
+    readSettings();
+}
+
+void TMainFrm::createSpeedBar() {
+    SpeedBar = addToolBar(QStringLiteral("SpeedBar"));
+    SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
+    SpeedBar->setMovable(false);
+    SpeedBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto button = [this](const char* name, const QString& caption, const QString& hint, QStyle::StandardPixmap icon) {
+        auto* b = new QToolButton(SpeedBar);
+        b->setObjectName(QLatin1String(name));
+        b->setText(caption);
+        b->setToolTip(hint);
+        if (icon != QStyle::SP_CustomBase)
+            b->setIcon(style()->standardIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        SpeedBar->addWidget(b);
+        return b;
+    };
+    New_Btn = button("New_Btn", tr("New"), QStringLiteral("New File"), QStyle::SP_FileIcon);
+    Open_Btn = button("Open_Btn", tr("Open"), QStringLiteral("Open a HTML file"), QStyle::SP_DialogOpenButton);
+    Save_Btn = button("Save_Btn", tr("Save"), QStringLiteral("Save a HTML file"), QStyle::SP_DialogSaveButton);
+    SpeedBar->addSeparator();
+    SpeedPreview_Btn = button("SpeedPreview_Btn", QStringLiteral("&Preview"),
+                              QStringLiteral("Generate a preview of this file"), QStyle::SP_FileDialogContentsView);
+    SpeedPreview_Btn->setProperty("tag", -1);
+    Preview_Print_BTN = button("Preview_Print_BTN", QStringLiteral("Print"), QStringLiteral("Print this display"),
+                               QStyle::SP_CustomBase);
+    Preview_Print_BTN->setVisible(false);
+    SpeedBar->actions().last()->setVisible(false);
+
+    auto* spacer = new QWidget(SpeedBar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    SpeedBar->addWidget(spacer);
+    Browser_Btn1 = button("Browser_Btn1", QString(), QString(), QStyle::SP_CustomBase);
+    Browser_Btn2 = button("Browser_Btn2", QString(), QString(), QStyle::SP_CustomBase);
+    for (QToolButton* b : {Browser_Btn1, Browser_Btn2}) {
+        b->setFixedSize(51, 52);
+        b->setEnabled(false);
+    }
+    // A tool-bar widget is hidden through its action.
+    for (QAction* a : SpeedBar->actions().mid(SpeedBar->actions().size() - 2))
+        a->setVisible(false);
+
+    connect(New_Btn, &QToolButton::clicked, this, &TMainFrm::New1Click);
+    connect(Open_Btn, &QToolButton::clicked, this, &TMainFrm::Open1Click);
+    connect(Save_Btn, &QToolButton::clicked, this, &TMainFrm::Save1Click);
+}
+
+void TMainFrm::createWorkArea() {
+    auto* central = new QWidget(this);
+    outerLayout_ = new QVBoxLayout(central);
+    outerLayout_->setContentsMargins(0, 0, 0, 0);
+    outerLayout_->setSpacing(0);
+
+    ToolBox_Horiz = new TToolBox(Qt::Horizontal, central);
+    ToolBox_Horiz->setObjectName(QStringLiteral("ToolBox_Horiz"));
+    ToolBox_Horiz->hide();
+
+    middleLayout_ = new QHBoxLayout;
+    middleLayout_->setSpacing(0);
+    ToolBox = new TToolBox(Qt::Vertical, central);
+    ToolBox->setObjectName(QStringLiteral("ToolBox"));
+    RowCol1 = ToolBox->rowCol();
+    toolBoxScroll_ = new QScrollArea(central);
+    toolBoxScroll_->setWidget(ToolBox);
+    toolBoxScroll_->setWidgetResizable(true);
+    toolBoxScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    toolBoxScroll_->setFrameShape(QFrame::NoFrame);
+
+    workLayout_ = new QVBoxLayout;
+    workLayout_->setSpacing(0);
+    workStack_ = new QStackedWidget(central);
+    mdiArea = new QMdiArea(workStack_);
+    mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    // Closing the active document brings back the one active before it.
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    Preview = new QWidget(workStack_);
+    Preview->setObjectName(QStringLiteral("Preview"));
+    workStack_->addWidget(mdiArea);
+    workStack_->addWidget(Preview);
+    workLayout_->addWidget(workStack_, 1);
+
+    TabPanel = new QWidget(central);
+    TabPanel->setObjectName(QStringLiteral("TabPanel"));
+    auto* tabLayout = new QHBoxLayout(TabPanel);
+    tabLayout->setContentsMargins(0, 0, 0, 0);
+    FileTabSet = new QTabBar(TabPanel);
+    FileTabSet->setObjectName(QStringLiteral("FileTabSet"));
+    FileTabSet->setShape(QTabBar::RoundedSouth);
+    FileTabSet->setExpanding(false);
+    FileTabSet->setDocumentMode(true);
+    tabLayout->addWidget(FileTabSet);
+    tabLayout->addStretch();
+    workLayout_->addWidget(TabPanel);
+
+    middleLayout_->addWidget(toolBoxScroll_);
+    middleLayout_->addLayout(workLayout_, 1);
+    outerLayout_->addWidget(ToolBox_Horiz);
+    outerLayout_->addLayout(middleLayout_, 1);
+
+    URL_Panel = new QLabel(central);
+    URL_Panel->setObjectName(QStringLiteral("URL_Panel"));
+    URL_Panel->setFrameShape(QFrame::Panel);
+    URL_Panel->setFrameShadow(QFrame::Sunken);
+    URL_Panel->hide();
+    outerLayout_->addWidget(URL_Panel);
+    setCentralWidget(central);
+
+    connect(mdiArea, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* w) { FormActivate(qobject_cast<TEditForm*>(w)); });
+    connect(FileTabSet, &QTabBar::tabBarClicked, this, &TMainFrm::FileTabSetClick);
+}
+
+void TMainFrm::readSettings() {
+    const IniProfile ini = settings();
+    EmailAddress = QStringLiteral("Put_Your_Email_Address_Here");
+    ShowImages1->setChecked(ini.readBool(kOptions, QStringLiteral("Show_Graphics"), true));
+    hints_->setEnabled(ini.readBool(kOptions, QStringLiteral("Show_Help"), true));
+
+    const int screenWidth = env_.screenSize.width();
+    const int screenHeight = env_.screenSize.height();
+    const int left = ini.readInteger(kSize, QStringLiteral("Left"), 10);
+    const int top = ini.readInteger(kSize, QStringLiteral("Top"), 10);
+    int width = ini.readInteger(kSize, QStringLiteral("Width"), screenWidth - 20);
+    if (screenWidth < width)
+        width = screenWidth - 20;
+    int height = ini.readInteger(kSize, QStringLiteral("Height"), screenHeight - 20);
+    if (screenHeight < height)
+        height = screenHeight - 20;
+
+    EmailAddress = ini.readString(kOptions, QStringLiteral("Email_Address"), EmailAddress);
+    const QString menuPosition = ini.readString(kOptions, QStringLiteral("Menu_Position"), QStringLiteral("Left"));
+    int hintColour = ini.readColorNumber(kOptions, QStringLiteral("FlyBy_BGColour"), -1);
+    if (hintColour < 0)
+        hintColour = 65535;
+
+    FileHistory.load(ini, env_.exists);
+    if (!FileHistory.isEmpty())
+        RebuildHistoryMenu();
+
+    autoSave.configure(ini.readInteger(kOptions, QStringLiteral("Save_Interval"), -1));
+    setSaverTimerOn(autoSave.configured());
+
+    previewFontName_ = ini.readString(kOptions, QStringLiteral("Preview_Font_Name"), QStringLiteral("Arial"));
+    previewFontSize_ = ini.readInteger(kOptions, QStringLiteral("Preview_Font_Size"), -1);
+    if (previewFontSize_ < 1)
+        previewFontSize_ = 12;
+
+    move(left, top);
+    resize(std::max(width, 1), std::max(height, 1));
+
+    ToolBox->setEnabled(false);
+    const QString position = menuPosition.toLower();
+    if (position == QLatin1String("left"))
+        applyPlacement(Placement::Left);
+    else if (position == QLatin1String("right"))
+        applyPlacement(Placement::Right);
+    else if (position == QLatin1String("top"))
+        applyPlacement(Placement::Top);
+    else if (position == QLatin1String("bottom"))
+        applyPlacement(Placement::Bottom);
+    else
+        applyPlacement(Placement::AsDesigned);
+
+    while (FileTabSet->count() > 0)
+        FileTabSet->removeTab(0);
+    hints_->setColour(colorFromNumber(hintColour));
+}
+
+bool TMainFrm::hintsShown() const { return hints_->isEnabled(); }
+QColor TMainFrm::hintColour() const { return hints_->colour(); }
+
+void TMainFrm::applyPlacement(Placement placement) {
+    placement_ = placement;
+    const std::pair<QAction*, Placement> items[] = {{MenuonLeft1, Placement::Left},
+                                                    {MenuonRight1, Placement::Right},
+                                                    {MenuonTop1, Placement::Top},
+                                                    {MenuonBotom1, Placement::Bottom}};
+    for (const auto& [item, where] : items)
+        item->setChecked(where == placement);
+
+    const bool vertical = placement != Placement::Top && placement != Placement::Bottom;
+    toolBoxScroll_->setVisible(vertical);
+    ToolBox_Horiz->setVisible(!vertical);
+    middleLayout_->removeWidget(toolBoxScroll_);
+    middleLayout_->insertWidget(placement == Placement::Right ? 1 : 0, toolBoxScroll_);
+    outerLayout_->removeWidget(ToolBox_Horiz);
+    // Top: directly below the speed bar; bottom: below the tab strip, above the link panel.
+    outerLayout_->insertWidget(placement == Placement::Bottom ? 2 : 0, ToolBox_Horiz);
+    FormResize();
+}
+
+void TMainFrm::FormResize() {
+    if (DocumentCount() == 0) {
+        TabPanel->hide();
+        return;
+    }
+    TabPanel->show();
+    const bool vertical = toolBoxScroll_->isVisible() || placement_ == Placement::Left ||
+                          placement_ == Placement::Right || placement_ == Placement::AsDesigned;
+    // Beside a vertical tool box the tab strip runs under the documents only; with the
+    // horizontal one it spans the whole width.
+    workLayout_->removeWidget(TabPanel);
+    outerLayout_->removeWidget(TabPanel);
+    if (vertical && placement_ != Placement::Top && placement_ != Placement::Bottom) {
+        workLayout_->addWidget(TabPanel);
+        // The whole box, not only its "Text Format" group, must fit without being cut off.
+        const int groupWidth = std::max(ToolBox->textFormatGroup()->sizeHint().width(), ToolBox->sizeHint().width());
+        const bool fits = ToolBox->sizeHint().height() <= toolBoxScroll_->height();
+        toolBoxScroll_->setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+        toolBoxScroll_->setFixedWidth(groupWidth + (fits ? 5 : 20));
+    } else {
+        outerLayout_->insertWidget(outerLayout_->indexOf(ToolBox_Horiz) < 2 ? 2 : 1, TabPanel);
+    }
+}
+
+void TMainFrm::setSaverTimerOn(bool on) {
+    if (on && autoSave.configured())
+        SaverTimer->start();
+    else
+        SaverTimer->stop();
+}
+
+void TMainFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TMainFrm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainFrm::FormShow() {
+    FormResize();
+    bool opened = false;
+    if (!env_.arguments.isEmpty()) {
+        const QString path = QFileInfo(env_.arguments.first()).absoluteFilePath();
+        // A file that cannot be read must not keep the program from starting.
+        opened = guarded(kOpenFailure, Timer::SwitchOff, [&] {
+            OpenDocument(path, true);
+            FileHistory.insertTop(path);
+            ToolBox->setEnabled(true);
+        });
+    }
+    if (!opened)
+        CreateBlankHTMLFile();
+    setUpBrowserButtons();
+    FormResize();
+}
+
+void TMainFrm::setUpBrowserButtons() {}
+
+bool TMainFrm::Exit1Click() { return runExitSequence(); }
+
+bool TMainFrm::runExitSequence() {
+    if (!CloseAll1Click())
+        return false;
+    const bool stored = guarded(kExitFailure, Timer::SwitchOff, [this] {
+        const IniProfile ini = settings();
+        ini.writeInteger(kSize, QStringLiteral("Left"), x());
+        ini.writeInteger(kSize, QStringLiteral("Top"), y());
+        ini.writeInteger(kSize, QStringLiteral("Width"), width());
+        ini.writeInteger(kSize, QStringLiteral("Height"), height());
+        FileHistory.store(ini);
+    });
+    if (!stored)
+        return false;
+    exitSequenceRan_ = true;
+    env_.endProcess(0);
+    return true;
+}
+
+void TMainFrm::closeEvent(QCloseEvent* event) {
+    if (PreviewActive) {
+        prompter().notice(QLatin1String(kExitPreviewerFirst));
+        event->ignore();
+        return;
+    }
+    if (!exitSequenceRan_ && !runExitSequence()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TMainFrm::guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (...) {
+        reportFailure(failureText(failure), timer);
+        return false;
+    }
+}
+
+void TMainFrm::reportFailure(const QString& text, Timer timer) {
+    if (timer == Timer::SwitchOff)
+        setSaverTimerOn(false);
+    prompter().notice(text, MessageIcon::None);
+}
+
+void TMainFrm::App_OnIdle() {
+    guarded(kIdleFailure, Timer::SwitchOff, [] { QCoreApplication::sendPostedEvents(); });
+}
+
+} // namespace zorvel

@@ -1,0 +1,202 @@
+#pragma once
+// The main window: the documents, the tab strip, the menus and tool boxes,
+// the recent files and the automatic save, start-up and exit.
+#include "editfrmu.h"
+#include "ini_profile.h"
+#include "path_rules.h"
+#include "prompter.h"
+#include "recent_files.h"
+#include "support.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QMdiArea;
+class QScrollArea;
+class QStackedWidget;
+class QTabBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QBoxLayout;
+
+namespace zorvel {
+
+class TToolBox;
+struct Insertion;
+class HintSwitch;
+
+// What the main window needs from the world; tests pass their own.
+struct MainEnvironment {
+    QString programDir;                   // ends in the separator
+    QSize screenSize;                     // for the window bounds
+    std::unique_ptr<Prompter> prompter;   // null: real Qt dialogs
+    QStringList arguments;                // command-line arguments after the program name
+    std::function<void(int)> endProcess;  // null: QCoreApplication::exit
+    FileExists exists = fileExists;
+    Platform platform = kHostPlatform;
+};
+
+enum class Placement { Left, Right, Top, Bottom, AsDesigned };
+
+class TMainFrm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainFrm(MainEnvironment env);
+    ~TMainFrm() override;
+
+    // In-memory settings and state.
+    RecentFiles FileHistory;
+    QString EmailAddress;
+    bool PreviewActive = false;
+    AutoSaveCounter autoSave;
+    QTimer* SaverTimer;
+
+    // Furniture, named as the program's documentation names it.
+    QToolBar* SpeedBar;
+    QToolButton *New_Btn, *Open_Btn, *Save_Btn, *SpeedPreview_Btn, *Preview_Print_BTN;
+    QToolButton *Browser_Btn1, *Browser_Btn2;
+    TToolBox *ToolBox, *ToolBox_Horiz;
+    QLabel* RowCol1;
+    QWidget* TabPanel;
+    QTabBar* FileTabSet;
+    QWidget* Preview; // the built-in viewer's place
+    QLabel* URL_Panel;
+    QMdiArea* mdiArea;
+
+    QMenu *File1, *Edit1, *HTML1, *Forms1, *Options1, *Tools1, *Window1, *Help1;
+    QMenu* Preview1;
+    QAction *New1, *Open1, *Save1, *SaveAs1, *Close1, *SaveAsTemplate1, *Zorvel1, *BrowserNo11, *BrowserNo21;
+    QAction *Print1, *PrintSetup1, *N1, *HistorySeparator, *Exit1;
+    std::array<QAction*, RecentFiles::kShown> MenuEntry{};
+    QAction *Undo1, *Cut1, *Copy1, *Paste1, *Find1, *FindNext1, *Replace1, *SelectAll1;
+    QAction *Defineoptions1, *MenuonLeft1, *MenuonRight1, *MenuonTop1, *MenuonBotom1, *Font1, *ShowImages1, *Font2;
+    QAction *RemoveTags1, *Cascade1, *TileVertically1, *TileHorizonatlly1, *CloseAll1, *Close2, *About1;
+
+    // Finding the document a command works on.
+    int DocumentCount() const { return static_cast<int>(documents_.size()); }
+    TEditForm* ActiveDocument() const;
+    // Open documents, the active one first, then in the order they were last active.
+    std::vector<TEditForm*> windowOrder() const;
+
+    TEditForm* OpenDocument(const QString& path, bool withTab);
+    void CreateBlankHTMLFile();
+    void EnableDocumentCommands();
+    void DisableDocumentCommands();
+    void RebuildHistoryMenu();
+    void FormResize();
+    void applyPlacement(Placement placement);
+    Placement placement() const { return placement_; }
+
+    // Switching the automatic-save timer on only starts it while saving is configured.
+    void setSaverTimerOn(bool on);
+
+    IniProfile settings() const { return IniProfile(env_.programDir + QStringLiteral("zor-vel.ini")); }
+    const QString& programDir() const { return env_.programDir; }
+    Prompter& prompter() { return *env_.prompter; }
+    bool hintsShown() const;
+    QColor hintColour() const;
+    // The built-in preview's default font, from the settings.
+    const QString& previewFontName() const { return previewFontName_; }
+    int previewFontSize() const { return previewFontSize_; }
+
+    // Commands.
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Close1Click();
+    // False when a close was cancelled or failed; the remaining documents stay open.
+    bool CloseAll1Click();
+    void Cascade1Click();
+    void TileVertically1Click();
+    void TileHorizonatlly1Click();
+    void ReOpenClick(int entry);
+    void SaverTimerTimer();
+    void App_OnIdle();
+    // False when the sequence stopped; the program then keeps running.
+    bool Exit1Click();
+    void FormShow();
+
+    // Markup commands; the sender tells which one (its tag, or a combo box's index).
+    void Text_Format_Click(QObject* sender);
+    void Heading_Click(QObject* sender);
+    void Lists_Click(QObject* sender);
+    void MailTo1Click(QObject* sender);
+    void Link_Btn_Click(QObject* sender);
+    void Image_BtnClick(QObject* sender);
+    void Table_BtnClick(QObject* sender);
+    void Background1Click(QObject* sender);
+    void MenuonLeft1Click(QObject* sender);
+    void About1Click();
+    void Find_All_BookMarks(TEditForm& form);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    enum class Timer { Keep, SwitchOff };
+    static constexpr int kFormatCommand = 0, kHeadingCommand = 1, kListCommand = 2;
+
+    void insertMarkup(const FailureMessage& failure, QObject* sender,
+                      const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind);
+    TEditForm* newFromTemplate();
+    void connectToolBox(TToolBox* box);
+
+    void FormCreate();
+    void createSpeedBar();
+    void createMenus();
+    void createFileMenu();
+    void createEditMenu();
+    void createHtmlMenus();
+    void createOptionsMenu();
+    void createWindowMenu();
+    void createWorkArea();
+    void readSettings();
+
+    void setDocumentCommandsEnabled(bool on);
+    TEditForm* newDocumentWindow();
+    void addTab(TEditForm* form, const QString& text);
+    void removeTab(TEditForm* form);
+    void FileTabSetClick(int index);
+    void FormActivate(TEditForm* form);
+    void showCaretPosition(TEditForm* form);
+    bool documentCloseRequest(TEditForm& form);
+    void documentClosed(TEditForm& form);
+
+    SaveOutcome saveDocument(TEditForm& form);
+    SaveOutcome saveDocumentAs(TEditForm& form);
+    void writeDocument(TEditForm& form, const QString& path);
+    // Runs a command body; any failure shows the message and may switch the timer off.
+    bool guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body);
+    void reportFailure(const QString& text, Timer timer);
+    FileDialogSpec fileDialog(const QString& title, const QString& dirKey) const;
+    bool runExitSequence();
+    void setUpBrowserButtons();
+
+    MainEnvironment env_;
+    std::vector<TEditForm*> documents_;       // in creation order
+    std::vector<TEditForm*> activationOrder_; // most recently active first
+    Placement placement_ = Placement::AsDesigned;
+    QBoxLayout* middleLayout_ = nullptr;
+    QBoxLayout* workLayout_ = nullptr;
+    QBoxLayout* outerLayout_ = nullptr;
+    QScrollArea* toolBoxScroll_ = nullptr;
+    QStackedWidget* workStack_ = nullptr;
+    HintSwitch* hints_ = nullptr;
+    QString previewFontName_;
+    int previewFontSize_ = 12;
+    bool shown_ = false;
+    bool exitSequenceRan_ = false;
+    bool closingAll_ = false;
+};
+
+} // namespace zorvel

@@ -1,0 +1,361 @@
+// Document windows and the file commands.
+#include "mainu1.h"
+
+#include "app_messages.h"
+#include "toolbox.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMdiArea>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zorvel {
+
+namespace {
+const QString kFiles = QStringLiteral("Files");
+const QString kOpenDir = QStringLiteral("Open_Dir");
+const QString kSaveDir = QStringLiteral("Save_Dir");
+} // namespace
+
+TEditForm* TMainFrm::ActiveDocument() const {
+    if (auto* current = qobject_cast<TEditForm*>(mdiArea->currentSubWindow());
+        current && std::find(documents_.begin(), documents_.end(), current) != documents_.end())
+        return current;
+    return activationOrder_.empty() ? nullptr : activationOrder_.front();
+}
+
+std::vector<TEditForm*> TMainFrm::windowOrder() const {
+    std::vector<TEditForm*> order;
+    if (TEditForm* active = ActiveDocument())
+        order.push_back(active);
+    for (TEditForm* form : activationOrder_)
+        if (form != order.front())
+            order.push_back(form);
+    return order;
+}
+
+TEditForm* TMainFrm::newDocumentWindow() {
+    auto* form = new TEditForm;
+    form->MemoPad->setFont(font());
+    form->onCloseRequest = [this](TEditForm& f) { return documentCloseRequest(f); };
+    form->onClosed = [this](TEditForm& f) { documentClosed(f); };
+    TSRichEdit* memo = form->MemoPad;
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, form] {
+        if (form == ActiveDocument())
+            Save_Btn->setEnabled(true);
+    });
+    connect(memo, &TSRichEdit::keyDown, this, [this, form] {
+        showCaretPosition(form);
+        Save_Btn->setEnabled(true);
+    });
+    connect(memo, &TSRichEdit::mouseUp, this, [this, form] { showCaretPosition(form); });
+    documents_.push_back(form);
+    activationOrder_.insert(activationOrder_.begin(), form);
+    mdiArea->addSubWindow(form);
+    form->showMaximized();
+    mdiArea->setActiveSubWindow(form);
+    return form;
+}
+
+void TMainFrm::showCaretPosition(TEditForm* form) {
+    RowCol1->setText(QStringLiteral("%1: %2").arg(form->MemoPad->CaretRow() + 1).arg(form->MemoPad->CaretColumn() + 1));
+}
+
+void TMainFrm::addTab(TEditForm* form, const QString& text) {
+    const QSignalBlocker block(FileTabSet);
+    const int index = FileTabSet->addTab(text);
+    FileTabSet->setTabData(index, QVariant::fromValue(static_cast<QObject*>(form)));
+    FileTabSet->setCurrentIndex(index);
+}
+
+void TMainFrm::removeTab(TEditForm* form) {
+    const QSignalBlocker block(FileTabSet);
+    for (int i = 0; i < FileTabSet->count(); ++i)
+        if (FileTabSet->tabData(i).value<QObject*>() == form) {
+            FileTabSet->removeTab(i);
+            return;
+        }
+}
+
+TEditForm* TMainFrm::OpenDocument(const QString& path, bool withTab) {
+    TEditForm* form = newDocumentWindow();
+    form->FileName = path;
+    try {
+        form->MemoPad->LoadFromFile(path);
+    } catch (...) {
+        // The half-built window goes; the caller reports the failure.
+        form->MemoPad->setModified(false);
+        form->closeConfirmed();
+        throw;
+    }
+    form->setCaption(fileNameOnly(path, env_.platform));
+    if (withTab)
+        addTab(form, form->caption());
+    EnableDocumentCommands();
+    return form;
+}
+
+void TMainFrm::CreateBlankHTMLFile() {
+    guarded(kCreateBlankFailure, Timer::Keep, [this] {
+        TEditForm* form = newDocumentWindow();
+        for (const char* line : kBlankPage)
+            form->MemoPad->AddLine(QLatin1String(line));
+        form->setCaption(QLatin1String(kUntitledBlank));
+        form->FileName.clear();
+        ToolBox->setEnabled(true);
+        form->MemoPad->setModified(false);
+        form->MemoPad->SetFocus();
+        form->MemoPad->setSelStart(kBlankPageCaret);
+        RowCol1->setText(QStringLiteral("6: 1"));
+        addTab(form, form->caption());
+        form->MemoPad->setModified(false);
+        Save_Btn->setEnabled(false);
+    });
+}
+
+void TMainFrm::EnableDocumentCommands() { setDocumentCommandsEnabled(true); }
+void TMainFrm::DisableDocumentCommands() { setDocumentCommandsEnabled(false); }
+
+void TMainFrm::setDocumentCommandsEnabled(bool on) {
+    for (QAction* a : {Close1, Close2, CloseAll1, Save1, SaveAs1, Print1, PrintSetup1, SaveAsTemplate1,
+                       Preview1->menuAction(), Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(),
+                       Tools1->menuAction(), Window1->menuAction()})
+        a->setEnabled(on);
+    for (QWidget* w : std::initializer_list<QWidget*>{ToolBox, ToolBox_Horiz, SpeedPreview_Btn})
+        w->setEnabled(on);
+    // The Save button always tells whether the active document has changed.
+    const TEditForm* active = ActiveDocument();
+    Save_Btn->setEnabled(on && active && active->MemoPad->Modified());
+}
+
+void TMainFrm::New1Click() {
+    guarded(kNewFailure, Timer::Keep, [this] {
+        TEditForm* made = nullptr;
+        if (settings().readInteger(QStringLiteral("Templates"), QStringLiteral("No_Templates"), -1) < 0) {
+            CreateBlankHTMLFile();
+            EnableDocumentCommands();
+            made = ActiveDocument();
+        } else {
+            made = newFromTemplate();
+        }
+        if (made) {
+            made->MemoPad->viewport()->update();
+            made->MemoPad->SetFocus();
+        }
+    });
+}
+
+FileDialogSpec TMainFrm::fileDialog(const QString& title, const QString& dirKey) const {
+    FileDialogSpec spec;
+    spec.title = title;
+    spec.directory = settings().readString(kFiles, dirKey, env_.programDir);
+    spec.filter = qtFileFilter(QLatin1String(kDocumentFilter));
+    spec.defaultSuffix = QLatin1String(kDefaultExtension);
+    return spec;
+}
+
+void TMainFrm::Open1Click() {
+    const auto path = prompter().openFileName(fileDialog(QLatin1String(kOpenDialogTitle), kOpenDir));
+    if (!path)
+        return;
+    guarded(kOpenFailure, Timer::SwitchOff, [&] {
+        TEditForm* form = OpenDocument(*path, true);
+        // Listed only once it opened: a file that cannot be read is no recent file.
+        FileHistory.addIfAbsent(*path);
+        RebuildHistoryMenu();
+        Save_Btn->setEnabled(false);
+        Find_All_BookMarks(*form);
+        ToolBox->setEnabled(true);
+        settings().writeString(kFiles, kOpenDir, directoryOf(*path, env_.platform));
+        EnableDocumentCommands();
+        form->showMaximized();
+        form->MemoPad->setModified(false);
+        form->MemoPad->viewport()->update();
+    });
+}
+
+void TMainFrm::writeDocument(TEditForm& form, const QString& path) { form.MemoPad->SaveToFile(path); }
+
+TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
+    if (fileNameOnly(form.FileName, env_.platform).trimmed().isEmpty())
+        return saveDocumentAs(form);
+    SaveOutcome outcome = SaveOutcome::Failed;
+    guarded(kSaveFailure, Timer::SwitchOff, [&] {
+        FileHistory.moveToTop(form.FileName);
+        RebuildHistoryMenu();
+        writeDocument(form, form.FileName);
+        form.setCaption(fileNameOnly(form.FileName, env_.platform));
+        form.MemoPad->setModified(false);
+        outcome = SaveOutcome::Saved;
+    });
+    if (outcome == SaveOutcome::Saved && &form == ActiveDocument())
+        Save_Btn->setEnabled(false);
+    return outcome;
+}
+
+TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
+    FileDialogSpec spec = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDir);
+    if (!form.FileName.trimmed().isEmpty())
+        spec.fileName = fileNameOnly(form.FileName, env_.platform);
+    const auto path = prompter().saveFileName(spec);
+    if (!path) {
+        // Nothing was written, so the document stays changed.
+        form.MemoPad->SetFocus();
+        return SaveOutcome::Cancelled;
+    }
+    SaveOutcome outcome = SaveOutcome::Failed;
+    guarded(kSaveAsFailure, Timer::SwitchOff, [&] {
+        // Written first, so a failed save leaves name, caption and tab as they were.
+        writeDocument(form, *path);
+        FileHistory.moveToTop(*path);
+        RebuildHistoryMenu();
+        mdiArea->setActiveSubWindow(&form);
+        form.FileName = *path;
+        form.setCaption(fileNameOnly(*path, env_.platform));
+        Save_Btn->setEnabled(false);
+        for (int i = 0; i < FileTabSet->count(); ++i)
+            if (FileTabSet->tabData(i).value<QObject*>() == &form)
+                FileTabSet->setTabText(i, form.caption());
+        settings().writeString(kFiles, kSaveDir, directoryOf(*path, env_.platform));
+        form.MemoPad->setModified(false);
+        form.MemoPad->SetFocus();
+        outcome = SaveOutcome::Saved;
+    });
+    return outcome;
+}
+
+void TMainFrm::Save1Click() {
+    TEditForm* form = ActiveDocument();
+    if (!form)
+        return;
+    if (saveDocument(*form) == SaveOutcome::Saved)
+        Save_Btn->setEnabled(false);
+    form->MemoPad->SetFocus();
+}
+
+void TMainFrm::SaveAs1Click() {
+    if (TEditForm* form = ActiveDocument())
+        saveDocumentAs(*form);
+}
+
+void TMainFrm::Close1Click() {
+    TEditForm* form = ActiveDocument();
+    if (!form)
+        return;
+    guarded(kCloseFailure, Timer::SwitchOff, [&] {
+        if (form->MemoPad->Modified()) {
+            if (prompter().askYesNo(QLatin1String(kUnsavedTextQuestion))) {
+                if (saveDocument(*form) != SaveOutcome::Saved)
+                    return; // the save was cancelled or failed: keep the window and its text
+            }
+            form->MemoPad->setModified(false);
+        }
+        form->closeConfirmed();
+        if (DocumentCount() > 0)
+            ToolBox->setEnabled(true);
+        else
+            DisableDocumentCommands();
+    });
+}
+
+bool TMainFrm::documentCloseRequest(TEditForm& form) {
+    if (form.MemoPad->Modified()) {
+        const QString question = QLatin1String(kSaveFileQuestion) + fileNameOnly(form.FileName, env_.platform) +
+                                 QLatin1String(kQuestionEnd);
+        if (prompter().askYesNo(question) && saveDocument(form) != SaveOutcome::Saved)
+            return false;
+        form.MemoPad->setModified(false);
+    }
+    Save_Btn->setEnabled(false);
+    return true;
+}
+
+void TMainFrm::documentClosed(TEditForm& form) {
+    std::erase(documents_, &form);
+    std::erase(activationOrder_, &form);
+    removeTab(&form);
+    if (FileTabSet->count() == 0 || documents_.empty())
+        DisableDocumentCommands();
+    FormResize();
+}
+
+bool TMainFrm::CloseAll1Click() {
+    bool completed = false;
+    guarded(kCloseAllFailure, Timer::SwitchOff, [&] {
+        while (DocumentCount() > 0) {
+            QCoreApplication::processEvents();
+            if (DocumentCount() == 0)
+                break;
+            TEditForm* form = windowOrder().front();
+            if (!documentCloseRequest(*form))
+                return; // a cancelled or failed save stops the whole sequence
+            form->closeConfirmed();
+            QCoreApplication::processEvents();
+        }
+        while (FileTabSet->count() > 0)
+            FileTabSet->removeTab(0);
+        DisableDocumentCommands();
+        completed = true;
+    });
+    return completed;
+}
+
+void TMainFrm::FormActivate(TEditForm* form) {
+    if (!form)
+        return;
+    if (auto it = std::find(activationOrder_.begin(), activationOrder_.end(), form); it != activationOrder_.end())
+        std::rotate(activationOrder_.begin(), it, it + 1);
+    Save_Btn->setEnabled(form->MemoPad->Modified());
+    if (FileTabSet->count() > 1)
+        for (int i = 0; i < FileTabSet->count(); ++i)
+            if (FileTabSet->tabData(i).value<QObject*>() == form) {
+                const QSignalBlocker block(FileTabSet);
+                FileTabSet->setCurrentIndex(i);
+            }
+}
+
+void TMainFrm::FileTabSetClick(int index) {
+    if (index < 0)
+        return;
+    if (auto* form = qobject_cast<TEditForm*>(FileTabSet->tabData(index).value<QObject*>())) {
+        FileTabSet->setCurrentIndex(index);
+        form->show();
+        mdiArea->setActiveSubWindow(form);
+        form->raise();
+        form->MemoPad->SetFocus();
+    }
+}
+
+void TMainFrm::Cascade1Click() {
+    if (DocumentCount() > 0)
+        mdiArea->cascadeSubWindows();
+}
+
+// Side by side (vertical) or one above the other (horizontal), like the classic arrangements.
+static void tile(QMdiArea* area, const std::vector<TEditForm*>& forms, bool sideBySide) {
+    const QRect r = area->viewport()->rect();
+    const int n = static_cast<int>(forms.size());
+    for (int i = 0; i < n; ++i) {
+        TEditForm* f = forms[static_cast<size_t>(i)];
+        f->showNormal();
+        if (sideBySide)
+            f->setGeometry(r.width() * i / n, 0, r.width() * (i + 1) / n - r.width() * i / n, r.height());
+        else
+            f->setGeometry(0, r.height() * i / n, r.width(), r.height() * (i + 1) / n - r.height() * i / n);
+    }
+}
+
+void TMainFrm::TileVertically1Click() {
+    if (DocumentCount() > 0)
+        tile(mdiArea, documents_, true);
+}
+
+void TMainFrm::TileHorizonatlly1Click() {
+    if (DocumentCount() > 0)
+        tile(mdiArea, documents_, false);
+}
+
+} // namespace zorvel

@@ -1,0 +1,64 @@
+#pragma once
+// The list of recently used files, most recent first. It has no length limit
+// while the program runs; the menu shows and the settings file keeps five.
+#include "path_rules.h"
+
+#include <QStringList>
+
+namespace zorvel {
+
+class IniProfile;
+
+class RecentFiles {
+public:
+    static constexpr int kShown = 5;
+
+    explicit RecentFiles(Platform platform = kHostPlatform) : platform_(platform) {}
+
+    const QStringList& entries() const { return entries_; }
+    bool isEmpty() const { return entries_.isEmpty(); }
+    int count() const { return static_cast<int>(entries_.size()); }
+    bool contains(const QString& path) const;
+
+    // Remove an equal entry, then put the path first (Save, Save As, reopen).
+    void moveToTop(const QString& path);
+    // Put the path first only when no equal entry is listed (Open).
+    void addIfAbsent(const QString& path);
+    // Put the path first whatever is listed (the file named on the command line).
+    void insertTop(const QString& path) { entries_.prepend(path); }
+
+    // The stored entries that still name usable files, in their order.
+    void load(const IniProfile& ini, const FileExists& exists);
+    // At most five, in their stored form; nothing is written for an empty list.
+    void store(const IniProfile& ini) const;
+
+private:
+    qsizetype indexOf(const QString& path) const;
+
+    Platform platform_;
+    QStringList entries_;
+};
+
+// Counts the seconds of the automatic save; only seconds with a document open count.
+class AutoSaveCounter {
+public:
+    void configure(int minutes) { limit_ = minutes > 0 ? minutes * 60 : 0; }
+    int limit() const { return limit_; }
+    int seconds() const { return seconds_; }
+    bool configured() const { return limit_ > 0; }
+    // One tick of the timer; true when the documents are to be saved now.
+    bool tick(bool documentOpen) {
+        if (!documentOpen)
+            return false;
+        if (++seconds_ < limit_)
+            return false;
+        seconds_ = 0;
+        return true;
+    }
+
+private:
+    int limit_ = 0;
+    int seconds_ = 0;
+};
+
+} // namespace zorvel

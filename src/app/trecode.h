@@ -1,0 +1,79 @@
+#pragma once
+// The editor buffer of a document window: a plain-text control whose offsets
+// count every line break as two characters (CR LF), whatever the file uses,
+// so that commands can compute positions on texts built with "\r\n".
+#include "text_file.h"
+
+#include <QPlainTextEdit>
+
+namespace zorvel {
+
+class TSRichEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TSRichEdit(QWidget* parent = nullptr);
+
+    // The whole text with CR LF line breaks; assigning replaces all of it.
+    QString Text() const;
+    void setText(const QString& text);
+
+    int SelStart() const;
+    void setSelStart(int offset);
+    int SelLength() const;
+    void setSelLength(int length);
+    QString SelText() const;
+    // Replaces the selection (or inserts at the caret) as one undoable edit and
+    // leaves the caret after the new text.
+    void setSelText(const QString& text);
+
+    bool Modified() const;
+    void setModified(bool modified);
+
+    // The text as lines, as a list of strings sees it: a final line break does not
+    // start another line.
+    int LineCount() const;
+    QString Line(int index) const;
+    void AddLine(const QString& line);
+    // Loading leaves Modified false and remembers encoding and line endings for the save.
+    void LoadFromFile(const QString& path);
+    void SaveToFile(const QString& path) const;
+    const TextFormat& fileFormat() const { return format_; }
+
+    // Rows as shown: a wrapped line counts as several.
+    int CaretRow() const;
+    int CaretColumn() const;
+    int RowOfOffset(int offset) const;
+    int VisibleLineCount() const;
+    void ScrollToLine(int row);
+
+    void SelectAll();
+    void CutToClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    bool CanUndo() const;
+    void Undo();
+    void SetFocus();
+
+    // Offsets in CR LF counting to Qt document positions and back.
+    int toDocumentPosition(int offset) const;
+    int toOffset(int position) const;
+
+signals:
+    // Before a key takes effect.
+    void keyDown();
+    void mouseUp();
+    void OnHScroll();
+    void OnVScroll();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    int rowOfPosition(int position) const;
+
+    TextFormat format_;
+};
+
+} // namespace zorvel
