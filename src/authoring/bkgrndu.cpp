@@ -101,6 +101,7 @@ TBackGroundFrm::TBackGroundFrm(Prompter& prompter, QString programDir, QWidget* 
     setWindowTitle(QStringLiteral("Background settings"));
 
     auto* instructions = new QLabel(QLatin1String(kInstructions));
+    instructions->setTextFormat(Qt::PlainText); // it names the <BODY> tag
     instructions->setWordWrap(true);
 
     auto* colours = new QGroupBox;

@@ -4,6 +4,7 @@
 #include "memo_text.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -40,6 +41,16 @@ QLabel* label(const char* text, QWidget* buddy) {
     auto* l = new QLabel(QLatin1String(text));
     l->setBuddy(buddy);
     return l;
+}
+
+// Both pages keep one size whichever of their controls are showing.
+void fixMemoHeight(QPlainTextEdit* memo) {
+    memo->setTabChangesFocus(true);
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 5 + 12);
+}
+
+int labelColumnWidth(const QWidget* w) {
+    return w->fontMetrics().horizontalAdvance(QStringLiteral("Domain name + directory")) + 8;
 }
 
 } // namespace
@@ -100,7 +111,7 @@ QWidget* TLinkFrm::makeInternalPage() {
     BookMark_ComboBox = named(new QComboBox, "BookMark_ComboBox");
     BookMark_ComboBox->hide();
     BookMark_Memo = named(new QPlainTextEdit, "BookMark_Memo");
-    BookMark_Memo->setTabChangesFocus(true);
+    fixMemoHeight(BookMark_Memo);
 
     auto* grid = new QGridLayout(page);
     grid->addWidget(Create_BookMark_Rad, 0, 0, 1, 2);
@@ -112,7 +123,8 @@ QWidget* TLinkFrm::makeInternalPage() {
     grid->addWidget(label("Text to Display", BookMark_Memo), 3, 0, Qt::AlignTop);
     grid->addWidget(BookMark_Memo, 3, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(3, 1);
+    grid->setColumnMinimumWidth(0, labelColumnWidth(page));
+    grid->setRowStretch(4, 1);
 
     connect(Create_BookMark_Rad, &QRadioButton::toggled, this, [this] { updateBookMarkField(); });
     return page;
@@ -132,7 +144,7 @@ QWidget* TLinkFrm::makeExternalPage() {
     URL_Label = named(new QLabel, "URL_Label");
     URL_Label->setMinimumWidth(URL_Label->fontMetrics().horizontalAdvance(QStringLiteral("URL to be used :")));
     External_Memo = named(new QPlainTextEdit, "External_Memo");
-    External_Memo->setTabChangesFocus(true);
+    fixMemoHeight(External_Memo);
     LookUp_Address_Btn = named(new QPushButton(QStringLiteral("Lookup Address")), "LookUp_Address_Btn",
                                "Get a Pre-Defined URL");
     Store_Address_Btn = named(new QPushButton(QStringLiteral("Store Address")), "Store_Address_Btn",
@@ -141,7 +153,11 @@ QWidget* TLinkFrm::makeExternalPage() {
                                "Delete a predefined URL");
     URL_ComboBox = named(new QListWidget, "URL_ComboBox");
     Combo_Instructions = named(new QLabel(QLatin1String(kComboInstructions)), "Combo_Instructions");
+    Combo_Instructions->setTextFormat(Qt::PlainText);
     Combo_Instructions->setWordWrap(true);
+    // A wrapped label's size hint assumes more width than it gets here.
+    Combo_Instructions->setMinimumHeight(Combo_Instructions->fontMetrics().lineSpacing() * 4);
+    Combo_Instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QLabel* protocolLabel = label("Protocol", URL_Type);
     QLabel* domainLabel = label("Domain name + directory", Domain_Name);
@@ -170,12 +186,16 @@ QWidget* TLinkFrm::makeExternalPage() {
     buttons->addStretch(1);
     grid->addLayout(buttons, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(4, 1);
+    grid->setColumnMinimumWidth(0, labelColumnWidth(page));
+    grid->setRowStretch(6, 1);
     URL_ComboBox->setMinimumWidth(420);
+    URL_ComboBox->setFixedHeight(URL_ComboBox->fontMetrics().lineSpacing() * 4 + 8);
 
-    URL_ComboBox->hide();
-    Combo_Instructions->hide();
-    Delete_Address_Btn->hide();
+    // The page keeps the height of the taller of its two arrangements.
+    showAddressList(true);
+    const int listHeight = grid->minimumSize().height();
+    showAddressList(false);
+    page->setMinimumHeight(std::max(listHeight, grid->minimumSize().height()));
 
     connect(URL_Type, &QComboBox::currentTextChanged, this, [this] { URL_To_Be_Used(); });
     connect(Domain_Name, &QLineEdit::textChanged, this, [this] { URL_To_Be_Used(); });

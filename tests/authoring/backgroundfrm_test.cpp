@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -147,4 +148,18 @@ TEST(BackgroundDialog, NothingSetGivesAnEmptyTextAndCancelGivesNone) {
         return d.result();
     });
     EXPECT_FALSE(cancelled);
+}
+
+TEST(BackgroundDialog, TheInstructionsShowTheBodyTagAsWritten) {
+    ScriptedPrompter prompter;
+    TBackGroundFrm dialog(prompter, "/opt/zorvel/");
+    bool found = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->text().startsWith("When you use this option"))
+            continue;
+        found = true;
+        EXPECT_TRUE(label->text().contains("just before the > of the <BODY> tag. This will enable you add"));
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
+    EXPECT_TRUE(found);
 }
