@@ -1,0 +1,150 @@
+// Section base behaviour, spaces, rules and cells.
+#include "htmlsubs.h"
+
+#include <algorithm>
+
+namespace zorvel {
+
+TSectionBase::TSectionBase(const TSectionBase& source, TSectionList* master)
+    : ParentSectionList(master), SectionHeight(source.SectionHeight) {}
+
+int TSectionBase::Scaled(int value) const {
+    return ParentSectionList ? mulDiv(value, ParentSectionList->FontSize, 12) : value;
+}
+
+int TSectionBase::DrawLogic(Canvas&, int, int Width, int& ScrollWidth, int& CharPos) {
+    StartPos = CharPos;
+    ScrollWidth = Width;
+    return SectionHeight;
+}
+
+int TSectionBase::Draw(Canvas&, const QRect&, int, int, int Y) {
+    TopY = Y;
+    return Y + SectionHeight;
+}
+
+bool TSectionBase::GetURL(Canvas&, int, int, QString&) { return false; }
+int TSectionBase::FindCursor(Canvas&, int, int, int&, int&, int&) { return -1; }
+int TSectionBase::FindString(int, const QString&, bool) { return -1; }
+bool TSectionBase::CursorToXY(Canvas&, int, int&, int&) { return false; }
+void TSectionBase::UpdateFonts() { UpdateSpacing(); }
+void TSectionBase::UpdateSpacing() {}
+
+void TSectionBase::MinMaxWidth(Canvas&, int& Min, int& Max) {
+    Min = 0;
+    Max = 0;
+}
+
+std::unique_ptr<TSectionBase> TParagraphSpace::Clone(TSectionList* MasterList) const {
+    auto copy = std::make_unique<TParagraphSpace>(MasterList);
+    copy->SectionHeight = SectionHeight;
+    return copy;
+}
+
+void TParagraphSpace::UpdateSpacing() { SectionHeight = Scaled(14); }
+
+std::unique_ptr<TSectionBase> THeadingSpace::Clone(TSectionList* MasterList) const {
+    auto copy = std::make_unique<THeadingSpace>(MasterList, HeadingSize);
+    copy->SectionHeight = SectionHeight;
+    return copy;
+}
+
+void THeadingSpace::UpdateSpacing() {
+    int value = 8;
+    switch (HeadingSize) {
+    case 1: value = 16; break;
+    case 2: value = 12; break;
+    case 3: value = 10; break;
+    case 5: value = 6; break;
+    case 6: value = 4; break;
+    default: break;
+    }
+    SectionHeight = Scaled(value);
+}
+
+std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* MasterList) const {
+    auto copy = std::make_unique<THorzLine>(MasterList);
+    copy->SectionHeight = SectionHeight;
+    return copy;
+}
+
+int THorzLine::DrawLogic(Canvas& canvas, int Y, int Width_, int& ScrollWidth, int& CharPos) {
+    Width = Width_;
+    return TSectionBase::DrawLogic(canvas, Y, Width_, ScrollWidth, CharPos);
+}
+
+void THorzLine::UpdateSpacing() { SectionHeight = Scaled(20); }
+
+TCell::TCell(TSectionList* master) : MasterList(master) {}
+
+TCell::TCell(const TCell& source, TSectionList* master) : MasterList(master), FontSize(source.FontSize) {
+    reserve(source.size());
+    for (const auto& s : source)
+        push_back(s->Clone(master));
+}
+
+void TCell::Add(std::unique_ptr<TSectionBase> Section) {
+    if (!Section)
+        return;
+    Section->ParentSectionList = MasterList;
+    Section->UpdateSpacing();
+    push_back(std::move(Section));
+}
+
+void TCell::UpdateFonts() {
+    for (const auto& s : *this)
+        s->UpdateFonts();
+}
+
+int TCell::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    TopY = Y;
+    StartPos = CharPos;
+    int height = 0;
+    ScrollWidth = 0;
+    for (const auto& s : *this) {
+        int w = 0;
+        height += s->DrawLogic(canvas, Y + height, Width, w, CharPos);
+        ScrollWidth = std::max(ScrollWidth, w);
+    }
+    Len = CharPos - StartPos;
+    return height;
+}
+
+void TCell::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
+    Min = 0;
+    Max = 0;
+    for (const auto& s : *this) {
+        int mn = 0, mx = 0;
+        s->MinMaxWidth(canvas, mn, mx);
+        Min = std::max(Min, mn);
+        Max = std::max(Max, mx);
+    }
+}
+
+bool TCell::GetURL(Canvas& canvas, int X, int Y, QString& URL) {
+    int top = 0, index = 0;
+    TSectionBase* s = FindSectionAtPosition(Y, top, index);
+    return s && s->GetURL(canvas, X, Y, URL);
+}
+
+int TCell::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) {
+    for (const auto& s : *this)
+        Y = s->Draw(canvas, DrawRect, Width, X, Y);
+    return Y;
+}
+
+TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {
+    int sum = 0;
+    for (std::size_t i = 0; i < size(); ++i) {
+        const int next = sum + (*this)[i]->SectionHeight;
+        if (next > Y) {
+            Top = sum;
+            Index = int(i);
+            return (*this)[i].get();
+        }
+        sum = next;
+    }
+    return nullptr;
+}
+
+} // namespace zorvel

@@ -1,0 +1,207 @@
+#pragma once
+// The document model: a page is a list of sections (text, spaces, rules,
+// tables), a table's cells are again lists of sections.
+#include "canvas.h"
+#include "htmlsubs_fonts.h"
+#include "htmlsubs_images.h"
+#include "htmlun2.h"
+#include "htmlun2_images.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace zorvel {
+
+class TCell;
+class TSectionList;
+class ThtmlForm;
+class TFormControlObj;
+
+class TSectionBase {
+public:
+    explicit TSectionBase(TSectionList* master) : ParentSectionList(master) {}
+    virtual ~TSectionBase() = default;
+    virtual const char* KindName() const = 0;
+
+    TSectionList* ParentSectionList = nullptr;
+    int SectionHeight = 0;
+    int TopY = 0;
+    int StartPos = 0;
+    int Len = 0;
+
+    // A copy of the same kind belonging to MasterList.
+    virtual std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const = 0;
+    virtual int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos);
+    virtual int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y);
+    virtual bool GetURL(Canvas& canvas, int X, int Y, QString& URL);
+    virtual int FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& CaretHeight);
+    virtual int FindString(int From, const QString& Text, bool MatchCase);
+    virtual bool CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y);
+    virtual void UpdateFonts();
+    virtual void UpdateSpacing();
+    virtual void MinMaxWidth(Canvas& canvas, int& Min, int& Max);
+
+protected:
+    TSectionBase(const TSectionBase& source, TSectionList* master);
+    // Height that scales with the document's default font size (value at size 12).
+    int Scaled(int value) const;
+};
+
+class TParagraphSpace : public TSectionBase {
+public:
+    using TSectionBase::TSectionBase;
+    const char* KindName() const override { return "ParagraphSpace"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+    void UpdateSpacing() override;
+};
+
+class THeadingSpace : public TSectionBase {
+public:
+    THeadingSpace(TSectionList* master, int level) : TSectionBase(master), HeadingSize(level) {}
+    const char* KindName() const override { return "HeadingSpace"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+    void UpdateSpacing() override;
+    int HeadingSize = 0;
+};
+
+class THorzLine : public TSectionBase {
+public:
+    using TSectionBase::TSectionBase;
+    const char* KindName() const override { return "HorzLine"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+    int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
+    void UpdateSpacing() override;
+    int Width = 0; // from the last layout
+};
+
+// One laid-out line of a text section.
+struct LineRec {
+    int Start = 0; // offset of the first character in the section's text
+    int SpaceBefore = 0;
+    int SpaceAfter = 0;
+    int LineHeight = 0;
+    int CharCount = 0;
+    int Descent = 0;
+    int LineIndent = 0;
+};
+
+using TFormControlList = std::vector<TFormControlObj*>; // not owning: forms own their controls
+
+// Characters that stand for an image and for a visible form control in a section's text.
+inline constexpr char16_t kImageChar = 4;
+inline constexpr char16_t kControlChar = 2;
+
+enum class FormControlKind { Input, Select, TextArea };
+
+class TSection : public TSectionBase {
+public:
+    static constexpr int kMaxChars = 20000;
+
+    TSection(TSectionList& master, int Level, int Justify, const QString& URL, const TMyFont& Font,
+             TFontStyles styles);
+    ~TSection() override;
+    const char* KindName() const override { return "Section"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+
+    QString TextBuffer;
+    int TextBufferSize() const { return int(TextBuffer.capacity()); }
+    TFontList Fonts;
+    TImageList Images;
+    TFormControlList FormControls;
+    int Level = 0;
+    int Indent = 0;
+    int ListNumber = 0;
+    TFreeList<LineRec> LineRecs;
+    TMyFont BaseFont;
+    int ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
+    int Justify = 1;  // 1 left, 2 center, 3 right
+
+    virtual void AddText(QStringView S);
+    void ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup);
+    void SetLink(bool start, TSectionList& MasterList, const TMyFont& Font, const QString& URL, TFontStyles styles,
+                 int subSup);
+    void AddImage(const TAttributeList& Attributes);
+    // Creates the control; it joins currentForm, which is made when there is none.
+    TFormControlObj* AddFormControl(FormControlKind Kind, TSectionList& MasterList, const TAttributeList& Attributes,
+                                    ThtmlForm*& currentForm);
+    void UpdateFonts() override;
+
+protected:
+    TSection(const TSection& source, TSectionList* master);
+    void Append(QStringView S);
+};
+
+class TPreFormated : public TSection {
+public:
+    using TSection::TSection;
+    const char* KindName() const override { return "PreFormated"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+    void AddText(QStringView S) override;
+
+protected:
+    TPreFormated(const TPreFormated& source, TSectionList* master) : TSection(source, master) {}
+};
+
+class TUListItem : public TSection {
+public:
+    TUListItem(TSectionList& master, int Level, const QString& URL, const TMyFont& Font, TFontStyles styles);
+    const char* KindName() const override { return "UListItem"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+
+protected:
+    TUListItem(const TUListItem& source, TSectionList* master) : TSection(source, master) {}
+};
+
+class TDListItem : public TUListItem {
+public:
+    TDListItem(TSectionList& master, int Level, const QString& URL, const TMyFont& Font, TFontStyles styles);
+    const char* KindName() const override { return "DListItem"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+
+private:
+    TDListItem(const TDListItem& source, TSectionList* master) : TUListItem(source, master) {}
+};
+
+class TOListItem : public TUListItem {
+public:
+    TOListItem(TSectionList& master, int Level, int Number, const QString& URL, const TMyFont& Font,
+               TFontStyles styles);
+    const char* KindName() const override { return "OListItem"; }
+    std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
+
+private:
+    TOListItem(const TOListItem& source, TSectionList* master) : TUListItem(source, master) {}
+};
+
+// A list of sections: the contents of a table cell, or of the whole document.
+class TCell : public TFreeList<TSectionBase> {
+public:
+    explicit TCell(TSectionList* master);
+    TCell(const TCell& source, TSectionList* master);
+    virtual ~TCell() = default;
+    TCell(const TCell&) = delete;
+    TCell& operator=(const TCell&) = delete;
+
+    TSectionList* MasterList = nullptr;
+    int FontSize = 12;
+    int TopY = 0;
+    int StartPos = 0;
+    int Len = 0;
+
+    virtual int DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos);
+    virtual void MinMaxWidth(Canvas& canvas, int& Min, int& Max);
+    virtual bool GetURL(Canvas& canvas, int X, int Y, QString& URL);
+
+    void Add(std::unique_ptr<TSectionBase> Section);
+    void UpdateFonts();
+    int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y);
+    // The first section whose running sum of heights exceeds Y, with its top and index.
+    TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
+};
+
+} // namespace zorvel
+
+#include "htmlsubs_sectionlist.h"

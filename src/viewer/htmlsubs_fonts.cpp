@@ -1,0 +1,82 @@
+#include "htmlsubs_fonts.h"
+
+#include "htmlsubs.h"
+
+#include <algorithm>
+
+namespace zorvel {
+
+void addStyles(FontSpec& font, TFontStyles styles) {
+    if (styles & kStyleBold)
+        font.bold = true;
+    if (styles & kStyleItalic)
+        font.italic = true;
+    if (styles & kStyleUnderline)
+        font.underline = true;
+}
+
+TFontStyles stylesOf(const FontSpec& font) {
+    return (font.bold ? kStyleBold : 0) | (font.italic ? kStyleItalic : 0) | (font.underline ? kStyleUnderline : 0);
+}
+
+void TMyFont::SetNominalSize(const TSectionList& MasterList, int N) {
+    NormalSize = N;
+    size = mulDiv(MasterList.FontSize, N, 12);
+}
+
+void TMyFont::UpdateFont(const TSectionList& MasterList, const QColor& Colour) {
+    name = Fixed ? MasterList.PreFontName : MasterList.FontName;
+    size = mulDiv(MasterList.FontSize, NormalSize, 12);
+    color = Colour;
+}
+
+TFontObj::TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link)
+    : Pos(pos), LinkURL(link), RunFont_(font) {
+    Measure(canvas);
+}
+
+void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
+    RunFont_ = font;
+    Measure(canvas);
+}
+
+void TFontObj::Measure(Canvas& canvas) {
+    const FontMetricsInfo m = canvas.fontMetrics(RunFont_);
+    TextHeight = m.height;
+    FontHeight = m.height + m.externalLeading;
+    Overhang = m.overhang;
+    Descent = m.descent;
+}
+
+TFontObj* TFontList::GetFontObjAt(int pos, int* index) const {
+    if (empty())
+        return nullptr;
+    // The last run that starts at or before pos; runs are in position order.
+    auto it = std::upper_bound(begin(), end(), pos, [](int p, const std::unique_ptr<TFontObj>& f) { return p < f->Pos; });
+    if (it != begin())
+        --it;
+    if (index)
+        *index = int(it - begin());
+    return it->get();
+}
+
+const TMyFont* TFontList::GetFontAt(int pos, int& overhang) const {
+    const TFontObj* f = GetFontObjAt(pos);
+    if (!f) {
+        overhang = 0;
+        return nullptr;
+    }
+    overhang = f->Overhang;
+    return &f->RunFont();
+}
+
+int TFontList::GetFontCountAt(int pos, int textLength) const {
+    int index = 0;
+    if (!GetFontObjAt(pos, &index))
+        return textLength - pos;
+    if (index + 1 < Count())
+        return Item(index + 1)->Pos - pos;
+    return textLength - pos;
+}
+
+} // namespace zorvel

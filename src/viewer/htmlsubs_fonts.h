@@ -1,0 +1,59 @@
+#pragma once
+// Fonts of the document model: a font with its nominal size, one font run of
+// a text section and the list of runs.
+#include "canvas.h"
+#include "htmlun2.h"
+
+namespace zorvel {
+
+class TSectionList;
+
+// Style flags the parser adds to every new font run.
+using TFontStyles = unsigned;
+inline constexpr TFontStyles kStyleBold = 1;
+inline constexpr TFontStyles kStyleItalic = 2;
+inline constexpr TFontStyles kStyleUnderline = 4;
+
+void addStyles(FontSpec& font, TFontStyles styles);
+TFontStyles stylesOf(const FontSpec& font);
+
+// A font plus the size it was asked for before scaling by the document's
+// default size, and whether it uses the fixed-pitch face.
+struct TMyFont : FontSpec {
+    int NormalSize = 12;
+    bool Fixed = false;
+
+    void SetNominalSize(const TSectionList& MasterList, int N);
+    void UpdateFont(const TSectionList& MasterList, const QColor& Colour);
+};
+
+// One font run of a section; it re-measures itself whenever its font changes.
+class TFontObj {
+public:
+    TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link = {});
+
+    int Pos = 0;
+    const TMyFont& RunFont() const { return RunFont_; }
+    void SetFont(const TMyFont& font, Canvas& canvas);
+    int FontHeight = 0; // text height plus external leading
+    int TextHeight = 0;
+    int Overhang = 0;
+    int Descent = 0;
+    int ScriptPosition = 0; // 0 normal, 1 subscript, 2 superscript
+    QString LinkURL;        // empty outside links
+
+private:
+    void Measure(Canvas& canvas);
+    TMyFont RunFont_;
+};
+
+class TFontList : public TFreeList<TFontObj> {
+public:
+    // The run in force at a position and its index; nullptr when the list is empty.
+    TFontObj* GetFontObjAt(int pos, int* index = nullptr) const;
+    const TMyFont* GetFontAt(int pos, int& overhang) const;
+    // Characters from pos to the next run start, or to textLength when no run follows.
+    int GetFontCountAt(int pos, int textLength) const;
+};
+
+} // namespace zorvel

@@ -1,0 +1,63 @@
+// Inline images: creation from IMG attributes, measuring, and position queries.
+#include "htmlsubs_images.h"
+
+#include "htmlsubs.h"
+
+#include <algorithm>
+
+namespace zorvel {
+
+TImageObj::TImageObj(int pos, const TAttributeList& attributes) : Pos(pos) {
+    Source = attributes.Text(AttrKind::Src);
+    Alt = attributes.Text(AttrKind::Alt);
+    const QString align = attributes.Text(AttrKind::Align).toUpper();
+    ImageAlign = align == QLatin1String("TOP") ? 0 : align == QLatin1String("MIDDLE") ? 1 : 2;
+    const TAttribute* border = attributes.Find(AttrKind::Border);
+    NoBorder = border && border->NumericValue == 0;
+}
+
+const QImage& TImageObj::Bitmap() const {
+    switch (Kind_) {
+    case BitmapSource::Own: return Own_;
+    case BitmapSource::Error: return ErrorBitmap();
+    case BitmapSource::None:
+    case BitmapSource::Default: break;
+    }
+    return DefaultBitmap();
+}
+
+void TImageObj::SetBitmap(QImage bitmap) {
+    Own_ = std::move(bitmap);
+    Kind_ = BitmapSource::Own;
+}
+
+void TImageObj::Measure(TSectionList& master, Canvas& canvas, const FontSpec& font) {
+    ParentSectionList = &master;
+    if (master.ShowImages && Kind_ == BitmapSource::None) {
+        if (std::optional<QImage> found = master.LookUpImage(Source))
+            SetBitmap(std::move(*found));
+        else
+            Kind_ = BitmapSource::Error;
+    }
+    const bool placeholder = !master.ShowImages || Kind_ != BitmapSource::Own;
+    const QImage& picture = master.ShowImages ? Bitmap() : DefaultBitmap();
+    ImageHeight = picture.height() + 2;
+    ImageWidth = picture.width();
+    if (!Alt.isEmpty() && placeholder) {
+        const QSize extent = canvas.textExtent(font, Alt);
+        ImageWidth += extent.width() + 4;
+        ImageHeight = std::max(ImageHeight, extent.height());
+    }
+}
+
+TImageObj* TImageList::GetImageAt(int pos) const {
+    auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
+    return it != end() && (*it)->Pos == pos ? it->get() : nullptr;
+}
+
+int TImageList::GetImageCountAt(int pos) const {
+    auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
+    return it == end() ? 9999 : (*it)->Pos - pos;
+}
+
+} // namespace zorvel

@@ -1,0 +1,123 @@
+// Text sections: the text buffer, font runs, images and list items.
+#include "htmlsubs.h"
+
+namespace zorvel {
+
+TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString& URL, const TMyFont& Font,
+                   TFontStyles styles)
+    : TSectionBase(&master), Level(Level_), Indent(35 * Level_), Justify(Justify_) {
+    TMyFont first = Font;
+    addStyles(first, styles);
+    Fonts.Add(std::make_unique<TFontObj>(0, first, *master.ScreenCanvas, URL));
+    BaseFont = first;
+}
+
+TSection::~TSection() = default;
+
+TSection::TSection(const TSection& source, TSectionList* master)
+    : TSectionBase(source, master), TextBuffer(source.TextBuffer), FormControls(source.FormControls),
+      Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
+      ListType(source.ListType), Justify(source.Justify) {
+    Len = source.Len;
+    for (const auto& f : source.Fonts)
+        Fonts.Add(std::make_unique<TFontObj>(*f));
+    for (const auto& image : source.Images) {
+        TImageObj* copy = Images.Add(std::make_unique<TImageObj>(*image));
+        copy->ParentSectionList = master;
+    }
+    for (const auto& line : source.LineRecs)
+        LineRecs.Add(std::make_unique<LineRec>(*line));
+}
+
+std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {
+    return std::unique_ptr<TSectionBase>(new TSection(*this, MasterList));
+}
+
+void TSection::Append(QStringView S) {
+    TextBuffer.append(S);
+    Len = int(TextBuffer.size());
+}
+
+void TSection::AddText(QStringView S) {
+    if (S.isEmpty() || Len > kMaxChars)
+        return;
+    if (S.front() == u' ' && (TextBuffer.isEmpty() || TextBuffer.back() == u' '))
+        S = S.mid(1);
+    Append(S);
+}
+
+void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup) {
+    TMyFont font = Font;
+    addStyles(font, styles);
+    if (subSup != 0)
+        font.SetNominalSize(MasterList, font.NormalSize * 3 / 4);
+    TFontObj* last = Fonts.Item(Fonts.Count() - 1);
+    if (last->Pos == Len)
+        last->SetFont(font, *MasterList.ScreenCanvas);
+    else
+        last = Fonts.Add(std::make_unique<TFontObj>(Len, font, *MasterList.ScreenCanvas, last->LinkURL));
+    last->ScriptPosition = subSup;
+}
+
+void TSection::SetLink(bool start, TSectionList& MasterList, const TMyFont& Font, const QString& URL,
+                       TFontStyles styles, int subSup) {
+    ChangeFont(MasterList, Font, styles, subSup);
+    Fonts.Item(Fonts.Count() - 1)->LinkURL = start ? URL : QString();
+}
+
+void TSection::AddImage(const TAttributeList& Attributes) {
+    TImageObj* image = Images.Add(std::make_unique<TImageObj>(Len, Attributes));
+    image->ParentSectionList = ParentSectionList;
+    Append(QStringView(&kImageChar, 1));
+}
+
+void TSection::UpdateFonts() {
+    TSectionList& master = *ParentSectionList;
+    for (const auto& f : Fonts) {
+        TMyFont font = f->RunFont();
+        font.UpdateFont(master, f->LinkURL.isEmpty() ? master.FontColor : master.HotSpotColor);
+        f->SetFont(font, *master.ScreenCanvas);
+    }
+    BaseFont.UpdateFont(master, master.FontColor);
+    UpdateSpacing();
+}
+
+std::unique_ptr<TSectionBase> TPreFormated::Clone(TSectionList* MasterList) const {
+    return std::unique_ptr<TSectionBase>(new TPreFormated(*this, MasterList));
+}
+
+void TPreFormated::AddText(QStringView S) {
+    static const char16_t space = u' ';
+    Append(S.isEmpty() ? QStringView(&space, 1) : S);
+}
+
+TUListItem::TUListItem(TSectionList& master, int Level_, const QString& URL, const TMyFont& Font, TFontStyles styles)
+    : TSection(master, Level_, 1, URL, Font, styles) {
+    ListType = 2;
+}
+
+std::unique_ptr<TSectionBase> TUListItem::Clone(TSectionList* MasterList) const {
+    return std::unique_ptr<TSectionBase>(new TUListItem(*this, MasterList));
+}
+
+TDListItem::TDListItem(TSectionList& master, int Level_, const QString& URL, const TMyFont& Font, TFontStyles styles)
+    : TUListItem(master, Level_, URL, Font, styles) {
+    ListType = 3;
+}
+
+std::unique_ptr<TSectionBase> TDListItem::Clone(TSectionList* MasterList) const {
+    return std::unique_ptr<TSectionBase>(new TDListItem(*this, MasterList));
+}
+
+TOListItem::TOListItem(TSectionList& master, int Level_, int Number, const QString& URL, const TMyFont& Font,
+                       TFontStyles styles)
+    : TUListItem(master, Level_, URL, Font, styles) {
+    ListType = 1;
+    ListNumber = Number;
+}
+
+std::unique_ptr<TSectionBase> TOListItem::Clone(TSectionList* MasterList) const {
+    return std::unique_ptr<TSectionBase>(new TOListItem(*this, MasterList));
+}
+
+} // namespace zorvel

@@ -1,0 +1,103 @@
+// The master list: defaults, background, image look-up and cloning for print.
+#include "htmlsubs_sectionlist.h"
+
+#include "htmlsubs_forms.h"
+
+namespace zorvel {
+
+TSectionList::TSectionList(Canvas& screenCanvas, QObject* owner, QObject* paintPanel)
+    : TCell(this), ScreenCanvas(&screenCanvas), OwnerControl(owner), PaintPanel(paintPanel) {}
+
+TSectionList::~TSectionList() {
+    // Sections point at form controls the forms own: drop the sections first.
+    clear();
+}
+
+void TSectionList::Clear() {
+    BackgroundBitmap.reset();
+    BackgroundBitmapName.clear();
+    SelectionStart = 0;
+    SelectionEnd = 0;
+    clear();
+    FormList.Clear();
+}
+
+void TSectionList::SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,
+                               const QColor& hotSpotColor, const QColor& fontColor, int fontSize) {
+    FontName = fontName.left(kMaxFontNameLength);
+    PreFontName = preFontName.left(kMaxFontNameLength);
+    SetBackground(background);
+    HotSpotColor = hotSpotColor;
+    FontColor = fontColor;
+    FontSize = fontSize;
+    UpdateFonts();
+}
+
+void TSectionList::SetBackground(const QColor& colour) {
+    Background = colour;
+    if (OnBackgroundChange)
+        OnBackgroundChange(colour);
+}
+
+void TSectionList::SetBackgroundBitmap(const QString& name) {
+    BackgroundBitmap.reset();
+    BackgroundBitmapName = name;
+}
+
+const QImage* TSectionList::GetBackgroundBitmap() {
+    if (ShowImages && !BackgroundBitmapName.isEmpty() && !BackgroundBitmap) {
+        BackgroundBitmap = LookUpImage(BackgroundBitmapName);
+        BackgroundBitmapName.clear();
+    }
+    return BackgroundBitmap ? &*BackgroundBitmap : nullptr;
+}
+
+std::optional<QImage> TSectionList::LookUpImage(const QString& name) {
+    if (name.isEmpty())
+        return std::nullopt;
+    const QString key = imageCacheKey(name);
+    if (std::optional<QImage> cached = BitmapList.Get(key))
+        return cached;
+    std::optional<QImage> bitmap;
+    if (OnBitmapRequest) {
+        OnBitmapRequest(OwnerControl, name, bitmap);
+    } else {
+        const QString file = (ExpandImageName ? ExpandImageName(name) : urlToFileName(name)).left(80);
+        bitmap = loadImageFile(file, Display);
+    }
+    if (!bitmap || bitmap->isNull())
+        return std::nullopt;
+    BitmapList.Add(key, *bitmap);
+    return bitmap;
+}
+
+int TSectionList::GetSectionTop(int index) const {
+    const int n = std::min(index, Count() - 1);
+    int top = 0;
+    for (int i = 0; i < n; ++i)
+        top += Item(i)->SectionHeight;
+    return top;
+}
+
+std::unique_ptr<TSectionList> TSectionList::Clone() const {
+    auto copy = std::make_unique<TSectionList>(*ScreenCanvas, OwnerControl, PaintPanel);
+    copy->Display = Display;
+    copy->ShowImages = ShowImages;
+    copy->Printing = Printing;
+    copy->PrintClipping = PrintClipping;
+    copy->SelectionStart = SelectionStart;
+    copy->SelectionEnd = SelectionEnd;
+    copy->FontName = FontName;
+    copy->PreFontName = PreFontName;
+    copy->FontColor = FontColor;
+    copy->HotSpotColor = HotSpotColor;
+    copy->OnBitmapRequest = OnBitmapRequest;
+    copy->Background = Background;
+    copy->ExpandImageName = ExpandImageName;
+    copy->FontSize = FontSize;
+    for (const auto& s : *this)
+        copy->push_back(s->Clone(copy.get()));
+    return copy;
+}
+
+} // namespace zorvel

@@ -1,0 +1,54 @@
+#pragma once
+// The whole document: the master list of sections with its defaults, the
+// image cache, the forms and the background.
+#include "htmlsubs.h"
+
+namespace zorvel {
+
+class TSectionList : public TCell {
+public:
+    // Fonts are measured on screenCanvas, which must outlive the document.
+    explicit TSectionList(Canvas& screenCanvas, QObject* owner = nullptr, QObject* paintPanel = nullptr);
+    ~TSectionList() override;
+
+    static constexpr int kMaxFontNameLength = 32;
+
+    Canvas* ScreenCanvas;
+    DisplayCapabilities Display;
+    bool ShowImages = true;
+    bool Printing = false;
+    bool PrintClipping = false;
+    int SelectionStart = 0;
+    int SelectionEnd = 0;
+    QString FontName = QStringLiteral("Times New Roman");
+    QString PreFontName = QStringLiteral("Courier New");
+    QColor FontColor = Qt::black;
+    QColor HotSpotColor = QColor(0, 0, 255);
+    QObject* OwnerControl = nullptr;
+    QObject* PaintPanel = nullptr;
+    // Asked for an image before it is looked for on disk; leaves bitmap empty to decline.
+    std::function<void(QObject* sender, const QString& name, std::optional<QImage>& bitmap)> OnBitmapRequest;
+    QColor Background = QColor(0xC0, 0xC0, 0xC0);
+    TStringBitmapList BitmapList;
+    std::function<void(const QColor&)> OnBackgroundChange;
+    std::optional<QImage> BackgroundBitmap;
+    QString BackgroundBitmapName;
+    TFreeList<ThtmlForm> FormList;
+    std::function<void(const QString& action, const QStringList& results, const QString& method)> SubmitHandler;
+    // The control's conversion of an image name to a file name (relative names
+    // get the document's directory); the plain URL rule when the control sets none.
+    std::function<QString(const QString&)> ExpandImageName;
+
+    void Clear();
+    void SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,
+                     const QColor& hotSpotColor, const QColor& fontColor, int fontSize);
+    void SetBackground(const QColor& colour);
+    void SetBackgroundBitmap(const QString& name);
+    const QImage* GetBackgroundBitmap();
+    std::optional<QImage> LookUpImage(const QString& name);
+    int GetSectionTop(int index) const;
+    // A copy for printing: sections, settings from ShowImages to Background; no background bitmap, no forms.
+    std::unique_ptr<TSectionList> Clone() const;
+};
+
+} // namespace zorvel

@@ -1,0 +1,90 @@
+// Table and cell construction from their attributes, and copying.
+#include "htmlsubs_tables.h"
+
+#include <algorithm>
+
+namespace zorvel {
+
+TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, int vAlign)
+    : VAlign(vAlign), Cell(std::make_unique<TCell>(master)) {
+    if (const TAttribute* a = attributes.Find(AttrKind::ColSpan); a && a->NumericValue > 1)
+        ColSpan = a->NumericValue;
+    if (const TAttribute* a = attributes.Find(AttrKind::RowSpan); a && a->NumericValue > 1)
+        RowSpan = a->NumericValue;
+    if (const TAttribute* a = attributes.Find(AttrKind::Width); a && a->NumericValue >= 1 && a->NumericValue <= 99)
+        WidthPercent = a->NumericValue;
+}
+
+TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
+    : ColSpan(source.ColSpan), RowSpan(source.RowSpan), CellHeight(source.CellHeight), CellWidth(source.CellWidth),
+      ContentHeight(source.ContentHeight), ContentOffset(source.ContentOffset), VAlign(source.VAlign),
+      WidthPercent(source.WidthPercent), Cell(std::make_unique<TCell>(*source.Cell, master)) {}
+
+ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes)
+    : TSectionBase(master), Caption(std::make_unique<TCellObj>(master, TAttributeList{}, 1)), Justify(justify) {
+    Caption->Cell->Add(std::make_unique<THeadingSpace>(master, 6));
+    for (const TAttribute& a : attributes) {
+        switch (a.Kind) {
+        case AttrKind::Border: Border = a.NumericValue > 0; break;
+        case AttrKind::Align: {
+            const QString v = a.ValueText.toUpper();
+            if (v == QLatin1String("CENTER"))
+                Justify = 2;
+            else if (v == QLatin1String("RIGHT"))
+                Justify = 3;
+            break;
+        }
+        case AttrKind::Width:
+            WidthPercent = a.NumericValue >= 1 && a.NumericValue <= 100 ? a.NumericValue : 0;
+            break;
+        case AttrKind::CellPadding:
+            if (a.NumericValue >= 0)
+                CellPadding = std::min(a.NumericValue, 49) + 1;
+            break;
+        case AttrKind::CellSpacing:
+            if (a.NumericValue >= 0)
+                CellSpacing = std::min(a.NumericValue, 39) + 1;
+            break;
+        default: break;
+        }
+    }
+}
+
+std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* MasterList) const {
+    auto copy = std::make_unique<ThtmlTable>(MasterList, Justify, TAttributeList{});
+    copy->SectionHeight = SectionHeight;
+    for (const auto& row : Rows) {
+        auto r = std::make_unique<TCellList>();
+        r->RowHeight = row->RowHeight;
+        for (const auto& cell : *row)
+            r->Add(std::make_unique<TCellObj>(*cell, MasterList));
+        copy->Rows.Add(std::move(r));
+    }
+    copy->Caption = std::make_unique<TCellObj>(*Caption, MasterList);
+    copy->Initialized = Initialized;
+    copy->Border = Border;
+    copy->TopCaption = TopCaption;
+    copy->ColumnsLeft = ColumnsLeft;
+    copy->TableLeft = TableLeft;
+    copy->NumCols = NumCols;
+    copy->TableWidth = TableWidth;
+    copy->FullWidth = FullWidth;
+    copy->WidthPercent = WidthPercent;
+    copy->CaptionHeight = CaptionHeight;
+    copy->BodyHeight = BodyHeight;
+    copy->CellPadding = CellPadding;
+    copy->CellSpacing = CellSpacing;
+    copy->CaptionMinWidth = CaptionMinWidth;
+    std::copy(std::begin(Widths), std::end(Widths), copy->Widths);
+    std::copy(std::begin(Percents), std::end(Percents), copy->Percents);
+    return copy;
+}
+
+void ThtmlTable::UpdateFonts() {
+    for (const auto& row : Rows)
+        for (const auto& cell : *row)
+            cell->Cell->UpdateFonts();
+    Caption->Cell->UpdateFonts();
+}
+
+} // namespace zorvel

@@ -1,0 +1,327 @@
+// Lists, preformatted text, selection options, text areas and tables.
+#include "readhtml_parser.h"
+
+namespace zorvel::html {
+
+namespace {
+constexpr char16_t kEnd = 26;
+constexpr int kMaxOptionText = 80;
+constexpr int kPendingPreText = 200;
+
+TokenSet cellTerminators() {
+    TokenSet set;
+    for (int t : {endOf(tTABLE), int(tTD), endOf(tTD), int(tTR), int(tTH), endOf(tTH), int(tCAPTION), endOf(tCAPTION)})
+        set.set(std::size_t(t));
+    return set;
+}
+} // namespace
+
+// Returns with the list's end tag consumed; a terminator or the end of input
+// is left for the caller.
+void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators) {
+    int counter = 1;
+    if (listKind == tOL)
+        if (const TAttribute* start = attributes_.Find(AttrKind::Start); start && start->NumericValue >= 0)
+            counter = start->NumericValue;
+    int itemIndent = depth;
+    NextToken();
+    while (!IsListEnd(Sy) && Sy != EofToken) {
+        if (terminators.test(std::size_t(Sy)))
+            return;
+        switch (Sy) {
+        case tOL: case tUL: case tDIR: case tMENU: case tDL: case tBLOCKQUOTE:
+            if (depth >= kMaxListDepth) {
+                NextToken();
+                break;
+            }
+            if (Sy == tBLOCKQUOTE)
+                CloseSection();
+            ParseList(depth + 1, Sy, terminators);
+            break;
+        case tLI:
+            CloseSection();
+            if (listKind == tOL)
+                section_ = std::make_unique<TOListItem>(master_, depth, counter++, currentURL_, TopFont(), styleFlags_);
+            else
+                section_ = std::make_unique<TUListItem>(master_, depth, currentURL_, TopFont(), styleFlags_);
+            subSup_ = 0;
+            itemIndent = depth;
+            NextToken();
+            break;
+        case tDT:
+        case tDD:
+            CloseSection();
+            itemIndent = Sy == tDT ? depth - 1 : depth;
+            section_ = std::make_unique<TDListItem>(master_, itemIndent, currentURL_, TopFont(), styleFlags_);
+            subSup_ = 0;
+            NextToken();
+            break;
+        default:
+            if (Sy != tTABLE && IsInlineToken(Sy))
+                ParseInline(itemIndent);
+            else
+                NextToken();
+            break;
+        }
+    }
+    CloseSection();
+    if (IsListEnd(Sy))
+        NextToken();
+}
+
+void HtmlParser::ParsePreformatted() {
+    CloseSection();
+    if (PushFont()) {
+        TopFont().name = master_.PreFontName;
+        TopFont().SetNominalSize(master_, 10);
+        TopFont().Fixed = true;
+    }
+    auto newLine = [this] {
+        subSup_ = 0;
+        section_ = std::make_unique<TPreFormated>(master_, 0, 1, currentURL_, TopFont(), styleFlags_);
+    };
+    newLine();
+    inPre_ = true;
+    QString pending;
+    // A line's end always adds its text (an empty line holds one space); other
+    // flushes add only what is pending.
+    auto flush = [&](bool lineEnd) {
+        if (!pending.isEmpty() || (lineEnd && section_->Len == 0))
+            section_->AddText(pending);
+        pending.clear();
+    };
+    auto endLine = [&] {
+        flush(true);
+        CloseSection();
+        newLine();
+    };
+    bool done = false;
+    while (!done && CurChar != kEnd) {
+        if (CurChar == u'\r') {
+            endLine();
+            ReadChar();
+        } else if (CurChar == u'&') {
+            ReadEntity();
+            pending += TokenText;
+        } else if (CurChar == u'<') {
+            ReadTag();
+            if (!section_)
+                newLine();
+            if (IsStyleTag(Sy)) {
+                flush(false);
+                DoStyleTag();
+                continue;
+            }
+            switch (Sy) {
+            case tP:
+            case tBR:
+                endLine();
+                if (CurChar == u'\r')
+                    ReadChar();
+                break;
+            case endOf(tPRE): done = true; break;
+            case tIMG:
+                flush(false);
+                DoImage(0);
+                break;
+            case tA:
+                flush(false);
+                DoAnchor(0);
+                break;
+            case endOf(tA):
+                flush(false);
+                DoAnchorEnd();
+                break;
+            case tINPUT:
+            case tSELECT:
+            case tTEXTAREA:
+                flush(false);
+                DoFormControl(0, false);
+                break;
+            case tFORM: currentForm_ = ThtmlForm::Create(master_, attributes_); break;
+            case endOf(tFORM): currentForm_ = nullptr; break;
+            case tFONT:
+            case tBASEFONT:
+                flush(false);
+                DoFont(false);
+                break;
+            case endOf(tFONT):
+                flush(false);
+                PopFont();
+                ChangeFont();
+                break;
+            default: break;
+            }
+        } else {
+            pending += QChar(CurChar);
+            ReadChar();
+            if (pending.size() > kPendingPreText)
+                flush(false);
+        }
+    }
+    flush(false);
+    CloseSection();
+    inPre_ = false;
+    PopFont();
+    NextToken();
+}
+
+void HtmlParser::ParseSelectOptions(TListBoxFormControlObj* control) {
+    bool open = false;
+    bool selected = false;
+    QString text;
+    QString value;
+    auto complete = [&] {
+        const QString trimmed = text.trimmed();
+        if (open && !trimmed.isEmpty() && control)
+            control->AddOption(trimmed, value, selected);
+        open = false;
+        text.clear();
+    };
+    NextToken();
+    while (Sy != EofToken && Sy != endOf(tSELECT)) {
+        if (Sy == TextToken && open) {
+            text += TokenText.left(kMaxOptionText - text.size());
+        } else if (Sy == tOPTION || Sy == endOf(tOPTION)) {
+            complete();
+            if (Sy == tOPTION) {
+                open = true;
+                selected = attributes_.Find(AttrKind::Selected) != nullptr;
+                value = attributes_.Text(AttrKind::Value).left(kMaxOptionText);
+            }
+        }
+        NextToken();
+    }
+    complete();
+    if (control)
+        control->RestoreInitialValue();
+}
+
+void HtmlParser::ParseTextAreaText(TTextAreaFormControlObj* control, bool readNext) {
+    QString line;
+    for (;;) {
+        NextTextAreaToken();
+        if (Sy == TextAreaEnd || Sy == EofToken)
+            break;
+        if (Sy == LineEnd) {
+            if (control)
+                control->AddLine(line);
+            line.clear();
+        } else {
+            line += TokenText;
+        }
+    }
+    while (CurChar != u'>' && CurChar != kEnd)
+        ReadChar();
+    if (CurChar == u'>')
+        ReadChar();
+    if (control) {
+        if (!line.isEmpty())
+            control->AddLine(line);
+        control->RestoreInitialValue();
+    }
+    if (readNext)
+        NextToken();
+}
+
+void HtmlParser::ParseTable() {
+    CloseSection();
+    if (tableDepth_ >= kMaxTableDepth) {
+        NextToken();
+        return;
+    }
+    const TokenSet terminators = cellTerminators();
+    TCell* const outer = sectionList_;
+    const int savedJustify = justify_;
+    const TFontStyles savedStyles = styleFlags_;
+    auto table = std::make_unique<ThtmlTable>(&master_, justify_, attributes_);
+    auto row = std::make_unique<TCellList>();
+    std::unique_ptr<TCellObj> cell;
+    int rowAlign = 0;
+    int rowVAlign = 1;
+    ++tableDepth_;
+
+    auto finishCell = [&] {
+        CloseSection();
+        if (cell)
+            row->Add(std::move(cell));
+    };
+    // Also on the way out of a parse error, so that the part read is kept.
+    auto finishTable = [&] {
+        finishCell();
+        table->Rows.Add(std::move(row));
+        sectionList_ = outer;
+        outer->Add(std::move(table));
+        justify_ = savedJustify;
+        styleFlags_ = savedStyles;
+        --tableDepth_;
+    };
+    try {
+        NextToken();
+        while (Sy != endOf(tTABLE) && Sy != EofToken) {
+            switch (Sy) {
+            case TextToken: {
+                // Text outside the cells is shown before the table.
+                CloseSection();
+                TCell* inside = sectionList_;
+                sectionList_ = outer;
+                ParseBody(terminators);
+                CloseSection();
+                sectionList_ = inside;
+                break;
+            }
+            case tTD:
+            case tTH: {
+                finishCell();
+                int align = rowAlign ? rowAlign : (Sy == tTD ? 1 : 2);
+                if (Sy == tTH)
+                    styleFlags_ |= kStyleBold;
+                else
+                    styleFlags_ &= ~kStyleBold;
+                if (const int own = GetAlign(attributes_))
+                    align = own;
+                cell = std::make_unique<TCellObj>(&master_, attributes_, GetVAlign(attributes_, rowVAlign));
+                sectionList_ = cell->Cell.get();
+                justify_ = align;
+                NextToken();
+                ParseBody(terminators);
+                break;
+            }
+            case endOf(tTD):
+            case endOf(tTH):
+                finishCell();
+                NextToken();
+                break;
+            case tTR:
+                finishCell();
+                if (!(table->Rows.empty() && row->empty())) {
+                    table->Rows.Add(std::move(row));
+                    row = std::make_unique<TCellList>();
+                }
+                rowAlign = GetAlign(attributes_);
+                rowVAlign = GetVAlign(attributes_, 1);
+                NextToken();
+                break;
+            case tCAPTION:
+                finishCell();
+                table->TopCaption = attributes_.Text(AttrKind::Align).toLower() != QLatin1String("bottom");
+                sectionList_ = table->Caption->Cell.get();
+                justify_ = 2;
+                NextToken();
+                ParseBody(terminators);
+                CloseSection();
+                if (Sy == endOf(tCAPTION))
+                    NextToken();
+                break;
+            default: NextToken(); break;
+            }
+        }
+    } catch (...) {
+        finishTable();
+        throw;
+    }
+    finishTable();
+    NextToken();
+}
+
+} // namespace zorvel::html

@@ -1,0 +1,269 @@
+// Character reading and tokens: line ends, "<!" constructs, text runs,
+// entities, tags and attributes.
+#include "readhtml_parser.h"
+
+namespace zorvel::html {
+
+namespace {
+constexpr char16_t kEnd = 26;
+constexpr int kMaxTokenText = 150;
+constexpr int kMaxTextRun = 100;
+
+char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
+bool isUpperLetter(char16_t c) { return c >= u'A' && c <= u'Z'; }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isLetter(char16_t c) { return isUpperLetter(asciiUpper(c)); }
+} // namespace
+
+// The next character of the text with line ends made one CR and tabs made
+// spaces; character 26 and the end of the text both end the input for good.
+char16_t HtmlParser::SourceChar() {
+    if (pos_ >= src_.size())
+        return kEnd;
+    char16_t c = src_[pos_++].unicode();
+    if (c == kEnd) {
+        pos_ = src_.size();
+        return kEnd;
+    }
+    if (c == u'\r' || c == u'\n') {
+        if (pos_ < src_.size()) {
+            const char16_t n = src_[pos_].unicode();
+            if ((c == u'\r' && n == u'\n') || (c == u'\n' && n == u'\r'))
+                ++pos_;
+        }
+        return u'\r';
+    }
+    return c == u'\t' ? u' ' : c;
+}
+
+void HtmlParser::ReadRawChar() {
+    if (pushed_) {
+        CurChar = *pushed_;
+        pushed_.reset();
+    } else {
+        CurChar = SourceChar();
+    }
+    CurCharUpper = asciiUpper(CurChar);
+    if (CurChar == kEnd && commentOpen_)
+        throw EParseError("Open Comment at End of HTML File");
+}
+
+void HtmlParser::ReadChar() {
+    for (;;) {
+        ReadRawChar();
+        if (CurChar != u'<')
+            return;
+        ReadRawChar();
+        if (CurChar == u'!') {
+            // Every "<!" construct ends at its first ">".
+            commentOpen_ = true;
+            do
+                ReadRawChar();
+            while (CurChar != u'>');
+            commentOpen_ = false;
+            continue;
+        }
+        pushed_ = CurChar;
+        CurChar = CurCharUpper = u'<';
+        return;
+    }
+}
+
+void HtmlParser::SkipWhiteSpace() {
+    while (CurChar == u' ' || CurChar == u'\r')
+        ReadChar();
+}
+
+void HtmlParser::NextToken() {
+    TokenText.clear();
+    if (CurChar == kEnd) {
+        Sy = EofToken;
+    } else if (CurChar == u'<') {
+        ReadTag();
+    } else if (CurChar == u'&') {
+        ReadEntity();
+    } else if (!ReadTextRun()) {
+        Sy = StrayChar;
+        TokenText = QChar(CurChar);
+        ReadChar();
+    }
+}
+
+bool HtmlParser::ReadTextRun() {
+    while (TokenText.size() < kMaxTextRun) {
+        const char16_t c = CurChar;
+        if (c <= 12 || (c >= 14 && c <= 31) || c == u'&' || c == u'<' || c == u'>')
+            break;
+        if (!inPre_ && (c == u' ' || c == u'\r')) {
+            TokenText += QChar(u' ');
+            do
+                ReadChar();
+            while (CurChar == u' ' || CurChar == u'\r');
+        } else {
+            TokenText += QChar(c);
+            ReadChar();
+        }
+    }
+    if (TokenText.isEmpty())
+        return false;
+    Sy = TextToken;
+    return true;
+}
+
+void HtmlParser::ReadEntity() {
+    Sy = TextToken;
+    ReadChar();
+    if (CurCharUpper == u'#') {
+        ReadChar();
+        QString digits;
+        while (digits.size() < 3 && isDigit(CurChar)) {
+            digits += QChar(CurChar);
+            ReadChar();
+        }
+        if (CurChar == u';' && !digits.isEmpty()) {
+            ReadChar();
+            const int n = digits.toInt();
+            TokenText = QChar(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1));
+            return;
+        }
+        // Malformed: kept as written. A fourth digit belongs to what is kept.
+        TokenText = QStringLiteral("&#") + digits;
+        if (digits.size() == 3 && isDigit(CurChar)) {
+            TokenText += QChar(CurChar);
+            ReadChar();
+        }
+        return;
+    }
+    QString name;
+    while (name.size() < 6 && isLetter(CurChar)) {
+        name += QChar(CurChar);
+        ReadChar();
+    }
+    if (CurChar == u';') {
+        ReadChar();
+        const char16_t c = lookupEntity(name);
+        TokenText = c ? QString(QChar(c)) : QStringLiteral("&") + name + u';';
+        return;
+    }
+    TokenText = QStringLiteral("&") + name;
+}
+
+void HtmlParser::ReadTag() {
+    ReadChar();
+    bool endTag = false;
+    if (CurCharUpper == u'/') {
+        endTag = true;
+        ReadChar();
+    }
+    std::string name;
+    while (isUpperLetter(CurCharUpper)) {
+        if (name.size() < std::size_t(kMaxTokenText))
+            name.push_back(char(CurCharUpper));
+        ReadChar();
+    }
+    const int tag = lookupTag(name);
+    if (tag < 0)
+        Sy = UnknownTag;
+    else if (endTag)
+        Sy = tag < kTagsWithEnd ? endOf(tag) : UnknownTag;
+    else
+        Sy = tag;
+
+    SkipWhiteSpace();
+    headingLevel_ = 0;
+    if ((Sy == tH || Sy == endOf(tH)) && CurCharUpper >= u'1' && CurCharUpper <= u'6') {
+        headingLevel_ = CurCharUpper - u'0';
+        ReadChar();
+    } else {
+        const bool keep = Sy != UnknownTag && tagKeepsAttributes(tag);
+        if (keep)
+            attributes_.clear();
+        TAttribute attribute;
+        while (ReadAttribute(attribute))
+            if (keep)
+                attributes_.push_back(attribute);
+    }
+    while (CurChar != u'>' && CurChar != kEnd)
+        ReadChar();
+    if (CurChar == u'>')
+        ReadChar();
+}
+
+bool HtmlParser::ReadAttribute(TAttribute& a) {
+    SkipWhiteSpace();
+    if (!isUpperLetter(CurCharUpper))
+        return false;
+    std::string name;
+    while (isUpperLetter(CurCharUpper)) {
+        if (name.size() < std::size_t(kMaxTokenText))
+            name.push_back(char(CurCharUpper));
+        ReadChar();
+    }
+    a.Kind = lookupAttribute(name);
+    SkipWhiteSpace();
+    a.ValueText.clear();
+    a.NumericValue = a.Kind == AttrKind::Border ? 1 : 0;
+    if (CurCharUpper != u'=')
+        return true;
+    ReadChar();
+    SkipWhiteSpace();
+    if (CurChar == u'"' || CurChar == u'\'') {
+        const char16_t quote = CurChar;
+        ReadChar();
+        while (CurChar != quote && CurChar != u'>' && CurChar != kEnd) {
+            if (CurChar != u'\r')
+                a.ValueText += QChar(CurChar);
+            ReadChar();
+        }
+        if (CurChar == quote)
+            ReadChar();
+        QStringView number = a.ValueText;
+        const qsizetype percent = number.indexOf(u'%');
+        if (percent >= 0 && percent == number.size() - 1)
+            number.chop(1);
+        a.NumericValue = parseDecimal(number).value_or(0);
+    } else if (CurCharUpper == u'+' || CurCharUpper == u'-' || isDigit(CurCharUpper)) {
+        a.ValueText += QChar(CurCharUpper);
+        ReadChar();
+        while (isDigit(CurCharUpper) || (CurCharUpper >= u'A' && CurCharUpper <= u'F')) {
+            a.ValueText += QChar(CurCharUpper);
+            ReadChar();
+        }
+        SkipWhiteSpace();
+        if (CurChar == u'%')
+            ReadChar();
+        a.NumericValue = parseDecimal(a.ValueText).value_or(0);
+    } else {
+        while (CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' && CurChar != kEnd) {
+            a.ValueText += QChar(CurChar);
+            ReadChar();
+        }
+    }
+    return true;
+}
+
+// Inside a text area only line ends, the closing tag and plain text count.
+void HtmlParser::NextTextAreaToken() {
+    TokenText.clear();
+    if (CurChar == u'\r') {
+        Sy = LineEnd;
+        ReadChar();
+    } else if (CurChar == kEnd) {
+        Sy = EofToken;
+    } else if (CurChar == u'<') {
+        while (TokenText.size() < kMaxTokenText && CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' &&
+               CurChar != kEnd) {
+            TokenText += QChar(CurChar);
+            ReadChar();
+        }
+        Sy = TokenText.compare(QLatin1String("</textarea"), Qt::CaseInsensitive) == 0 ? TextAreaEnd : UnknownTag;
+    } else {
+        while (TokenText.size() < kMaxTextRun && CurChar != u'\r' && CurChar != kEnd && CurChar != u'<') {
+            TokenText += QChar(CurChar);
+            ReadChar();
+        }
+        Sy = TextToken;
+    }
+}
+
+} // namespace zorvel::html

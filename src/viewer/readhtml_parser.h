@@ -1,0 +1,97 @@
+#pragma once
+// The parser's state and its recursive-descent builder. One instance per parse.
+#include "htmlsubs_forms.h"
+#include "htmlsubs_tables.h"
+#include "readhtml.h"
+#include "readhtml_tokens.h"
+
+#include <optional>
+#include <string>
+
+namespace zorvel::html {
+
+class HtmlParser {
+public:
+    HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings);
+    void Run();
+
+    // Deeper nesting is ignored: it would only exhaust the stack.
+    static constexpr int kMaxListDepth = 200;
+    static constexpr int kMaxTableDepth = 40;
+    static constexpr int kMaxFonts = 25;
+
+private:
+    // Characters (readhtml_lexer.cpp).
+    char16_t SourceChar();
+    void ReadRawChar();
+    void ReadChar();
+    void SkipWhiteSpace();
+    // Tokens.
+    void NextToken();
+    void NextTextAreaToken();
+    bool ReadTextRun();
+    void ReadEntity();
+    void ReadTag();
+    bool ReadAttribute(TAttribute& attribute);
+
+    // Building (readhtml_parser.cpp).
+    void ParseBody(const TokenSet& terminators);
+    void ParseInline(int indent);
+    bool ParseFontTag(int kind, bool normalText);
+    void DoBody();
+    void DoStyleTag();
+    void DoAnchor(int indent);
+    void DoAnchorEnd();
+    void DoFormControl(int indent, bool readNextAfterTextArea);
+    void DoFont(bool normalText);
+    void DoImage(int indent);
+    // Blocks (readhtml_blocks.cpp).
+    void ParseList(int depth, int listKind, const TokenSet& terminators);
+    void ParsePreformatted();
+    void ParseSelectOptions(TListBoxFormControlObj* control);
+    void ParseTextAreaText(TTextAreaFormControlObj* control, bool readNext);
+    void ParseTable();
+
+    // Sections and fonts.
+    TMyFont& TopFont() { return fontStack_.back(); }
+    bool PushFont();
+    void PopFont();
+    std::unique_ptr<TSection> NewSection(int indent, int justify, const TMyFont& font);
+    void OpenSection(int indent);
+    void CloseSection();
+    void ChangeFont();
+
+    static bool IsStyleTag(int sy);
+    static bool IsInlineToken(int sy);
+    static bool IsListEnd(int sy);
+
+    TSectionList& master_;
+    TNameList& names_;
+    TParseStrings& strings_;
+    QStringView src_;
+    qsizetype pos_ = 0;
+
+    char16_t CurChar = 0;
+    char16_t CurCharUpper = 0;
+    std::optional<char16_t> pushed_;
+    bool commentOpen_ = false;
+
+    int Sy = EofToken;
+    QString TokenText;
+    int headingLevel_ = 0;
+    TAttributeList attributes_;
+
+    std::unique_ptr<TSection> section_;
+    TCell* sectionList_;
+    std::vector<TMyFont> fontStack_;
+    QString currentURL_;
+    int baseFontSize_ = 3;
+    int justify_ = 1;
+    TFontStyles styleFlags_ = 0;
+    int subSup_ = 0;
+    ThtmlForm* currentForm_ = nullptr;
+    bool inPre_ = false;
+    int tableDepth_ = 0;
+};
+
+} // namespace zorvel::html

@@ -1,0 +1,49 @@
+#pragma once
+// The parser's vocabulary: token kinds for the 50 tags (the first 37 with an
+// end kind), the fixed tables of names, entities and font sizes.
+#include "htmlun2.h"
+
+#include <QString>
+
+#include <bitset>
+#include <string_view>
+
+namespace zorvel::html {
+
+enum Tag : int {
+    tHTML, tTITLE, tBODY, tHEAD, tB, tI, tH, tEM, tSTRONG, tU, tCITE, tVAR, tTT, tCODE, tKBD, tSAMP,
+    tOL, tUL, tDIR, tMENU, tDL, tA, tADDRESS, tBLOCKQUOTE, tPRE, tCENTER, tTABLE, tTD, tTH, tCAPTION,
+    tFORM, tTEXTAREA, tSELECT, tOPTION, tFONT, tSUB, tSUP,
+    // Tags without an end kind.
+    tLI, tP, tBR, tHR, tDD, tDT, tIMG, tBASE, tTR, tBUTTON, tINPUT, tSELECTED, tBASEFONT,
+    kTagCount
+};
+inline constexpr int kTagsWithEnd = tSUP + 1;
+
+// Token kinds: a tag's start kind is its Tag value, its end kind endOf(tag).
+inline constexpr int endOf(int tag) { return kTagCount + tag; }
+enum OtherToken : int {
+    TextToken = kTagCount + kTagsWithEnd,
+    EofToken,
+    UnknownTag,
+    StrayChar,
+    LineEnd,
+    TextAreaEnd,
+    kTokenCount
+};
+
+using TokenSet = std::bitset<kTokenCount>;
+
+// The tag's index in the table, or -1; name is upper-case ASCII.
+int lookupTag(std::string_view name);
+bool tagKeepsAttributes(int tag);
+AttrKind lookupAttribute(std::string_view name);
+// The character of a named entity (names compared exactly), or 0.
+char16_t lookupEntity(QStringView name);
+
+// Nominal point sizes of FONT SIZE 1..7, in normal text and inside PRE.
+int fontSizeFor(int size, bool preformatted);
+// Nominal point size of a heading level (0 for no level).
+int headingFontSize(int level);
+
+} // namespace zorvel::html
