@@ -134,6 +134,9 @@ QWidget* TLinkFrm::makeExternalPage() {
     auto* page = new QWidget;
     URL_Type = named(new QComboBox, "URL_Type");
     URL_Type->setEditable(true);
+    // What is typed is the protocol: no completion, and Enter adds no item.
+    URL_Type->setCompleter(nullptr);
+    URL_Type->setInsertPolicy(QComboBox::NoInsert);
     for (const char* protocol : kProtocols)
         URL_Type->addItem(QLatin1String(protocol));
     URL_Type->setCurrentIndex(-1);

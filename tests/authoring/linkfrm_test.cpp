@@ -82,6 +82,22 @@ TEST_F(LinkFixture, TypedFieldsComposeTheAddressAndAStoredOneIsWrittenOnOk) {
     EXPECT_EQ(ini.readString("URLS", "URL_1", ""), "ftp://server/docs/index.htm");
 }
 
+TEST_F(LinkFixture, ATypedProtocolIsTakenAsTypedAndEnterAddsNoProtocol) {
+    const auto link = run("", [](QDialog& d) {
+        auto* type = child<QComboBox>(d, "URL_Type");
+        type->setFocus();
+        type->lineEdit()->clear();
+        for (const char* key : {"h", "t"}) {
+            QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, QLatin1String(key));
+            QCoreApplication::sendEvent(type->lineEdit(), &event);
+        }
+        press(type->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(type->count(), 7);
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(link, "<A HREF=\"ht://\"></A>");
+}
+
 TEST_F(LinkFixture, LeavingAFieldComposesTheAddress) {
     const auto link = run("", [](QDialog& d) {
         auto* domain = child<QLineEdit>(d, "Domain_Name");
