@@ -1,5 +1,6 @@
 #include "trecode.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -79,11 +80,14 @@ void TSRichEdit::setSelLength(int length) {
 QString TSRichEdit::SelText() const { return withCrLf(textCursor().selectedText()); }
 
 void TSRichEdit::setSelText(const QString& text) {
+    const int start = SelStart();
+    const int length = SelLength();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.insertText(normalizeLineBreaks(text));
     cursor.endEditBlock();
     setTextCursor(cursor);
+    replaced_ = {document()->availableUndoSteps(), start, length};
 }
 
 bool TSRichEdit::Modified() const { return document()->isModified(); }
@@ -163,7 +167,15 @@ void TSRichEdit::CutToClipboard() { cut(); }
 void TSRichEdit::CopyToClipboard() { copy(); }
 void TSRichEdit::PasteFromClipboard() { paste(); }
 bool TSRichEdit::CanUndo() const { return document()->isUndoAvailable(); }
-void TSRichEdit::Undo() { undo(); }
+void TSRichEdit::Undo() {
+    const bool undoingReplacement = replaced_.undoSteps >= 0 && replaced_.undoSteps == document()->availableUndoSteps();
+    undo();
+    if (undoingReplacement) {
+        setSelStart(replaced_.start);
+        setSelLength(replaced_.length);
+        replaced_.undoSteps = -1;
+    }
+}
 
 void TSRichEdit::SetFocus() {
     viewport()->update();
@@ -172,6 +184,11 @@ void TSRichEdit::SetFocus() {
 
 void TSRichEdit::keyPressEvent(QKeyEvent* event) {
     emit keyDown();
+    if (event->matches(QKeySequence::Undo) && !isReadOnly()) {
+        Undo();
+        event->accept();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 

@@ -73,6 +73,14 @@ protected:
 private:
     int rowOfPosition(int position) const;
 
+    // The selection an assignment to SelText replaced, so that undoing that very
+    // edit selects the text again.
+    struct ReplacedSelection {
+        int undoSteps = -1;
+        int start = 0;
+        int length = 0;
+    };
+    ReplacedSelection replaced_;
     TextFormat format_;
 };
 
