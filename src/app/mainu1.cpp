@@ -3,6 +3,7 @@
 
 #include "app_messages.h"
 #include "hint_switch.h"
+#include "find_replace.h"
 #include "toolbox.h"
 
 #include <QApplication>
@@ -105,6 +106,8 @@ void TMainFrm::createSpeedBar() {
     connect(New_Btn, &QToolButton::clicked, this, &TMainFrm::New1Click);
     connect(Open_Btn, &QToolButton::clicked, this, &TMainFrm::Open1Click);
     connect(Save_Btn, &QToolButton::clicked, this, &TMainFrm::Save1Click);
+    connect(Browser_Btn1, &QToolButton::clicked, this, &TMainFrm::Browser_Btn1Click);
+    connect(Browser_Btn2, &QToolButton::clicked, this, &TMainFrm::Browser_Btn2Click);
 }
 
 void TMainFrm::createWorkArea() {
@@ -231,50 +234,6 @@ void TMainFrm::readSettings() {
 bool TMainFrm::hintsShown() const { return hints_->isEnabled(); }
 QColor TMainFrm::hintColour() const { return hints_->colour(); }
 
-void TMainFrm::applyPlacement(Placement placement) {
-    placement_ = placement;
-    const std::pair<QAction*, Placement> items[] = {{MenuonLeft1, Placement::Left},
-                                                    {MenuonRight1, Placement::Right},
-                                                    {MenuonTop1, Placement::Top},
-                                                    {MenuonBotom1, Placement::Bottom}};
-    for (const auto& [item, where] : items)
-        item->setChecked(where == placement);
-
-    const bool vertical = placement != Placement::Top && placement != Placement::Bottom;
-    toolBoxScroll_->setVisible(vertical);
-    ToolBox_Horiz->setVisible(!vertical);
-    middleLayout_->removeWidget(toolBoxScroll_);
-    middleLayout_->insertWidget(placement == Placement::Right ? 1 : 0, toolBoxScroll_);
-    outerLayout_->removeWidget(ToolBox_Horiz);
-    // Top: directly below the speed bar; bottom: below the tab strip, above the link panel.
-    outerLayout_->insertWidget(placement == Placement::Bottom ? 2 : 0, ToolBox_Horiz);
-    FormResize();
-}
-
-void TMainFrm::FormResize() {
-    if (DocumentCount() == 0) {
-        TabPanel->hide();
-        return;
-    }
-    TabPanel->show();
-    const bool vertical = toolBoxScroll_->isVisible() || placement_ == Placement::Left ||
-                          placement_ == Placement::Right || placement_ == Placement::AsDesigned;
-    // Beside a vertical tool box the tab strip runs under the documents only; with the
-    // horizontal one it spans the whole width.
-    workLayout_->removeWidget(TabPanel);
-    outerLayout_->removeWidget(TabPanel);
-    if (vertical && placement_ != Placement::Top && placement_ != Placement::Bottom) {
-        workLayout_->addWidget(TabPanel);
-        // The whole box, not only its "Text Format" group, must fit without being cut off.
-        const int groupWidth = std::max(ToolBox->textFormatGroup()->sizeHint().width(), ToolBox->sizeHint().width());
-        const bool fits = ToolBox->sizeHint().height() <= toolBoxScroll_->height();
-        toolBoxScroll_->setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-        toolBoxScroll_->setFixedWidth(groupWidth + (fits ? 5 : 20));
-    } else {
-        outerLayout_->insertWidget(outerLayout_->indexOf(ToolBox_Horiz) < 2 ? 2 : 1, TabPanel);
-    }
-}
-
 void TMainFrm::setSaverTimerOn(bool on) {
     if (on && autoSave.configured())
         SaverTimer->start();
@@ -312,8 +271,6 @@ void TMainFrm::FormShow() {
     setUpBrowserButtons();
     FormResize();
 }
-
-void TMainFrm::setUpBrowserButtons() {}
 
 bool TMainFrm::Exit1Click() { return runExitSequence(); }
 

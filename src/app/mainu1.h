@@ -28,6 +28,9 @@ class QBoxLayout;
 namespace zorvel {
 
 class TToolBox;
+class SearchState;
+class TFindDialog;
+class TReplaceDialog;
 struct Insertion;
 class HintSwitch;
 
@@ -135,6 +138,34 @@ public:
     void MenuonLeft1Click(QObject* sender);
     void About1Click();
     void Find_All_BookMarks(TEditForm& form);
+
+    // Text tools.
+    void RemoveTags1Click();
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Find1Click();
+    void FindNext1Click();
+    void FindDialogFind();
+    void Replace1Click();
+    void ReplaceDialogFind();
+    // All: Replace All, otherwise Replace.
+    void ReplaceDialogReplace(bool all);
+
+    // Templates, options, editor font and the external browsers.
+    void SaveAsTemplate1Click();
+    void Defineoptions1Click();
+    void Font1Click();
+    void Browser_Btn1Click();
+    void Browser_Btn2Click();
+
+    // The search shared by Find, Find Next and Replace.
+    std::unique_ptr<SearchState> search;
+    TFindDialog* FindDialog = nullptr;
+    TReplaceDialog* ReplaceDialog = nullptr;
+    // The browsers' paths, as the buttons were set up.
+    QString Browser_Address1, Browser_Address2;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

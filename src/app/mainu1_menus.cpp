@@ -37,6 +37,7 @@ void TMainFrm::createMenus() {
     Tools1 = menuBar()->addMenu(QStringLiteral("&Tools"));
     Tools1->setObjectName(QStringLiteral("Tools1"));
     RemoveTags1 = item(Tools1, "RemoveTags1", "&Remove Tags");
+    connect(RemoveTags1, &QAction::triggered, this, &TMainFrm::RemoveTags1Click);
     createWindowMenu();
     Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -81,6 +82,9 @@ void TMainFrm::createFileMenu() {
     connect(SaveAs1, &QAction::triggered, this, &TMainFrm::SaveAs1Click);
     connect(Close1, &QAction::triggered, this, &TMainFrm::Close1Click);
     connect(Exit1, &QAction::triggered, this, &TMainFrm::Exit1Click);
+    connect(SaveAsTemplate1, &QAction::triggered, this, &TMainFrm::SaveAsTemplate1Click);
+    connect(BrowserNo11, &QAction::triggered, this, &TMainFrm::Browser_Btn1Click);
+    connect(BrowserNo21, &QAction::triggered, this, &TMainFrm::Browser_Btn2Click);
 }
 
 void TMainFrm::createEditMenu() {
@@ -97,6 +101,13 @@ void TMainFrm::createEditMenu() {
     Replace1 = item(Edit1, "Replace1", "&Replace", "Ctrl+R");
     Edit1->addSeparator();
     SelectAll1 = item(Edit1, "SelectAll1", "Select A&ll", "Ctrl+A");
+    connect(Undo1, &QAction::triggered, this, &TMainFrm::Undo1Click);
+    connect(Cut1, &QAction::triggered, this, &TMainFrm::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TMainFrm::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TMainFrm::Paste1Click);
+    connect(Find1, &QAction::triggered, this, &TMainFrm::Find1Click);
+    connect(FindNext1, &QAction::triggered, this, &TMainFrm::FindNext1Click);
+    connect(Replace1, &QAction::triggered, this, &TMainFrm::Replace1Click);
 }
 
 void TMainFrm::createHtmlMenus() {
@@ -159,6 +170,8 @@ void TMainFrm::createOptionsMenu() {
     ShowImages1 = item(previewer, "ShowImages1", "&Show Images");
     ShowImages1->setCheckable(true);
     Font2 = item(previewer, "Font2", "&Font..");
+    connect(Defineoptions1, &QAction::triggered, this, &TMainFrm::Defineoptions1Click);
+    connect(Font1, &QAction::triggered, this, &TMainFrm::Font1Click);
 }
 
 void TMainFrm::createWindowMenu() {

@@ -16,17 +16,9 @@ void TMainFrm::connectToolBox(TToolBox* box) {
     connect(box->linkButton(), &QToolButton::clicked, this, [this, box] { Link_Btn_Click(box->linkButton()); });
     connect(box->imageButton(), &QToolButton::clicked, this, [this, box] { Image_BtnClick(box->imageButton()); });
     connect(box->tableButton(), &QToolButton::clicked, this, [this, box] { Table_BtnClick(box->tableButton()); });
-}
-
-void TMainFrm::MenuonLeft1Click(QObject* sender) {
-    static constexpr std::pair<Placement, const char*> kPlacements[] = {
-        {Placement::Left, "Left"}, {Placement::Right, "Right"}, {Placement::Top, "Top"}, {Placement::Bottom, "Bottom"}};
-    const int tag = sender ? sender->property("tag").toInt() : 0;
-    if (tag < 1 || tag > 4)
-        return;
-    const auto& [where, stored] = kPlacements[tag - 1];
-    applyPlacement(where);
-    settings().writeString(QStringLiteral("Options"), QStringLiteral("Menu_Position"), QLatin1String(stored));
+    connect(box->cutButton(), &QToolButton::clicked, this, &TMainFrm::Cut1Click);
+    connect(box->copyButton(), &QToolButton::clicked, this, &TMainFrm::Copy1Click);
+    connect(box->pasteButton(), &QToolButton::clicked, this, &TMainFrm::Paste1Click);
 }
 
 } // namespace zorvel
