@@ -2,6 +2,8 @@
 // entities, tags and attributes.
 #include "readhtml_parser.h"
 
+#include "fixed_canvas.h"
+
 namespace zorvel::html {
 
 namespace {
@@ -13,6 +15,10 @@ char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 3
 bool isUpperLetter(char16_t c) { return c >= u'A' && c <= u'Z'; }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isLetter(char16_t c) { return isUpperLetter(asciiUpper(c)); }
+struct FixedMetricsCanvasHolder {
+    FixedMetricsCanvas canvas;
+    TSectionList list{canvas};
+};
 } // namespace
 
 // The next character of the text with line ends made one CR and tabs made
@@ -240,6 +246,29 @@ bool HtmlParser::ReadAttribute(TAttribute& a) {
         }
     }
     return true;
+}
+
+TAttributeList HtmlParser::FirstTagAttributes(QStringView text) {
+    FixedMetricsCanvasHolder holder;
+    TNameList names;
+    TParseStrings strings;
+    HtmlParser parser(holder.list, names, text, strings);
+    parser.ReadChar();
+    while (parser.CurChar != u'<' && parser.CurChar != kEnd)
+        parser.ReadChar();
+    if (parser.CurChar != u'<')
+        return {};
+    parser.ReadChar();
+    std::string name;
+    while (isUpperLetter(parser.CurCharUpper)) {
+        name.push_back(char(parser.CurCharUpper));
+        parser.ReadChar();
+    }
+    TAttributeList list;
+    TAttribute attribute;
+    while (parser.ReadAttribute(attribute))
+        list.push_back(attribute);
+    return list;
 }
 
 // Inside a text area only line ends, the closing tag and plain text count.

@@ -14,6 +14,8 @@ class HtmlParser {
 public:
     HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings);
     void Run();
+    // The attributes of the text's first tag, as a tag that keeps them would store them.
+    static TAttributeList FirstTagAttributes(QStringView text);
 
     // Deeper nesting is ignored: it would only exhaust the stack.
     static constexpr int kMaxListDepth = 200;

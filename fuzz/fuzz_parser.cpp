@@ -1,0 +1,34 @@
+// Feeds arbitrary bytes to the parser, then walks the model it built: the
+// dump, a clone and a change of defaults touch every section.
+#include "fixed_canvas.h"
+#include "htmldump.h"
+#include "readhtml.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace zorvel;
+    static FixedMetricsCanvas canvas;
+    canvas.calls.clear();
+    const QString text = decodeHtmlBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    TSectionList list(canvas);
+    list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(192, 192, 192),
+                     QColor(0, 0, 255), QColor(0, 0, 0), 12);
+    TNameList names;
+    TParseStrings strings;
+    try {
+        HtmlParseBuffer(list, names, text, strings);
+    } catch (const EParseError&) {
+        // The model keeps what was parsed; it is walked all the same.
+    }
+    const QString dump = dumpModelText(list, names, strings);
+    (void)dump;
+    const std::unique_ptr<TSectionList> copy = list.Clone();
+    copy->SetDefaults(QStringLiteral("Arial"), QStringLiteral("Courier New"), QColor(255, 255, 255),
+                      QColor(255, 0, 0), QColor(0, 0, 0), 18);
+    int scrollWidth = 0;
+    int charPos = 0;
+    copy->DoLogic(canvas, 0, 600, scrollWidth, charPos);
+    return 0;
+}
