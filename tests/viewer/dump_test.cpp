@@ -1,1 +1,97 @@
-#include <gtest/gtest.h>
+// The model dump and the --dump entry point.
+#include "parse_helper.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace zorvel;
+using zorvel::testing::Parsed;
+
+TEST(Dump, WholeModelOfASmallPage) {
+    const Parsed p(QStringLiteral("<TITLE>T</TITLE><BODY LINK=red>Hi <A HREF=\"a b.htm\" NAME=x>there</A>"
+                                  "<IMG SRC=i.gif ALT='q\"' ALIGN=middle BORDER=0>&#7;<OL START=2><LI>one</OL>"
+                                  "<TABLE BORDER><TR><TD>c</TABLE><FORM><INPUT TYPE=checkbox NAME=k CHECKED></FORM>"));
+    const QString expected = QStringLiteral(
+        "Section level=0 justify=left \"Hi there[img]\\x01\"\n"
+        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+        "  font pos=3 face=\"Times New Roman\" size=12 style=U color=#ff0000 link=\"a b.htm\"\n"
+        "  font pos=8 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+        "  image pos=8 src=\"i.gif\" alt=\"q\\\"\" align=middle noborder\n"
+        "OListItem level=1 justify=left number=2 \"one\"\n"
+        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+        "Table border=1 justify=left width=0% padding=2 spacing=3 caption=top\n"
+        "  Caption\n"
+        "    HeadingSpace level=6 height=4\n"
+        "  Row 1\n"
+        "    Cell colspan=1 rowspan=1 valign=middle width=0%\n"
+        "      Section level=0 justify=left \"c\"\n"
+        "        font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+        "Section level=0 justify=left \"[ctl]\"\n"
+        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+        "  control pos=0 CheckBox name=\"k\"\n"
+        "Form method=Get action=\"\"\n"
+        "  CheckBox name=\"k\" value=\"\" checked\n"
+        "Title \"T\"\n"
+        "Base \"\"\n"
+        "Background #c0c0c0 text=#000000 link=#ff0000\n"
+        "Anchor \"X\" section=0\n");
+    EXPECT_EQ(p.dump(), expected);
+}
+
+class RunDump : public ::testing::Test {
+protected:
+    QString write(const QByteArray& bytes) {
+        const QString path = dir.filePath("page.htm");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    int run(const QString& path) {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        return runDump(path, o, e);
+    }
+    QTemporaryDir dir;
+    QString out, err;
+};
+
+TEST_F(RunDump, PrintsTheTreeAndSucceeds) {
+    EXPECT_EQ(run(write("<H2>Head</H2>body text<HR>")), 0);
+    EXPECT_TRUE(out.startsWith("Section level=0 justify=left \"\"\n  font pos=0"));
+    EXPECT_TRUE(out.contains("HeadingSpace level=2 height=12\nSection level=0 justify=left \"Head\"\n"));
+    EXPECT_TRUE(out.contains("HorzLine height=20\n"));
+    EXPECT_TRUE(out.contains("\nTitle \"\"\nBase \"\"\n"));
+    EXPECT_TRUE(err.isEmpty());
+}
+
+TEST_F(RunDump, ParseErrorPrintsWhatWasParsedAndFails) {
+    EXPECT_EQ(run(write("kept<B> <!-- never closed")), 1);
+    EXPECT_EQ(err, "Open Comment at End of HTML File\n");
+    EXPECT_TRUE(out.startsWith("Section level=0 justify=left \"kept\""));
+}
+
+TEST_F(RunDump, MissingFileFails) {
+    EXPECT_EQ(run(dir.filePath("absent.htm")), 1);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_TRUE(err.contains("absent.htm"));
+}
+
+TEST_F(RunDump, MatchesTheExamplesLineByLine) {
+    // Every example dumps cleanly; each section line is followed by its runs.
+    for (const char* name : {"tour.htm", "recipes.htm", "price_list.htm", "feedback.htm", "cafe_latin1.htm"}) {
+        ASSERT_EQ(run(QStringLiteral(ZORVEL_EXAMPLES_DIR "/") + QLatin1String(name)), 0) << name;
+        const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            const QString trimmed = lines[i].trimmed();
+            if (trimmed.startsWith("Section ") || trimmed.startsWith("PreFormated ") || trimmed.contains("ListItem "))
+                EXPECT_TRUE(lines[i + 1].trimmed().startsWith("font pos=0 ")) << name << ": " << lines[i].toStdString();
+        }
+    }
+}
+
+TEST(VisibleText, ShowsPlaceholdersAndControlCharacters) {
+    EXPECT_EQ(visibleText(QString("a") + QChar(4) + QChar(2) + QChar(1) + "\"\\" + QChar(160)),
+              QString("a[img][ctl]\\x01\\\"\\\\") + QChar(160));
+}

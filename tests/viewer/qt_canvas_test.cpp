@@ -1,1 +1,43 @@
+// The Qt canvas measures with the real fonts and draws on a QPainter.
+#include "qt_canvas.h"
+
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+using namespace zorvel;
+
+TEST(QtCanvas, MetricsGrowWithSizeAndTextWithLength) {
+    QtCanvas canvas;
+    FontSpec small{"Times New Roman", 10};
+    FontSpec large{"Times New Roman", 24};
+    const FontMetricsInfo s = canvas.fontMetrics(small);
+    const FontMetricsInfo l = canvas.fontMetrics(large);
+    EXPECT_GT(s.height, 0);
+    EXPECT_EQ(s.height, s.ascent + s.descent);
+    EXPECT_GT(l.height, s.height);
+    EXPECT_GT(canvas.textExtent(small, u"wider text").width(), canvas.textExtent(small, u"w").width());
+    EXPECT_EQ(canvas.textExtent(small, u"").width(), 0);
+    FontSpec bold = small;
+    bold.bold = true;
+    EXPECT_GE(canvas.textExtent(bold, u"mmmm").width(), canvas.textExtent(small, u"mmmm").width());
+}
+
+TEST(QtCanvas, DrawsOnAnImage) {
+    QImage image(60, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QtCanvas canvas(&painter);
+        canvas.fillRect(QRect(0, 0, 10, 10), Qt::red);
+        canvas.drawLine(0, 20, 59, 20, Qt::blue);
+        canvas.drawText(20, 0, FontSpec{"Times New Roman", 12, true}, u"X", nullptr);
+    }
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(30, 20), QColor(Qt::blue));
+    bool inked = false;
+    for (int y = 0; y < 18; ++y)
+        for (int x = 20; x < 40; ++x)
+            inked = inked || image.pixelColor(x, y) != QColor(Qt::white);
+    EXPECT_TRUE(inked);
+}
