@@ -1,18 +1,212 @@
-// Find, replace, undo and the clipboard; Remove Tags.
+// Find, replace, undo and the clipboard on the active document's editor.
 #include "mainu1.h"
+
+#include "find_dialogs.h"
+#include "find_replace.h"
+#include "text_file.h"
+#include "tools_texts.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolButton>
 
 namespace zorvel {
 
-void TMainFrm::RemoveTags1Click() {}
-void TMainFrm::Undo1Click() {}
-void TMainFrm::Cut1Click() {}
-void TMainFrm::Copy1Click() {}
-void TMainFrm::Paste1Click() {}
-void TMainFrm::Find1Click() {}
-void TMainFrm::FindNext1Click() {}
-void TMainFrm::FindDialogFind() {}
-void TMainFrm::Replace1Click() {}
-void TMainFrm::ReplaceDialogFind() {}
-void TMainFrm::ReplaceDialogReplace(bool) {}
+namespace {
+
+constexpr FailureMessage kUndoFailure = {kUndoFailureText, true, ""};
+
+// The document counts as changed and can be saved.
+void markDocumentChanged(TMainFrm& frm, TSRichEdit& memo) {
+    memo.setModified(true);
+    frm.Save_Btn->setEnabled(true);
+}
+
+SearchState& searchState(TMainFrm& frm) {
+    if (!frm.search)
+        frm.search = std::make_unique<SearchState>();
+    return *frm.search;
+}
+
+// The dialogs are made on first use and live as long as the window; Find Next
+// reads the find dialog's text even before it was ever shown.
+TFindDialog& findDialog(TMainFrm& frm) {
+    if (!frm.FindDialog) {
+        frm.FindDialog = new TFindDialog(&frm);
+        QObject::connect(frm.FindDialog, &TFindDialog::findNext, &frm, &TMainFrm::FindDialogFind);
+    }
+    return *frm.FindDialog;
+}
+
+TReplaceDialog& replaceDialog(TMainFrm& frm) {
+    if (!frm.ReplaceDialog) {
+        frm.ReplaceDialog = new TReplaceDialog(&frm);
+        QObject::connect(frm.ReplaceDialog, &TReplaceDialog::findNext, &frm, &TMainFrm::ReplaceDialogFind);
+        QObject::connect(frm.ReplaceDialog, &TReplaceDialog::replace, &frm,
+                         [&frm] { frm.ReplaceDialogReplace(false); });
+        QObject::connect(frm.ReplaceDialog, &TReplaceDialog::replaceAll, &frm,
+                         [&frm] { frm.ReplaceDialogReplace(true); });
+    }
+    return *frm.ReplaceDialog;
+}
+
+TSRichEdit* activeEditor(const TMainFrm& frm) {
+    TEditForm* form = frm.DocumentCount() > 0 ? frm.ActiveDocument() : nullptr;
+    return form ? form->MemoPad : nullptr;
+}
+
+// Search next: selects the match in whatever editor is active and scrolls its
+// row to the middle of the view.
+bool searchNext(TMainFrm& frm) {
+    TSRichEdit* memo = activeEditor(frm);
+    if (!memo)
+        return false;
+    const std::optional<SearchMatch> match = searchState(frm).searchNext();
+    if (!match)
+        return false;
+    memo->SetFocus();
+    memo->setSelStart(int(match->offset));
+    memo->setSelLength(int(match->length));
+    memo->ScrollToLine(centredFirstRow(memo->CaretRow(), memo->VisibleLineCount()));
+    return true;
+}
+
+bool hasLineBreak(const QString& text) {
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+// Puts the result of Replace All into the editor as one undoable edit. Matches
+// within a line are replaced from the last to the first, which keeps the
+// view where it is; a find text spanning lines replaces the whole text.
+void applyReplaceAll(TSRichEdit& memo, const ReplaceAllResult& result, const QString& findText,
+                     const QString& replaceText) {
+    QTextCursor cursor(memo.document());
+    cursor.beginEditBlock();
+    if (hasLineBreak(findText)) {
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(normalizeLineBreaks(result.text));
+    } else {
+        const QString inserted = normalizeLineBreaks(replaceText);
+        for (auto it = result.matches.rbegin(); it != result.matches.rend(); ++it) {
+            cursor.setPosition(memo.toDocumentPosition(int(*it)));
+            cursor.setPosition(memo.toDocumentPosition(int(*it + findText.size())), QTextCursor::KeepAnchor);
+            cursor.insertText(inserted);
+        }
+    }
+    cursor.endEditBlock();
+    memo.setSelStart(int(result.caret));
+}
+
+} // namespace
+
+void TMainFrm::Undo1Click() {
+    TSRichEdit* memo = activeEditor(*this);
+    if (!memo)
+        return;
+    guarded(kUndoFailure, Timer::SwitchOff, [&] {
+        if (memo->CanUndo())
+            memo->Undo();
+        else
+            prompter().notice(QLatin1String(kCannotUndoText));
+        markDocumentChanged(*this, *memo);
+        memo->SetFocus();
+    });
+}
+
+void TMainFrm::Cut1Click() {
+    if (TSRichEdit* memo = activeEditor(*this)) {
+        memo->CutToClipboard();
+        markDocumentChanged(*this, *memo);
+        memo->SetFocus();
+    }
+}
+
+void TMainFrm::Copy1Click() {
+    if (TSRichEdit* memo = activeEditor(*this)) {
+        memo->CopyToClipboard();
+        markDocumentChanged(*this, *memo);
+        memo->SetFocus();
+    }
+}
+
+void TMainFrm::Paste1Click() {
+    if (TSRichEdit* memo = activeEditor(*this)) {
+        memo->PasteFromClipboard();
+        markDocumentChanged(*this, *memo);
+        memo->SetFocus();
+    }
+}
+
+void TMainFrm::Find1Click() {
+    if (activeEditor(*this))
+        findDialog(*this).showOrRaise();
+}
+
+// The dialog has hidden itself; every press searches from the top again.
+void TMainFrm::FindDialogFind() {
+    TSRichEdit* memo = activeEditor(*this);
+    if (!memo)
+        return;
+    TFindDialog& dialog = findDialog(*this);
+    dialog.hide();
+    searchState(*this).startSearch(memo->Text(), dialog.findText(), dialog.matchCase());
+    if (!searchNext(*this))
+        prompter().notice(notFoundMessage(dialog.findText()));
+}
+
+// Continues in the snapshot of the last search, whatever was edited since.
+void TMainFrm::FindNext1Click() {
+    if (!activeEditor(*this))
+        return;
+    if (!searchNext(*this))
+        prompter().notice(notFoundMessage(findDialog(*this).findText()));
+}
+
+void TMainFrm::Replace1Click() {
+    if (activeEditor(*this))
+        replaceDialog(*this).showOrRaise();
+}
+
+void TMainFrm::ReplaceDialogFind() {
+    TSRichEdit* memo = activeEditor(*this);
+    if (!memo)
+        return;
+    TReplaceDialog& dialog = replaceDialog(*this);
+    searchState(*this).startSearch(memo->Text(), dialog.findText(), dialog.matchCase());
+    if (searchNext(*this))
+        markDocumentChanged(*this, *memo);
+    else
+        prompter().notice(notFoundMessage(dialog.findText()));
+}
+
+// Both start from the top: Replace takes the first match of the document,
+// whatever is selected.
+void TMainFrm::ReplaceDialogReplace(bool all) {
+    TSRichEdit* memo = activeEditor(*this);
+    if (!memo)
+        return;
+    TReplaceDialog& dialog = replaceDialog(*this);
+    SearchState& state = searchState(*this);
+    const QString findText = dialog.findText();
+    const bool matchCase = dialog.matchCase();
+    if (all) {
+        const ReplaceAllResult result = state.replaceAll(memo->Text(), findText, dialog.replaceText(), matchCase);
+        if (result.matches.empty())
+            return;
+        applyReplaceAll(*memo, result, findText, dialog.replaceText());
+        markDocumentChanged(*this, *memo);
+        memo->SetFocus();
+        return;
+    }
+    state.startSearch(memo->Text(), findText, matchCase);
+    state.setReplaceText(dialog.replaceText());
+    if (!searchNext(*this)) {
+        prompter().notice(notFoundMessage(findText));
+        return;
+    }
+    Save_Btn->setEnabled(true);
+    memo->setSelText(state.replaceText());
+    state.replaceMatch(memo->Text(), matchCase);
+}
 
 } // namespace zorvel

@@ -1,0 +1,59 @@
+// Remove Tags on the active document or its selection.
+#include "mainu1.h"
+
+#include "app_messages.h"
+#include "remtags_run.h"
+#include "tools_texts.h"
+
+#include <QToolButton>
+
+namespace zorvel {
+
+namespace {
+constexpr FailureMessage kRemoveTagsFailure = {kRemoveTagsFailureText, true, ""};
+
+// The document counts as changed and can be saved.
+void markDocumentChanged(TMainFrm& frm, TSRichEdit& memo) {
+    memo.setModified(true);
+    frm.Save_Btn->setEnabled(true);
+}
+} // namespace
+
+void TMainFrm::RemoveTags1Click() {
+    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    if (!form)
+        return;
+    TSRichEdit* memo = form->MemoPad;
+    // No automatic save may write the document while the run reads it.
+    setSaverTimerOn(false);
+
+    RemoveTagsRequest request;
+    request.selection = memo->SelLength() >= 1;
+    request.workingText = request.selection ? memo->SelText() : memo->Text();
+    request.programDir = programDir();
+    request.saveDialog = fileDialog(QLatin1String(kSaveDialogTitle), QStringLiteral("Save_Dir"));
+    request.documentText = [memo] { return memo->Text(); };
+    request.rowOfOffset = [memo](int offset) { return memo->RowOfOffset(offset); };
+
+    // A failure leaves the timer off, as after any unexpected failure.
+    const bool ended = guarded(kRemoveTagsFailure, Timer::SwitchOff, [&] {
+        const RemoveTagsOutcome outcome = runRemoveTags(prompter(), this, request);
+        switch (outcome.action) {
+        case RemoveTagsOutcome::Action::Nothing:
+            break;
+        case RemoveTagsOutcome::Action::ShowMessage:
+            prompter().notice(outcome.text, MessageIcon::Error);
+            break;
+        case RemoveTagsOutcome::Action::ReplaceSelection:
+            memo->setSelText(outcome.text);
+            markDocumentChanged(*this, *memo);
+            break;
+        }
+    });
+    form->update();
+    memo->SetFocus();
+    if (ended)
+        setSaverTimerOn(true);
+}
+
+} // namespace zorvel
