@@ -32,6 +32,7 @@ class SearchState;
 class TFindDialog;
 class TReplaceDialog;
 struct Insertion;
+struct BrowserButtonState;
 class HintSwitch;
 
 // What the main window needs from the world; tests pass their own.
@@ -104,6 +105,7 @@ public:
     Prompter& prompter() { return *env_.prompter; }
     bool hintsShown() const;
     QColor hintColour() const;
+    void setHints(bool shown, const QColor& colour);
     // The built-in preview's default font, from the settings.
     const QString& previewFontName() const { return previewFontName_; }
     int previewFontSize() const { return previewFontSize_; }
@@ -181,6 +183,7 @@ private:
                       const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind);
     TEditForm* newFromTemplate();
     void connectToolBox(TToolBox* box);
+    void markChanged(TEditForm& form);
 
     void FormCreate();
     void createSpeedBar();
@@ -212,6 +215,9 @@ private:
     FileDialogSpec fileDialog(const QString& title, const QString& dirKey) const;
     bool runExitSequence();
     void setUpBrowserButtons();
+    // Puts a browser button in the state given; at start-up the caption rules differ.
+    void showBrowserButton(int slot, const BrowserButtonState& state, bool atStartUp);
+    std::optional<QFont> editorFont_; // the editor font dialog starts with the font chosen last
 
     MainEnvironment env_;
     std::vector<TEditForm*> documents_;       // in creation order

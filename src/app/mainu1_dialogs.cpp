@@ -2,12 +2,16 @@
 #include "mainu1.h"
 
 #include "app_messages.h"
+#include "bkgrndu.h"
+#include "imageu.h"
+#include "linkfrmu.h"
 #include "links.h"
 #include "messages.h"
 #include "tempu.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QToolButton>
 
 namespace zorvel {
 
@@ -41,10 +45,62 @@ TEditForm* TMainFrm::newFromTemplate() {
     return form;
 }
 
-void TMainFrm::Link_Btn_Click(QObject*) {}
-void TMainFrm::Image_BtnClick(QObject*) {}
+void TMainFrm::markChanged(TEditForm& form) {
+    form.MemoPad->setModified(true);
+    Save_Btn->setEnabled(true);
+}
+
+void TMainFrm::Link_Btn_Click(QObject*) {
+    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    if (!form)
+        return;
+    TSRichEdit* memo = form->MemoPad;
+    const bool ok = guarded(kLinkFailure, Timer::SwitchOff, [&] {
+        const auto link = runLinkDialog(prompter(), settings(), form->BookMarks, memo->SelText(), this);
+        if (!link)
+            return;
+        Save_Btn->setEnabled(true);
+        memo->setSelText(*link);
+        memo->SetFocus();
+    });
+    if (!ok) {
+        memo->SetFocus();
+        markChanged(*form);
+    }
+}
+
+void TMainFrm::Image_BtnClick(QObject*) {
+    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    if (!form)
+        return;
+    TSRichEdit* memo = form->MemoPad;
+    guarded(kImageFailure, Timer::SwitchOff, [&] {
+        const auto tag = runImageDialog(prompter(), programDir(), memo->SelText(), this);
+        if (!tag)
+            return;
+        Save_Btn->setEnabled(true);
+        memo->setSelText(*tag);
+        markChanged(*form);
+    });
+}
+
+// The table designer comes with the viewer's tables; until then the command does nothing.
 void TMainFrm::Table_BtnClick(QObject*) {}
-void TMainFrm::Background1Click(QObject*) {}
+
+void TMainFrm::Background1Click(QObject*) {
+    TEditForm* form = ActiveDocument();
+    if (!form)
+        return;
+    TSRichEdit* memo = form->MemoPad;
+    guarded(kBackgroundFailure, Timer::SwitchOff, [&] {
+        const auto attributes = runBackgroundDialog(prompter(), programDir(), this);
+        if (attributes && !attributes->isEmpty())
+            memo->setSelText(*attributes);
+    });
+    // OK, Cancel or a failure: the page counts as changed.
+    memo->SetFocus();
+    markChanged(*form);
+}
 
 void TMainFrm::About1Click() {
     QMessageBox::about(this, QStringLiteral("About Zorvel"),

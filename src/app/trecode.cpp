@@ -29,7 +29,15 @@ TSRichEdit::TSRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
 
 QString TSRichEdit::Text() const { return withCrLf(toPlainText()); }
 
-void TSRichEdit::setText(const QString& text) { setPlainText(normalizeLineBreaks(text)); }
+void TSRichEdit::setText(const QString& text) {
+    // An edit like any other: it can be undone and it marks the document changed.
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(normalizeLineBreaks(text));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
 
 int TSRichEdit::toOffset(int position) const {
     const QTextBlock block = document()->findBlock(position);

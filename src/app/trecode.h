@@ -13,7 +13,7 @@ class TSRichEdit : public QPlainTextEdit {
 public:
     explicit TSRichEdit(QWidget* parent = nullptr);
 
-    // The whole text with CR LF line breaks; assigning replaces all of it.
+    // The whole text with CR LF line breaks; assigning replaces all of it as one undoable edit.
     QString Text() const;
     void setText(const QString& text);
 

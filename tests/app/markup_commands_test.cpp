@@ -1,0 +1,178 @@
+// The markup commands on a real document: the text put in, the caret, undo, the dialogs.
+#include "main_window_fixture.h"
+#include "toolbox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace zorvel;
+using namespace zorvel::testing;
+
+namespace {
+
+// A stand-in sender with a tag, as a menu item or tool button carries it.
+struct Tagged {
+    QAction action;
+    explicit Tagged(int tag) { action.setProperty("tag", tag); }
+};
+
+} // namespace
+
+class MarkupCommandsTest : public MainWindowTest {
+protected:
+    // Selects text typed into an empty page and runs a format command on it.
+    void runFormat(int tag, const QString& before, const QString& selected) {
+        memo().setText(before + selected + "|end");
+        memo().setSelStart(static_cast<int>(before.size()));
+        memo().setSelLength(static_cast<int>(selected.size()));
+        Tagged sender(tag);
+        frm->Text_Format_Click(&sender.action);
+    }
+};
+
+TEST_F(MarkupCommandsTest, FormatsReplaceTheSelectionAndPlaceTheCaret) {
+    struct Case { int tag; const char* sel; const char* inserted; int caret; } cases[] = {
+        {1, "", "<B></B>", 3},
+        {1, "abcd", "<B>abcd</B>", 5},
+        {5, "gone", "<HR>\r\n", 7},
+        {6, "a/b", "<BR>\r\na/b", 4},
+        {6, "ab", "<BR>\r\nab", 9},
+        {17, "x", "&#169;x", 8},
+        {4, "", "<STRONG></STRONG>", 8},
+        {18, "", "&amp;", 6},
+    };
+    start();
+    for (const auto& c : cases) {
+        runFormat(c.tag, "12", c.sel);
+        EXPECT_EQ(memo().Text(), QString("12") + c.inserted + "|end") << c.tag << c.sel;
+        EXPECT_EQ(memo().SelStart(), 2 + c.caret) << c.tag << c.sel;
+        EXPECT_TRUE(memo().Modified());
+        EXPECT_TRUE(frm->Save_Btn->isEnabled());
+    }
+}
+
+TEST_F(MarkupCommandsTest, UndoRightAfterACommandRestoresTextAndSelection) {
+    start();
+    runFormat(5, "ab", "cd"); // the horizontal line drops the selection
+    EXPECT_EQ(memo().Text(), "ab<HR>\r\n|end");
+    memo().Undo();
+    EXPECT_EQ(memo().Text(), "abcd|end");
+    EXPECT_EQ(memo().SelText(), "cd");
+}
+
+TEST_F(MarkupCommandsTest, HeadingsAndListsComeFromMenuItemsAndBothToolBoxes) {
+    start();
+    memo().setText("abc");
+    memo().SelectAll();
+    Tagged numbered(1);
+    frm->Lists_Click(&numbered.action);
+    EXPECT_EQ(memo().Text(), "<OL>\r\n<LI> No 1\r\n<LI> No 2\r\n<LI> No 3\r\n<LI> No 4\r\n</OL>\r\nabc");
+    EXPECT_EQ(memo().SelStart(), 0);
+    EXPECT_EQ(frm->ToolBox->listBox()->currentIndex(), -1);
+
+    memo().setText("title");
+    memo().SelectAll();
+    QComboBox* box = frm->ToolBox_Horiz->headingBox();
+    box->setCurrentIndex(2);
+    emit box->activated(2);
+    EXPECT_EQ(memo().Text(), "<H2>title</H2>");
+    EXPECT_EQ(box->currentIndex(), 2); // the horizontal box is not reset
+
+    // The empty item inserts nothing.
+    frm->ToolBox->headingBox()->setCurrentIndex(0);
+    frm->Heading_Click(frm->ToolBox->headingBox());
+    EXPECT_EQ(memo().Text(), "<H2>title</H2>");
+
+    // A sender without a command number inserts nothing either.
+    QObject stranger;
+    frm->Text_Format_Click(&stranger);
+    EXPECT_EQ(memo().Text(), "<H2>title</H2>");
+}
+
+TEST_F(MarkupCommandsTest, ToolButtonsAndMenuItemsRunTheirCommands) {
+    start();
+    memo().setText("");
+    frm->ToolBox->formatButtons().front()->click(); // Bold
+    EXPECT_EQ(memo().Text(), "<B></B>");
+    QAction* italic = frm->findChild<QAction*>("Italic2");
+    ASSERT_NE(italic, nullptr);
+    EXPECT_EQ(italic->shortcut(), QKeySequence("Alt+I"));
+    italic->trigger();
+    EXPECT_EQ(memo().Text(), "<B><EM></EM></B>");
+}
+
+TEST_F(MarkupCommandsTest, WithNoDocumentNothingHappensAndTheBoxesShowTheirEmptyItem) {
+    start();
+    memo().setModified(false);
+    frm->Close1Click();
+    ASSERT_EQ(frm->DocumentCount(), 0);
+    Tagged two(2);
+    frm->ToolBox->headingBox()->setCurrentIndex(3);
+    frm->Heading_Click(&two.action);
+    frm->Lists_Click(&two.action);
+    frm->Text_Format_Click(&two.action);
+    frm->MailTo1Click(nullptr);
+    EXPECT_EQ(frm->ToolBox->headingBox()->currentIndex(), 0);
+    EXPECT_EQ(frm->ToolBox->listBox()->currentIndex(), 0);
+    EXPECT_TRUE(prompter->messages.empty());
+}
+
+TEST_F(MarkupCommandsTest, TheEmailLinkUsesTheSubstituteWhenNoAddressIsSet) {
+    writeIni("[Options]\nEmail_Address=\n");
+    start();
+    memo().setText("");
+    frm->MailTo1Click(nullptr);
+    EXPECT_EQ(memo().Text(), "<A HREF=\"mailto:Your_Email_Address\">   </A>");
+    EXPECT_EQ(frm->EmailAddress, "Your_Email_Address");
+}
+
+TEST_F(MarkupCommandsTest, TheLinkDialogInsertsABookmarkAndRemembersIt) {
+    start();
+    memo().setText("Top of page");
+    memo().SelectAll();
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QTabWidget*>() ? d.findChild<QTabWidget*>()->setCurrentIndex(0) : void();
+        d.findChild<QLineEdit*>("BookMark_Name")->setText("top");
+        return QDialog::Accepted;
+    });
+    frm->Link_Btn_Click(nullptr);
+    EXPECT_EQ(memo().Text(), "<A NAME =\"top\">Top of page</A>");
+    EXPECT_EQ(frm->ActiveDocument()->BookMarks, QStringList{"top"});
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());
+}
+
+TEST_F(MarkupCommandsTest, TheImageDialogPutsTheTagBeforeTheSelectedText) {
+    start();
+    memo().setText("Logo");
+    memo().SelectAll();
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("Image_FileName")->setText("logo.gif");
+        d.findChild<QLineEdit*>("Image_Width")->setText("100");
+        return QDialog::Accepted;
+    });
+    frm->Image_BtnClick(nullptr);
+    EXPECT_EQ(memo().Text(), "<IMG SRC =\"logo.gif\" WIDTH=100 >Logo");
+    EXPECT_TRUE(memo().Modified());
+}
+
+TEST_F(MarkupCommandsTest, TheBackgroundDialogMarksThePageChangedEvenOnCancel) {
+    start();
+    memo().setModified(false);
+    prompter->queueDialog([](QDialog&) { return QDialog::Rejected; });
+    frm->Background1Click(nullptr);
+    EXPECT_TRUE(memo().Modified());
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());
+    EXPECT_FALSE(memo().Text().contains("bgcolor"));
+
+    memo().setSelStart(40);
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QCheckBox*>("BackGroundClrs")->setChecked(true);
+        return QDialog::Accepted;
+    });
+    frm->Background1Click(nullptr);
+    EXPECT_TRUE(memo().Text().contains(" bgcolor=\"ffffff\" "));
+}
