@@ -18,12 +18,7 @@ QtCanvas::QtCanvas(QPainter* painter, QPaintDevice* device)
     : painter_(painter), device_(device ? device : painter ? painter->device() : nullptr) {}
 
 const QtCanvas::Entry& QtCanvas::entryFor(const FontSpec& spec) {
-    const QString key = QStringLiteral("%1|%2|%3%4%5")
-                            .arg(spec.name)
-                            .arg(spec.size)
-                            .arg(int(spec.bold))
-                            .arg(int(spec.italic))
-                            .arg(int(spec.underline));
+    const Key key{spec.name, spec.size, (spec.bold ? 1 : 0) | (spec.italic ? 2 : 0) | (spec.underline ? 4 : 0)};
     auto it = cache_.find(key);
     if (it != cache_.end())
         return *it;

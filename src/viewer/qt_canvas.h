@@ -36,10 +36,18 @@ private:
     };
     const Entry& entryFor(const FontSpec& font);
 
+    struct Key {
+        QString name;
+        int size;
+        int styles;
+        bool operator==(const Key&) const = default;
+    };
+    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.name, key.size, key.styles); }
+
     QPainter* painter_;
     QPaintDevice* device_;
     // Measuring a QFont is costly; pages use few distinct fonts.
-    QHash<QString, Entry> cache_;
+    QHash<Key, Entry> cache_;
 };
 
 } // namespace zorvel

@@ -172,7 +172,12 @@ void HtmlParser::ParseSelectOptions(TListBoxFormControlObj* control) {
     QString text;
     QString value;
     auto complete = [&] {
-        const QString trimmed = text.trimmed();
+        qsizetype from = 0, to = text.size();
+        while (from < to && text[from].unicode() <= 32)
+            ++from;
+        while (to > from && text[to - 1].unicode() <= 32)
+            --to;
+        const QString trimmed = text.mid(from, to - from);
         if (open && !trimmed.isEmpty() && control)
             control->AddOption(trimmed, value, selected);
         open = false;

@@ -85,8 +85,9 @@ TEST_F(RunDump, MatchesTheExamplesLineByLine) {
         const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
         for (int i = 0; i + 1 < lines.size(); ++i) {
             const QString trimmed = lines[i].trimmed();
-            if (trimmed.startsWith("Section ") || trimmed.startsWith("PreFormated ") || trimmed.contains("ListItem "))
+            if (trimmed.startsWith("Section ") || trimmed.startsWith("PreFormated ") || trimmed.contains("ListItem ")) {
                 EXPECT_TRUE(lines[i + 1].trimmed().startsWith("font pos=0 ")) << name << ": " << lines[i].toStdString();
+            }
         }
     }
 }

@@ -29,9 +29,11 @@ TEST(ParserLists, KindsLevelsAndNumbers) {
     EXPECT_EQ(items(p), (QStringList{"UListItem 1 a", "UListItem 1 b", "OListItem 2 #5 c", "OListItem 2 #6 d",
                                      "UListItem 1 e", "OListItem 1 #1 f", "OListItem 1 #2 g", "DListItem 0 term",
                                      "DListItem 1 def", "UListItem 1 m", "Section 0 after"}));
-    for (const TSection* t : p.texts())
-        if (t->ListType != 0)
+    for (const TSection* t : p.texts()) {
+        if (t->ListType != 0) {
             EXPECT_EQ(t->Justify, 1);
+        }
+    }
 }
 
 TEST(ParserLists, AnyListEndClosesAnyList) {
@@ -202,7 +204,7 @@ TEST(ParserForms, ControlsJoinFormsAndSections) {
 
 TEST(ParserForms, SelectOptions) {
     const Parsed p(QStringLiteral("<SELECT NAME=s><OPTION VALUE=\"1\">  One  <OPTION SELECTED>Two &amp; more</OPTION>"
-                                  "ignored<OPTION VALUE=e>   <OPTION>Last</SELECT>after"));
+                                  "ignored<OPTION VALUE=e>   <OPTION>&#7;Last &#7;</SELECT>after"));
     const auto* box = dynamic_cast<const TListBoxFormControlObj*>(p.list.FormList.Item(0)->ControlList.Item(0));
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(box->OptionList.size(), 3u);

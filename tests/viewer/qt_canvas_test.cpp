@@ -1,5 +1,6 @@
 // The Qt canvas measures with the real fonts and draws on a QPainter.
 #include "qt_canvas.h"
+#include "viewer_screen.h"
 
 #include <QImage>
 #include <QPainter>
@@ -40,4 +41,10 @@ TEST(QtCanvas, DrawsOnAnImage) {
         for (int x = 20; x < 40; ++x)
             inked = inked || image.pixelColor(x, y) != QColor(Qt::white);
     EXPECT_TRUE(inked);
+}
+
+TEST(ViewerScreen, DepthOfTheScreenAndLinkCursor) {
+    const int bits = screenDisplayCapabilities().ColorBits;
+    EXPECT_TRUE(bits == 4 || bits == 8 || bits == 24) << bits;
+    EXPECT_EQ(linkCursor().shape(), Qt::PointingHandCursor);
 }

@@ -1,0 +1,15 @@
+#include "viewer_screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zorvel {
+
+DisplayCapabilities screenDisplayCapabilities() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return displayCapabilitiesFor(screen ? screen->depth() : 24);
+}
+
+QCursor linkCursor() { return QCursor(Qt::PointingHandCursor); }
+
+} // namespace zorvel
