@@ -149,6 +149,9 @@ void TMainFrm::FindDialogFind() {
         return;
     TFindDialog& dialog = findDialog(*this);
     dialog.hide();
+    // The editor gets the keys again (F3 next), also where no window manager
+    // hands the activation back from the closed dialog.
+    activateWindow();
     searchState(*this).startSearch(memo->Text(), dialog.findText(), dialog.matchCase());
     if (!searchNext(*this))
         prompter().notice(notFoundMessage(dialog.findText()));
