@@ -3,9 +3,11 @@
 
 #include "app_messages.h"
 #include "hint_switch.h"
+#include "text_file.h"
 #include "find_replace.h"
 #include "toolbox.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -49,6 +51,9 @@ void TMainFrm::FormCreate() {
     setFont(QFont(QStringLiteral("Arial")));
     setWindowTitle(QLatin1String(kMainCaption));
     hints_ = new HintSwitch(this);
+
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::App_OnIdle);
 
     SaverTimer = new QTimer(this);
     SaverTimer->setInterval(1000);
@@ -309,6 +314,10 @@ bool TMainFrm::guarded(const FailureMessage& failure, Timer timer, const std::fu
     try {
         body();
         return true;
+    } catch (const FileTooLargeError& e) {
+        // Not a fault of the program: say plainly which file and why.
+        reportFailure(QString::fromStdString(e.what()), timer);
+        return false;
     } catch (...) {
         reportFailure(failureText(failure), timer);
         return false;

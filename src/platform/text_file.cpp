@@ -60,7 +60,7 @@ LoadedText loadTextFile(const QString& path) {
     if (!info.isFile())
         throw TextFileError(QStringLiteral("%1 is not a file.").arg(path).toStdString());
     if (info.size() > kMaxDocumentBytes)
-        throw TextFileError(QStringLiteral("The file %1 is too large to edit (%2 bytes; at most %3 bytes).")
+        throw FileTooLargeError(QStringLiteral("The file %1 is too large to edit (%2 bytes; at most %3 bytes).")
                                 .arg(path)
                                 .arg(info.size())
                                 .arg(kMaxDocumentBytes)

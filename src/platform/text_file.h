@@ -25,6 +25,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file too large to edit; its message names the file and its size for the user.
+class FileTooLargeError : public TextFileError {
+public:
+    using TextFileError::TextFileError;
+};
+
 inline constexpr qint64 kMaxDocumentBytes = 64LL * 1024 * 1024;
 
 // Throws TextFileError when the file cannot be read, is not a plain file, or is

@@ -1,5 +1,6 @@
 // Document windows and the file commands, with the questions they ask.
 #include "main_window_fixture.h"
+#include "text_file.h"
 #include "toolbox.h"
 
 #include <QDir>
@@ -223,4 +224,18 @@ TEST_F(MainWindowTest, NewUsesTheTemplateChooserOnlyWhenTemplatesExist) {
     frm->New1Click(); // nothing usable: a blank page without a dialog
     EXPECT_EQ(frm->DocumentCount(), 3);
     EXPECT_TRUE(prompter->dialogsShown.empty());
+}
+
+TEST_F(MainWindowTest, AFileTooLargeToEditIsRefusedWithItsNameAndSize) {
+    start();
+    QFile big(tmp.file("huge.htm"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxDocumentBytes + 1));
+    big.close();
+    prompter->queueFile(big.fileName());
+    frm->Open1Click();
+    ASSERT_EQ(prompter->messages.size(), 1u);
+    EXPECT_TRUE(prompter->messages[0].text.contains("huge.htm"));
+    EXPECT_TRUE(prompter->messages[0].text.contains("67108865 bytes"));
+    EXPECT_EQ(frm->DocumentCount(), 1);
 }
