@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QToolButton>
 
 using namespace zorvel;
@@ -33,6 +34,7 @@ protected:
     void startWith(const QString& text) {
         start();
         memo().setText(text);
+        memo().document()->clearUndoRedoStacks();
         memo().setModified(false);
         frm->Save_Btn->setEnabled(false);
     }
