@@ -233,7 +233,8 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ReplaceAllOnEditor,
                                            ReplaceAllCase{"a\r\nXA\r\na", "a", "aa", false, "aa\r\nXaa\r\naa", 11},
                                            ReplaceAllCase{"a\r\nXA\r\na", "a", "", true, "\r\nXA\r\n", 6},
                                            ReplaceAllCase{"<b>x</b> <B>y</B>", "<B>", "<I>", false, "<I>x</b> <I>y</B>",
-                                                          12}));
+                                                          12},
+                                           ReplaceAllCase{"xa\r\nby a\r\nB", "a\r\nb", "-", true, "x-y a\r\nB", 2}));
 
 TEST_F(SearchTest, ReplaceAllWithoutAMatchIsSilent) {
     startWith("abc");
