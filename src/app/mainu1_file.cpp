@@ -103,6 +103,8 @@ void TMainFrm::CreateBlankHTMLFile() {
         TEditForm* form = newDocumentWindow();
         for (const char* line : kBlankPage)
             form->MemoPad->AddLine(QLatin1String(line));
+        // The skeleton is where the page starts, not an edit to take back.
+        form->MemoPad->document()->clearUndoRedoStacks();
         form->setCaption(QLatin1String(kUntitledBlank));
         form->FileName.clear();
         ToolBox->setEnabled(true);
