@@ -76,14 +76,12 @@ void TMainFrm::FormResize() {
     // rows below it.
     if (!toolBoxScroll_->isHidden()) {
         outerLayout_->activate(); // the height the box gets now, not before the last change
-        const int contentWidth =
-            std::max(ToolBox->textFormatGroup()->sizeHint().width(), ToolBox->sizeHint().width());
+        const int contentWidth = std::max(ToolBox->textFormatGroup()->sizeHint().width(), ToolBox->sizeHint().width());
         const bool fits = ToolBox->sizeHint().height() <= toolBoxScroll_->height();
         const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, toolBoxScroll_);
         toolBoxScroll_->setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-        toolBoxScroll_->setFixedWidth(contentWidth + (fits ? kToolBoxSlack
-                                                           : std::max(kToolBoxSlackScrolling,
-                                                                      scrollBarWidth + kToolBoxSlack)));
+        toolBoxScroll_->setFixedWidth(
+            contentWidth + (fits ? kToolBoxSlack : std::max(kToolBoxSlackScrolling, scrollBarWidth + kToolBoxSlack)));
     }
 
     TabPanel->setVisible(DocumentCount() > 0);

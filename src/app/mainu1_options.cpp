@@ -116,7 +116,11 @@ static void previewInBrowser(TMainFrm& frm, int slot, const QString& label, cons
     }
 }
 
-void TMainFrm::Browser_Btn1Click() { previewInBrowser(*this, 1, Browser_Address1, env_.exists); }
-void TMainFrm::Browser_Btn2Click() { previewInBrowser(*this, 2, Browser_Address2, env_.exists); }
+void TMainFrm::Browser_Btn1Click() {
+    previewInBrowser(*this, 1, Browser_Address1, env_.exists);
+}
+void TMainFrm::Browser_Btn2Click() {
+    previewInBrowser(*this, 2, Browser_Address2, env_.exists);
+}
 
 } // namespace zorvel

@@ -154,7 +154,8 @@ TEST_F(LayoutTest, BrowserButtonsSitAtTheRightEndOfTheSpeedBar) {
         {"only the second", "", other, false, true},
     };
     for (const auto& c : cases) {
-        writeIni(QStringLiteral("[Options]\nBrowser_Address=%1\nBrowser_Address_2=%2\n").arg(c.first, c.second).toUtf8());
+        writeIni(
+            QStringLiteral("[Options]\nBrowser_Address=%1\nBrowser_Address_2=%2\n").arg(c.first, c.second).toUtf8());
         start();
         settle();
         QToolBar* bar = frm->SpeedBar;

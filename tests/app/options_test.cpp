@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, OkShowsOrHidesEachBrowserButtonAtOnce) {
             bool shows;
             const QString& stored;
         } buttons[] = {{frm->Browser_Btn1, frm->Browser_Address1, c.shows1, c.stored1},
-                     {frm->Browser_Btn2, frm->Browser_Address2, c.shows2, c.stored2}};
+                       {frm->Browser_Btn2, frm->Browser_Address2, c.shows2, c.stored2}};
         for (const auto& s : buttons) {
             EXPECT_EQ(s.button->isVisible(), s.shows) << c.what;
             EXPECT_EQ(actionOf(frm->SpeedBar, s.button)->isVisible(), s.shows) << c.what;
@@ -129,7 +129,8 @@ TEST_F(MainWindowTest, OptionsThatCannotBeStoredAreReportedWithTheFailuresText) 
     });
     frm->Defineoptions1Click();
     ASSERT_EQ(prompter->messages.size(), 1u);
-    EXPECT_TRUE(prompter->messages[0].text.startsWith("Unable to write to ")) << prompter->messages[0].text.toStdString();
+    EXPECT_TRUE(prompter->messages[0].text.startsWith("Unable to write to "))
+        << prompter->messages[0].text.toStdString();
     EXPECT_EQ(frm->EmailAddress, "Put_Your_Email_Address_Here");
 }
 
