@@ -235,3 +235,21 @@ TEST(ParserForms, TextAreaEndOutsideIsIgnoredAndUnclosedAreaRunsToTheEnd) {
     const auto* area = dynamic_cast<const TTextAreaFormControlObj*>(open.list.FormList.Item(0)->ControlList.Item(0));
     EXPECT_EQ(area->InitialText, (QStringList{"one", "two"}));
 }
+
+TEST(ParserPre, LineEndsAndTabsAreNormalised) {
+    const std::pair<const char*, QStringList> cases[] = {
+        {"<PRE>a\r\nb\n\rc\rd\ne</PRE>", {"a", "b", "c", "d", "e"}},
+        {"<PRE>a\r\rb</PRE>", {"a", " ", "b"}},
+        {"<PRE>a\n\nb</PRE>", {"a", " ", "b"}},
+        {"<PRE>a\tb</PRE>", {"a b"}},
+        {"<PRE>a<BR>\r\nb<P>c</PRE>", {"a", "b", "c"}},
+    };
+    for (const auto& [html, lines] : cases) {
+        const Parsed p(QString::fromLatin1(html));
+        QStringList got;
+        for (const TSection* t : p.texts())
+            if (dynamic_cast<const TPreFormated*>(t) && !t->TextBuffer.isEmpty())
+                got << t->TextBuffer;
+        EXPECT_EQ(got, lines) << html;
+    }
+}
