@@ -1,6 +1,7 @@
 // The model dump and the --dump entry point.
 #include "parse_helper.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -95,4 +96,20 @@ TEST_F(RunDump, MatchesTheExamplesLineByLine) {
 TEST(VisibleText, ShowsPlaceholdersAndControlCharacters) {
     EXPECT_EQ(visibleText(QString("a") + QChar(4) + QChar(2) + QChar(1) + "\"\\" + QChar(160)),
               QString("a[img][ctl]\\x01\\\"\\\\") + QChar(160));
+}
+
+// The fuzzer's seeds (and any input it ever crashed on, kept beside them) must
+// parse and dump; only an unterminated "<!" may raise, and then the dump fails.
+TEST_F(RunDump, FuzzCorpusParsesCleanly) {
+    const QDir corpus(QStringLiteral(ZORVEL_FUZZ_CORPUS_DIR));
+    const QStringList files = corpus.entryList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        const int status = run(corpus.filePath(name));
+        EXPECT_FALSE(out.isEmpty()) << name.toStdString();
+        if (name.startsWith("open_comment"))
+            EXPECT_EQ(status, 1) << name.toStdString();
+        else
+            EXPECT_EQ(status, 0) << name.toStdString() << ": " << err.toStdString();
+    }
 }
