@@ -197,6 +197,7 @@ private:
     void readSettings();
 
     void setDocumentCommandsEnabled(bool on);
+    QList<QKeySequence> menuClashingKeys() const;
     TEditForm* newDocumentWindow();
     void addTab(TEditForm* form, const QString& text);
     void removeTab(TEditForm* form);

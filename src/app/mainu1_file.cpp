@@ -52,6 +52,14 @@ TEditForm* TMainFrm::newDocumentWindow() {
         Save_Btn->setEnabled(true);
     });
     connect(memo, &TSRichEdit::mouseUp, this, [this, form] { showCaretPosition(form); });
+    memo->setCommandKeys(menuClashingKeys());
+    connect(memo, &TSRichEdit::commandKey, this, [this](const QKeySequence& key) {
+        for (QAction* action : findChildren<QAction*>())
+            if (action->shortcut() == key && action->isEnabled()) {
+                action->trigger();
+                return;
+            }
+    });
     documents_.push_back(form);
     activationOrder_.insert(activationOrder_.begin(), form);
     mdiArea->addSubWindow(form);

@@ -45,6 +45,20 @@ void TMainFrm::createMenus() {
     connect(About1, &QAction::triggered, this, &TMainFrm::About1Click);
 }
 
+QList<QKeySequence> TMainFrm::menuClashingKeys() const {
+    // Alt and the access letter of a top-level menu, where a command has the same key.
+    QList<QKeySequence> keys;
+    for (QAction* top : menuBar()->actions()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(top->text());
+        if (mnemonic.isEmpty())
+            continue;
+        for (QAction* action : findChildren<QAction*>())
+            if (action != top && action->shortcut() == mnemonic)
+                keys << mnemonic;
+    }
+    return keys;
+}
+
 void TMainFrm::createFileMenu() {
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));

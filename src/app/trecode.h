@@ -58,7 +58,12 @@ public:
     int toDocumentPosition(int offset) const;
     int toOffset(int position) const;
 
+    // Keys the window's commands must get even where the menu bar claims the same key
+    // (Alt+F for the font tag and the File menu): the command wins, as on Windows.
+    void setCommandKeys(QList<QKeySequence> keys) { commandKeys_ = std::move(keys); }
+
 signals:
+    void commandKey(const QKeySequence& key);
     // Before a key takes effect.
     void keyDown();
     void mouseUp();
@@ -66,6 +71,7 @@ signals:
     void OnVScroll();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -81,6 +87,7 @@ private:
         int length = 0;
     };
     ReplacedSelection replaced_;
+    QList<QKeySequence> commandKeys_;
     TextFormat format_;
 };
 

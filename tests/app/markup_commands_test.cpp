@@ -3,6 +3,7 @@
 #include "toolbox.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -175,4 +176,27 @@ TEST_F(MarkupCommandsTest, TheBackgroundDialogMarksThePageChangedEvenOnCancel) {
     });
     frm->Background1Click(nullptr);
     EXPECT_TRUE(memo().Text().contains(" bgcolor=\"ffffff\" "));
+}
+
+TEST_F(MarkupCommandsTest, AltKeysOfCommandsWinOverTheMenuBarInTheEditor) {
+    start();
+    memo().setText("");
+    memo().setFocus();
+    // Alt+F is also the File menu's key and Alt+L the HTML menu's: the command takes them.
+    for (Qt::Key key : {Qt::Key_F, Qt::Key_L}) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::AltModifier);
+        QCoreApplication::sendEvent(&memo(), &override);
+        EXPECT_TRUE(override.isAccepted());
+    }
+    prompter->queueDialog([](QDialog&) { return QDialog::Rejected; });
+    QKeyEvent altL(QEvent::KeyPress, Qt::Key_L, Qt::AltModifier);
+    QCoreApplication::sendEvent(&memo(), &altL);
+    EXPECT_EQ(prompter->dialogsShown.size(), 1u);
+    QKeyEvent altF(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier);
+    QCoreApplication::sendEvent(&memo(), &altF);
+    EXPECT_EQ(memo().Text(), "<FONT></FONT>");
+    // Alt+E (the Edit menu) is no command's key and stays with the menu bar.
+    QKeyEvent altE(QEvent::ShortcutOverride, Qt::Key_E, Qt::AltModifier);
+    QCoreApplication::sendEvent(&memo(), &altE);
+    EXPECT_FALSE(altE.isAccepted());
 }
