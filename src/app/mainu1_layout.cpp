@@ -85,6 +85,8 @@ void TMainFrm::FormResize() {
     }
 
     TabPanel->setVisible(DocumentCount() > 0);
+    // A tab bar given its tabs while hidden does not tell its panel that it grew.
+    FileTabSet->updateGeometry();
 }
 
 void TMainFrm::MenuonLeft1Click(QObject* sender) {

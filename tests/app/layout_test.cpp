@@ -55,6 +55,8 @@ TEST_F(LayoutTest, EachPlacementItemMovesTheToolBoxStoresItAndCarriesTheCheckMar
         const QRect docs = inCentral(frm->mdiArea);
         const QRect tabs = inCentral(frm->TabPanel);
         EXPECT_TRUE(frm->TabPanel->isVisible()) << c.stored;
+        EXPECT_GE(tabs.height(), frm->FileTabSet->sizeHint().height()) << c.stored;
+        EXPECT_GT(tabs.height(), 0) << c.stored;
         // The tab strip lies directly under the documents and is as wide as they are.
         EXPECT_EQ(tabs.top(), docs.bottom() + 1) << c.stored;
         EXPECT_EQ(tabs.left(), docs.left()) << c.stored;
@@ -138,6 +140,8 @@ TEST_F(LayoutTest, TheTabStripGoesWithTheLastDocumentAndComesBackWithANewOne) {
     frm->resize(frm->width() - 10, frm->height());
     settle();
     EXPECT_TRUE(frm->TabPanel->isVisible());
+    EXPECT_GE(frm->TabPanel->height(), frm->FileTabSet->sizeHint().height());
+    EXPECT_GT(frm->TabPanel->height(), 0);
     EXPECT_EQ(tabTexts(), QStringList{"<Untitled>"});
 }
 
