@@ -197,7 +197,7 @@ private:
     void readSettings();
 
     void setDocumentCommandsEnabled(bool on);
-    QList<QKeySequence> menuClashingKeys() const;
+    QList<QKeySequence> commandKeys() const;
     TEditForm* newDocumentWindow();
     void addTab(TEditForm* form, const QString& text);
     void removeTab(TEditForm* form);

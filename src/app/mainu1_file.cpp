@@ -52,7 +52,7 @@ TEditForm* TMainFrm::newDocumentWindow() {
         Save_Btn->setEnabled(true);
     });
     connect(memo, &TSRichEdit::mouseUp, this, [this, form] { showCaretPosition(form); });
-    memo->setCommandKeys(menuClashingKeys());
+    memo->setCommandKeys(commandKeys());
     connect(memo, &TSRichEdit::commandKey, this, [this](const QKeySequence& key) {
         for (QAction* action : findChildren<QAction*>())
             if (action->shortcut() == key && action->isEnabled()) {
@@ -77,6 +77,7 @@ void TMainFrm::addTab(TEditForm* form, const QString& text) {
     const int index = FileTabSet->addTab(text);
     FileTabSet->setTabData(index, QVariant::fromValue(static_cast<QObject*>(form)));
     FileTabSet->setCurrentIndex(index);
+    FormResize(); // the tab strip comes back with the first document
 }
 
 void TMainFrm::removeTab(TEditForm* form) {

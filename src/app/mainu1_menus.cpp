@@ -45,17 +45,17 @@ void TMainFrm::createMenus() {
     connect(About1, &QAction::triggered, this, &TMainFrm::About1Click);
 }
 
-QList<QKeySequence> TMainFrm::menuClashingKeys() const {
-    // Alt and the access letter of a top-level menu, where a command has the same key.
+QList<QKeySequence> TMainFrm::commandKeys() const {
+    // The commands' own keys reach the commands even where the editor or the menu bar
+    // would claim them (Ctrl+K deletes to the end of the line in Qt's editor, Alt+F opens
+    // the File menu); only the editing keys the editor does itself stay with it.
+    const QList<QKeySequence> editing = {QKeySequence::Undo, QKeySequence::Cut, QKeySequence::Copy,
+                                         QKeySequence::Paste, QKeySequence::SelectAll};
     QList<QKeySequence> keys;
-    for (QAction* top : menuBar()->actions()) {
-        const QKeySequence mnemonic = QKeySequence::mnemonic(top->text());
-        if (mnemonic.isEmpty())
-            continue;
-        for (QAction* action : findChildren<QAction*>())
-            if (action != top && action->shortcut() == mnemonic)
-                keys << mnemonic;
-    }
+    for (QAction* action : findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && !editing.contains(action->shortcut()) &&
+            !keys.contains(action->shortcut()))
+            keys << action->shortcut();
     return keys;
 }
 

@@ -58,8 +58,8 @@ public:
     int toDocumentPosition(int offset) const;
     int toOffset(int position) const;
 
-    // Keys the window's commands must get even where the menu bar claims the same key
-    // (Alt+F for the font tag and the File menu): the command wins, as on Windows.
+    // Keys that belong to the window's commands, even where this control or the menu
+    // bar has a use of its own for them: the command wins, as on Windows.
     void setCommandKeys(QList<QKeySequence> keys) { commandKeys_ = std::move(keys); }
 
 signals:

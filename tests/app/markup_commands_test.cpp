@@ -200,3 +200,20 @@ TEST_F(MarkupCommandsTest, AltKeysOfCommandsWinOverTheMenuBarInTheEditor) {
     QCoreApplication::sendEvent(&memo(), &altE);
     EXPECT_FALSE(altE.isAccepted());
 }
+
+TEST_F(MarkupCommandsTest, CtrlKOpensTheBackgroundDialogInsteadOfDeletingTheLine) {
+    start();
+    memo().setText("<BODY>");
+    memo().setSelStart(0);
+    prompter->queueDialog([](QDialog&) { return QDialog::Rejected; });
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_K, Qt::ControlModifier);
+    QCoreApplication::sendEvent(&memo(), &override);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_K, Qt::ControlModifier);
+    QCoreApplication::sendEvent(&memo(), &press);
+    EXPECT_EQ(prompter->dialogsShown.size(), 1u);
+    EXPECT_EQ(memo().Text(), "<BODY>");
+    // The editing keys stay the editor's own.
+    QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::sendEvent(&memo(), &undo);
+    EXPECT_TRUE(undo.isAccepted()); // accepted by the editor itself, which undoes
+}
