@@ -126,6 +126,8 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
 
     OK_Btn = new QPushButton(QStringLiteral("&Ok"));
     OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
+    // Enter in a field accepts the dialog rather than opening the file browser.
+    OK_Btn->setDefault(true);
     Cancel_Btn = new QPushButton(QStringLiteral("&Cancel"));
     Cancel_Btn->setObjectName(QStringLiteral("Cancel_Btn"));
     auto* buttons = new QHBoxLayout;

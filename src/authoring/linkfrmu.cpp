@@ -85,6 +85,7 @@ TLinkFrm::TLinkFrm(QWidget* parent) : QDialog(parent) {
     LinksNotebook->addTab(makeExternalPage(), QStringLiteral("External Links"));
 
     OK_Btn = named(new QPushButton(QStringLiteral("&Ok")), "OK_Btn");
+    OK_Btn->setDefault(true);
     Cancel_Btn = named(new QPushButton(QStringLiteral("&Cancel")), "Cancel_Btn");
     connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
     connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);
