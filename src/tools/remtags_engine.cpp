@@ -10,7 +10,7 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 void checkRemoveTagsLength(const QString& text) {
     if (text.size() > kMaxRemoveTagsText)
-        throw EProcessError("Remove Tags: the text has " + std::to_string(text.size()) +
+        throw TextTooLongError("Remove Tags: the text has " + std::to_string(text.size()) +
                             " characters, more than the 65534 it can handle");
 }
 

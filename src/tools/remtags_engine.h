@@ -10,7 +10,7 @@
 namespace zorvel {
 
 // Raised when a text is too long for the command to handle.
-class EProcessError : public std::runtime_error {
+class TextTooLongError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -29,7 +29,7 @@ enum class RemoveTagPass { LineBreaks, Tags, Amp, Lt, Gt };
 // length plus one.
 inline constexpr qsizetype kMaxRemoveTagsText = 65534;
 
-// Throws EProcessError when text is longer than kMaxRemoveTagsText.
+// Throws TextTooLongError when text is longer than kMaxRemoveTagsText.
 void checkRemoveTagsLength(const QString& text);
 
 struct RemoveTagsResult {
@@ -40,7 +40,7 @@ struct RemoveTagsResult {
 };
 
 // Runs the passes that the options ask for, calling onPass before each.
-// Throws EProcessError for a text that is too long.
+// Throws TextTooLongError for a text that is too long.
 RemoveTagsResult removeTags(const QString& workingText, const RemoveTagOptions& options,
                             const std::function<void(RemoveTagPass)>& onPass = {});
 
@@ -50,7 +50,7 @@ RemoveTagsResult stripTags(const QString& text);
 QString decodeAmpersands(const QString& text);
 
 // Offset of the first occurrence of snippet in the document text, searched
-// exactly; nullopt when it is not there. Throws EProcessError when the
+// exactly; nullopt when it is not there. Throws TextTooLongError when the
 // document text is too long.
 std::optional<qsizetype> findSnippet(const QString& documentText, const QString& snippet);
 

@@ -35,7 +35,7 @@ struct RemoveTagsOutcome {
     bool cancelled = false; // the options dialog ended with Cancel
 };
 
-// Throws EProcessError for a text longer than the command handles, and
+// Throws TextTooLongError for a text longer than the command handles, and
 // TextFileError when the result cannot be written; the progress window is
 // closed and the cursor restored before anything leaves.
 RemoveTagsOutcome runRemoveTags(Prompter& prompter, QWidget* parent, const RemoveTagsRequest& request);

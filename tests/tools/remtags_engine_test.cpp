@@ -115,8 +115,8 @@ TEST(RemoveTags, LengthLimit) {
     ASSERT_EQ(text.size(), 65534);
     EXPECT_EQ(removeTags(text, kNone).text.size(), 65531);
     text += "y";
-    EXPECT_THROW(removeTags(text, kNone), EProcessError);
-    EXPECT_THROW(findSnippet(text, "y"), EProcessError);
+    EXPECT_THROW(removeTags(text, kNone), TextTooLongError);
+    EXPECT_THROW(findSnippet(text, "y"), TextTooLongError);
     text.chop(1);
     EXPECT_EQ(findSnippet(text, "<b>"), std::optional<qsizetype>(65531));
 }

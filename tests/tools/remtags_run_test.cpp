@@ -184,11 +184,11 @@ TEST_F(RemoveTagsRun, LengthLimit) {
 
     document = longest + "x";
     prompter.queueDialog(accept());
-    EXPECT_THROW(run(request(document, false)), EProcessError);
+    EXPECT_THROW(run(request(document, false)), TextTooLongError);
 
     // The document is read for the snippet's line: too long there too.
     prompter.queueDialog(accept());
-    EXPECT_THROW(run(request("a>b<", true)), EProcessError);
+    EXPECT_THROW(run(request("a>b<", true)), TextTooLongError);
 }
 
 TEST(TRemoveTagFrm, ControlsAsStoredAndOptionsFromEachBox) {
