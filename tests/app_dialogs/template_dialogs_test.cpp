@@ -3,6 +3,8 @@
 #include "tempmku.h"
 #include "tempu.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -202,4 +204,21 @@ TEST(TemplateDialogs, HintsAndLabelsAsTheUserSeesThem) {
         EXPECT_FALSE(d->windowFlags() & Qt::WindowCloseButtonHint);
     }
     EXPECT_EQ(get.findChild<QLabel*>("Heading_Label")->text(), "Select a Template.");
+}
+
+TEST(TemplateChooser, MovingWithTheKeysChoosesTheEntry) {
+    TemplateFixture fx;
+    fx.plant(1, "Zeta");
+    const QString alpha = fx.plant(2, "Alpha");
+    ScriptedPrompter prompter;
+    prompter.queueDialog([](QDialog& d) {
+        list(d).setFocus();
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(&list(d), &down);
+        QCoreApplication::sendEvent(&list(d), &down);
+        return int(QDialog::Accepted);
+    });
+    const TemplateChoice choice = chooseTemplate(prompter, fx.ini, nullptr);
+    EXPECT_EQ(choice.kind, TemplateChoiceKind::Chosen);
+    EXPECT_EQ(choice.path, alpha);
 }

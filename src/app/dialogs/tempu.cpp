@@ -35,7 +35,12 @@ TGetTemp::TGetTemp(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(fontMetrics().averageCharWidth() * 55);
 
     connect(Template_List, &QListWidget::itemClicked, this, [this] { Template_ListClick(); });
-    connect(Template_List, &QListWidget::currentRowChanged, this, [this] { Template_ListClick(); });
+    connect(Template_List, &QListWidget::currentRowChanged, this, [this](int row) {
+        // Moving with the keys chooses the entry as a click does.
+        if (QListWidgetItem* item = Template_List->item(row))
+            item->setSelected(true);
+        Template_ListClick();
+    });
 }
 
 void TGetTemp::appendTemplate(const TemplateEntry& entry) {
