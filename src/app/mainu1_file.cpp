@@ -320,6 +320,8 @@ void TMainFrm::FormActivate(TEditForm* form) {
     if (auto it = std::find(activationOrder_.begin(), activationOrder_.end(), form); it != activationOrder_.end())
         std::rotate(activationOrder_.begin(), it, it + 1);
     Save_Btn->setEnabled(form->MemoPad->Modified());
+    // The position display belongs to the document now in front, not the designed "999: 999".
+    showCaretPosition(form);
     if (FileTabSet->count() > 1)
         for (int i = 0; i < FileTabSet->count(); ++i)
             if (FileTabSet->tabData(i).value<QObject*>() == form) {

@@ -61,6 +61,7 @@ TEST_F(MainWindowTest, OpeningKeepsTheLineEndingsAndSavingMovesTheFileToTheTop) 
     EXPECT_EQ(prompter->fileDialogs[1].directory, dir());
     EXPECT_EQ(tabTexts(), (QStringList{"<Untitled>", "a.htm", "b.htm"}));
     EXPECT_FALSE(frm->Save_Btn->isEnabled());
+    EXPECT_EQ(frm->RowCol1->text(), "1: 1");
 
     prompter->queueFile(a);
     frm->Open1Click(); // already listed: the order stays
