@@ -201,6 +201,7 @@ private:
     TEditForm* newDocumentWindow();
     void addTab(TEditForm* form, const QString& text);
     void removeTab(TEditForm* form);
+    int tabIndexOf(const TEditForm* form) const;
     void FileTabSetClick(int index);
     void FormActivate(TEditForm* form);
     void showCaretPosition(TEditForm* form);
@@ -213,7 +214,7 @@ private:
     // Runs a command body; any failure shows the message and may switch the timer off.
     bool guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body);
     void reportFailure(const QString& text, Timer timer);
-    FileDialogSpec fileDialog(const QString& title, const QString& dirKey) const;
+    FileDialogOptions fileDialog(const QString& title, const QString& dirKey) const;
     bool runExitSequence();
     void setUpBrowserButtons();
     // Puts a browser button in the state given; at start-up the caption rules differ.

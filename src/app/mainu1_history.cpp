@@ -2,6 +2,7 @@
 #include "mainu1.h"
 
 #include "app_messages.h"
+#include "settings_keys.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -49,9 +50,7 @@ void TMainFrm::SaverTimerTimer() {
     SaverTimer->stop();
     const bool done = guarded(kSaverTimerFailure, Timer::SwitchOff, [&] {
         const IniProfile ini = settings();
-        const QString filesSection = QStringLiteral("Files");
-        const QString saveDirKey = QStringLiteral("Save_Dir");
-        QString dir = ini.readString(filesSection, saveDirKey, env_.programDir);
+        QString dir = ini.readString(kFilesSection, kSaveDirKey, env_.programDir);
         for (TEditForm* form : windowOrder()) {
             if (!form->MemoPad->Modified() || form->autoSaveDeclined)
                 continue;
@@ -62,10 +61,10 @@ void TMainFrm::SaverTimerTimer() {
                     QLatin1String(kAutoSaveQuestion) + form->caption() + QLatin1String(kQuestionEnd);
                 std::optional<QString> path;
                 if (prompter().askYesNo(question)) {
-                    FileDialogSpec spec = fileDialog(QLatin1String(kSaveDialogTitle), saveDirKey);
-                    spec.directory = dir;
-                    spec.fileName = QLatin1String(kAutoSaveProposedName);
-                    path = prompter().saveFileName(spec);
+                    FileDialogOptions chooser = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
+                    chooser.directory = dir;
+                    chooser.fileName = QLatin1String(kAutoSaveProposedName);
+                    path = prompter().saveFileName(chooser);
                 }
                 if (!path) {
                     // Not asked again until the page changes; it stays changed, so closing it still asks.
@@ -77,12 +76,12 @@ void TMainFrm::SaverTimerTimer() {
                 form->setCaption(fileNameOnly(*path, env_.platform));
             }
             dir = directoryOf(form->FileName, env_.platform);
-            ini.writeString(filesSection, saveDirKey, dir);
+            ini.writeString(kFilesSection, kSaveDirKey, dir);
             form->MemoPad->setModified(false);
             if (form == ActiveDocument())
                 Save_Btn->setEnabled(false);
         }
-        ini.writeString(filesSection, saveDirKey, dir);
+        ini.writeString(kFilesSection, kSaveDirKey, dir);
     });
     if (done)
         setSaverTimerOn(true);

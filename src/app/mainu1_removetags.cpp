@@ -1,5 +1,6 @@
 // Remove Tags on the active document or its selection.
 #include "mainu1.h"
+#include "settings_keys.h"
 
 #include "app_messages.h"
 #include "remtags_run.h"
@@ -31,7 +32,7 @@ void TMainFrm::RemoveTags1Click() {
     request.selection = memo->SelLength() >= 1;
     request.workingText = request.selection ? memo->SelText() : memo->Text();
     request.programDir = programDir();
-    request.saveDialog = fileDialog(QLatin1String(kSaveDialogTitle), QStringLiteral("Save_Dir"));
+    request.saveDialog = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
     request.documentText = [memo] { return memo->Text(); };
     request.rowOfOffset = [memo](int offset) { return memo->RowOfOffset(offset); };
 

@@ -1,5 +1,7 @@
 #include "bkgrndu.h"
 
+#include "dialog_buttons.h"
+
 #include "image_tag.h"
 
 #include <QCheckBox>
@@ -135,21 +137,15 @@ TBackGroundFrm::TBackGroundFrm(Prompter& prompter, QString programDir, QWidget* 
     imageGrid->addWidget(ImagePath, 2, 1);
     imageGrid->setColumnStretch(1, 1);
 
-    OK_Btn = new QPushButton(QStringLiteral("&Ok"));
-    OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
-    OK_Btn->setDefault(true);
-    Cancel_Btn = new QPushButton(QStringLiteral("&Cancel"));
-    Cancel_Btn->setObjectName(QStringLiteral("Cancel_Btn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OK_Btn);
-    buttons->addWidget(Cancel_Btn);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    OK_Btn = buttons.ok;
+    Cancel_Btn = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instructions);
     layout->addWidget(colours);
     layout->addWidget(imageGroup);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     setMinimumWidth(440);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TBackGroundFrm::SpeedButton1Click);
@@ -192,11 +188,11 @@ void TBackGroundFrm::pickColour(ColourGroup& g) {
 }
 
 void TBackGroundFrm::SpeedButton1Click() {
-    FileDialogSpec spec;
-    spec.title = QStringLiteral("Image to select ..");
-    spec.directory = programDir_;
-    spec.filter = QLatin1String(kImageFilter);
-    const std::optional<QString> path = prompter_.openFileName(spec);
+    FileDialogOptions chooser;
+    chooser.title = QStringLiteral("Image to select ..");
+    chooser.directory = programDir_;
+    chooser.filter = QLatin1String(kImageFilter);
+    const std::optional<QString> path = prompter_.openFileName(chooser);
     if (!path)
         return;
     ImagePath->setText(*path);

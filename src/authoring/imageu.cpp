@@ -1,5 +1,7 @@
 #include "imageu.h"
 
+#include "dialog_buttons.h"
+
 #include "memo_text.h"
 #include "path_rules.h"
 
@@ -124,16 +126,9 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
     auto* memoLabel = new QLabel(QStringLiteral("Text to display with image :"));
     memoLabel->setBuddy(ImageMemo);
 
-    OK_Btn = new QPushButton(QStringLiteral("&Ok"));
-    OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
-    // Enter in a field accepts the dialog rather than opening the file browser.
-    OK_Btn->setDefault(true);
-    Cancel_Btn = new QPushButton(QStringLiteral("&Cancel"));
-    Cancel_Btn->setObjectName(QStringLiteral("Cancel_Btn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OK_Btn);
-    buttons->addWidget(Cancel_Btn);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    OK_Btn = buttons.ok;
+    Cancel_Btn = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fileRow);
@@ -142,7 +137,7 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
     layout->addLayout(middle);
     layout->addWidget(memoLabel);
     layout->addWidget(ImageMemo);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(Browse_Btn, &QPushButton::clicked, this, &TImageFrm::Browse_BtnClick);
     connect(Include_Path_RAD, &QCheckBox::toggled, this, &TImageFrm::Include_Path_RADClick);
@@ -155,10 +150,10 @@ void TImageFrm::setMemo(const QString& crlfText) { setMemoText(ImageMemo, crlfTe
 
 void TImageFrm::Browse_BtnClick() {
     Full_File_Name->clear();
-    FileDialogSpec spec;
-    spec.directory = programDir_;
-    spec.filter = QLatin1String(kImageFilter);
-    const std::optional<QString> path = prompter_.openFileName(spec);
+    FileDialogOptions chooser;
+    chooser.directory = programDir_;
+    chooser.filter = QLatin1String(kImageFilter);
+    const std::optional<QString> path = prompter_.openFileName(chooser);
     if (!path)
         return;
     Full_File_Name->setText(*path);

@@ -1,5 +1,7 @@
 #include "linkfrmu.h"
 
+#include "dialog_buttons.h"
+
 #include "links.h"
 #include "memo_text.h"
 
@@ -84,19 +86,15 @@ TLinkFrm::TLinkFrm(QWidget* parent) : QDialog(parent) {
     LinksNotebook->addTab(makeInternalPage(), QStringLiteral("Internal Links"));
     LinksNotebook->addTab(makeExternalPage(), QStringLiteral("External Links"));
 
-    OK_Btn = named(new QPushButton(QStringLiteral("&Ok")), "OK_Btn");
-    OK_Btn->setDefault(true);
-    Cancel_Btn = named(new QPushButton(QStringLiteral("&Cancel")), "Cancel_Btn");
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    OK_Btn = buttons.ok;
+    Cancel_Btn = buttons.cancel;
     connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
     connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OK_Btn);
-    buttons->addWidget(Cancel_Btn);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LinksNotebook);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     LinksNotebook->setCurrentIndex(ExternalPage);
     Cancel_Btn->setFocus();
 }

@@ -1,5 +1,7 @@
 #include "remtagsu.h"
 
+#include "dialog_buttons.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +19,6 @@ constexpr const char* kBrPCaption = "Convert <BR> && <P> to line breaks";
 constexpr const char* kAmpCaption = "Convert &&amp to && symbol";
 constexpr const char* kLtCaption = "Convert &&lt to < symbol";
 constexpr const char* kGtCaption = "Convert &&gt to > symbol";
-constexpr const char* kOkCaption = "&Ok";
-constexpr const char* kCancelCaption = "&Cancel";
 
 QCheckBox* addCheckBox(QWidget* parent, QVBoxLayout* layout, const char* name, const char* caption) {
     auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
@@ -53,17 +53,11 @@ TRemoveTagFrm::TRemoveTagFrm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(boxes);
     layout->addSpacing(8);
 
-    auto* buttons = new QHBoxLayout;
-    OK_Btn = new QPushButton(QString::fromLatin1(kOkCaption), this);
-    OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
-    OK_Btn->setDefault(true);
-    Cancel_Btn = new QPushButton(QString::fromLatin1(kCancelCaption), this);
-    Cancel_Btn->setObjectName(QStringLiteral("Cancel_Btn"));
-    buttons->addStretch();
-    buttons->addWidget(OK_Btn);
-    buttons->addWidget(Cancel_Btn);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    OK_Btn = buttons.ok;
+    Cancel_Btn = buttons.cancel;
+    buttons.layout->addStretch(); // centred under the options
+    layout->addLayout(buttons.layout);
 
     connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
     connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);

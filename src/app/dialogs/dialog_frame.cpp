@@ -1,5 +1,7 @@
 #include "dialog_frame.h"
 
+#include "dialog_buttons.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,9 +9,6 @@
 #include <QVBoxLayout>
 
 namespace zorvel {
-
-static constexpr const char* kOkText = "&Ok";
-static constexpr const char* kCancelText = "&Cancel";
 
 void prepareDialog(QDialog& dialog, const QString& caption) {
     dialog.setWindowTitle(caption);
@@ -31,18 +30,10 @@ QVBoxLayout* dialogBodyWithHeading(QDialog& dialog, const QString& heading) {
 }
 
 void addOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    auto* ok = new QPushButton(QString::fromLatin1(kOkText), &dialog);
-    ok->setObjectName(QStringLiteral("OK_Btn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromLatin1(kCancelText), &dialog);
-    cancel->setObjectName(QStringLiteral("Cancel_Btn"));
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout.addLayout(row);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    const OkCancelRow row = makeOkCancelRow(&dialog);
+    layout.addLayout(row.layout);
+    QObject::connect(row.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(row.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 }
 
 } // namespace zorvel

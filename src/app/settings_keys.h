@@ -1,0 +1,12 @@
+#pragma once
+// Settings keys that more than one of the main window's commands read or write.
+#include <QLatin1String>
+
+namespace zorvel {
+
+// Where the open and save dialogs start, in section "Files".
+inline constexpr QLatin1String kFilesSection("Files");
+inline constexpr QLatin1String kOpenDirKey("Open_Dir");
+inline constexpr QLatin1String kSaveDirKey("Save_Dir");
+
+} // namespace zorvel
