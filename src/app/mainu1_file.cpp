@@ -2,6 +2,7 @@
 #include "mainu1.h"
 
 #include "app_messages.h"
+#include "settings_keys.h"
 #include "toolbox.h"
 
 #include <QCoreApplication>
@@ -13,12 +14,6 @@
 #include <QToolButton>
 
 namespace zorvel {
-
-namespace {
-const QString kFiles = QStringLiteral("Files");
-const QString kOpenDir = QStringLiteral("Open_Dir");
-const QString kSaveDir = QStringLiteral("Save_Dir");
-} // namespace
 
 TEditForm* TMainFrm::ActiveDocument() const {
     if (auto* current = qobject_cast<TEditForm*>(mdiArea->currentSubWindow());
@@ -80,13 +75,17 @@ void TMainFrm::addTab(TEditForm* form, const QString& text) {
     FormResize(); // the tab strip comes back with the first document
 }
 
+int TMainFrm::tabIndexOf(const TEditForm* form) const {
+    for (int i = 0; i < FileTabSet->count(); ++i)
+        if (FileTabSet->tabData(i).value<QObject*>() == form)
+            return i;
+    return -1;
+}
+
 void TMainFrm::removeTab(TEditForm* form) {
     const QSignalBlocker block(FileTabSet);
-    for (int i = 0; i < FileTabSet->count(); ++i)
-        if (FileTabSet->tabData(i).value<QObject*>() == form) {
-            FileTabSet->removeTab(i);
-            return;
-        }
+    if (const int index = tabIndexOf(form); index >= 0)
+        FileTabSet->removeTab(index);
 }
 
 TEditForm* TMainFrm::OpenDocument(const QString& path, bool withTab) {
@@ -159,17 +158,17 @@ void TMainFrm::New1Click() {
     });
 }
 
-FileDialogSpec TMainFrm::fileDialog(const QString& title, const QString& dirKey) const {
-    FileDialogSpec spec;
-    spec.title = title;
-    spec.directory = settings().readString(kFiles, dirKey, env_.programDir);
-    spec.filter = qtFileFilter(QLatin1String(kDocumentFilter));
-    spec.defaultSuffix = QLatin1String(kDefaultExtension);
-    return spec;
+FileDialogOptions TMainFrm::fileDialog(const QString& title, const QString& dirKey) const {
+    FileDialogOptions chooser;
+    chooser.title = title;
+    chooser.directory = settings().readString(kFilesSection, dirKey, env_.programDir);
+    chooser.filter = qtFileFilter(QLatin1String(kDocumentFilter));
+    chooser.defaultSuffix = QLatin1String(kDefaultExtension);
+    return chooser;
 }
 
 void TMainFrm::Open1Click() {
-    const auto path = prompter().openFileName(fileDialog(QLatin1String(kOpenDialogTitle), kOpenDir));
+    const auto path = prompter().openFileName(fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
     if (!path)
         return;
     guarded(kOpenFailure, Timer::SwitchOff, [&] {
@@ -180,7 +179,7 @@ void TMainFrm::Open1Click() {
         Save_Btn->setEnabled(false);
         Find_All_BookMarks(*form);
         ToolBox->setEnabled(true);
-        settings().writeString(kFiles, kOpenDir, directoryOf(*path, env_.platform));
+        settings().writeString(kFilesSection, kOpenDirKey, directoryOf(*path, env_.platform));
         EnableDocumentCommands();
         form->showMaximized();
         form->MemoPad->setModified(false);
@@ -208,10 +207,10 @@ TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
 }
 
 TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
-    FileDialogSpec spec = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDir);
+    FileDialogOptions chooser = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
     if (!form.FileName.trimmed().isEmpty())
-        spec.fileName = fileNameOnly(form.FileName, env_.platform);
-    const auto path = prompter().saveFileName(spec);
+        chooser.fileName = fileNameOnly(form.FileName, env_.platform);
+    const auto path = prompter().saveFileName(chooser);
     if (!path) {
         // Nothing was written, so the document stays changed.
         form.MemoPad->SetFocus();
@@ -227,10 +226,9 @@ TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
         form.FileName = *path;
         form.setCaption(fileNameOnly(*path, env_.platform));
         Save_Btn->setEnabled(false);
-        for (int i = 0; i < FileTabSet->count(); ++i)
-            if (FileTabSet->tabData(i).value<QObject*>() == &form)
-                FileTabSet->setTabText(i, form.caption());
-        settings().writeString(kFiles, kSaveDir, directoryOf(*path, env_.platform));
+        if (const int index = tabIndexOf(&form); index >= 0)
+            FileTabSet->setTabText(index, form.caption());
+        settings().writeString(kFilesSection, kSaveDirKey, directoryOf(*path, env_.platform));
         form.MemoPad->setModified(false);
         form.MemoPad->SetFocus();
         outcome = SaveOutcome::Saved;
@@ -322,12 +320,10 @@ void TMainFrm::FormActivate(TEditForm* form) {
     Save_Btn->setEnabled(form->MemoPad->Modified());
     // The position display belongs to the document now in front, not the designed "999: 999".
     showCaretPosition(form);
-    if (FileTabSet->count() > 1)
-        for (int i = 0; i < FileTabSet->count(); ++i)
-            if (FileTabSet->tabData(i).value<QObject*>() == form) {
-                const QSignalBlocker block(FileTabSet);
-                FileTabSet->setCurrentIndex(i);
-            }
+    if (const int index = tabIndexOf(form); FileTabSet->count() > 1 && index >= 0) {
+        const QSignalBlocker block(FileTabSet);
+        FileTabSet->setCurrentIndex(index);
+    }
 }
 
 void TMainFrm::FileTabSetClick(int index) {

@@ -11,14 +11,14 @@ namespace {
 // How a command combines its markup with the selection.
 enum class Shape { Wrap, Replace, Before };
 
-struct FormatSpec {
+struct FormatRow {
     const char* open;
     const char* close;
     Shape shape;
 };
 
 // Indexed by tag - 1.
-constexpr FormatSpec kFormats[] = {
+constexpr FormatRow kFormats[] = {
     {"<B>", "</B>", Shape::Wrap},
     {"<EM>", "</EM>", Shape::Wrap},
     {"<U>", "</U>", Shape::Wrap},
@@ -63,7 +63,7 @@ Insertion withCaret(QString text) {
 std::optional<Insertion> textFormatInsertion(int tag, const QString& sel) {
     if (tag < 1 || tag > static_cast<int>(std::size(kFormats)))
         return std::nullopt;
-    const FormatSpec& f = kFormats[tag - 1];
+    const FormatRow& f = kFormats[tag - 1];
     const QString open = QLatin1String(f.open);
     switch (f.shape) {
     case Shape::Wrap: return withCaret(open + sel + QLatin1String(f.close));

@@ -20,7 +20,7 @@ enum class MessageAnswer { Ok, Yes, No };
 // Turns a "Name|*.a;*.b|Other|*.*" filter into Qt's "Name (*.a *.b);;Other (*)".
 QString qtFileFilter(const QString& pairs);
 
-struct FileDialogSpec {
+struct FileDialogOptions {
     QString title;
     QString directory;     // where the dialog starts
     QString fileName;      // proposed name, may be empty
@@ -34,8 +34,8 @@ public:
 
     virtual MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) = 0;
     // Empty optional: the user cancelled.
-    virtual std::optional<QString> openFileName(const FileDialogSpec& spec) = 0;
-    virtual std::optional<QString> saveFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> openFileName(const FileDialogOptions& chooser) = 0;
+    virtual std::optional<QString> saveFileName(const FileDialogOptions& chooser) = 0;
     virtual std::optional<QColor> color(const QColor& initial) = 0;
     virtual std::optional<QFont> font(const QFont& initial) = 0;
     // Runs one of the program's own modal dialogs; returns QDialog::Accepted or Rejected.
@@ -57,8 +57,8 @@ class QtPrompter final : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent) : parent_(parent) {}
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
-    std::optional<QString> openFileName(const FileDialogSpec& spec) override;
-    std::optional<QString> saveFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
+    std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;
     std::optional<QFont> font(const QFont& initial) override;
     int exec(QDialog& dialog) override;

@@ -44,18 +44,18 @@ MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, Message
     return MessageAnswer::Ok;
 }
 
-static void prepare(QFileDialog& dialog, const FileDialogSpec& spec) {
-    dialog.setWindowTitle(spec.title);
-    dialog.setDirectory(spec.directory);
-    dialog.setNameFilter(spec.filter);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (!spec.fileName.isEmpty())
-        dialog.selectFile(spec.fileName);
+static void prepare(QFileDialog& dialog, const FileDialogOptions& chooser) {
+    dialog.setWindowTitle(chooser.title);
+    dialog.setDirectory(chooser.directory);
+    dialog.setNameFilter(chooser.filter);
+    dialog.setDefaultSuffix(chooser.defaultSuffix);
+    if (!chooser.fileName.isEmpty())
+        dialog.selectFile(chooser.fileName);
 }
 
-std::optional<QString> QtPrompter::openFileName(const FileDialogSpec& spec) {
+std::optional<QString> QtPrompter::openFileName(const FileDialogOptions& chooser) {
     QFileDialog dialog(parent_);
-    prepare(dialog, spec);
+    prepare(dialog, chooser);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -63,9 +63,9 @@ std::optional<QString> QtPrompter::openFileName(const FileDialogSpec& spec) {
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> QtPrompter::saveFileName(const FileDialogSpec& spec) {
+std::optional<QString> QtPrompter::saveFileName(const FileDialogOptions& chooser) {
     QFileDialog dialog(parent_);
-    prepare(dialog, spec);
+    prepare(dialog, chooser);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -28,9 +28,9 @@ RemoveTagsResult runPasses(QWidget* parent, const QString& workingText, const Re
 }
 
 std::optional<QString> askFileAndSave(Prompter& prompter, const RemoveTagsRequest& request, const QString& text) {
-    FileDialogSpec spec = request.saveDialog;
-    spec.directory = request.programDir;
-    const std::optional<QString> path = prompter.saveFileName(spec);
+    FileDialogOptions chooser = request.saveDialog;
+    chooser.directory = request.programDir;
+    const std::optional<QString> path = prompter.saveFileName(chooser);
     if (path)
         savePlainText(*path, text);
     return path;

@@ -17,7 +17,7 @@ struct RemoveTagsRequest {
     QString workingText;  // the selected text when selection is set, else the whole document (CR LF)
     bool selection = false; // the editor's selection length is 1 or more
     QString programDir;     // where the save dialog starts
-    FileDialogSpec saveDialog; // the main window's save dialog; its directory is replaced
+    FileDialogOptions saveDialog; // the main window's save dialog; its directory is replaced
     // The document's whole current text (CR LF), read only to place invalid HTML.
     std::function<QString()> documentText;
     // The editor's row (from 0) that holds a text offset; without it text lines are counted.

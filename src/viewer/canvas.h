@@ -12,7 +12,7 @@
 namespace zorvel {
 
 // A font as the viewer asks for it: face, size in points, style and colour.
-struct FontSpec {
+struct FontDescription {
     QString name;
     int size = 12;
     bool bold = false;
@@ -20,7 +20,7 @@ struct FontSpec {
     bool underline = false;
     QColor color = Qt::black;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontDescription&) const = default;
 };
 
 struct FontMetricsInfo {
@@ -36,11 +36,11 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    virtual FontMetricsInfo fontMetrics(const FontSpec& font) = 0;
-    virtual QSize textExtent(const FontSpec& font, QStringView text) = 0;
+    virtual FontMetricsInfo fontMetrics(const FontDescription& font) = 0;
+    virtual QSize textExtent(const FontDescription& font, QStringView text) = 0;
 
     // Text is placed by its top-left corner; an opaque background is filled first.
-    virtual void drawText(int x, int y, const FontSpec& font, QStringView text, const QColor* background = nullptr) = 0;
+    virtual void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background = nullptr) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2, const QColor& color) = 0;
     virtual void drawRect(const QRect& rect, const QColor& color) = 0;
     virtual void fillRect(const QRect& rect, const QColor& color) = 0;

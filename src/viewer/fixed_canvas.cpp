@@ -4,9 +4,9 @@ namespace zorvel {
 
 static QString colorName(const QColor& c) { return c.name(QColor::HexRgb); }
 
-int FixedMetricsCanvas::charWidth(const FontSpec& font) { return font.size * 6 / 10 + (font.bold ? 1 : 0); }
+int FixedMetricsCanvas::charWidth(const FontDescription& font) { return font.size * 6 / 10 + (font.bold ? 1 : 0); }
 
-FontMetricsInfo FixedMetricsCanvas::fontMetrics(const FontSpec& font) {
+FontMetricsInfo FixedMetricsCanvas::fontMetrics(const FontDescription& font) {
     ++metricsRequests;
     FontMetricsInfo m;
     m.ascent = font.size;
@@ -18,12 +18,12 @@ FontMetricsInfo FixedMetricsCanvas::fontMetrics(const FontSpec& font) {
     return m;
 }
 
-QSize FixedMetricsCanvas::textExtent(const FontSpec& font, QStringView text) {
+QSize FixedMetricsCanvas::textExtent(const FontDescription& font, QStringView text) {
     const FontMetricsInfo m = fontMetrics(font);
     return QSize(int(text.size()) * charWidth(font) + m.overhang, m.height);
 }
 
-void FixedMetricsCanvas::drawText(int x, int y, const FontSpec& font, QStringView text, const QColor* background) {
+void FixedMetricsCanvas::drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) {
     calls << QStringLiteral("text %1,%2 %3 %4%5 \"%6\"")
                  .arg(x)
                  .arg(y)

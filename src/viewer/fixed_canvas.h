@@ -11,12 +11,12 @@ namespace zorvel {
 class FixedMetricsCanvas : public Canvas {
 public:
     // Per character: size * 6 / 10 pixels wide, one more when bold.
-    static int charWidth(const FontSpec& font);
+    static int charWidth(const FontDescription& font);
 
-    FontMetricsInfo fontMetrics(const FontSpec& font) override;
-    QSize textExtent(const FontSpec& font, QStringView text) override;
+    FontMetricsInfo fontMetrics(const FontDescription& font) override;
+    QSize textExtent(const FontDescription& font, QStringView text) override;
 
-    void drawText(int x, int y, const FontSpec& font, QStringView text, const QColor* background) override;
+    void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& color) override;
     void drawRect(const QRect& rect, const QColor& color) override;
     void fillRect(const QRect& rect, const QColor& color) override;

@@ -15,7 +15,7 @@ const char* valignName(int v) { return v == 0 ? "top" : v == 2 ? "bottom" : "mid
 
 QString quoted(const QString& s) { return u'"' + visibleText(s) + u'"'; }
 
-QString styleName(const FontSpec& f) {
+QString styleName(const FontDescription& f) {
     QString s;
     if (f.bold)
         s += u'B';

@@ -6,7 +6,7 @@
 
 namespace zorvel {
 
-void addStyles(FontSpec& font, TFontStyles styles) {
+void addStyles(FontDescription& font, TFontStyles styles) {
     if (styles & kStyleBold)
         font.bold = true;
     if (styles & kStyleItalic)
@@ -15,7 +15,7 @@ void addStyles(FontSpec& font, TFontStyles styles) {
         font.underline = true;
 }
 
-TFontStyles stylesOf(const FontSpec& font) {
+TFontStyles stylesOf(const FontDescription& font) {
     return (font.bold ? kStyleBold : 0) | (font.italic ? kStyleItalic : 0) | (font.underline ? kStyleUnderline : 0);
 }
 

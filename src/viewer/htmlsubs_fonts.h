@@ -14,12 +14,12 @@ inline constexpr TFontStyles kStyleBold = 1;
 inline constexpr TFontStyles kStyleItalic = 2;
 inline constexpr TFontStyles kStyleUnderline = 4;
 
-void addStyles(FontSpec& font, TFontStyles styles);
-TFontStyles stylesOf(const FontSpec& font);
+void addStyles(FontDescription& font, TFontStyles styles);
+TFontStyles stylesOf(const FontDescription& font);
 
 // A font plus the size it was asked for before scaling by the document's
 // default size, and whether it uses the fixed-pitch face.
-struct TMyFont : FontSpec {
+struct TMyFont : FontDescription {
     int NormalSize = 12;
     bool Fixed = false;
 

@@ -31,7 +31,7 @@ void TImageObj::SetBitmap(QImage bitmap) {
     Kind_ = BitmapSource::Own;
 }
 
-void TImageObj::Measure(TSectionList& master, Canvas& canvas, const FontSpec& font) {
+void TImageObj::Measure(TSectionList& master, Canvas& canvas, const FontDescription& font) {
     ParentSectionList = &master;
     if (master.ShowImages && Kind_ == BitmapSource::None) {
         if (std::optional<QImage> found = master.LookUpImage(Source))

@@ -30,7 +30,7 @@ public:
     void SetBitmap(QImage bitmap);
 
     // Loads the bitmap when needed and sets the image's box from it and the ALT text.
-    void Measure(TSectionList& master, Canvas& canvas, const FontSpec& font);
+    void Measure(TSectionList& master, Canvas& canvas, const FontDescription& font);
 
 private:
     QImage Own_;

@@ -5,25 +5,25 @@
 
 namespace zorvel {
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(spec.name);
-    font.setPointSize(spec.size > 0 ? spec.size : 1);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont toQFont(const FontDescription& wanted) {
+    QFont font(wanted.name);
+    font.setPointSize(wanted.size > 0 ? wanted.size : 1);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     return font;
 }
 
 QtCanvas::QtCanvas(QPainter* painter, QPaintDevice* device)
     : painter_(painter), device_(device ? device : painter ? painter->device() : nullptr) {}
 
-const QtCanvas::Entry& QtCanvas::entryFor(const FontSpec& spec) {
-    const Key key{spec.name, spec.size, (spec.bold ? 1 : 0) | (spec.italic ? 2 : 0) | (spec.underline ? 4 : 0)};
+const QtCanvas::Entry& QtCanvas::entryFor(const FontDescription& wanted) {
+    const Key key{wanted.name, wanted.size, (wanted.bold ? 1 : 0) | (wanted.italic ? 2 : 0) | (wanted.underline ? 4 : 0)};
     auto it = cache_.find(key);
     if (it != cache_.end())
         return *it;
     Entry e;
-    e.font = toQFont(spec);
+    e.font = toQFont(wanted);
     const QFontMetrics fm = device_ ? QFontMetrics(e.font, device_) : QFontMetrics(e.font);
     e.metrics.height = fm.height();
     e.metrics.ascent = fm.ascent();
@@ -34,24 +34,24 @@ const QtCanvas::Entry& QtCanvas::entryFor(const FontSpec& spec) {
     return *cache_.insert(key, e);
 }
 
-FontMetricsInfo QtCanvas::fontMetrics(const FontSpec& font) { return entryFor(font).metrics; }
+FontMetricsInfo QtCanvas::fontMetrics(const FontDescription& font) { return entryFor(font).metrics; }
 
-QSize QtCanvas::textExtent(const FontSpec& spec, QStringView text) {
-    const Entry& e = entryFor(spec);
+QSize QtCanvas::textExtent(const FontDescription& wanted, QStringView text) {
+    const Entry& e = entryFor(wanted);
     const QFontMetrics fm = device_ ? QFontMetrics(e.font, device_) : QFontMetrics(e.font);
     return QSize(fm.horizontalAdvance(text.toString()), e.metrics.height);
 }
 
-void QtCanvas::drawText(int x, int y, const FontSpec& spec, QStringView text, const QColor* background) {
+void QtCanvas::drawText(int x, int y, const FontDescription& wanted, QStringView text, const QColor* background) {
     if (!painter_)
         return;
-    const Entry& e = entryFor(spec);
+    const Entry& e = entryFor(wanted);
     painter_->setFont(e.font);
     if (background) {
-        const QSize size = textExtent(spec, text);
+        const QSize size = textExtent(wanted, text);
         painter_->fillRect(QRect(QPoint(x, y), size), *background);
     }
-    painter_->setPen(spec.color);
+    painter_->setPen(wanted.color);
     painter_->drawText(QPoint(x, y + e.metrics.ascent), text.toString());
 }
 

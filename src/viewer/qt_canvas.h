@@ -11,16 +11,16 @@ class QPaintDevice;
 
 namespace zorvel {
 
-QFont toQFont(const FontSpec& font);
+QFont toQFont(const FontDescription& font);
 
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter* painter = nullptr, QPaintDevice* device = nullptr);
 
-    FontMetricsInfo fontMetrics(const FontSpec& font) override;
-    QSize textExtent(const FontSpec& font, QStringView text) override;
+    FontMetricsInfo fontMetrics(const FontDescription& font) override;
+    QSize textExtent(const FontDescription& font, QStringView text) override;
 
-    void drawText(int x, int y, const FontSpec& font, QStringView text, const QColor* background) override;
+    void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& color) override;
     void drawRect(const QRect& rect, const QColor& color) override;
     void fillRect(const QRect& rect, const QColor& color) override;
@@ -34,7 +34,7 @@ private:
         QFont font;
         FontMetricsInfo metrics;
     };
-    const Entry& entryFor(const FontSpec& font);
+    const Entry& entryFor(const FontDescription& font);
 
     struct Key {
         QString name;

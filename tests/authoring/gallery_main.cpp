@@ -21,8 +21,8 @@ namespace {
 class NoPrompter : public Prompter {
 public:
     MessageAnswer message(const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Ok; }
-    std::optional<QString> openFileName(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<QString> openFileName(const FileDialogOptions&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<QColor> color(const QColor&) override { return std::nullopt; }
     std::optional<QFont> font(const QFont&) override { return std::nullopt; }
     int exec(QDialog&) override { return QDialog::Rejected; }

@@ -58,7 +58,7 @@ TEST(ToolBox, BothBoxesHoldTheSameTaggedButtonsWithTheirHints) {
     }
 }
 
-TEST(ToolBox, ComboBoxesHaveTheirFixedItemsAndSpecNamesInEachOrientation) {
+TEST(ToolBox, ComboBoxesHaveTheirFixedItemsAndTheirNamesInEachOrientation) {
     const QStringList headings{"", "H1 Biggest", "H2", "H3", "H4", "H5", "H6 Smallest"};
     const QStringList lists{"", "Numbered", "Bulleted", "Menu", "Directory", "Definition"};
     TToolBox vertical(Qt::Vertical);

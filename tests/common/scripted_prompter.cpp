@@ -30,13 +30,13 @@ MessageAnswer ScriptedPrompter::message(const QString& text, MessageIcon icon, M
     return take(answers_, what.c_str(), MessageAnswer::No);
 }
 
-std::optional<QString> ScriptedPrompter::openFileName(const FileDialogSpec& spec) {
-    fileDialogs.push_back(spec);
+std::optional<QString> ScriptedPrompter::openFileName(const FileDialogOptions& chooser) {
+    fileDialogs.push_back(chooser);
     return take(files_, "open dialog", std::optional<QString>{});
 }
 
-std::optional<QString> ScriptedPrompter::saveFileName(const FileDialogSpec& spec) {
-    fileDialogs.push_back(spec);
+std::optional<QString> ScriptedPrompter::saveFileName(const FileDialogOptions& chooser) {
+    fileDialogs.push_back(chooser);
     return take(files_, "save dialog", std::optional<QString>{});
 }
 

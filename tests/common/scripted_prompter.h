@@ -23,7 +23,7 @@ public:
     using DialogScript = std::function<int(QDialog&)>;
 
     std::vector<RecordedMessage> messages;
-    std::vector<FileDialogSpec> fileDialogs;
+    std::vector<FileDialogOptions> fileDialogs;
     std::vector<QString> dialogsShown; // class names of the program's own dialogs
 
     void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
@@ -41,8 +41,8 @@ public:
     QStringList messageTexts() const;
 
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
-    std::optional<QString> openFileName(const FileDialogSpec& spec) override;
-    std::optional<QString> saveFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
+    std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;
     std::optional<QFont> font(const QFont& initial) override;
     int exec(QDialog& dialog) override;

@@ -34,9 +34,9 @@ public:
         check();
         return ScriptedPrompter::message(text, icon, buttons);
     }
-    std::optional<QString> saveFileName(const FileDialogSpec& spec) override {
+    std::optional<QString> saveFileName(const FileDialogOptions& chooser) override {
         check();
-        return ScriptedPrompter::saveFileName(spec);
+        return ScriptedPrompter::saveFileName(chooser);
     }
 
 private:

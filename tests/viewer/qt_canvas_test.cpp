@@ -10,8 +10,8 @@ using namespace zorvel;
 
 TEST(QtCanvas, MetricsGrowWithSizeAndTextWithLength) {
     QtCanvas canvas;
-    FontSpec small{"Times New Roman", 10};
-    FontSpec large{"Times New Roman", 24};
+    FontDescription small{"Times New Roman", 10};
+    FontDescription large{"Times New Roman", 24};
     const FontMetricsInfo s = canvas.fontMetrics(small);
     const FontMetricsInfo l = canvas.fontMetrics(large);
     EXPECT_GT(s.height, 0);
@@ -19,7 +19,7 @@ TEST(QtCanvas, MetricsGrowWithSizeAndTextWithLength) {
     EXPECT_GT(l.height, s.height);
     EXPECT_GT(canvas.textExtent(small, u"wider text").width(), canvas.textExtent(small, u"w").width());
     EXPECT_EQ(canvas.textExtent(small, u"").width(), 0);
-    FontSpec bold = small;
+    FontDescription bold = small;
     bold.bold = true;
     EXPECT_GE(canvas.textExtent(bold, u"mmmm").width(), canvas.textExtent(small, u"mmmm").width());
 }
@@ -32,7 +32,7 @@ TEST(QtCanvas, DrawsOnAnImage) {
         QtCanvas canvas(&painter);
         canvas.fillRect(QRect(0, 0, 10, 10), Qt::red);
         canvas.drawLine(0, 20, 59, 20, Qt::blue);
-        canvas.drawText(20, 0, FontSpec{"Times New Roman", 12, true}, u"X", nullptr);
+        canvas.drawText(20, 0, FontDescription{"Times New Roman", 12, true}, u"X", nullptr);
     }
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(30, 20), QColor(Qt::blue));

@@ -161,10 +161,10 @@ void TOptionFrm::SpeedButton1Click() {
 }
 
 void TOptionFrm::browseInto(QLineEdit& edit) {
-    FileDialogSpec spec;
-    spec.directory = programDir_;
-    spec.filter = browserFileFilter();
-    if (const auto chosen = prompter_.openFileName(spec))
+    FileDialogOptions chooser;
+    chooser.directory = programDir_;
+    chooser.filter = browserFileFilter();
+    if (const auto chosen = prompter_.openFileName(chooser))
         edit.setText(storedPathForm(*chosen));
 }
 
