@@ -183,7 +183,8 @@ private:
                       const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind);
     TEditForm* newFromTemplate();
     void connectToolBox(TToolBox* box);
-    void markChanged(TEditForm& form);
+    // The document counts as changed and can be saved.
+    void markChanged(TSRichEdit& memo);
 
     void FormCreate();
     void createSpeedBar();

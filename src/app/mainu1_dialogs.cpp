@@ -45,8 +45,8 @@ TEditForm* TMainFrm::newFromTemplate() {
     return form;
 }
 
-void TMainFrm::markChanged(TEditForm& form) {
-    form.MemoPad->setModified(true);
+void TMainFrm::markChanged(TSRichEdit& memo) {
+    memo.setModified(true);
     Save_Btn->setEnabled(true);
 }
 
@@ -65,7 +65,7 @@ void TMainFrm::Link_Btn_Click(QObject*) {
     });
     if (!ok) {
         memo->SetFocus();
-        markChanged(*form);
+        markChanged(*form->MemoPad);
     }
 }
 
@@ -80,7 +80,7 @@ void TMainFrm::Image_BtnClick(QObject*) {
             return;
         Save_Btn->setEnabled(true);
         memo->setSelText(*tag);
-        markChanged(*form);
+        markChanged(*form->MemoPad);
     });
 }
 
@@ -99,7 +99,7 @@ void TMainFrm::Background1Click(QObject*) {
     });
     // OK, Cancel or a failure: the page counts as changed.
     memo->SetFocus();
-    markChanged(*form);
+    markChanged(*form->MemoPad);
 }
 
 void TMainFrm::About1Click() {

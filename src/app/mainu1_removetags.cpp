@@ -12,12 +12,6 @@ namespace zorvel {
 
 namespace {
 constexpr FailureMessage kRemoveTagsFailure = {kRemoveTagsFailureText, true, ""};
-
-// The document counts as changed and can be saved.
-void markDocumentChanged(TMainFrm& frm, TSRichEdit& memo) {
-    memo.setModified(true);
-    frm.Save_Btn->setEnabled(true);
-}
 } // namespace
 
 void TMainFrm::RemoveTags1Click() {
@@ -47,7 +41,7 @@ void TMainFrm::RemoveTags1Click() {
             break;
         case RemoveTagsOutcome::Action::ReplaceSelection:
             memo->setSelText(outcome.text);
-            markDocumentChanged(*this, *memo);
+            markChanged(*memo);
             break;
         }
     });

@@ -16,12 +16,6 @@ namespace {
 
 constexpr FailureMessage kUndoFailure = {kUndoFailureText, true, ""};
 
-// The document counts as changed and can be saved.
-void markDocumentChanged(TMainFrm& frm, TSRichEdit& memo) {
-    memo.setModified(true);
-    frm.Save_Btn->setEnabled(true);
-}
-
 SearchState& searchState(TMainFrm& frm) {
     if (!frm.search)
         frm.search = std::make_unique<SearchState>();
@@ -108,7 +102,7 @@ void TMainFrm::Undo1Click() {
             memo->Undo();
         else
             prompter().notice(QLatin1String(kCannotUndoText));
-        markDocumentChanged(*this, *memo);
+        markChanged(*memo);
         memo->SetFocus();
     });
 }
@@ -116,7 +110,7 @@ void TMainFrm::Undo1Click() {
 void TMainFrm::Cut1Click() {
     if (TSRichEdit* memo = activeEditor(*this)) {
         memo->CutToClipboard();
-        markDocumentChanged(*this, *memo);
+        markChanged(*memo);
         memo->SetFocus();
     }
 }
@@ -124,7 +118,7 @@ void TMainFrm::Cut1Click() {
 void TMainFrm::Copy1Click() {
     if (TSRichEdit* memo = activeEditor(*this)) {
         memo->CopyToClipboard();
-        markDocumentChanged(*this, *memo);
+        markChanged(*memo);
         memo->SetFocus();
     }
 }
@@ -132,7 +126,7 @@ void TMainFrm::Copy1Click() {
 void TMainFrm::Paste1Click() {
     if (TSRichEdit* memo = activeEditor(*this)) {
         memo->PasteFromClipboard();
-        markDocumentChanged(*this, *memo);
+        markChanged(*memo);
         memo->SetFocus();
     }
 }
@@ -177,7 +171,7 @@ void TMainFrm::ReplaceDialogFind() {
     TReplaceDialog& dialog = replaceDialog(*this);
     searchState(*this).startSearch(memo->Text(), dialog.findText(), dialog.matchCase());
     if (searchNext(*this))
-        markDocumentChanged(*this, *memo);
+        markChanged(*memo);
     else
         prompter().notice(notFoundMessage(dialog.findText()));
 }
@@ -197,7 +191,7 @@ void TMainFrm::ReplaceDialogReplace(bool all) {
         if (result.matches.empty())
             return;
         applyReplaceAll(*memo, result, findText, dialog.replaceText());
-        markDocumentChanged(*this, *memo);
+        markChanged(*memo);
         memo->SetFocus();
         return;
     }
