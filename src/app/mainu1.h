@@ -84,6 +84,7 @@ public:
 
     // Finding the document a command works on.
     int DocumentCount() const { return static_cast<int>(documents_.size()); }
+    // The active document window; none exactly when no document is open.
     TEditForm* ActiveDocument() const;
     // Open documents, the active one first, then in the order they were last active.
     std::vector<TEditForm*> windowOrder() const;

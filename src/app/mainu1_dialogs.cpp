@@ -51,7 +51,7 @@ void TMainFrm::markChanged(TSRichEdit& memo) {
 }
 
 void TMainFrm::Link_Btn_Click(QObject*) {
-    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    TEditForm* form = ActiveDocument();
     if (!form)
         return;
     TSRichEdit* memo = form->MemoPad;
@@ -70,7 +70,7 @@ void TMainFrm::Link_Btn_Click(QObject*) {
 }
 
 void TMainFrm::Image_BtnClick(QObject*) {
-    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    TEditForm* form = ActiveDocument();
     if (!form)
         return;
     TSRichEdit* memo = form->MemoPad;

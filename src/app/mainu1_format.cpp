@@ -12,7 +12,7 @@ namespace zorvel {
 
 void TMainFrm::insertMarkup(const FailureMessage& failure, QObject* sender,
                             const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind) {
-    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    TEditForm* form = ActiveDocument();
     if (!form) {
         if (kind == kHeadingCommand)
             ToolBox->headingBox()->setCurrentIndex(0);
@@ -60,7 +60,7 @@ void TMainFrm::Heading_Click(QObject* sender) {
 void TMainFrm::Lists_Click(QObject* sender) { insertMarkup(kListsFailure, sender, listInsertion, kListCommand); }
 
 void TMainFrm::MailTo1Click(QObject*) {
-    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    TEditForm* form = ActiveDocument();
     if (!form)
         return;
     guarded(kMailToFailure, Timer::SwitchOff, [&] {

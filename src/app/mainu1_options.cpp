@@ -91,7 +91,7 @@ static void previewInBrowser(TMainFrm& frm, int slot, const QString& label, cons
     in.labelText = label;
     // Blanks around the stored path are no part of the program's name.
     in.browserExists = !trimBlanks(label).isEmpty() && exists(trimBlanks(label));
-    in.documentOpen = frm.DocumentCount() > 0 && form;
+    in.documentOpen = form != nullptr;
     in.documentFileName = form ? form->FileName : QString();
     in.modified = form && form->MemoPad->Modified();
     in.programDir = frm.programDir();

@@ -15,7 +15,7 @@ constexpr FailureMessage kRemoveTagsFailure = {kRemoveTagsFailureText, true, ""}
 } // namespace
 
 void TMainFrm::RemoveTags1Click() {
-    TEditForm* form = DocumentCount() > 0 ? ActiveDocument() : nullptr;
+    TEditForm* form = ActiveDocument();
     if (!form)
         return;
     TSRichEdit* memo = form->MemoPad;

@@ -45,7 +45,7 @@ TReplaceDialog& replaceDialog(TMainFrm& frm) {
 }
 
 TSRichEdit* activeEditor(const TMainFrm& frm) {
-    TEditForm* form = frm.DocumentCount() > 0 ? frm.ActiveDocument() : nullptr;
+    TEditForm* form = frm.ActiveDocument();
     return form ? form->MemoPad : nullptr;
 }
 
