@@ -1,6 +1,9 @@
 #include "trecode.h"
 
+#include "trecode_text.h"
+
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -10,13 +13,6 @@ namespace zorvel {
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
-
-QString withCrLf(QString text) {
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), kCrLf);
-    return text;
-}
 } // namespace
 
 TSRichEdit::TSRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -25,41 +21,76 @@ TSRichEdit::TSRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // New documents are written with CR LF, as on the systems the pages come from.
     format_.lineEnding = LineEnding::CrLf;
+    connect(document(), &QTextDocument::contentsChange, this, [this] { softBlocksStale_ = true; });
 }
 
-QString TSRichEdit::Text() const { return withCrLf(toPlainText()); }
+QString TSRichEdit::textBetween(int from, int to, const QString& lineBreak) const {
+    return storedtext::read(*document(), from, to, {lineBreak});
+}
+
+QString TSRichEdit::Text() const { return textBetween(0, document()->characterCount() - 1, kCrLf); }
+
+void TSRichEdit::replaceRange(QTextCursor& cursor, const QString& text) {
+    const storedtext::Prepared prepared = storedtext::prepare(text, format_.lineEnding, false);
+    mayHaveSoftBreaks_ = mayHaveSoftBreaks_ || prepared.hasSoftBreaks;
+    storedtext::insert(cursor, prepared);
+}
 
 void TSRichEdit::setText(const QString& text) {
     // An edit like any other: it can be undone and it marks the document changed.
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(normalizeLineBreaks(text));
+    replaceRange(cursor, text);
     cursor.endEditBlock();
     setTextCursor(cursor);
 }
 
+const std::vector<int>& TSRichEdit::softBlocks() const {
+    if (softBlocksStale_) {
+        softBlocks_.clear();
+        if (mayHaveSoftBreaks_)
+            for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+                if (storedtext::breakBefore(b) == storedtext::Soft)
+                    softBlocks_.push_back(b.blockNumber());
+        softBlocksStale_ = false;
+    }
+    return softBlocks_;
+}
+
+int TSRichEdit::softBreaksThrough(int blockNumber) const {
+    const std::vector<int>& soft = softBlocks();
+    return int(std::upper_bound(soft.begin(), soft.end(), blockNumber) - soft.begin());
+}
+
+// A break the text has counts two characters but is one position in Qt's
+// document; a soft break counts none.
+int TSRichEdit::blockOffset(int blockNumber) const {
+    return document()->findBlockByNumber(blockNumber).position() + blockNumber - 2 * softBreaksThrough(blockNumber);
+}
+
 int TSRichEdit::toOffset(int position) const {
     const QTextBlock block = document()->findBlock(position);
-    return position + (block.isValid() ? block.blockNumber() : document()->blockCount() - 1);
+    const int number = block.isValid() ? block.blockNumber() : document()->blockCount() - 1;
+    return position + number - 2 * softBreaksThrough(number);
 }
 
 int TSRichEdit::toDocumentPosition(int offset) const {
     if (offset <= 0)
         return 0;
     const QTextDocument* doc = document();
-    // The block whose first offset (position + block number) is the last one not after offset.
+    // The block whose first offset is the last one not after offset.
     int lo = 0;
     int hi = doc->blockCount() - 1;
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        if (doc->findBlockByNumber(mid).position() + mid <= offset)
+        if (blockOffset(mid) <= offset)
             lo = mid;
         else
             hi = mid - 1;
     }
     const QTextBlock block = doc->findBlockByNumber(lo);
-    const int column = offset - (block.position() + lo);
+    const int column = offset - blockOffset(lo);
     // An offset between the CR and the LF of a break counts as the end of the line.
     return block.position() + std::min(column, block.length() - 1);
 }
@@ -85,14 +116,17 @@ void TSRichEdit::setSelLength(int length) {
     setTextCursor(cursor);
 }
 
-QString TSRichEdit::SelText() const { return withCrLf(textCursor().selectedText()); }
+QString TSRichEdit::SelText() const {
+    const QTextCursor cursor = textCursor();
+    return textBetween(cursor.selectionStart(), cursor.selectionEnd(), kCrLf);
+}
 
 void TSRichEdit::setSelText(const QString& text) {
     const int start = SelStart();
     const int length = SelLength();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    cursor.insertText(normalizeLineBreaks(text));
+    replaceRange(cursor, text);
     cursor.endEditBlock();
     setTextCursor(cursor);
     replaced_ = {document()->availableUndoSteps(), start, length};
@@ -103,32 +137,59 @@ void TSRichEdit::setModified(bool modified) { document()->setModified(modified);
 
 int TSRichEdit::LineCount() const {
     const QTextDocument* doc = document();
-    const int blocks = doc->blockCount();
+    const int blocks = doc->blockCount() - int(softBlocks().size());
     if (blocks > 1 && doc->lastBlock().length() == 1)
         return blocks - 1;
     return doc->isEmpty() ? 0 : blocks;
 }
 
-QString TSRichEdit::Line(int index) const { return document()->findBlockByNumber(index).text(); }
+QString TSRichEdit::Line(int index) const {
+    QTextBlock block;
+    if (softBlocks().empty()) {
+        block = document()->findBlockByNumber(index);
+    } else {
+        // The pieces of a long line are one line of the text.
+        block = document()->begin();
+        for (int line = 0; block.isValid() && line < index;) {
+            block = block.next();
+            if (block.isValid() && storedtext::breakBefore(block) != storedtext::Soft)
+                ++line;
+        }
+    }
+    if (!block.isValid())
+        return QString();
+    QTextBlock last = block;
+    while (last.next().isValid() && storedtext::breakBefore(last.next()) == storedtext::Soft)
+        last = last.next();
+    return textBetween(block.position(), last.position() + last.length() - 1, kCrLf);
+}
 
 void TSRichEdit::AddLine(const QString& line) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    const QTextBlock last = document()->lastBlock();
     // Like a list of strings: every line ends with a break, so the next line starts fresh.
-    if (last.length() > 1)
-        cursor.insertText(QStringLiteral("\n"));
-    cursor.insertText(normalizeLineBreaks(line) + QLatin1Char('\n'));
+    const QString text = (document()->lastBlock().length() > 1 ? QStringLiteral("\n") : QString()) + line +
+                         QLatin1Char('\n');
+    replaceRange(cursor, text);
 }
 
 void TSRichEdit::LoadFromFile(const QString& path) {
-    LoadedText loaded = loadTextFile(path);
+    const LoadedText loaded = loadTextFile(path);
     format_ = loaded.format;
-    setPlainText(loaded.text);
+    const storedtext::Prepared prepared = storedtext::prepare(loaded.text, format_.lineEnding, true);
+    mayHaveSoftBreaks_ = prepared.hasSoftBreaks;
+    softBlocksStale_ = true;
+    setPlainText(QString());
+    storedtext::load(*document(), prepared);
+    moveCursor(QTextCursor::Start);
     setModified(false);
 }
 
-void TSRichEdit::SaveToFile(const QString& path) const { saveTextFile(path, toPlainText(), format_); }
+void TSRichEdit::SaveToFile(const QString& path) const {
+    const QString exact = storedtext::read(*document(), 0, document()->characterCount() - 1,
+                                           {QString(), true, format_.lineEnding});
+    saveExactText(path, exact, format_.encoding);
+}
 
 int TSRichEdit::rowOfPosition(int position) const {
     const QTextBlock block = document()->findBlock(position);
@@ -215,7 +276,41 @@ void TSRichEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Every kind of Enter makes one line break of the file's own kind (Qt's Shift+Enter
+    // would put in a line separator character, which no page means).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !isReadOnly()) {
+        insertLineBreak();
+        event->accept();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void TSRichEdit::insertLineBreak() {
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    replaceRange(cursor, QStringLiteral("\n"));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+QMimeData* TSRichEdit::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    auto* data = new QMimeData;
+    data->setText(textBetween(cursor.selectionStart(), cursor.selectionEnd(), QStringLiteral("\n")));
+    return data;
+}
+
+void TSRichEdit::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source || !source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    replaceRange(cursor, source->text());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 void TSRichEdit::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include "text_file.h"
 
 #include <QPlainTextEdit>
+#include <vector>
 
 namespace zorvel {
 
@@ -57,6 +58,9 @@ public:
     // Offsets in CR LF counting to Qt document positions and back.
     int toDocumentPosition(int offset) const;
     int toOffset(int position) const;
+    // Replaces the text between two document positions the way the buffer keeps
+    // text (its line breaks, long lines shown in pieces), within the caller's edit.
+    void replaceRange(QTextCursor& cursor, const QString& text);
 
     // Keys that belong to the window's commands, even where this control or the menu
     // bar has a use of its own for them: the command wins, as on Windows.
@@ -75,9 +79,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // The clipboard and drag and drop carry the text as the file has it.
+    QMimeData* createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     int rowOfPosition(int position) const;
+    QString textBetween(int from, int to, const QString& lineBreak) const;
+    void insertLineBreak();
+    // Numbers of the blocks that continue a long line (soft breaks before them).
+    const std::vector<int>& softBlocks() const;
+    // Soft breaks up to and including the block.
+    int softBreaksThrough(int blockNumber) const;
+    // First offset of a block.
+    int blockOffset(int blockNumber) const;
 
     // The selection an assignment to SelText replaced, so that undoing that very
     // edit selects the text again.
@@ -89,6 +104,11 @@ private:
     ReplacedSelection replaced_;
     QList<QKeySequence> commandKeys_;
     TextFormat format_;
+    // Soft breaks exist only where a long line was put in; until then offsets
+    // need no look at the blocks' formats.
+    bool mayHaveSoftBreaks_ = false;
+    mutable bool softBlocksStale_ = true;
+    mutable std::vector<int> softBlocks_;
 };
 
 } // namespace zorvel

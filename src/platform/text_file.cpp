@@ -1,8 +1,9 @@
 #include "text_file.h"
 
+#include "atomic_write.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace zorvel {
@@ -49,7 +50,7 @@ LoadedText decodeText(const QByteArray& bytes) {
         result.format.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     }
     result.format.lineEnding = detectLineEnding(text);
-    result.text = normalizeLineBreaks(std::move(text));
+    result.text = std::move(text);
     return result;
 }
 
@@ -72,10 +73,14 @@ LoadedText loadTextFile(const QString& path) {
 }
 
 QByteArray encodeText(const QString& text, const TextFormat& format) {
-    QString out = text;
+    QString out = normalizeLineBreaks(text);
     if (format.lineEnding != LineEnding::Lf)
         out.replace(QLatin1Char('\n'), lineEndingText(format.lineEnding));
-    switch (format.encoding) {
+    return encodeCharacters(out, format.encoding);
+}
+
+QByteArray encodeCharacters(const QString& out, TextEncoding encoding) {
+    switch (encoding) {
     case TextEncoding::Latin1: {
         // A Latin-1 document that gained other characters is saved as UTF-8 so nothing is lost.
         const bool fits = std::all_of(out.cbegin(), out.cend(), [](QChar c) { return c.unicode() < 256; });
@@ -89,13 +94,20 @@ QByteArray encodeText(const QString& text, const TextFormat& format) {
     return out.toUtf8();
 }
 
+static void save(const QString& path, const QByteArray& bytes) {
+    try {
+        writeFileAtomically(path, bytes);
+    } catch (const FileWriteError& e) {
+        throw TextFileError(e.what());
+    }
+}
+
 void saveTextFile(const QString& path, const QString& text, const TextFormat& format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw TextFileError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
-    const QByteArray bytes = encodeText(text, format);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw TextFileError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    save(path, encodeText(text, format));
+}
+
+void saveExactText(const QString& path, const QString& text, TextEncoding encoding) {
+    save(path, encodeCharacters(text, encoding));
 }
 
 } // namespace zorvel

@@ -16,8 +16,8 @@ struct TextFormat {
 };
 
 struct LoadedText {
-    QString text; // line breaks as "\n"
-    TextFormat format;
+    QString text; // with its line breaks as the file has them
+    TextFormat format; // the line ending is the first one met
 };
 
 class TextFileError : public std::runtime_error {
@@ -38,9 +38,14 @@ inline constexpr qint64 kMaxDocumentBytes = 64LL * 1024 * 1024;
 LoadedText loadTextFile(const QString& path);
 // Decodes bytes and finds their line ending (the first one in the text; CR LF when none).
 LoadedText decodeText(const QByteArray& bytes);
+// The characters in the encoding; a Latin-1 text that gained other characters becomes UTF-8.
+QByteArray encodeCharacters(const QString& text, TextEncoding encoding);
+// Every line break of the text as the format's line ending.
 QByteArray encodeText(const QString& text, const TextFormat& format);
-// Atomic: a temporary file beside the target, then a rename. Throws TextFileError.
+// Atomic (see writeFileAtomically): every line break as the format's ending. Throws TextFileError.
 void saveTextFile(const QString& path, const QString& text, const TextFormat& format);
+// The same, with the text's line breaks written as they stand.
+void saveExactText(const QString& path, const QString& text, TextEncoding encoding);
 
 QString lineEndingText(LineEnding ending);
 // Turns CR LF, CR and LF alike into "\n".

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace zorvel;
@@ -118,4 +119,91 @@ TEST(TSRichEdit, VisibleLineCountIsMinusOneWhileHiddenAndScrollToLineClamps) {
     EXPECT_EQ(edit.verticalScrollBar()->value(), 0);
     edit.ScrollToLine(100000);
     EXPECT_EQ(edit.verticalScrollBar()->value(), edit.verticalScrollBar()->maximum());
+}
+
+// Open then save gives back the very bytes, whatever characters or line breaks
+// the file holds, however long its lines.
+TEST(TSRichEdit, OpenThenSaveIsByteIdentical) {
+    QByteArray allBytes;
+    for (int b = 0; b < 256; ++b)
+        allBytes += char(b);
+    const QByteArray samples[] = {
+        "a\xC2\xA0" "b\r\n",                    // non-breaking space, UTF-8
+        "caf\xE9\xA0" "b\n",                    // non-breaking space, Latin-1
+        "x\xE2\x80\xA8y\xE2\x80\xA9z\r\n",      // line and paragraph separators
+        "\xEF\xB7\x90<p>\xEF\xB7\x91\xEF\xBF\xBD", // U+FDD0, U+FDD1 and a real U+FFFD
+        "a\r\nb\nc\rd\r\r\ne",                  // mixed line endings
+        "\xEF\xBB\xBF\xC2\xA0\n\n",             // BOM
+        allBytes,                               // every byte, read as Latin-1
+        QByteArray(100000, 'x') + "\r\n<b>" + QByteArray(9000, 'y') + "\xE2\x80\xA9" + QByteArray(5000, ' '),
+        "",
+    };
+    TempDir tmp;
+    for (const QByteArray& bytes : samples) {
+        TSRichEdit edit;
+        edit.LoadFromFile(tmp.write("page.htm", bytes));
+        edit.SaveToFile(tmp.file("saved.htm"));
+        EXPECT_EQ(tmp.read("saved.htm"), bytes) << bytes.left(40).toHex().constData();
+    }
+}
+
+TEST(TSRichEdit, SpecialCharactersAreOneCharacterOfTheText) {
+    TempDir tmp;
+    TSRichEdit edit;
+    edit.LoadFromFile(tmp.write("page.htm", "x\xE2\x80\xA9y\xC2\xA0z"));
+    EXPECT_EQ(edit.Text(), QStringView(u"x\u2029y\u00A0z").toString());
+    edit.setSelStart(1);
+    edit.setSelLength(1);
+    EXPECT_EQ(edit.SelText(), QStringView(u"\u2029").toString());
+    edit.setSelText(QStringView(u"\uFDD0").toString());
+    EXPECT_EQ(edit.Text(), QStringView(u"x\uFDD0y\u00A0z").toString());
+    EXPECT_EQ(edit.LineCount(), 1);
+}
+
+// A line of a million characters is shown in pieces, but it is one line of the
+// text: offsets, lines, typing and saving see no trace of the pieces.
+TEST(TSRichEdit, AHugeLineIsOneLineOfTheText) {
+    TempDir tmp;
+    const QByteArray line = QByteArray("<img src=\"data:") + QByteArray(1000000, 'Q') + "\">";
+    TSRichEdit edit;
+    edit.LoadFromFile(tmp.write("big.htm", "<p>\r\n" + line + "\r\nend"));
+    EXPECT_GT(edit.document()->blockCount(), 900);
+    EXPECT_EQ(edit.LineCount(), 3);
+    EXPECT_EQ(edit.Line(1).size(), line.size());
+    EXPECT_EQ(edit.Line(2), "end");
+    EXPECT_EQ(edit.Text().size(), line.size() + 10);
+
+    const int middle = 5 + 500000;
+    edit.setSelStart(middle);
+    EXPECT_EQ(edit.SelStart(), middle);
+    edit.setSelLength(3000); // across pieces
+    EXPECT_EQ(edit.SelText(), QString(3000, 'Q'));
+
+    // Enter typed inside the line breaks it once, as the file breaks its lines.
+    edit.setSelStart(middle);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(&edit, &enter);
+    EXPECT_EQ(edit.LineCount(), 4);
+    EXPECT_EQ(edit.SelStart(), middle + 2);
+
+    // Deleting where two pieces meet takes away no character of the text.
+    QTextCursor atPiece(edit.document()->findBlockByNumber(3));
+    atPiece.deletePreviousChar();
+    EXPECT_EQ(edit.Text().size(), line.size() + 12);
+
+    edit.SaveToFile(tmp.file("saved.htm"));
+    const QByteArray saved = tmp.read("saved.htm");
+    EXPECT_EQ(saved, "<p>\r\n" + line.left(middle - 5) + "\r\n" + line.mid(middle - 5) + "\r\nend");
+}
+
+TEST(TSRichEdit, TheClipboardCarriesTheTextAsItIs) {
+    TSRichEdit edit;
+    const QString longLine = QString(20000, QChar('w'));
+    edit.setText("a\r\n" + longLine + "\r\nb");
+    edit.SelectAll();
+    edit.CopyToClipboard();
+    edit.setText(QString());
+    edit.PasteFromClipboard();
+    EXPECT_EQ(edit.Text(), "a\r\n" + longLine + "\r\nb");
+    EXPECT_GT(edit.document()->blockCount(), 10); // pasted in pieces, too
 }

@@ -1,0 +1,88 @@
+#include "atomic_write.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <optional>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorvel {
+
+FileWriteError::FileWriteError(QString path, QString reason)
+    : std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString()),
+      path_(std::move(path)), reason_(std::move(reason)) {}
+
+namespace {
+
+QString systemReason(int error, const QString& fallback) {
+    return error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : fallback;
+}
+
+// The new file is created by us; give it back to whoever owned the old one, so
+// that an administrator's save does not take a user's page away from them.
+void keepOwner(const QString& path, int fd) {
+    struct stat old {};
+    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0)
+        return;
+    const bool root = ::geteuid() == 0;
+    // Without privileges only the group can be handed on, and only to a group we belong to.
+    [[maybe_unused]] const int ignored = ::fchown(fd, root ? old.st_uid : static_cast<uid_t>(-1), old.st_gid);
+}
+
+// Writing in place gives up the safety of the rename: keep the old contents at
+// hand so that a write that fails midway can put them back.
+std::optional<QByteArray> contentsAtRisk(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || QFileInfo(info.absolutePath()).isWritable())
+        return std::nullopt;
+    QFile old(path);
+    if (!old.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return old.readAll();
+}
+
+void restore(const QString& path, const std::optional<QByteArray>& old) {
+    if (!old)
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(*old);
+}
+
+} // namespace
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    const std::optional<QByteArray> old = contentsAtRisk(path);
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw FileWriteError(path, file.errorString());
+    keepOwner(path, file.handle());
+
+    // A full disk shows as a short write that reports no error; writing the rest
+    // again makes the system say why.
+    const char* data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        errno = 0;
+        const qint64 written = file.write(data, left);
+        if (written <= 0) {
+            const QString reason = systemReason(errno, file.errorString());
+            file.cancelWriting();
+            restore(path, old);
+            throw FileWriteError(path, reason);
+        }
+        data += written;
+        left -= written;
+    }
+    if (!file.commit()) {
+        const QString reason = systemReason(errno, file.errorString());
+        restore(path, old);
+        throw FileWriteError(path, reason);
+    }
+}
+
+} // namespace zorvel

@@ -1,0 +1,30 @@
+#pragma once
+// Writing a whole file so that either every byte of the new contents reached
+// the disk or the old file is left exactly as it was.
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+
+namespace zorvel {
+
+// Why a file could not be written, in the system's words ("No space left on
+// device"), with the path it concerns.
+class FileWriteError : public std::runtime_error {
+public:
+    FileWriteError(QString path, QString reason);
+    const QString& path() const { return path_; }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString path_;
+    QString reason_;
+};
+
+// A temporary file beside the target, written unbuffered so that a full disk
+// or a file-size limit shows at the write that hits it, then renamed over the
+// target. Where the folder refuses the temporary file but the file itself may
+// be written, the file is written in place. A save as root keeps the file's
+// owner and group. Throws FileWriteError.
+void writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace zorvel
