@@ -2,6 +2,7 @@
 #include "mainu1.h"
 
 #include "app_messages.h"
+#include "error_text.h"
 #include "hint_switch.h"
 #include "text_file.h"
 #include "find_replace.h"
@@ -282,7 +283,9 @@ bool TMainFrm::Exit1Click() { return runExitSequence(); }
 bool TMainFrm::runExitSequence() {
     if (!CloseAll1Click())
         return false;
-    const bool stored = guarded(kExitFailure, Timer::SwitchOff, [this] {
+    // The documents are closed: settings that cannot be stored are reported, and
+    // must not keep the user in a program they can no longer leave.
+    guarded(kExitFailure, Timer::SwitchOff, [this] {
         const IniProfile ini = settings();
         ini.writeInteger(kSize, QStringLiteral("Left"), x());
         ini.writeInteger(kSize, QStringLiteral("Top"), y());
@@ -290,8 +293,6 @@ bool TMainFrm::runExitSequence() {
         ini.writeInteger(kSize, QStringLiteral("Height"), height());
         FileHistory.store(ini);
     });
-    if (!stored)
-        return false;
     exitSequenceRan_ = true;
     env_.endProcess(0);
     return true;
@@ -314,21 +315,28 @@ bool TMainFrm::guarded(const FailureMessage& failure, Timer timer, const std::fu
     try {
         body();
         return true;
-    } catch (const FileTooLargeError& e) {
-        // Not a fault of the program: say plainly which file and why.
-        reportFailure(QString::fromStdString(e.what()), timer);
+    } catch (const std::exception& e) {
+        reportFailure(failureText(failure), failureReason(e), timer);
         return false;
     } catch (...) {
-        reportFailure(failureText(failure), timer);
+        reportFailure(failureText(failure), QString(), timer);
         return false;
     }
 }
 
-void TMainFrm::reportFailure(const QString& text, Timer timer) {
-    if (timer == Timer::SwitchOff)
+void TMainFrm::reportFailure(const QString& text, const QString& reason, Timer timer) {
+    QString message = text;
+    if (!reason.isEmpty())
+        message += QStringLiteral("\r\n") + reason;
+    // Saving stops for the rest of the run; the user must know they are on their own.
+    if (timer == Timer::SwitchOff && (SaverTimer->isActive() || savingAutomatically_)) {
         setSaverTimerOn(false);
-    prompter().notice(text, MessageIcon::None);
+        message += QStringLiteral("\r\n") + QLatin1String(kAutoSaveSwitchedOff);
+    }
+    prompter().notice(message, MessageIcon::None);
 }
+
+void TMainFrm::showError(const std::exception& e) { prompter().notice(errorText(e), MessageIcon::Error); }
 
 void TMainFrm::App_OnIdle() {
     guarded(kIdleFailure, Timer::SwitchOff, [] { QCoreApplication::sendPostedEvents(); });

@@ -98,6 +98,9 @@ public:
     void applyPlacement(Placement placement);
     Placement placement() const { return placement_; }
 
+    // The generic error box: the failure's own text (commands without a message of their own).
+    void showError(const std::exception& e);
+
     // Switching the automatic-save timer on only starts it while saving is configured.
     void setSaverTimerOn(bool on);
 
@@ -215,7 +218,7 @@ private:
     void writeDocument(TEditForm& form, const QString& path);
     // Runs a command body; any failure shows the message and may switch the timer off.
     bool guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body);
-    void reportFailure(const QString& text, Timer timer);
+    void reportFailure(const QString& text, const QString& reason, Timer timer);
     FileDialogOptions fileDialog(const QString& title, const QString& dirKey) const;
     bool runExitSequence();
     void setUpBrowserButtons();
@@ -236,6 +239,7 @@ private:
     QString previewFontName_;
     int previewFontSize_ = 12;
     bool shown_ = false;
+    bool savingAutomatically_ = false; // the timer is paused, not off, while it saves
     bool exitSequenceRan_ = false;
     bool closingAll_ = false;
 };

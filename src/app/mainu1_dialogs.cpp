@@ -21,7 +21,7 @@ void TMainFrm::Find_All_BookMarks(TEditForm& form) {
     try {
         findAllBookMarks(form.MemoPad->Text(), form.BookMarks);
     } catch (...) {
-        reportFailure(failureText(kFindAllBookMarksFailure), Timer::SwitchOff);
+        reportFailure(failureText(kFindAllBookMarksFailure), QString(), Timer::SwitchOff);
     }
 }
 

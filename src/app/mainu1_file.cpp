@@ -228,11 +228,18 @@ TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
         Save_Btn->setEnabled(false);
         if (const int index = tabIndexOf(&form); index >= 0)
             FileTabSet->setTabText(index, form.caption());
-        settings().writeString(kFilesSection, kSaveDirKey, directoryOf(*path, env_.platform));
         form.MemoPad->setModified(false);
-        form.MemoPad->SetFocus();
         outcome = SaveOutcome::Saved;
     });
+    if (outcome != SaveOutcome::Saved)
+        return outcome;
+    // The file is written: a folder that cannot be remembered is a matter of its own.
+    try {
+        settings().writeString(kFilesSection, kSaveDirKey, directoryOf(*path, env_.platform));
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+    form.MemoPad->SetFocus();
     return outcome;
 }
 
@@ -256,10 +263,12 @@ void TMainFrm::Close1Click() {
         return;
     guarded(kCloseFailure, Timer::SwitchOff, [&] {
         if (form->MemoPad->Modified()) {
-            if (prompter().askYesNo(QLatin1String(kUnsavedTextQuestion))) {
-                if (saveDocument(*form) != SaveOutcome::Saved)
-                    return; // the save was cancelled or failed: keep the window and its text
-            }
+            const MessageAnswer answer = prompter().askYesNoCancel(QLatin1String(kUnsavedTextQuestion));
+            if (answer == MessageAnswer::Cancel)
+                return;
+            // A cancelled or failed save keeps the window and its text.
+            if (answer == MessageAnswer::Yes && saveDocument(*form) != SaveOutcome::Saved)
+                return;
             form->MemoPad->setModified(false);
         }
         form->closeConfirmed();
@@ -274,7 +283,9 @@ bool TMainFrm::documentCloseRequest(TEditForm& form) {
     if (form.MemoPad->Modified()) {
         const QString question = QLatin1String(kSaveFileQuestion) + fileNameOnly(form.FileName, env_.platform) +
                                  QLatin1String(kQuestionEnd);
-        if (prompter().askYesNo(question) && saveDocument(form) != SaveOutcome::Saved)
+        // Cancel stops this close, and with it Close All or the exit.
+        const MessageAnswer answer = prompter().askYesNoCancel(question);
+        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && saveDocument(form) != SaveOutcome::Saved))
             return false;
         form.MemoPad->setModified(false);
     }

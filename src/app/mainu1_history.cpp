@@ -39,7 +39,7 @@ void TMainFrm::ReOpenClick(int entry) {
         form->showMaximized();
         EnableDocumentCommands();
     } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+        showError(e);
     }
 }
 
@@ -48,6 +48,7 @@ void TMainFrm::SaverTimerTimer() {
         return;
     TEditForm* remembered = ActiveDocument();
     SaverTimer->stop();
+    savingAutomatically_ = true;
     const bool done = guarded(kSaverTimerFailure, Timer::SwitchOff, [&] {
         const IniProfile ini = settings();
         QString dir = ini.readString(kFilesSection, kSaveDirKey, env_.programDir);
@@ -83,6 +84,7 @@ void TMainFrm::SaverTimerTimer() {
         }
         ini.writeString(kFilesSection, kSaveDirKey, dir);
     });
+    savingAutomatically_ = false;
     if (done)
         setSaverTimerOn(true);
     if (remembered && std::find(documents_.begin(), documents_.end(), remembered) != documents_.end())

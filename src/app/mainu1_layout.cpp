@@ -100,7 +100,7 @@ void TMainFrm::MenuonLeft1Click(QObject* sender) {
     try {
         settings().writeString(QStringLiteral("Options"), QStringLiteral("Menu_Position"), QLatin1String(stored));
     } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+        showError(e);
     }
 }
 

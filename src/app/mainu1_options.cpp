@@ -14,12 +14,6 @@ namespace zorvel {
 
 namespace {
 
-// The commands here have no failure message of their own: what went wrong is shown
-// as it is, the way an unhandled failure would be.
-void showFailure(Prompter& prompter, const std::exception& e) {
-    prompter.notice(QString::fromStdString(e.what()), MessageIcon::Error);
-}
-
 // Carrying out a preview stops here when the Save command did not save: it has said why.
 struct SaveDidNotSave {};
 
@@ -48,7 +42,7 @@ void TMainFrm::SaveAsTemplate1Click() {
         if (!FileHistory.isEmpty())
             FileHistory.moveToTop(saved->path);
     } catch (const std::exception& e) {
-        showFailure(prompter(), e);
+        showError(e);
     }
 }
 
@@ -62,7 +56,7 @@ void TMainFrm::Defineoptions1Click() {
             setHints(result->showHints, result->hintColor);
         }
     } catch (const std::exception& e) {
-        showFailure(prompter(), e);
+        showError(e);
         return;
     }
     QCoreApplication::processEvents();
@@ -106,13 +100,13 @@ static void previewInBrowser(TMainFrm& frm, int slot, const QString& label, cons
         if (form->MemoPad->Modified())
             throw SaveDidNotSave{};
     };
-    document.text = [form] { return form->MemoPad->toPlainText(); };
+    document.text = [form] { return form->MemoPad->Text(); };
     document.encoding = form->MemoPad->fileFormat().encoding;
     try {
         carryOutBrowserPreview(plan, document); // a failed start stays silent
     } catch (const SaveDidNotSave&) {
     } catch (const std::exception& e) {
-        showFailure(frm.prompter(), e);
+        frm.showError(e);
     }
 }
 

@@ -30,8 +30,9 @@ void RecentFiles::addIfAbsent(const QString& path) {
         entries_.prepend(path);
 }
 
-void RecentFiles::load(const IniProfile& ini, const FileExists& exists) {
-    const int stored = ini.readInteger(kSection, kCount, -1);
+void RecentFiles::load(const IniProfile& profile, const FileExists& exists) {
+    const IniSnapshot ini = profile.snapshot();
+    const int stored = std::min(ini.readInteger(kSection, kCount, -1), ini.lastNumber(kSection, QStringLiteral("File_")));
     for (int n = 1; n <= stored; ++n) {
         const QString path = ini.readString(kSection, entryKey(n), QString());
         if (isUsableRecentFile(path, exists, platform_))

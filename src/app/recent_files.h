@@ -4,6 +4,8 @@
 #include "path_rules.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 
 namespace zorvel {
 
@@ -42,7 +44,10 @@ private:
 // Counts the seconds of the automatic save; only seconds with a document open count.
 class AutoSaveCounter {
 public:
-    void configure(int minutes) { limit_ = minutes > 0 ? minutes * 60 : 0; }
+    // An interval too long to count in seconds is as good as never; it must not wrap round.
+    void configure(int minutes) {
+        limit_ = minutes > 0 ? int(std::min<qint64>(qint64(minutes) * 60, std::numeric_limits<int>::max())) : 0;
+    }
     int limit() const { return limit_; }
     int seconds() const { return seconds_; }
     bool configured() const { return limit_ > 0; }

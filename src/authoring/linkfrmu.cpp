@@ -57,10 +57,12 @@ int labelColumnWidth(const QWidget* w) {
 
 } // namespace
 
-QStringList readStoredAddresses(const IniProfile& settings) {
+QStringList readStoredAddresses(const IniProfile& profile) {
     const QString section = QLatin1String(kUrlSection);
     QStringList addresses;
-    const int count = settings.readInteger(section, QStringLiteral("No_URLS"), 0);
+    const IniSnapshot settings = profile.snapshot();
+    const int count =
+        std::min(settings.readInteger(section, QStringLiteral("No_URLS"), 0), settings.lastNumber(section, QStringLiteral("URL_")));
     for (int i = 1; i <= count; ++i) {
         const QString value = settings.readString(section, QStringLiteral("URL_%1").arg(i), QString());
         if (!value.isEmpty())

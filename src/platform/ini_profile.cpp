@@ -1,7 +1,8 @@
 #include "ini_profile.h"
 
+#include "atomic_write.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QRegularExpression>
 #include <QStringList>
@@ -9,8 +10,8 @@
 
 namespace zorvel {
 
-IniWriteError::IniWriteError(const QString& path)
-    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()) {}
+IniWriteError::IniWriteError(const QString& path, QString reason)
+    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()), reason_(std::move(reason)) {}
 
 namespace {
 
@@ -81,16 +82,8 @@ qsizetype findKey(const QStringList& lines, qsizetype header, const QString& key
     return -1;
 }
 
-std::optional<QString> lookUp(const QString& path, const QString& section, const QString& key) {
-    const IniText ini = load(path);
-    const qsizetype header = findSection(ini.lines, section);
-    if (header < 0)
-        return std::nullopt;
-    const qsizetype line = findKey(ini.lines, header, key);
-    if (line < 0)
-        return std::nullopt;
-    const QString& text = ini.lines[line];
-    QString value = text.mid(text.indexOf(QLatin1Char('=')) + 1).trimmed();
+QString valueOf(const QString& line) {
+    QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
     if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
         value.back() == value.front())
         value = value.mid(1, value.size() - 2);
@@ -114,28 +107,82 @@ std::optional<int> parseProfileInteger(const QString& text) {
     return std::nullopt;
 }
 
+IniSnapshot::IniSnapshot(const QString& path) {
+    const IniText ini = load(path);
+    QHash<QString, QString>* current = nullptr;
+    for (const QString& line : ini.lines) {
+        if (const auto name = sectionName(line)) {
+            const QString lower = name->toLower();
+            current = sections_.contains(lower) ? nullptr : &sections_[lower];
+            continue;
+        }
+        if (!current)
+            continue;
+        if (const auto key = keyOf(line); key && !current->contains(key->toLower()))
+            current->insert(key->toLower(), valueOf(line));
+    }
+}
+
+const QString* IniSnapshot::find(const QString& section, const QString& key) const {
+    const auto s = sections_.constFind(section.toLower());
+    if (s == sections_.cend())
+        return nullptr;
+    const auto k = s->constFind(key.toLower());
+    return k == s->cend() ? nullptr : &*k;
+}
+
+QString IniSnapshot::readString(const QString& section, const QString& key, const QString& def) const {
+    const QString* value = find(section, key);
+    return value ? *value : def.left(IniProfile::kMaxValueLength);
+}
+
+int IniSnapshot::readInteger(const QString& section, const QString& key, int def) const {
+    const QString* value = find(section, key);
+    return value ? parseProfileInteger(*value).value_or(def) : def;
+}
+
+bool IniSnapshot::readBool(const QString& section, const QString& key, bool def) const {
+    return readInteger(section, key, def ? 1 : 0) != 0;
+}
+
+bool IniSnapshot::hasKey(const QString& section, const QString& key) const { return find(section, key) != nullptr; }
+
+int IniSnapshot::lastNumber(const QString& section, const QString& prefix) const {
+    const auto s = sections_.constFind(section.toLower());
+    if (s == sections_.cend())
+        return 0;
+    const QString lowerPrefix = prefix.toLower();
+    int last = 0;
+    for (auto k = s->cbegin(); k != s->cend(); ++k) {
+        if (!k.key().startsWith(lowerPrefix))
+            continue;
+        // Numbers are written without leading zeros; File_007 is no key of the list.
+        const QStringView digits = QStringView(k.key()).mid(lowerPrefix.size());
+        bool ok = false;
+        const int n = digits.toInt(&ok);
+        if (ok && n > 0 && !digits.startsWith(u'0') && !digits.startsWith(u'+'))
+            last = std::max(last, n);
+    }
+    return last;
+}
+
 QString IniProfile::readString(const QString& section, const QString& key, const QString& def) const {
-    return lookUp(path_, section, key).value_or(def.left(kMaxValueLength));
+    return snapshot().readString(section, key, def);
 }
 
 int IniProfile::readInteger(const QString& section, const QString& key, int def) const {
-    const auto text = lookUp(path_, section, key);
-    if (!text)
-        return def;
-    return parseProfileInteger(*text).value_or(def);
+    return snapshot().readInteger(section, key, def);
 }
 
 bool IniProfile::readBool(const QString& section, const QString& key, bool def) const {
-    return readInteger(section, key, def ? 1 : 0) != 0;
+    return snapshot().readBool(section, key, def);
 }
 
 int IniProfile::readColorNumber(const QString& section, const QString& key, int def) const {
     return readInteger(section, key, def);
 }
 
-bool IniProfile::hasKey(const QString& section, const QString& key) const {
-    return lookUp(path_, section, key).has_value();
-}
+bool IniProfile::hasKey(const QString& section, const QString& key) const { return snapshot().hasKey(section, key); }
 
 void IniProfile::writeString(const QString& section, const QString& key, const QString& value) const {
     IniText ini = load(path_);
@@ -161,12 +208,11 @@ void IniProfile::writeString(const QString& section, const QString& key, const Q
         ini.lines.insert(at, entry);
     }
 
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IniWriteError(path_);
-    const QByteArray bytes = (ini.lines.join(ini.eol) + ini.eol).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw IniWriteError(path_);
+    try {
+        writeFileAtomically(path_, (ini.lines.join(ini.eol) + ini.eol).toUtf8());
+    } catch (const FileWriteError& e) {
+        throw IniWriteError(path_, e.reason());
+    }
 }
 
 void IniProfile::writeInteger(const QString& section, const QString& key, int value) const {

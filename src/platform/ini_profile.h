@@ -4,16 +4,43 @@
 // or key gives the caller's default, and a write is on disk when it returns.
 // Nothing is cached: every call opens the file by name.
 #include <QColor>
+#include <QHash>
 #include <QString>
 #include <optional>
 #include <stdexcept>
 
 namespace zorvel {
 
+// "Unable to write to PATH"; the reason the system gave, when there is one, apart.
 class IniWriteError : public std::runtime_error {
 public:
-    explicit IniWriteError(const QString& path);
+    explicit IniWriteError(const QString& path, QString reason = {});
     QString message() const { return QString::fromStdString(what()); }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
+// One reading of the settings file, parsed once: what a loop over numbered keys
+// reads from, so that it does not read the whole file again for every key.
+class IniSnapshot {
+public:
+    explicit IniSnapshot(const QString& path);
+
+    QString readString(const QString& section, const QString& key, const QString& def) const;
+    int readInteger(const QString& section, const QString& key, int def) const;
+    bool readBool(const QString& section, const QString& key, bool def) const;
+    bool hasKey(const QString& section, const QString& key) const;
+    // The highest n for which the section holds the key prefix + n (n from 1), or 0.
+    // A loop up to a stored count stops there: keys that are not in the file read
+    // as their defaults anyway.
+    int lastNumber(const QString& section, const QString& prefix) const;
+
+private:
+    const QString* find(const QString& section, const QString& key) const;
+    // Lower-cased section name -> lower-cased key -> value; the first of a repeated name wins.
+    QHash<QString, QHash<QString, QString>> sections_;
 };
 
 class IniProfile {
@@ -23,6 +50,8 @@ public:
     explicit IniProfile(QString path) : path_(std::move(path)) {}
     const QString& path() const { return path_; }
 
+    // Every read opens the file afresh, so a value written by one command is seen by the next.
+    IniSnapshot snapshot() const { return IniSnapshot(path_); }
     QString readString(const QString& section, const QString& key, const QString& def) const;
     int readInteger(const QString& section, const QString& key, int def) const;
     bool readBool(const QString& section, const QString& key, bool def) const;

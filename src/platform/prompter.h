@@ -14,8 +14,9 @@ class QWidget;
 namespace zorvel {
 
 enum class MessageIcon { None, Information, Warning, Error };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, Choice };
+// Cancel: the Cancel button, Escape or the box's close button.
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Turns a "Name|*.a;*.b|Other|*.*" filter into Qt's "Name (*.a *.b);;Other (*)".
 QString qtFileFilter(const QString& pairs);
@@ -33,6 +34,9 @@ public:
     virtual ~Prompter() = default;
 
     virtual MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) = 0;
+    // A question with buttons of its own (captions with "&" access keys); returns the
+    // index of the one pressed. Escape presses the last.
+    virtual int choose(const QString& text, MessageIcon icon, const QStringList& buttons) = 0;
     // Empty optional: the user cancelled.
     virtual std::optional<QString> openFileName(const FileDialogOptions& chooser) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogOptions& chooser) = 0;
@@ -50,6 +54,9 @@ public:
     bool askYesNo(const QString& text) {
         return message(text, MessageIcon::Information, MessageButtons::YesNo) == MessageAnswer::Yes;
     }
+    MessageAnswer askYesNoCancel(const QString& text) {
+        return message(text, MessageIcon::Information, MessageButtons::YesNoCancel);
+    }
 };
 
 // Shows real Qt dialogs, parented to the given window.
@@ -57,6 +64,7 @@ class QtPrompter final : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent) : parent_(parent) {}
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    int choose(const QString& text, MessageIcon icon, const QStringList& buttons) override;
     std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
     std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;

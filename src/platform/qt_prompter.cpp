@@ -9,6 +9,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace zorvel {
 
@@ -24,8 +25,7 @@ QString qtFileFilter(const QString& pairs) {
     return filters.join(QLatin1String(";;"));
 }
 
-MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(parent_);
+static void prepare(QMessageBox& box, const QString& text, MessageIcon icon) {
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(text);
     switch (icon) {
@@ -34,14 +34,46 @@ MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, Message
     case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
     case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
     }
-    if (buttons == MessageButtons::YesNo) {
+}
+
+MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(parent_);
+    prepare(box, text, icon);
+    switch (buttons) {
+    case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        default: return MessageAnswer::Cancel;
+        }
+    case MessageButtons::Ok:
+    case MessageButtons::Choice: break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return MessageAnswer::Ok;
+}
+
+int QtPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons) {
+    QMessageBox box(parent_);
+    prepare(box, text, icon);
+    QList<QAbstractButton*> made;
+    for (const QString& caption : buttons)
+        made << box.addButton(caption, made.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    if (made.isEmpty())
+        return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(made.first()));
+    box.setEscapeButton(made.last());
+    box.exec();
+    const qsizetype pressed = made.indexOf(box.clickedButton());
+    return pressed < 0 ? int(made.size()) - 1 : int(pressed);
 }
 
 static void prepare(QFileDialog& dialog, const FileDialogOptions& chooser) {

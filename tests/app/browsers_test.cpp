@@ -160,7 +160,8 @@ TEST_F(BrowsersTest, AFailedSaveKeepsThePageChangedAndTheBrowserUnstarted) {
     QDir(tmp.file("sub")).removeRecursively();
     memo().setSelText("new ");
     frm->Browser_Btn1->click();
-    EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in Save1Click .."});
+    EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in Save1Click ..\r\nCannot write " + page +
+                                                    ": No such file or directory"});
     EXPECT_TRUE(memo().Modified());
     EXPECT_EQ(waitForRecord(1500), QByteArray());
 }

@@ -1,5 +1,6 @@
 // Document windows and the file commands, with the questions they ask.
 #include "main_window_fixture.h"
+#include "app_messages.h"
 #include "text_file.h"
 #include "toolbox.h"
 
@@ -84,8 +85,8 @@ TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
         EXPECT_FALSE(frm->FileHistory.contains(path));
     }
     EXPECT_EQ(prompter->messages.size(), 2u);
-    EXPECT_EQ(prompter->messages[0].text,
-              "Exception error in Open1Click\r\nPlease report this error to support@zorvel.org");
+    EXPECT_EQ(prompter->messages[0].text, "Exception error in Open1Click\r\nPlease report this error to "
+                                          "support@zorvel.org\r\n" + tmp.file("folder") + " is not a file.");
 }
 
 TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
@@ -98,7 +99,10 @@ TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
     ASSERT_TRUE(QDir(tmp.path()).rename("site", "moved"));
     tmp.write("site", "not a folder");
     frm->Save1Click();
-    EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in Save1Click .."});
+    // Why, and that the automatic save is now off.
+    EXPECT_EQ(prompter->messageTexts(),
+              QStringList{"Exception error in Save1Click ..\r\nCannot write " + page + ": Not a directory\r\n" +
+                          kAutoSaveSwitchedOff});
     EXPECT_TRUE(memo().Modified());
     EXPECT_FALSE(frm->SaverTimer->isActive());
     EXPECT_EQ(tmp.read("moved/page.htm"), QByteArray("old\r\n"));

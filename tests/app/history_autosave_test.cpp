@@ -1,5 +1,6 @@
 // Recent files, the automatic save and the exit.
 #include "main_window_fixture.h"
+#include "app_messages.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -131,7 +132,8 @@ TEST_F(MainWindowTest, AFailedAutomaticSaveSwitchesTheTimerOff) {
     QDir(tmp.path()).rename("site", "moved");
     tmp.write("site", "");
     tick(*frm, 60);
-    EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in SaverTimerTimer"});
+    EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in SaverTimerTimer\r\nCannot write " + page +
+                                                    ": Not a directory\r\n" + kAutoSaveSwitchedOff});
     EXPECT_FALSE(frm->SaverTimer->isActive());
     EXPECT_TRUE(memo().Modified());
 }

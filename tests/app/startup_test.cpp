@@ -143,7 +143,8 @@ TEST_F(MainWindowTest, TheFileOnTheCommandLineOpensWithATabAndIsFirstAtExit) {
 TEST_F(MainWindowTest, AnUnreadableCommandLineFileIsReportedAndTheBlankPageOpens) {
     start({tmp.file("missing.htm")});
     EXPECT_EQ(prompter->messageTexts(),
-              QStringList{"Exception error in Open1Click\r\nPlease report this error to support@zorvel.org"});
+              QStringList{"Exception error in Open1Click\r\nPlease report this error to support@zorvel.org\r\nThe file " +
+                          tmp.file("missing.htm") + " does not exist."});
     EXPECT_EQ(frm->DocumentCount(), 1);
     EXPECT_EQ(frm->ActiveDocument()->caption(), "<Untitled>");
     EXPECT_EQ(tabTexts(), QStringList{"<Untitled>"});

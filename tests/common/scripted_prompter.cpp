@@ -23,11 +23,17 @@ QStringList ScriptedPrompter::messageTexts() const {
 }
 
 MessageAnswer ScriptedPrompter::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
-    messages.push_back({text, icon, buttons});
+    messages.push_back({text, icon, buttons, {}});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     const std::string what = "question \"" + text.toStdString() + "\"";
     return take(answers_, what.c_str(), MessageAnswer::No);
+}
+
+int ScriptedPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons) {
+    messages.push_back({text, icon, MessageButtons::Choice, buttons});
+    const std::string what = "choice \"" + text.toStdString() + "\"";
+    return take(choices_, what.c_str(), int(buttons.size()) - 1);
 }
 
 std::optional<QString> ScriptedPrompter::openFileName(const FileDialogOptions& chooser) {

@@ -15,6 +15,7 @@ struct RecordedMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    QStringList choices; // the buttons of a choice
 };
 
 class ScriptedPrompter : public Prompter {
@@ -27,6 +28,7 @@ public:
     std::vector<QString> dialogsShown; // class names of the program's own dialogs
 
     void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    void queueChoice(int index) { choices_.push_back(index); }
     void queueFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
     void queueColor(std::optional<QColor> color) { colors_.push_back(std::move(color)); }
     void queueFont(std::optional<QFont> font) { fonts_.push_back(std::move(font)); }
@@ -35,12 +37,13 @@ public:
 
     // Everything queued was used.
     bool drained() const {
-        return answers_.empty() && files_.empty() && colors_.empty() && fonts_.empty() && dialogs_.empty() &&
+        return answers_.empty() && choices_.empty() && files_.empty() && colors_.empty() && fonts_.empty() && dialogs_.empty() &&
                prints_.empty();
     }
     QStringList messageTexts() const;
 
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    int choose(const QString& text, MessageIcon icon, const QStringList& buttons) override;
     std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
     std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;
@@ -51,6 +54,7 @@ public:
 
 private:
     std::deque<MessageAnswer> answers_;
+    std::deque<int> choices_;
     std::deque<std::optional<QString>> files_;
     std::deque<std::optional<QColor>> colors_;
     std::deque<std::optional<QFont>> fonts_;

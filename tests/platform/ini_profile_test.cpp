@@ -96,3 +96,15 @@ TEST(IniProfile, ColoursAreBgrNumbers) {
     EXPECT_EQ(colorFromNumber(65535), QColor(255, 255, 0));
     EXPECT_EQ(numberFromColor(QColor(0x11, 0x22, 0x33)), 0x332211);
 }
+
+// Loops over numbered keys stop at the last key the file holds, however large
+// the stored count.
+TEST(IniProfile, TheLastNumberOfNumberedKeysIsWhatTheFileHolds) {
+    TempDir tmp;
+    tmp.write("zor-vel.ini", "[File_History]\nNo_Files=2147483647\nFile_1=a\nfile_12=b\nFile_012=c\nFile_x=d\n"
+                             "[Other]\nFile_99=e\n");
+    const IniSnapshot ini = IniProfile(tmp.file("zor-vel.ini")).snapshot();
+    EXPECT_EQ(ini.lastNumber("file_history", "File_"), 12);
+    EXPECT_EQ(ini.lastNumber("Templates", "TempFile_"), 0);
+    EXPECT_EQ(ini.readString("FILE_HISTORY", "FILE_12", ""), "b");
+}

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace zorvel {
 
 static const QString kSection = QStringLiteral("Templates");
@@ -21,8 +23,8 @@ TemplateDirectoryError::TemplateDirectoryError(const QString& dir)
 TemplateIndex::TemplateIndex(const IniProfile& ini, FileExists exists, Platform platform)
     : ini_(ini), exists_(std::move(exists)), platform_(platform) {}
 
-QString TemplateIndex::read(const char* prefix, int number) const {
-    return ini_.readString(kSection, numberedKey(prefix, number), QString());
+static QString read(const IniSnapshot& ini, const char* prefix, int number) {
+    return ini.readString(kSection, numberedKey(prefix, number), QString());
 }
 
 int TemplateIndex::highestNumber() const {
@@ -30,29 +32,33 @@ int TemplateIndex::highestNumber() const {
     return n < 0 ? -1 : n;
 }
 
-bool TemplateIndex::isUsable(int number) const {
-    const QString file = read(kFileKey, number);
-    return !file.isEmpty() && exists_(file) && !read(kNameKey, number).isEmpty();
+bool TemplateIndex::isUsable(const IniSnapshot& ini, int number) const {
+    const QString file = read(ini, kFileKey, number);
+    return !file.isEmpty() && exists_(file) && !read(ini, kNameKey, number).isEmpty();
 }
 
+bool TemplateIndex::isUsable(int number) const { return isUsable(ini_.snapshot(), number); }
+
 TemplateEntry TemplateIndex::entry(int number) const {
-    return {number, read(kNameKey, number), read(kFileKey, number), read(kDescrKey, number)};
+    const IniSnapshot ini = ini_.snapshot();
+    return {number, read(ini, kNameKey, number), read(ini, kFileKey, number), read(ini, kDescrKey, number)};
 }
 
 std::vector<TemplateEntry> TemplateIndex::usableTemplates() const {
     std::vector<TemplateEntry> result;
-    const int last = highestNumber();
+    const IniSnapshot ini = ini_.snapshot();
+    // A template needs its file key, so numbers past the last one in the file hold none.
+    const int last = std::min(ini.readInteger(kSection, kCountKey, -1), ini.lastNumber(kSection, QLatin1String(kFileKey)));
     for (int n = 1; n <= last; ++n)
-        if (isUsable(n))
-            result.push_back(entry(n));
+        if (isUsable(ini, n))
+            result.push_back({n, read(ini, kNameKey, n), read(ini, kFileKey, n), read(ini, kDescrKey, n)});
     return result;
 }
 
 std::optional<int> TemplateIndex::findUsable(const QString& name) const {
-    const int last = highestNumber();
-    for (int n = 1; n <= last; ++n)
-        if (isUsable(n) && read(kNameKey, n) == name)
-            return n;
+    for (const TemplateEntry& t : usableTemplates())
+        if (t.name == name)
+            return t.number;
     return std::nullopt;
 }
 
@@ -62,7 +68,10 @@ int TemplateIndex::store(const QString& name, const QString& description, const 
         number = *existing;
     } else {
         // A stored negative count means no templates; numbering still starts at 1.
-        number = std::max(ini_.readInteger(kSection, kCountKey, 0), 0) + 1;
+        const qint64 next = qint64(std::max(ini_.readInteger(kSection, kCountKey, 0), 0)) + 1;
+        if (next > std::numeric_limits<int>::max())
+            throw std::range_error("No_Templates in the settings file is too large to number another template.");
+        number = int(next);
         ini_.writeInteger(kSection, kCountKey, number);
     }
     ini_.writeString(kSection, numberedKey(kNameKey, number), name);

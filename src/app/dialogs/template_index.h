@@ -42,7 +42,7 @@ public:
     static QString filePath(const QString& programDir, int number, Platform platform = kHostPlatform);
 
 private:
-    QString read(const char* prefix, int number) const;
+    bool isUsable(const IniSnapshot& ini, int number) const;
 
     const IniProfile& ini_;
     FileExists exists_;
