@@ -43,6 +43,7 @@ void setToolBarWidgetVisible(QToolBar* bar, QWidget* widget, bool visible) {
     for (QAction* a : bar->actions())
         if (bar->widgetForAction(a) == widget)
             a->setVisible(visible);
+    widget->setVisible(visible);
 }
 
 QString absolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
