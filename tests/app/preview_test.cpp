@@ -152,7 +152,8 @@ TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) 
     const struct {
         const char* bytes;
         int messages;
-    } cases[] = {{"<TITLE>Half</TITLE>text<!-- open", 1}, {"", 0}};
+        const char* caption;
+    } cases[] = {{"<TITLE>Half</TITLE>text<!-- open", 1, "Half"}, {"", 0, ""}};
     for (const auto& c : cases) {
         const QString path = file("p.htm", c.bytes);
         start({path});
@@ -161,6 +162,7 @@ TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) 
         EXPECT_TRUE(frm->PreviewActive);
         EXPECT_TRUE(previewShown());
         EXPECT_TRUE(frm->SpeedPreview_Btn->isEnabled());
+        EXPECT_EQ(frm->windowTitle(), c.caption);
         frm->Preview_BtnClick();
         EXPECT_FALSE(frm->PreviewActive);
         EXPECT_FALSE(previewShown());
