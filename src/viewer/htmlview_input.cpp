@@ -59,13 +59,8 @@ void THTMLViewer::resizeEvent(QResizeEvent* event) {
 void THTMLViewer::scrollContentsBy(int, int) { viewport()->update(); }
 
 int THTMLViewer::findCursor(const QPoint& at) {
-    int top = 0;
-    int index = 0;
-    TSectionBase* section = document_.FindSectionAtPosition(at.y(), top, index);
-    if (!section)
-        return -1;
     int x = 0, y = 0, caretHeight = 0;
-    return section->FindCursor(measureCanvas_, at.x(), at.y(), x, y, caretHeight);
+    return document_.FindCursor(measureCanvas_, at.x(), at.y(), x, y, caretHeight);
 }
 
 void THTMLViewer::mousePressEvent(QMouseEvent* event) {

@@ -252,6 +252,45 @@ TEST_F(ViewerTest, TheBackgroundIsTheColourOrTheImageTiledFromThePageOrigin) {
     EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() - 1), QColor(0, 255, 0));
 }
 
+void mouse(QWidget* target, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+TEST_F(ViewerTest, TheMouseOverALinkShowsTheHandAndAClickFollowsIt) {
+    viewer.LoadFromFile(page(QStringLiteral("links.htm"), "<A HREF=\"#end\">Go to the end</A>" + rules(80) +
+                                                          "<A NAME=end>End</A>" + rules(80)));
+    QStringList covered;
+    viewer.OnHotSpotCovered = [&](const QString& url) { covered << url; };
+    QWidget* surface = viewer.viewport();
+    const QPoint onLink(THTMLViewer::kLeftMargin + 5, 5);
+    const QPoint beside(surface->width() - 5, 5);
+    mouse(surface, QEvent::MouseMove, onLink);
+    EXPECT_EQ(surface->cursor().shape(), Qt::PointingHandCursor);
+    mouse(surface, QEvent::MouseMove, onLink + QPoint(2, 0));
+    mouse(surface, QEvent::MouseMove, beside);
+    EXPECT_EQ(surface->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(covered, (QStringList{QStringLiteral("#end"), QString()}));
+
+    // A handler that takes the click leaves the view where it is.
+    QStringList clicked;
+    viewer.OnHotSpotClick = [&](const QString& url) {
+        clicked << url;
+        return true;
+    };
+    mouse(surface, QEvent::MouseButtonPress, onLink);
+    mouse(surface, QEvent::MouseButtonRelease, onLink);
+    EXPECT_EQ(clicked, QStringList{QStringLiteral("#end")});
+    EXPECT_EQ(vertical().value(), 0);
+    EXPECT_GE(viewer.Caret(), 0);
+
+    viewer.OnHotSpotClick = nullptr;
+    mouse(surface, QEvent::MouseButtonRelease, onLink);
+    EXPECT_EQ(vertical().value(), anchorTop("END"));
+    EXPECT_GT(vertical().value(), 0);
+}
+
 TEST_F(ViewerTest, FormSubmissionsArriveOnceTheEventLoopTurns) {
     QStringList got;
     viewer.OnFormSubmit = [&](const QString& action, const QString& method, const QStringList& results) {
