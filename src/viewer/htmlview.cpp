@@ -215,6 +215,7 @@ void THTMLViewer::LoadFromBuffer(QStringView text) {
 
 void THTMLViewer::layOutLoaded(const TParseStrings& strings) {
     strings_ = strings;
+    uncoverLink(); // the mouse is over another page now
     Layout();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -234,6 +235,7 @@ void THTMLViewer::Clear() {
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     caret_ = -1;
+    uncoverLink();
     viewport()->update();
 }
 

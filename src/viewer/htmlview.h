@@ -115,6 +115,7 @@ private:
     void rebuildFonts(bool relayoutToo);
     void updateScrollRanges();
     void addToHistory(const THistoryItem& left);
+    void uncoverLink();
     void report(const QString& text, bool error);
     QPoint documentPoint(const QPoint& viewportPoint) const;
     void paintBackground(QPainter& painter, const QRect& area);

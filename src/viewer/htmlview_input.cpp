@@ -105,7 +105,11 @@ void THTMLViewer::mouseReleaseEvent(QMouseEvent* event) {
 
 void THTMLViewer::leaveEvent(QEvent* event) {
     QAbstractScrollArea::leaveEvent(event);
-    // Whoever shows the covered link should not keep showing it once the mouse is gone.
+    uncoverLink();
+}
+
+void THTMLViewer::uncoverLink() {
+    // Whoever shows the covered link should not keep showing one that is gone.
     if (!coveredLink_.isEmpty()) {
         coveredLink_.clear();
         if (OnHotSpotCovered)
