@@ -10,6 +10,10 @@ namespace {
 
 bool isPlaceholder(QChar c) { return c.unicode() == kImageChar || c.unicode() == kControlChar; }
 
+bool sameLook(const TFontObj& a, const TFontObj& b) {
+    return a.Id == b.Id && a.ScriptPosition == b.ScriptPosition && a.RunFont().color == b.RunFont().color;
+}
+
 } // namespace
 
 const std::vector<int>& TSection::Placeholders() const {
@@ -44,9 +48,16 @@ TSection::Piece TSection::PieceAt(int pos, int limit) const {
     }
     int index = 0;
     piece.font = Fonts.GetFontObjAt(pos, &index);
+    // Runs that look alike (as where the page closes one style tag and opens
+    // another of the same effect) are measured and drawn as one: each piece's
+    // width is rounded once, and splitting a stretch would move the text after
+    // the split by that rounding.
+    int next = index + 1;
+    while (next < Fonts.Count() && Fonts.Item(next)->Pos < limit && sameLook(*piece.font, *Fonts.Item(next)))
+        ++next;
     int end = limit;
-    if (index + 1 < Fonts.Count())
-        end = std::min(end, Fonts.Item(index + 1)->Pos);
+    if (next < Fonts.Count())
+        end = std::min(end, Fonts.Item(next)->Pos);
     const std::vector<int>& marks = Placeholders();
     if (auto it = std::upper_bound(marks.begin(), marks.end(), pos); it != marks.end())
         end = std::min(end, *it);

@@ -229,8 +229,7 @@ void THTMLViewer::Clear() {
     document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
     nameList_.Clear();
     strings_ = TParseStrings{};
-    documentHeight_ = 0;
-    widestLine_ = 0;
+    surface_ = DocumentSurface{};
     updateScrollRanges();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -241,10 +240,10 @@ void THTMLViewer::Clear() {
 
 int THTMLViewer::LayoutWidth() const {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    return std::max(0, width() - scrollBar - 24);
+    return std::max(0, layoutWidthForControl(width(), scrollBar));
 }
 
-int THTMLViewer::surfaceWidth() const { return std::max(widestLine_ + 20, viewport()->width()); }
+int THTMLViewer::surfaceWidth() const { return surface_.size(viewport()->size()).width(); }
 
 int THTMLViewer::Layout() {
     struct Processing {
@@ -261,18 +260,14 @@ int THTMLViewer::Layout() {
         THTMLViewer& viewer;
     } processing(*this);
 
-    int scrollWidth = 0;
-    int charPos = 0;
-    int height = document_.DoLogic(measureCanvas_, 0, LayoutWidth(), scrollWidth, charPos);
-    if (height > maxDocumentHeight_) {
+    surface_ = layoutDocument(document_, measureCanvas_, LayoutWidth());
+    if (surface_.height > maxDocumentHeight_) {
         report(QLatin1String(kTooLarge), false);
-        height = maxDocumentHeight_;
+        surface_.height = maxDocumentHeight_;
     }
     lastWidth_ = width();
-    documentHeight_ = height;
-    widestLine_ = scrollWidth;
     updateScrollRanges();
-    return height;
+    return surface_.height;
 }
 
 void THTMLViewer::relayout() {
@@ -288,7 +283,7 @@ void THTMLViewer::updateScrollRanges() {
     const QSize client = viewport()->size();
     QScrollBar* v = verticalScrollBar();
     v->setPageStep(std::max(1, client.height()));
-    v->setRange(0, std::max(0, documentHeight_ - client.height()));
+    v->setRange(0, std::max(0, surface_.height - client.height()));
     QScrollBar* h = horizontalScrollBar();
     h->setPageStep(std::max(1, client.width()));
     h->setRange(0, std::max(0, surfaceWidth() - client.width()));

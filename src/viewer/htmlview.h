@@ -6,10 +6,9 @@
 #include "htmlview_links.h"
 #include "qt_canvas.h"
 #include "readhtml.h"
+#include "viewer_paint.h"
 
 #include <QAbstractScrollArea>
-#include <QPixmap>
-
 #include <functional>
 #include <limits>
 
@@ -20,7 +19,7 @@ class Prompter;
 class THTMLViewer : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    static constexpr int kLeftMargin = 10;
+    static constexpr int kLeftMargin = kDocumentMargin;
     static constexpr int kVerticalStep = 18;
     static constexpr int kMinFontSize = 6;
     static constexpr int kMaxImageCacheCount = 20;
@@ -78,7 +77,7 @@ public:
     // Position and state, for the program and its tests.
     TScrollPosition ScrollPosition() const;
     void setScrollPosition(const TScrollPosition& position);
-    int DocumentHeight() const { return documentHeight_; }
+    int DocumentHeight() const { return surface_.height; }
     int LayoutWidth() const;
     int Caret() const { return caret_; }
     const QString& CoveredLink() const { return coveredLink_; }
@@ -118,7 +117,6 @@ private:
     void uncoverLink();
     void report(const QString& text, bool error);
     QPoint documentPoint(const QPoint& viewportPoint) const;
-    void paintBackground(QPainter& painter, const QRect& area);
     void submitForm(const QString& action, const QStringList& results, const QString& method);
 
     QtCanvas measureCanvas_;
@@ -143,11 +141,7 @@ private:
     bool loading_ = false;
     bool layingOut_ = false;
     int lastWidth_ = -1;
-    int documentHeight_ = 0;
-    int widestLine_ = 0;
-    // The tiled background, made from the document's image once.
-    QPixmap backgroundTile_;
-    qint64 backgroundTileKey_ = 0;
+    DocumentSurface surface_;
 };
 
 } // namespace zorvel

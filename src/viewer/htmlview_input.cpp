@@ -16,35 +16,17 @@ QPoint THTMLViewer::documentPoint(const QPoint& viewportPoint) const {
             viewportPoint.y() + verticalScrollBar()->value()};
 }
 
-void THTMLViewer::paintBackground(QPainter& painter, const QRect& area) {
-    const QImage* image = document_.ShowImages && !document_.Printing ? document_.GetBackgroundBitmap() : nullptr;
-    if (image && !image->isNull()) {
-        if (backgroundTile_.isNull() || backgroundTileKey_ != image->cacheKey()) {
-            backgroundTile_ = QPixmap::fromImage(*image);
-            backgroundTileKey_ = image->cacheKey();
-        }
-        if (!backgroundTile_.isNull()) {
-            // Tiles are fixed to the page, not to the window, so they scroll with the text.
-            const int x = (area.x() + horizontalScrollBar()->value()) % backgroundTile_.width();
-            const int y = (area.y() + verticalScrollBar()->value()) % backgroundTile_.height();
-            painter.drawTiledPixmap(area, backgroundTile_, QPoint(x, y));
-            return;
-        }
-    }
-    painter.fillRect(area, document_.Background);
-}
-
 void THTMLViewer::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QRect area = event->rect();
-    paintBackground(painter, area);
-    if (layingOut_)
+    if (layingOut_) {
+        painter.fillRect(area, document_.Background);
         return;
-    // The page's origin lies above and left of the window by the scroll positions,
-    // so the canvas works in window coordinates and form controls land in place.
-    QtCanvas canvas(&painter);
-    document_.Draw(canvas, area, surfaceWidth() - 2 * kLeftMargin, kLeftMargin - horizontalScrollBar()->value(),
-                   -verticalScrollBar()->value());
+    }
+    // The band of the surface that the window shows here, from the scroll positions.
+    painter.translate(area.topLeft());
+    paintDocumentBand(painter, document_,
+                      area.translated(horizontalScrollBar()->value(), verticalScrollBar()->value()), surfaceWidth());
 }
 
 void THTMLViewer::resizeEvent(QResizeEvent* event) {

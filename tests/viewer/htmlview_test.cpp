@@ -1,4 +1,5 @@
 // The viewer control: its properties, loading, links, history, scrolling and painting.
+#include "htmlrender.h"
 #include "htmlview.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -289,6 +291,25 @@ TEST_F(ViewerTest, TheMouseOverALinkShowsTheHandAndAClickFollowsIt) {
     mouse(surface, QEvent::MouseButtonRelease, onLink);
     EXPECT_EQ(vertical().value(), anchorTop("END"));
     EXPECT_GT(vertical().value(), 0);
+}
+
+TEST_F(ViewerTest, TheWindowShowsWhatARenderOfThePageShows) {
+    const QString path = page(QStringLiteral("look.htm"),
+                              "<H2>Heading</H2><P>Some <B>bold</B> and <A HREF=\"x.htm\">linked</A> words that "
+                              "wrap once the line is full of them, and more of them.<UL><LI>one<LI>two</UL><HR>"
+                              "<PRE>pre  formatted</PRE>");
+    viewer.setFrameShape(QFrame::NoFrame);
+    viewer.resize(300, 400);
+    viewer.LoadFromFile(path);
+    const QImage shown = viewer.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    RenderOptions options;
+    options.controlWidth = 300;
+    options.scrollBarWidth = viewer.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &viewer);
+    const RenderResult rendered = renderPage(path, options);
+    ASSERT_TRUE(rendered.error.isEmpty()) << rendered.error.toStdString();
+    const QRect common = QRect(QPoint(0, 0), shown.size()).intersected(rendered.image.rect());
+    ASSERT_GT(common.height(), 100);
+    EXPECT_EQ(shown.copy(common), rendered.image.copy(common));
 }
 
 TEST_F(ViewerTest, FormSubmissionsArriveOnceTheEventLoopTurns) {
