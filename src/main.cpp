@@ -1,5 +1,6 @@
 // Start-up: the application title, the splash window, the main window and the
-// event loop; `--dump PAGE` prints a page's document model instead.
+// event loop; `--dump PAGE` prints a page's document model and `--render PAGE
+// OUT.png` paints it to a picture instead, with no window.
 #include "app_messages.h"
 #include "mainu1.h"
 
@@ -15,6 +16,11 @@
 
 #ifdef ZORVEL_HAVE_VIEWER
 #include "htmldump.h"
+#include "htmlrender.h"
+#include "qt_canvas.h"
+#include "viewer_paint.h"
+
+#include <QStyle>
 #endif
 
 namespace {
@@ -59,19 +65,50 @@ void showSplash() {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc >= 2 && QLatin1String(argv[1]) == QLatin1String("--dump")) {
 #ifdef ZORVEL_HAVE_VIEWER
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        if (argc < 3) {
-            err << "usage: zorvel --dump PAGE.htm\n";
-            return 2;
+// `--dump PAGE [--width N]` and `--render PAGE OUT.png [--width N]`, where N
+// is the viewer's outer width (800 by default) and the page is laid out as
+// the viewer lays it out at that width. Neither needs a display.
+int runHeadless(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const bool render = args.first() == QLatin1String("--render");
+    QStringList files;
+    int width = 800;
+    bool widthGiven = false, ok = true;
+    for (int i = 1; i < args.size() && ok; ++i) {
+        if (args[i] == QLatin1String("--width") && i + 1 < args.size()) {
+            width = args[++i].toInt(&ok);
+            ok = ok && width > 0;
+            widthGiven = true;
+        } else {
+            files << args[i];
         }
-        return zorvel::runDump(QString::fromLocal8Bit(argv[2]), out, err);
+    }
+    if (!ok || files.size() != (render ? 2 : 1)) {
+        err << (render ? "usage: zorvel --render PAGE.htm OUT.png [--width N]\n"
+                       : "usage: zorvel --dump PAGE.htm [--width N]\n");
+        return 2;
+    }
+    const int scrollBar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (render)
+        return zorvel::runRender(files[0], files[1], zorvel::RenderOptions{width, scrollBar}, err);
+    if (!widthGiven)
+        return zorvel::runDump(files[0], out, err);
+    zorvel::QtCanvas canvas;
+    return zorvel::runDump(files[0], out, err, canvas, zorvel::layoutWidthForControl(width, scrollBar));
+}
+#endif
+
+int main(int argc, char** argv) {
+    const QLatin1String mode(argc >= 2 ? argv[1] : "");
+    if (mode == QLatin1String("--dump") || mode == QLatin1String("--render")) {
+#ifdef ZORVEL_HAVE_VIEWER
+        return runHeadless(argc, argv);
 #else
         return 2;
 #endif

@@ -32,22 +32,58 @@ struct FontMetricsInfo {
     int averageCharWidth = 0;
 };
 
+// A font without its colour, interned once for the whole program: layout asks
+// for extents many thousand times, and a small number indexes a canvas's
+// per-font cache where a description would be hashed on every call.
+using FontId = int;
+
+class FontTable {
+public:
+    // The same id for every description that differs only in colour.
+    static FontId intern(const FontDescription& font);
+    // The description of an id, in black.
+    static FontDescription describe(FontId id);
+    static int count();
+};
+
+// The colours of the desktop that drawing compares the page's colours with.
+struct SystemColors {
+    QColor ButtonFace;      // the viewer's default background
+    QColor ButtonShadow;    // dark half of an engraved rule
+    QColor ButtonHighlight; // light half of an engraved rule
+    QColor WindowFace;      // the background on which rules are engraved and list discs coloured
+    QColor ButtonText;      // the viewer's default text colour
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
 
     virtual FontMetricsInfo fontMetrics(const FontDescription& font) = 0;
     virtual QSize textExtent(const FontDescription& font, QStringView text) = 0;
+    virtual SystemColors systemColors() const = 0;
 
     // Text is placed by its top-left corner; an opaque background is filled first.
     virtual void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background = nullptr) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2, const QColor& color) = 0;
+    // Outlines, fills and ellipses cover the rectangle's pixels and no more.
     virtual void drawRect(const QRect& rect, const QColor& color) = 0;
     virtual void fillRect(const QRect& rect, const QColor& color) = 0;
     virtual void drawEllipse(const QRect& rect, const QColor& color, bool filled) = 0;
     virtual void drawImage(int x, int y, const QImage& image) = 0;
+    // Narrows drawing to the rectangle (within any clipping already in force) until clearClip.
     virtual void setClipRect(const QRect& rect) = 0;
     virtual void clearClip() = 0;
+
+    // The same by interned font; layout's hot path. A canvas that keeps
+    // per-font caches overrides these; by default they go by the description.
+    virtual int textWidth(FontId font, QStringView text) { return textExtent(FontTable::describe(font), text).width(); }
+    virtual void drawText(int x, int y, FontId font, const QColor& color, QStringView text,
+                          const QColor* background = nullptr) {
+        FontDescription d = FontTable::describe(font);
+        d.color = color;
+        drawText(x, y, d, text, background);
+    }
 };
 
 } // namespace zorvel

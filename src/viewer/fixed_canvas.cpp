@@ -23,6 +23,11 @@ QSize FixedMetricsCanvas::textExtent(const FontDescription& font, QStringView te
     return QSize(int(text.size()) * charWidth(font) + m.overhang, m.height);
 }
 
+SystemColors FixedMetricsCanvas::systemColors() const {
+    return {QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0),
+            QColor(0, 0, 0)};
+}
+
 void FixedMetricsCanvas::drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) {
     calls << QStringLiteral("text %1,%2 %3 %4%5 \"%6\"")
                  .arg(x)

@@ -15,7 +15,10 @@ public:
 
     FontMetricsInfo fontMetrics(const FontDescription& font) override;
     QSize textExtent(const FontDescription& font, QStringView text) override;
+    // The classic desktop: grey faces, dark grey shadow, white highlight, black text.
+    SystemColors systemColors() const override;
 
+    using Canvas::drawText;
     void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& color) override;
     void drawRect(const QRect& rect, const QColor& color) override;

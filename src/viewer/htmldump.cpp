@@ -28,7 +28,7 @@ QString styleName(const FontDescription& f) {
 
 class Dumper {
 public:
-    explicit Dumper(QTextStream& out) : out_(out) {}
+    Dumper(QTextStream& out, bool withLines) : out_(out), withLines_(withLines) {}
 
     void cell(const TCell& cell, int depth, const QString& path) {
         for (int i = 0; i < cell.Count(); ++i)
@@ -90,6 +90,20 @@ private:
             line(depth + 1, QStringLiteral("control pos=%1 %2 name=%3")
                                 .arg(c->Pos)
                                 .arg(QLatin1String(c->KindName()), quoted(c->Name)));
+        if (!withLines_)
+            return;
+        int top = s.TopY;
+        for (const auto& l : s.LineRecs) {
+            line(depth + 1, QStringLiteral("line top=%1 indent=%2 height=%3 descent=%4 before=%5 after=%6 %7")
+                                .arg(top)
+                                .arg(l->LineIndent)
+                                .arg(l->LineHeight)
+                                .arg(l->Descent)
+                                .arg(l->SpaceBefore)
+                                .arg(l->SpaceAfter)
+                                .arg(quoted(s.TextBuffer.mid(l->Start, l->CharCount))));
+            top += TSection::LineSpan(*l);
+        }
     }
 
     void tableSection(const ThtmlTable& t, int depth, const QString& path) {
@@ -118,6 +132,7 @@ private:
     }
 
     QTextStream& out_;
+    bool withLines_;
 };
 
 void dumpControl(const TFormControlObj& c, QTextStream& out) {
@@ -168,8 +183,9 @@ QString visibleText(const QString& text) {
     return out;
 }
 
-void dumpModel(const TSectionList& list, const TNameList& names, const TParseStrings& strings, QTextStream& out) {
-    Dumper dumper(out);
+void dumpModel(const TSectionList& list, const TNameList& names, const TParseStrings& strings, QTextStream& out,
+               bool withLines) {
+    Dumper dumper(out, withLines);
     dumper.cell(list, 0, QString());
     for (const auto& form : list.FormList) {
         out << "Form method=" << form->Method << " action=" << quoted(form->Action) << '\n';
@@ -195,8 +211,9 @@ QString dumpModelText(const TSectionList& list, const TNameList& names, const TP
     return text;
 }
 
-int runDump(const QString& path, QTextStream& out, QTextStream& err) {
-    FixedMetricsCanvas canvas;
+namespace {
+
+int dumpWith(const QString& path, QTextStream& out, QTextStream& err, Canvas& canvas, std::optional<int> textWidth) {
     TSectionList list(canvas);
     list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
                      QColor(0, 0, 255), QColor(0, 0, 0), 12);
@@ -213,10 +230,27 @@ int runDump(const QString& path, QTextStream& out, QTextStream& err) {
         err << e.what() << '\n';
         status = 1;
     }
-    dumpModel(list, names, strings, out);
+    int height = 0, scrollWidth = 0, chars = 0;
+    if (textWidth)
+        height = list.DoLogic(canvas, 0, *textWidth, scrollWidth, chars);
+    dumpModel(list, names, strings, out, textWidth.has_value());
+    if (textWidth)
+        out << "Layout width=" << *textWidth << " height=" << height << " scrollwidth=" << scrollWidth
+            << " chars=" << chars << '\n';
     out.flush();
     err.flush();
     return status;
+}
+
+} // namespace
+
+int runDump(const QString& path, QTextStream& out, QTextStream& err) {
+    FixedMetricsCanvas canvas;
+    return dumpWith(path, out, err, canvas, std::nullopt);
+}
+
+int runDump(const QString& path, QTextStream& out, QTextStream& err, Canvas& canvas, int textWidth) {
+    return dumpWith(path, out, err, canvas, textWidth);
 }
 
 } // namespace zorvel

@@ -8,8 +8,10 @@
 namespace zorvel {
 
 // Writes the model's tree: sections with their font runs, images and controls,
-// tables with rows and cells, forms with their controls, then title, base and anchors.
-void dumpModel(const TSectionList& list, const TNameList& names, const TParseStrings& strings, QTextStream& out);
+// tables with rows and cells, forms with their controls, then title, base and
+// anchors. With withLines, each text section's lines from the last layout too.
+void dumpModel(const TSectionList& list, const TNameList& names, const TParseStrings& strings, QTextStream& out,
+               bool withLines = false);
 QString dumpModelText(const TSectionList& list, const TNameList& names, const TParseStrings& strings);
 // A section's text with its placeholder and control characters made visible.
 QString visibleText(const QString& text);
@@ -18,5 +20,7 @@ QString visibleText(const QString& text);
 // Returns 0, or 1 after writing the failure's message to err; a parse error
 // still dumps the part parsed.
 int runDump(const QString& path, QTextStream& out, QTextStream& err);
+// The same, measured on canvas and laid out in textWidth pixels, with the lines.
+int runDump(const QString& path, QTextStream& out, QTextStream& err, Canvas& canvas, int textWidth);
 
 } // namespace zorvel

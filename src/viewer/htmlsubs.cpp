@@ -121,12 +121,6 @@ void TCell::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     }
 }
 
-bool TCell::GetURL(Canvas& canvas, int X, int Y, QString& URL) {
-    int top = 0, index = 0;
-    TSectionBase* s = FindSectionAtPosition(Y, top, index);
-    return s && s->GetURL(canvas, X, Y, URL);
-}
-
 int TCell::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) {
     for (const auto& s : *this)
         Y = s->Draw(canvas, DrawRect, Width, X, Y);

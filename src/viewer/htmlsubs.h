@@ -73,6 +73,7 @@ public:
     const char* KindName() const override { return "HorzLine"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
     int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
+    int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) override;
     void UpdateSpacing() override;
     int Width = 0; // from the last layout
 };
@@ -120,6 +121,27 @@ public:
     int Justify = 1;  // 1 left, 2 center, 3 right
 
     virtual void AddText(QStringView S);
+    int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
+    int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) override;
+    void MinMaxWidth(Canvas& canvas, int& Min, int& Max) override;
+    // Hit tests take X from the section's left edge and Y in the coordinates
+    // layout gave TopY in.
+    bool GetURL(Canvas& canvas, int X, int Y, QString& URL) override;
+    // XR and CaretHeight: the caret's x and its line's height; YR: the line's top
+    // from the section's top.
+    int FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& CaretHeight) override;
+    int FindString(int From, const QString& Text, bool MatchCase) override;
+    bool CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y) override;
+
+    // Width of Count characters from Start (an offset in TextBuffer), less the
+    // trailing spaces when asked.
+    int RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces = false) const;
+    // How many characters from Start fit into Width pixels; at most Max.
+    int FitCount(Canvas& canvas, int Width, int Max, int Start) const;
+    // The visible form control whose placeholder is at pos, or nullptr.
+    TFormControlObj* ControlAt(int pos) const;
+    // The height a line takes: its text band and the extra space above and below.
+    static int LineSpan(const LineRec& line) { return line.SpaceBefore + line.LineHeight + line.SpaceAfter; }
     void ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup);
     void SetLink(bool start, TSectionList& MasterList, const TMyFont& Font, const QString& URL, TFontStyles styles,
                  int subSup);
@@ -132,6 +154,32 @@ public:
 protected:
     TSection(const TSection& source, TSectionList* master);
     void Append(QStringView S);
+
+private:
+    // What layout measures as one unit: an image, a control, a placeholder
+    // with nothing behind it, or a stretch of text in one font.
+    struct Piece {
+        enum Kind { Text, Image, Control, Nothing } kind = Nothing;
+        int count = 1;
+        TFontObj* font = nullptr;
+        TImageObj* image = nullptr;
+        TFormControlObj* control = nullptr;
+    };
+    // The piece at pos, ending at limit at the latest.
+    Piece PieceAt(int pos, int limit) const;
+    int PieceWidth(Canvas& canvas, const Piece& piece, int pos) const;
+    // The largest k <= N such that k characters of text in font F from pos take at most Room pixels; their width in Used.
+    int FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const;
+    const std::vector<int>& Placeholders() const;
+    int BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overflow) const;
+    void FinishLine(Canvas& canvas, int P, int n, int Width);
+    // The line holding Y (from the section's top) and that line's top; -1 when none.
+    int LineAt(int Y, int& LineTop) const;
+    void DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bottom) const;
+    void DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd) const;
+
+    mutable std::vector<int> placeholders_; // positions of the placeholder characters
+    mutable int placeholdersFor_ = -1;      // the text length they were found for
 };
 
 class TPreFormated : public TSection {
@@ -140,6 +188,10 @@ public:
     const char* KindName() const override { return "PreFormated"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
     void AddText(QStringView S) override;
+    // A preformatted line never wraps: it is laid out in this width and widens the page instead.
+    static constexpr int kNoWrapWidth = 32000;
+    int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
+    void MinMaxWidth(Canvas& canvas, int& Min, int& Max) override;
 
 protected:
     TPreFormated(const TPreFormated& source, TSectionList* master) : TSection(source, master) {}
@@ -200,6 +252,13 @@ public:
     int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y);
     // The first section whose running sum of heights exceeds Y, with its top and index.
     TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
+    // Hit tests: X from the cell's left edge, Y in the coordinates of the last
+    // layout. FindCursor gives the document position under (X, Y) or -1, with
+    // the caret's x, its line's top (YR) and height; CursorToXY the top-left of
+    // a position's character; FindString the first match at or after From, or -1.
+    int FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& CaretHeight);
+    bool CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y);
+    int FindString(int From, const QString& Text, bool MatchCase);
 };
 
 } // namespace zorvel

@@ -41,6 +41,7 @@ void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
 }
 
 void TFontObj::Measure(Canvas& canvas) {
+    Id = FontTable::intern(RunFont_);
     const FontMetricsInfo m = canvas.fontMetrics(RunFont_);
     TextHeight = m.height;
     FontHeight = m.height + m.externalLeading;

@@ -35,6 +35,7 @@ public:
     int Pos = 0;
     const TMyFont& RunFont() const { return RunFont_; }
     void SetFont(const TMyFont& font, Canvas& canvas);
+    FontId Id = -1;     // the run's font, interned, for measuring and drawing
     int FontHeight = 0; // text height plus external leading
     int TextHeight = 0;
     int Overhang = 0;

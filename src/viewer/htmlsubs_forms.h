@@ -20,6 +20,15 @@ public:
     QString Name;
     bool BaseLine = false; // check boxes and radio buttons stand on the text baseline
 
+    // The room the window control takes in a line. Until a control has a
+    // window (the forms' widget layer gives it one) it takes none.
+    virtual int ControlWidth() const { return 0; }
+    virtual int ControlHeight() const { return 0; }
+    // Layout hides the window control; drawing moves its top-left corner to
+    // (x, y) in document coordinates and shows it.
+    virtual void HideControl() {}
+    virtual void ShowControlAt(int /*x*/, int /*y*/) {}
+
     virtual void RestoreInitialValue() {}
     virtual bool GetSubmission(int Index, QString& S);
     virtual void SizeControl(Canvas&) {}

@@ -55,6 +55,11 @@ TImageObj* TImageList::GetImageAt(int pos) const {
     return it != end() && (*it)->Pos == pos ? it->get() : nullptr;
 }
 
+int TImageList::IndexAtOrAfter(int pos) const {
+    auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
+    return int(it - begin());
+}
+
 int TImageList::GetImageCountAt(int pos) const {
     auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
     return it == end() ? 9999 : (*it)->Pos - pos;

@@ -31,6 +31,9 @@ public:
 
     // Loads the bitmap when needed and sets the image's box from it and the ALT text.
     void Measure(TSectionList& master, Canvas& canvas, const FontDescription& font);
+    // Draws the picture at X on a line whose text baseline is Baseline and
+    // whose text band starts at TextTop; Font is the run in force at the image.
+    void Draw(Canvas& canvas, int X, int Baseline, int TextTop, const TFontObj& Font) const;
 
 private:
     QImage Own_;
@@ -40,6 +43,8 @@ private:
 class TImageList : public TFreeList<TImageObj> {
 public:
     TImageObj* GetImageAt(int pos) const;
+    // The first image at or after pos, as an index (Count() when there is none).
+    int IndexAtOrAfter(int pos) const;
     // Distance from pos to the next image at or after it; 9999 when there is none.
     int GetImageCountAt(int pos) const;
 };

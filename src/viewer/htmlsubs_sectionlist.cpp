@@ -62,7 +62,7 @@ std::optional<QImage> TSectionList::LookUpImage(const QString& name) {
     if (OnBitmapRequest) {
         OnBitmapRequest(OwnerControl, name, bitmap);
     } else {
-        const QString file = (ExpandImageName ? ExpandImageName(name) : urlToFileName(name)).left(80);
+        const QString file = ExpandImageName ? ExpandImageName(name) : urlToFileName(name);
         bitmap = loadImageFile(file, Display);
     }
     if (!bitmap || bitmap->isNull())

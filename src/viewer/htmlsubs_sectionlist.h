@@ -39,6 +39,8 @@ public:
     // get the document's directory); the plain URL rule when the control sets none.
     std::function<QString(const QString&)> ExpandImageName;
 
+    // Lets every form size its controls, then lays the sections out.
+    int DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
     void Clear();
     void SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,
                      const QColor& hotSpotColor, const QColor& fontColor, int fontSize);

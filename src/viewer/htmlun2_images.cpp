@@ -83,7 +83,7 @@ const QImage& DefaultBitmap() {
     return image;
 }
 
-QString imageCacheKey(const QString& address) { return address.toUpper().left(80); }
+QString imageCacheKey(const QString& address) { return address.toUpper(); }
 
 void TStringBitmapList::Add(const QString& key, QImage bitmap) { items_[key] = TBitmapItem{std::move(bitmap), 0}; }
 

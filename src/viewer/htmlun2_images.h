@@ -33,7 +33,7 @@ QString imageFormatForFile(const QString& fileName);
 const QImage& ErrorBitmap();
 const QImage& DefaultBitmap();
 
-// The image cache key: the address upper-cased and cut to 80 characters.
+// The image cache key: the whole address upper-cased (a cut name could name another file).
 QString imageCacheKey(const QString& address);
 
 struct TBitmapItem {

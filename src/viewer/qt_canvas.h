@@ -1,26 +1,45 @@
 #pragma once
 // The canvas on a QPainter (screen, image or printer). Without a painter it
 // only measures, on the given paint device or the screen.
+//
+// Measuring is a table look-up: each font keeps one QFontMetricsF and the
+// fractional advance of every character met so far. Fonts are made with
+// kerning off and no shaping, so the width Qt draws a run at is the sum of
+// its characters' advances; the canvas rounds that sum once per run, which
+// gives exactly QFontMetrics::horizontalAdvance of the run.
 #include "canvas.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
+
+#include <array>
+#include <memory>
+#include <vector>
 
 class QPainter;
 class QPaintDevice;
 
 namespace zorvel {
 
+// The QFont the viewer measures and draws a description with.
 QFont toQFont(const FontDescription& font);
 
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter* painter = nullptr, QPaintDevice* device = nullptr);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     FontMetricsInfo fontMetrics(const FontDescription& font) override;
     QSize textExtent(const FontDescription& font, QStringView text) override;
+    // From the application's palette: Button, Dark, Light, Window and ButtonText.
+    SystemColors systemColors() const override;
+    int textWidth(FontId font, QStringView text) override;
 
     void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) override;
+    void drawText(int x, int y, FontId font, const QColor& color, QStringView text, const QColor* background) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& color) override;
     void drawRect(const QRect& rect, const QColor& color) override;
     void fillRect(const QRect& rect, const QColor& color) override;
@@ -29,25 +48,26 @@ public:
     void setClipRect(const QRect& rect) override;
     void clearClip() override;
 
-private:
-    struct Entry {
-        QFont font;
-        FontMetricsInfo metrics;
-    };
-    const Entry& entryFor(const FontDescription& font);
+    // The font an interned id is drawn with on this canvas.
+    const QFont& qFont(FontId font) { return entry(font).font; }
 
-    struct Key {
-        QString name;
-        int size;
-        int styles;
-        bool operator==(const Key&) const = default;
+private:
+    struct FontEntry {
+        FontEntry(const QFont& f, QPaintDevice* device);
+        qreal advance(char32_t c);
+
+        QFont font;
+        QFontMetricsF metrics;
+        FontMetricsInfo info;
+        std::array<qreal, 256> latin; // < 0: not measured yet
+        QHash<char32_t, qreal> others;
     };
-    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.name, key.size, key.styles); }
+    FontEntry& entry(FontId font);
 
     QPainter* painter_;
     QPaintDevice* device_;
-    // Measuring a QFont is costly; pages use few distinct fonts.
-    QHash<Key, Entry> cache_;
+    bool clipped_ = false;
+    std::vector<std::unique_ptr<FontEntry>> fonts_; // by FontId
 };
 
 } // namespace zorvel

@@ -48,11 +48,12 @@ protected:
         file.write(bytes);
         return path;
     }
-    int run(const QString& path) {
+    int run(const QString& path, int width = 0) {
         out.clear();
         err.clear();
         QTextStream o(&out), e(&err);
-        return runDump(path, o, e);
+        FixedMetricsCanvas canvas;
+        return width ? runDump(path, o, e, canvas, width) : runDump(path, o, e);
     }
     QTemporaryDir dir;
     QString out, err;
@@ -71,6 +72,18 @@ TEST_F(RunDump, ParseErrorPrintsWhatWasParsedAndFails) {
     EXPECT_EQ(run(write("kept<B> <!-- never closed")), 1);
     EXPECT_EQ(err, "Open Comment at End of HTML File\n");
     EXPECT_TRUE(out.startsWith("Section level=0 justify=left \"kept\""));
+}
+
+TEST_F(RunDump, WithAWidthTheLinesToo) {
+    EXPECT_EQ(run(write("<UL><LI>aaa bbb</UL>cc"), 70), 0);
+    EXPECT_TRUE(out.contains("UListItem level=1 justify=left \"aaa bbb\"\n"
+                             "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+                             "  line top=0 indent=35 height=17 descent=3 before=0 after=0 \"aaa \"\n"
+                             "  line top=17 indent=35 height=17 descent=3 before=0 after=0 \"bbb\"\n"))
+        << out.toStdString();
+    EXPECT_TRUE(out.endsWith("Layout width=70 height=51 scrollwidth=70 chars=9\n")) << out.toStdString();
+    EXPECT_EQ(run(write("x")), 0);
+    EXPECT_FALSE(out.contains("line top=") || out.contains("Layout"));
 }
 
 TEST_F(RunDump, MissingFileFails) {
@@ -111,5 +124,41 @@ TEST_F(RunDump, FuzzCorpusParsesCleanly) {
             EXPECT_EQ(status, 1) << name.toStdString();
         else
             EXPECT_EQ(status, 0) << name.toStdString() << ": " << err.toStdString();
+    }
+}
+
+// The same pages laid out very narrow and wide, drawn, and probed by every hit test.
+TEST(LayoutOfTheFuzzCorpus, LaysOutDrawsAndAnswersHitTests) {
+    const QDir corpus(QStringLiteral(ZORVEL_FUZZ_CORPUS_DIR));
+    for (const QString& name : corpus.entryList(QDir::Files)) {
+        QFile file(corpus.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = decodeHtmlBytes(file.readAll());
+        for (const int width : {1, 300}) {
+            std::unique_ptr<Parsed> page;
+            try {
+                page = std::make_unique<Parsed>(text);
+            } catch (const EParseError&) {
+                continue;
+            }
+            int scroll = 0, chars = 0;
+            const int height = page->list.DoLogic(page->canvas, 0, width, scroll, chars);
+            EXPECT_GE(height, 0) << name.toStdString();
+            page->list.SelectionEnd = chars / 2;
+            page->list.Draw(page->canvas, QRect(0, 0, width, height), width, 0, 0);
+            for (int y = 0; y < height; y += 7) {
+                QString url;
+                int x = 0, yr = 0, h = 0;
+                page->list.GetURL(page->canvas, width / 2, y, url);
+                const int at = page->list.FindCursor(page->canvas, width / 2, y, x, yr, h);
+                if (at >= 0)
+                    EXPECT_LE(at, chars) << name.toStdString();
+            }
+            for (int p = 0; p < chars; p += 13) {
+                int x = 0, y = 0;
+                page->list.CursorToXY(page->canvas, p, x, y);
+            }
+            page->list.FindString(0, QStringLiteral("a"), false);
+        }
     }
 }

@@ -40,7 +40,7 @@ TEST(ImageNames, FormatByExtension) {
 
 TEST(ImageNames, CacheKeyIsUpperCasedAndCut) {
     EXPECT_EQ(imageCacheKey("a/b.gif"), "A/B.GIF");
-    EXPECT_EQ(imageCacheKey(QString(100, u'x')), QString(80, u'X'));
+    EXPECT_EQ(imageCacheKey(QString(100, u'x')), QString(100, u'X'));
 }
 
 class ImageFiles : public ::testing::Test {
@@ -135,20 +135,19 @@ TEST_F(ImageFiles, BitmapRequestIsAskedFirstAndItsImageCached) {
     EXPECT_EQ(asked, 2);
 }
 
-TEST_F(ImageFiles, LongAddressesUseTheirFirst80Characters) {
+TEST_F(ImageFiles, LongAddressesAreNotCut) {
     FixedMetricsCanvas canvas;
     TSectionList list(canvas);
-    // A file whose full path is exactly 80 characters long.
-    const qsizetype stem = 80 - dir.path().size() - 1 - 4;
-    ASSERT_GT(stem, 0);
-    const QString path = write(QString(stem, u'p') + ".png", "PNG");
-    ASSERT_EQ(path.size(), 80);
-    list.ExpandImageName = [&](const QString&) { return path + "-and-more"; };
+    const QString path = write(QString(120, u'p') + ".png", "PNG");
+    list.ExpandImageName = [&](const QString&) { return path; };
     EXPECT_TRUE(list.LookUpImage("anything"));
+    // Two names alike in their first 80 characters are two images.
     const QString longA = QString(80, u'a') + "1.png";
     const QString longB = QString(80, u'a') + "2.png";
     list.BitmapList.Add(imageCacheKey(longA), QImage(9, 9, QImage::Format_RGB32));
-    EXPECT_EQ(list.LookUpImage(longB)->size(), QSize(9, 9));
+    list.ExpandImageName = [&](const QString&) { return dir.filePath("absent.png"); };
+    EXPECT_FALSE(list.LookUpImage(longB));
+    EXPECT_EQ(list.LookUpImage(longA)->size(), QSize(9, 9));
 }
 
 TEST(DisplayAndResources, CapabilitiesPaletteAndPlaceholders) {

@@ -2,8 +2,12 @@
 #include "qt_canvas.h"
 #include "viewer_screen.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace zorvel;
@@ -22,6 +26,60 @@ TEST(QtCanvas, MetricsGrowWithSizeAndTextWithLength) {
     FontDescription bold = small;
     bold.bold = true;
     EXPECT_GE(canvas.textExtent(bold, u"mmmm").width(), canvas.textExtent(small, u"mmmm").width());
+}
+
+// The words and lines of our example pages (a few hundred words of real prose,
+// prices and names, accented letters included), their markup stripped.
+static QStringList exampleTexts() {
+    QStringList texts;
+    const QDir dir(QStringLiteral(ZORVEL_EXAMPLES_DIR));
+    for (const QString& name : dir.entryList({QStringLiteral("*.htm")})) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QString text = QString::fromUtf8(file.readAll());
+        text.replace(QRegularExpression(QStringLiteral("<[^>]*>")), QStringLiteral(" "));
+        for (QString line : text.split(u'\n')) {
+            line = line.simplified();
+            if (line.isEmpty())
+                continue;
+            texts << line;
+            texts << line.split(u' ');
+        }
+    }
+    return texts;
+}
+
+TEST(QtCanvas, CachedExtentsEqualQtsOwnOnRealText) {
+    const QStringList texts = exampleTexts();
+    ASSERT_GT(texts.size(), 300);
+    QtCanvas canvas;
+    int checked = 0;
+    for (const char* face : {"Times New Roman", "Arial", "Courier New"})
+        for (const int size : {10, 12, 13, 16})
+            for (const int style : {0, 1, 2}) {
+                FontDescription d{QString::fromLatin1(face), size, style == 1, style == 2};
+                const FontId id = FontTable::intern(d);
+                const QFontMetrics qt(canvas.qFont(id));
+                for (const QString& t : texts) {
+                    ASSERT_EQ(canvas.textWidth(id, t), qt.horizontalAdvance(t)) << face << ' ' << size << ' ' << style
+                                                                                << ": " << t.toStdString();
+                    ++checked;
+                }
+            }
+    EXPECT_GT(checked, 10000);
+}
+
+TEST(QtCanvas, FontsAreInternedWithoutTheirColour) {
+    FontDescription red{"Arial", 11};
+    red.color = Qt::red;
+    FontDescription blue = red;
+    blue.color = Qt::blue;
+    FontDescription bold = red;
+    bold.bold = true;
+    EXPECT_EQ(FontTable::intern(red), FontTable::intern(blue));
+    EXPECT_NE(FontTable::intern(red), FontTable::intern(bold));
+    EXPECT_EQ(FontTable::describe(FontTable::intern(bold)).bold, true);
 }
 
 TEST(QtCanvas, DrawsOnAnImage) {

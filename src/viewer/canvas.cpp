@@ -1,0 +1,59 @@
+#include "canvas.h"
+
+#include <QHash>
+
+#include <deque>
+#include <mutex>
+
+namespace zorvel {
+
+namespace {
+
+struct Key {
+    QString name;
+    int size;
+    int styles;
+    bool operator==(const Key&) const = default;
+};
+size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.name, key.size, key.styles); }
+
+struct Table {
+    std::mutex mutex;
+    QHash<Key, FontId> ids;
+    std::deque<FontDescription> fonts; // a deque keeps earlier entries in place as it grows
+};
+
+Table& table() {
+    static Table t;
+    return t;
+}
+
+} // namespace
+
+FontId FontTable::intern(const FontDescription& font) {
+    const Key key{font.name, font.size, (font.bold ? 1 : 0) | (font.italic ? 2 : 0) | (font.underline ? 4 : 0)};
+    Table& t = table();
+    const std::lock_guard lock(t.mutex);
+    if (auto it = t.ids.constFind(key); it != t.ids.constEnd())
+        return *it;
+    FontDescription plain = font;
+    plain.color = Qt::black;
+    const FontId id = FontId(t.fonts.size());
+    t.fonts.push_back(plain);
+    t.ids.insert(key, id);
+    return id;
+}
+
+FontDescription FontTable::describe(FontId id) {
+    Table& t = table();
+    const std::lock_guard lock(t.mutex);
+    return id >= 0 && std::size_t(id) < t.fonts.size() ? t.fonts[std::size_t(id)] : FontDescription{};
+}
+
+int FontTable::count() {
+    Table& t = table();
+    const std::lock_guard lock(t.mutex);
+    return int(t.fonts.size());
+}
+
+} // namespace zorvel

@@ -1,0 +1,330 @@
+// Layout of text sections: measuring runs of text, breaking them into lines
+// and the heights those lines take.
+#include "htmlsubs_forms.h"
+
+#include <algorithm>
+
+namespace zorvel {
+
+namespace {
+
+bool isPlaceholder(QChar c) { return c.unicode() == kImageChar || c.unicode() == kControlChar; }
+
+bool sameLook(const TFontObj& a, const TFontObj& b) {
+    return a.Id == b.Id && a.ScriptPosition == b.ScriptPosition && a.RunFont().color == b.RunFont().color;
+}
+
+} // namespace
+
+const std::vector<int>& TSection::Placeholders() const {
+    // Text only ever grows, by appending, so its length tells whether the index is current.
+    if (placeholdersFor_ != int(TextBuffer.size())) {
+        placeholders_.clear();
+        for (qsizetype i = 0; i < TextBuffer.size(); ++i)
+            if (isPlaceholder(TextBuffer[i]))
+                placeholders_.push_back(int(i));
+        placeholdersFor_ = int(TextBuffer.size());
+    }
+    return placeholders_;
+}
+
+TFormControlObj* TSection::ControlAt(int pos) const {
+    auto it = std::lower_bound(FormControls.begin(), FormControls.end(), pos,
+                               [](const TFormControlObj* c, int p) { return c->Pos < p; });
+    return it != FormControls.end() && (*it)->Pos == pos ? *it : nullptr;
+}
+
+TSection::Piece TSection::PieceAt(int pos, int limit) const {
+    Piece piece;
+    const char16_t c = TextBuffer[pos].unicode();
+    if (c == kImageChar || c == kControlChar) {
+        // A placeholder with no image or control behind it (a raw byte 2 or 4
+        // in preformatted text) stays a piece of its own that measures nothing.
+        if (c == kImageChar && (piece.image = Images.GetImageAt(pos)))
+            piece.kind = Piece::Image;
+        else if (c == kControlChar && (piece.control = ControlAt(pos)))
+            piece.kind = Piece::Control;
+        return piece;
+    }
+    int index = 0;
+    piece.font = Fonts.GetFontObjAt(pos, &index);
+    // Runs that look alike (as where the page closes one style tag and opens
+    // another of the same effect) are measured and drawn as one: each piece's
+    // width is rounded once, and splitting a stretch would move the text after
+    // the split by that rounding.
+    int next = index + 1;
+    while (next < Fonts.Count() && Fonts.Item(next)->Pos < limit && sameLook(*piece.font, *Fonts.Item(next)))
+        ++next;
+    int end = limit;
+    if (next < Fonts.Count())
+        end = std::min(end, Fonts.Item(next)->Pos);
+    const std::vector<int>& marks = Placeholders();
+    if (auto it = std::upper_bound(marks.begin(), marks.end(), pos); it != marks.end())
+        end = std::min(end, *it);
+    piece.kind = Piece::Text;
+    piece.count = std::max(1, end - pos);
+    return piece;
+}
+
+int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
+    switch (piece.kind) {
+    case Piece::Image: return piece.image->ImageWidth;
+    case Piece::Control: return piece.control->ControlWidth();
+    case Piece::Nothing: return 0;
+    case Piece::Text: break;
+    }
+    // An italic face's extent includes the slant hanging over its end; runs
+    // set side by side overlap by it, so it is not counted as width.
+    return canvas.textWidth(piece.font->Id, QStringView(TextBuffer).mid(pos, piece.count)) - piece.font->Overhang;
+}
+
+int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces) const {
+    Count = std::clamp(Count, 0, Len - Start);
+    if (NoTrailingSpaces)
+        while (Count > 0 && TextBuffer[Start + Count - 1] == u' ')
+            --Count;
+    int width = 0;
+    for (int pos = Start, end = Start + Count; pos < end;) {
+        const Piece piece = PieceAt(pos, end);
+        width += PieceWidth(canvas, piece, pos);
+        pos += piece.count;
+    }
+    return width;
+}
+
+int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const {
+    const QStringView text = QStringView(TextBuffer).mid(pos, N);
+    int width = 0;
+    auto fits = [&](int k) {
+        width = canvas.textWidth(F.Id, text.first(k)) - F.Overhang;
+        return width <= Room;
+    };
+    // Binary search for the largest k that fits: low always fits, and the
+    // candidates run from low to high + 1. The extent grows with k, so the
+    // search may first bracket k by doubling: that gives the same k while
+    // measuring strings about as long as a line, where the first middle of a
+    // paragraph-long stretch would measure half the paragraph for every line.
+    int low = 0, lowWidth = 0, high = N - 1;
+    for (int probe = 1; probe < N; probe *= 2) {
+        if (!fits(probe)) {
+            high = probe - 2;
+            break;
+        }
+        low = probe;
+        lowWidth = width;
+    }
+    while (high >= low) {
+        const int mid = (low + high) / 2 + 1;
+        if (!fits(mid)) {
+            high = (low + high) / 2 - 1;
+        } else {
+            low = mid;
+            lowWidth = width;
+        }
+    }
+    Used = lowWidth;
+    return low;
+}
+
+int TSection::FitCount(Canvas& canvas, int Width, int Max, int Start) const {
+    const int end = std::min(Len, Start + std::max(0, Max));
+    int used = 0;
+    int pos = Start;
+    while (pos < end) {
+        const Piece piece = PieceAt(pos, end);
+        if (piece.kind != Piece::Text) {
+            // An image or control that would overrun the width stays for the next line.
+            const int w = PieceWidth(canvas, piece, pos);
+            if (used + w > Width)
+                break;
+            used += w;
+            ++pos;
+            continue;
+        }
+        int w = 0;
+        const int k = FitText(canvas, *piece.font, pos, piece.count, Width - used, w);
+        pos += k;
+        if (k < piece.count)
+            break;
+        used += w;
+    }
+    return pos - Start;
+}
+
+// The number of characters of the line that starts at P; Overflow tells
+// whether they may be wider than the line.
+int TSection::BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overflow) const {
+    // At least one character goes on every line, or layout would never end.
+    const int fit = FitCount(canvas, Width - Indent, Rest, P);
+    const int n = std::max(1, fit);
+    Overflow = fit == 0;
+    if (n == Rest)
+        return n;
+    const QString& t = TextBuffer;
+    const int end = P + Rest;
+    auto takeSpaces = [&](int j) {
+        while (j < end && t[j] == u' ')
+            ++j;
+        return j - P;
+    };
+    const int last = P + n - 1;
+    // Spaces at a break stay at the end of the upper line, so the next line
+    // starts with its first word. A word that ends right at the margin fits
+    // even though the space after it does not: the line breaks after it, not
+    // before it.
+    if (t[last] == u' ' || t[P + n] == u' ')
+        return takeSpaces(P + n);
+    // Images and controls are breaking points of their own, even with no space before them.
+    if (isPlaceholder(t[P + n]))
+        return n;
+    for (int i = last; i > P; --i)
+        if (t[i] == u' ' || isPlaceholder(t[i]))
+            return i - P + 1;
+    // The first word alone is wider than the line: it stays whole and overflows to the right.
+    Overflow = true;
+    int j = P + n;
+    while (j < end && t[j] != u' ' && !isPlaceholder(t[j]))
+        ++j;
+    return takeSpaces(j);
+}
+
+void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
+    auto line = std::make_unique<LineRec>();
+    line->Start = P;
+    line->CharCount = n;
+    const int end = P + n;
+
+    // The text band is as tall as the tallest font in the line; the baseline
+    // sits that font's descent above the band's bottom.
+    int index = 0;
+    const TFontObj* f = Fonts.GetFontObjAt(P, &index);
+    line->LineHeight = f->FontHeight;
+    line->Descent = f->Descent;
+    for (int i = index + 1; i < Fonts.Count() && Fonts.Item(i)->Pos < end; ++i)
+        if (Fonts.Item(i)->FontHeight > line->LineHeight) {
+            line->LineHeight = Fonts.Item(i)->FontHeight;
+            line->Descent = Fonts.Item(i)->Descent;
+        }
+
+    // Images taller than the text make room outside the band: one hanging from
+    // the band's top needs room below, one standing on the baseline needs room
+    // above, one centred on the text needs half of it on each side.
+    for (int i = Images.IndexAtOrAfter(P); i < Images.Count() && Images.Item(i)->Pos < end; ++i) {
+        const TImageObj& image = *Images.Item(i);
+        const int H = image.ImageHeight;
+        const int G = H - line->LineHeight;
+        switch (image.ImageAlign) {
+        case 0: line->SpaceAfter = std::max(line->SpaceAfter, G); break;
+        case 1:
+            line->SpaceBefore = std::max(line->SpaceBefore, G / 2 + 1);
+            line->SpaceAfter = std::max(line->SpaceAfter, G / 2 + 1);
+            break;
+        default: line->SpaceBefore = std::max(line->SpaceBefore, H + line->Descent - line->LineHeight); break;
+        }
+    }
+    // Controls stand on the baseline (check boxes, radio buttons) or on the
+    // band's bottom, and rise above the band by what they are taller.
+    for (TFormControlObj* c : FormControls) {
+        if (c->Pos < P || c->Pos >= end)
+            continue;
+        const int H = c->ControlHeight();
+        line->SpaceBefore =
+            std::max(line->SpaceBefore, c->BaseLine ? H + line->Descent - line->LineHeight : H - line->LineHeight);
+    }
+    SectionHeight += LineSpan(*line);
+
+    // Centred and right-aligned lines are placed by their visible text: the
+    // spaces kept at a break do not count, and neither does the indent.
+    switch (Justify) {
+    case 2: line->LineIndent = (Width - RunWidth(canvas, P, n, true)) / 2; break;
+    case 3: line->LineIndent = Width - RunWidth(canvas, P, n, true); break;
+    default: line->LineIndent = Indent; break;
+    }
+    LineRecs.Add(std::move(line));
+}
+
+int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    TopY = Y;
+    StartPos = CharPos;
+    SectionHeight = 0;
+    LineRecs.Clear();
+    if (Len == 0) {
+        ScrollWidth = 0;
+        return 0;
+    }
+    ScrollWidth = Width;
+    TSectionList& master = *ParentSectionList;
+    for (const auto& image : Images) {
+        int overhang = 0;
+        const TMyFont* font = Fonts.GetFontAt(image->Pos, overhang);
+        image->Measure(master, canvas, *font);
+        ScrollWidth = std::max(ScrollWidth, image->ImageWidth);
+    }
+    for (TFormControlObj* c : FormControls) {
+        ScrollWidth = std::max(ScrollWidth, c->ControlWidth());
+        c->HideControl(); // shown again where its line is drawn
+    }
+    for (int P = 0; P < Len;) {
+        bool overflow = false;
+        const int n = BreakLine(canvas, P, Len - P, Width, overflow);
+        FinishLine(canvas, P, n, Width);
+        // A word wider than the line overflows it; the page widens so that it
+        // can be scrolled to rather than be cut off at the window's edge.
+        if (overflow)
+            ScrollWidth = std::max(ScrollWidth, LineRecs.back()->LineIndent + RunWidth(canvas, P, n, true));
+        P += n;
+    }
+    CharPos = StartPos + Len;
+    return SectionHeight;
+}
+
+void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
+    Min = 0;
+    Max = 0;
+    if (Len == 0)
+        return; // an empty section takes no room, indent or not
+    TSectionList& master = *ParentSectionList;
+    for (const auto& image : Images) {
+        int overhang = 0;
+        image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos, overhang));
+    }
+    Max = RunWidth(canvas, 0, Len) + Indent;
+    // The narrowest the section can be is its widest unbreakable piece.
+    for (int i = 0; i < Len;) {
+        while (i < Len && TextBuffer[i] == u' ')
+            ++i;
+        int j = i;
+        while (j < Len && TextBuffer[j] != u' ')
+            ++j;
+        if (j > i)
+            Min = std::max(Min, RunWidth(canvas, i, j - i));
+        i = j;
+    }
+    Min += Indent;
+}
+
+int TPreFormated::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    const int height = TSection::DrawLogic(canvas, Y, kNoWrapWidth, ScrollWidth, CharPos);
+    (void)Width;
+    ScrollWidth = Len == 0 ? 0 : RunWidth(canvas, 0, Len) + Indent;
+    return height;
+}
+
+void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
+    Min = 0;
+    Max = 0;
+    if (Len == 0)
+        return;
+    Max = RunWidth(canvas, 0, Len) + Indent;
+    // A table may squeeze preformatted text (it is clipped, not wrapped) but no narrower than this.
+    Min = std::min(500, Max);
+}
+
+int TSectionList::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    for (const auto& form : FormList)
+        for (const auto& control : form->ControlList)
+            control->SizeControl(canvas);
+    return TCell::DoLogic(canvas, Y, Width, ScrollWidth, CharPos);
+}
+
+} // namespace zorvel

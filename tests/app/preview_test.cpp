@@ -1,0 +1,194 @@
+// The built-in preview: saved first, shown in place of the documents, and left
+// for the right document.
+#include "htmlview.h"
+#include "main_window_fixture.h"
+#include "toolbox.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QToolButton>
+
+using namespace zorvel;
+using namespace zorvel::testing;
+
+namespace {
+
+class PreviewTest : public MainWindowTest {
+protected:
+    QList<QMenu*> menus() const {
+        return {frm->File1, frm->Edit1, frm->HTML1, frm->Forms1, frm->Options1, frm->Tools1, frm->Window1, frm->Help1};
+    }
+    bool anyMenuEnabled() const {
+        for (QMenu* m : menus())
+            if (m->menuAction()->isEnabled())
+                return true;
+        return false;
+    }
+    bool previewShown() const { return frm->Preview->isVisibleTo(frm.get()); }
+    void replaceText(const QString& text) {
+        memo().SelectAll();
+        memo().setSelText(text);
+    }
+};
+
+TEST_F(PreviewTest, AnUntitledPageAsksForANameAndACancelLeavesEverythingAsItWas) {
+    start();
+    frm->Browser_Btn1->setEnabled(true);
+    for (bool changed : {false, true}) {
+        if (changed)
+            memo().setSelText("x");
+        const QString text = memo().Text();
+        prompter->queueFile(std::nullopt);
+        frm->Preview_BtnClick();
+        EXPECT_TRUE(prompter->drained()) << "one question only";
+        EXPECT_FALSE(frm->PreviewActive);
+        EXPECT_FALSE(previewShown());
+        EXPECT_EQ(frm->SpeedPreview_Btn->text(), "&Preview");
+        EXPECT_TRUE(frm->Browser_Btn1->isEnabled());
+        EXPECT_FALSE(frm->Browser_Btn2->isEnabled()) << "a button never set up stays off";
+        EXPECT_TRUE(frm->ActiveDocument()->FileName.isEmpty());
+        EXPECT_EQ(memo().Text(), text);
+        EXPECT_EQ(memo().Modified(), changed);
+    }
+    EXPECT_EQ(prompter->fileDialogs.size(), 2u);
+
+    // Named now, the blank page shows with its title as the caption.
+    const QString path = dir() + "named.htm";
+    prompter->queueFile(path);
+    frm->Preview_BtnClick();
+    EXPECT_TRUE(frm->PreviewActive);
+    EXPECT_EQ(frm->Preview->CurrentFile(), path);
+    EXPECT_EQ(frm->windowTitle(), "Put Your Pages's Title here ");
+    EXPECT_FALSE(memo().Modified());
+}
+
+TEST_F(PreviewTest, AChangedPageIsSavedShownWithEverythingElseOffAndLeftByTheButtonOnly) {
+    const QString path = file("page.htm", "<TITLE>My Page</TITLE><P>old");
+    start({path});
+    frm->Browser_Btn1->setEnabled(true);
+    replaceText("<TITLE>My Page</TITLE><P>new");
+    frm->Preview_BtnClick();
+
+    EXPECT_EQ(tmp.read("page.htm"), "<TITLE>My Page</TITLE><P>new");
+    EXPECT_TRUE(frm->PreviewActive);
+    EXPECT_TRUE(previewShown());
+    EXPECT_EQ(frm->Preview->CurrentFile(), path);
+    EXPECT_EQ(frm->windowTitle(), "My Page");
+    EXPECT_EQ(frm->SpeedPreview_Btn->text(), "&Codes");
+    EXPECT_EQ(frm->SpeedPreview_Btn->toolTip(), "Return to Editor");
+    EXPECT_EQ(frm->SpeedPreview_Btn->property("tag").toInt(), 999);
+    EXPECT_TRUE(frm->SpeedPreview_Btn->isEnabled());
+    EXPECT_TRUE(frm->Preview_Print_BTN->isVisibleTo(frm.get()));
+    EXPECT_TRUE(frm->URL_Panel->isVisibleTo(frm.get()));
+    for (QWidget* off : std::initializer_list<QWidget*>{frm->New_Btn, frm->Open_Btn, frm->Save_Btn, frm->Browser_Btn1,
+                                                        frm->ToolBox->cutButton(), frm->ToolBox->pasteButton()})
+        EXPECT_FALSE(off->isEnabled()) << off->objectName().toStdString();
+    for (QWidget* hidden : std::initializer_list<QWidget*>{frm->TabPanel, frm->ToolBox, frm->ToolBox_Horiz})
+        EXPECT_FALSE(hidden->isVisibleTo(frm.get())) << hidden->objectName().toStdString();
+    EXPECT_FALSE(anyMenuEnabled());
+
+    // The link under the mouse is shown at the bottom.
+    frm->Preview->OnHotSpotCovered("other.htm");
+    EXPECT_EQ(frm->URL_Panel->text(), "other.htm");
+
+    QCloseEvent refused;
+    QCoreApplication::sendEvent(frm.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    EXPECT_EQ(prompter->messageTexts(),
+              QStringList{"Please exit the Previewer first before exiting this application .."});
+
+    frm->Preview_BtnClick();
+    EXPECT_FALSE(frm->PreviewActive);
+    EXPECT_FALSE(previewShown());
+    EXPECT_EQ(frm->SpeedPreview_Btn->text(), "&Preview");
+    EXPECT_EQ(frm->SpeedPreview_Btn->property("tag").toInt(), -1);
+    EXPECT_EQ(frm->windowTitle(), "Zor-Vel - [page.htm]");
+    EXPECT_FALSE(frm->Save_Btn->isEnabled());
+    EXPECT_TRUE(frm->New_Btn->isEnabled());
+    EXPECT_TRUE(frm->Browser_Btn1->isEnabled());
+    EXPECT_FALSE(frm->Preview_Print_BTN->isVisibleTo(frm.get()));
+    EXPECT_FALSE(frm->URL_Panel->isVisibleTo(frm.get()));
+    EXPECT_TRUE(frm->TabPanel->isVisibleTo(frm.get()));
+    EXPECT_TRUE(frm->ToolBox->isVisibleTo(frm.get()));
+    for (QMenu* m : menus())
+        EXPECT_TRUE(m->menuAction()->isEnabled()) << m->objectName().toStdString();
+    EXPECT_EQ(frm->DocumentCount(), 1);
+
+    QCloseEvent accepted;
+    QCoreApplication::sendEvent(frm.get(), &accepted);
+    EXPECT_TRUE(accepted.isAccepted());
+}
+
+TEST_F(PreviewTest, LeavingAfterFollowingALinkBringsThatPagesDocumentForward) {
+    const QString a = file("a.htm", "<A HREF=\"b.htm\">to b</A>");
+    const QString b = file("b.htm", "<TITLE>B</TITLE>page b");
+    for (bool alreadyOpen : {false, true}) {
+        SCOPED_TRACE(alreadyOpen);
+        start({a});
+        TEditForm* first = frm->ActiveDocument();
+        if (alreadyOpen) {
+            frm->OpenDocument(b, true);
+            frm->mdiArea->setActiveSubWindow(first);
+        }
+        frm->Preview_BtnClick();
+        frm->Preview->FollowLink("b.htm");
+        EXPECT_EQ(frm->Preview->CurrentFile(), b);
+        frm->Preview_BtnClick();
+
+        EXPECT_EQ(frm->DocumentCount(), 2);
+        ASSERT_NE(frm->ActiveDocument(), first);
+        EXPECT_EQ(frm->ActiveDocument()->FileName, b);
+        EXPECT_FALSE(memo().Modified());
+        EXPECT_EQ(tabTexts(), (QStringList{"a.htm", "b.htm"}));
+        if (!alreadyOpen) {
+            EXPECT_EQ(frm->FileHistory.entries().value(0), b);
+        }
+        EXPECT_TRUE(prompter->messages.empty());
+        TearDown();
+    }
+}
+
+TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) {
+    const struct {
+        const char* bytes;
+        int messages;
+        const char* caption;
+    } cases[] = {{"<TITLE>Half</TITLE>text<!-- open", 1, "Half"}, {"", 0, ""}};
+    for (const auto& c : cases) {
+        const QString path = file("p.htm", c.bytes);
+        start({path});
+        frm->Preview_BtnClick();
+        EXPECT_EQ(int(prompter->messages.size()), c.messages) << c.bytes;
+        EXPECT_TRUE(frm->PreviewActive);
+        EXPECT_TRUE(previewShown());
+        EXPECT_TRUE(frm->SpeedPreview_Btn->isEnabled());
+        EXPECT_EQ(frm->windowTitle(), c.caption);
+        frm->Preview_BtnClick();
+        EXPECT_FALSE(frm->PreviewActive);
+        EXPECT_FALSE(previewShown());
+        EXPECT_EQ(frm->DocumentCount(), 1);
+        TearDown();
+    }
+}
+
+TEST_F(PreviewTest, FontAndPicturesComeFromTheSettingsAndAreStoredWhenChanged) {
+    writeIni("[Options]\nPreview_Font_Name=Courier New\nPreview_Font_Size=0\nShow_Graphics=0\n");
+    start();
+    EXPECT_EQ(frm->Preview->DefFontName(), "Courier New");
+    EXPECT_EQ(frm->Preview->DefFontSize(), 12);
+    EXPECT_FALSE(frm->Preview->ViewImages());
+
+    frm->ShowImages1->trigger();
+    EXPECT_TRUE(frm->ShowImages1->isChecked());
+    EXPECT_TRUE(frm->Preview->ViewImages());
+    EXPECT_EQ(ini().readString("Options", "Show_Graphics", ""), "1");
+
+    prompter->queueFont(QFont("Times New Roman", 4));
+    frm->Font2Click();
+    EXPECT_EQ(frm->Preview->DefFontName(), "Times New Roman");
+    EXPECT_EQ(frm->Preview->DefFontSize(), 6);
+    EXPECT_EQ(ini().readString("Options", "Preview_Font_Name", ""), "Times New Roman");
+    EXPECT_EQ(ini().readInteger("Options", "Preview_Font_Size", 0), 4);
+}
+
+} // namespace
