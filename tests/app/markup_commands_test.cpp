@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 
 using namespace zorvel;
@@ -216,4 +217,55 @@ TEST_F(MarkupCommandsTest, CtrlKOpensTheBackgroundDialogInsteadOfDeletingTheLine
     QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
     QCoreApplication::sendEvent(&memo(), &undo);
     EXPECT_TRUE(undo.isAccepted()); // accepted by the editor itself, which undoes
+}
+
+TEST_F(MarkupCommandsTest, TheTableDesignerReplacesTheSelectionAsOneEditAndCancelLeavesItAlone) {
+    start();
+    memo().setText("ab-cd");
+    memo().setSelStart(2);
+    memo().setSelLength(1);
+    memo().setModified(false);
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("TableCaption")->setText("Prices");
+        return QDialog::Rejected;
+    });
+    frm->Table_BtnClick(nullptr);
+    EXPECT_EQ(memo().Text(), "ab-cd");
+    EXPECT_FALSE(memo().Modified());
+
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("BorderWidth")->clear();
+        d.findChild<QLineEdit*>("TableWidth")->clear();
+        d.findChild<QComboBox*>("AlignBox")->setEditText("");
+        d.findChild<QSpinBox*>("Cols")->setValue(1);
+        d.findChild<QSpinBox*>("Rows")->setValue(1);
+        return QDialog::Accepted;
+    });
+    frm->Table_BtnClick(nullptr);
+    const QString table = "<table>\r\n\r\n<tr>\r\n<td Align=Left></td>\r\n</tr>\r\n</table>\r\n";
+    EXPECT_EQ(memo().Text(), "ab" + table + "cd");
+    EXPECT_EQ(memo().SelStart(), 2 + table.size());
+    EXPECT_TRUE(memo().Modified());
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());
+    memo().Undo();
+    EXPECT_EQ(memo().Text(), "ab-cd");
+    EXPECT_EQ(memo().SelText(), "-");
+    EXPECT_TRUE(prompter->messages.empty());
+}
+
+TEST_F(MarkupCommandsTest, TheTableDesignerOpensFromTheMenuAndBothToolBoxes) {
+    start();
+    QAction* table = nullptr;
+    for (QAction* a : frm->HTML1->actions())
+        if (a->text() == "&Table")
+            table = a;
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->shortcut(), QKeySequence("Ctrl+T"));
+    for (int i = 0; i < 3; ++i)
+        prompter->queueDialog([](QDialog&) { return QDialog::Rejected; });
+    table->trigger();
+    frm->ToolBox->tableButton()->click();
+    frm->ToolBox_Horiz->tableButton()->click();
+    EXPECT_EQ(prompter->dialogsShown, (std::vector<QString>(3, "zorvel::TTableFrm")));
+    EXPECT_EQ(frm->ToolBox->tableButton()->toolTip(), "Create a table");
 }
