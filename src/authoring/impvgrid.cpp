@@ -82,7 +82,10 @@ TImproveGrid::TImproveGrid(QWidget* parent) : QTableWidget(2, 2, parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing starts editing a cell, as does a double click or F2; an editor opened
+    // by a mere click would take the mouse and keep a drag from selecting cells.
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setWordWrap(true);
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { fitRowToText(item->row()); });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {

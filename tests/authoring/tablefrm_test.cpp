@@ -2,7 +2,9 @@
 #include "tableu.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -231,4 +233,27 @@ TEST(ImproveGrid, GlobalVerticalJustTakesOnlyTopCentreOrBottom) {
     EXPECT_EQ(g.GlobalVerticalJust(), 4);
     g.setGlobalTextJust(2);
     EXPECT_EQ(g.GlobalTextJust(), 2);
+}
+
+TEST(ImproveGrid, EnterFinishesTheCellAndGoesDownInsteadOfClosingTheDialog) {
+    ScriptedPrompter prompter;
+    const auto text = run(prompter, [](QDialog& d) {
+        TImproveGrid* g = grid(d);
+        g->setCurrentCell(0, 1);
+        g->edit(g->model()->index(0, 1));
+        auto* editor = g->viewport()->findChild<QLineEdit*>();
+        EXPECT_NE(editor, nullptr);
+        if (editor) {
+            editor->setText("typed");
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(editor, &enter);
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d.result(), 0); // still open
+        EXPECT_EQ(g->currentRow(), 1);
+        EXPECT_EQ(g->cellText(0, 1), "typed");
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->contains("<td Align=Left>typed</td>"));
 }
