@@ -5,6 +5,7 @@
 #include "hint_switch.h"
 #include "text_file.h"
 #include "find_replace.h"
+#include "htmlview.h"
 #include "toolbox.h"
 
 #include <QAbstractEventDispatcher>
@@ -62,6 +63,7 @@ void TMainFrm::FormCreate() {
     createSpeedBar();
     createWorkArea();
     createMenus();
+    createPreview();
     connectToolBox(ToolBox);
     connectToolBox(ToolBox_Horiz);
     readSettings();
@@ -143,10 +145,7 @@ void TMainFrm::createWorkArea() {
     mdiArea->setObjectName(QStringLiteral("MDIClient"));
     // Closing the active document brings back the one active before it.
     mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    Preview = new QWidget(workStack_);
-    Preview->setObjectName(QStringLiteral("Preview"));
     workStack_->addWidget(mdiArea);
-    workStack_->addWidget(Preview);
     workLayout_->addWidget(workStack_, 1);
 
     TabPanel = new QWidget(central);
@@ -210,13 +209,13 @@ void TMainFrm::readSettings() {
     autoSave.configure(ini.readInteger(kOptions, QStringLiteral("Save_Interval"), -1));
     setSaverTimerOn(autoSave.configured());
 
-    previewFontName_ = ini.readString(kOptions, QStringLiteral("Preview_Font_Name"), QStringLiteral("Arial"));
-    previewFontSize_ = ini.readInteger(kOptions, QStringLiteral("Preview_Font_Size"), -1);
-    if (previewFontSize_ < 1)
-        previewFontSize_ = 12;
+    Preview->setDefFontName(ini.readString(kOptions, QStringLiteral("Preview_Font_Name"), QStringLiteral("Arial")));
+    const int previewFontSize = ini.readInteger(kOptions, QStringLiteral("Preview_Font_Size"), -1);
+    Preview->setDefFontSize(previewFontSize < 1 ? 12 : previewFontSize);
 
     move(left, top);
     resize(std::max(width, 1), std::max(height, 1));
+    Preview->setViewImages(ShowImages1->isChecked());
 
     ToolBox->setEnabled(false);
     const QString position = menuPosition.toLower();

@@ -28,6 +28,7 @@ class QBoxLayout;
 namespace zorvel {
 
 class TToolBox;
+class THTMLViewer;
 class SearchState;
 class TFindDialog;
 class TReplaceDialog;
@@ -69,7 +70,7 @@ public:
     QLabel* RowCol1;
     QWidget* TabPanel;
     QTabBar* FileTabSet;
-    QWidget* Preview; // the built-in viewer's place
+    THTMLViewer* Preview; // the built-in viewer
     QLabel* URL_Panel;
     QMdiArea* mdiArea;
 
@@ -108,8 +109,8 @@ public:
     QColor hintColour() const;
     void setHints(bool shown, const QColor& colour);
     // The built-in preview's default font, from the settings.
-    const QString& previewFontName() const { return previewFontName_; }
-    int previewFontSize() const { return previewFontSize_; }
+    QString previewFontName() const;
+    int previewFontSize() const;
 
     // Commands.
     void New1Click();
@@ -162,6 +163,12 @@ public:
     void Font1Click();
     void Browser_Btn1Click();
     void Browser_Btn2Click();
+
+    // The built-in preview: into it and back out (the button's caption tells which),
+    // its font, and pictures on or off (read from the check mark of ShowImages1).
+    void Preview_BtnClick();
+    void Font2Click();
+    void ShowImages2Click();
 
     // The search shared by Find, Find Next and Replace.
     std::unique_ptr<SearchState> search;
@@ -233,8 +240,13 @@ private:
     QScrollArea* toolBoxScroll_ = nullptr;
     QStackedWidget* workStack_ = nullptr;
     HintSwitch* hints_ = nullptr;
-    QString previewFontName_;
-    int previewFontSize_ = 12;
+    // The built-in preview (its own file).
+    void createPreview();
+    void enterPreview(TEditForm& form);
+    void leavePreview(TEditForm* form);
+    void bringForwardAfterPreview(TEditForm* form, const QString& shown);
+    QPointer<TEditForm> previewed_; // the document the preview was entered from
+    bool browser1Enabled_ = false, browser2Enabled_ = false;
     bool shown_ = false;
     bool exitSequenceRan_ = false;
     bool closingAll_ = false;

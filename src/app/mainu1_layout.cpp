@@ -84,7 +84,8 @@ void TMainFrm::FormResize() {
             contentWidth + (fits ? kToolBoxSlack : std::max(kToolBoxSlackScrolling, scrollBarWidth + kToolBoxSlack)));
     }
 
-    TabPanel->setVisible(DocumentCount() > 0);
+    // The preview covers the documents and their tabs until the user leaves it.
+    TabPanel->setVisible(DocumentCount() > 0 && !PreviewActive);
     // A tab bar given its tabs while hidden does not tell its panel that it grew.
     FileTabSet->updateGeometry();
 }

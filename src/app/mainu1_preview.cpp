@@ -1,0 +1,244 @@
+// The built-in preview: the active document's file shown by the viewer in place
+// of the documents, its font and pictures, and the way back to the editor.
+#include "mainu1.h"
+
+#include "htmlview.h"
+#include "toolbox.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zorvel {
+
+namespace {
+
+// The preview button's two modes: its caption tells which one it is in.
+constexpr const char* kPreviewCaption = "&Preview";
+constexpr const char* kPreviewHint = "Generate a preview of this file";
+constexpr int kPreviewTag = -1;
+constexpr const char* kCodesCaption = "&Codes";
+constexpr const char* kCodesHint = "Return to Editor";
+constexpr int kCodesTag = 999;
+
+const QString kOptions = QStringLiteral("Options");
+const QString kFontNameKey = QStringLiteral("Preview_Font_Name");
+const QString kFontSizeKey = QStringLiteral("Preview_Font_Size");
+const QString kShowGraphicsKey = QStringLiteral("Show_Graphics");
+
+void setButtonMode(QToolButton* button, const char* caption, const char* hint, int tag) {
+    button->setText(QLatin1String(caption));
+    button->setToolTip(QLatin1String(hint));
+    button->setProperty("tag", tag);
+}
+
+// A tool-bar widget is shown and hidden through its action.
+void setToolBarWidgetVisible(QToolBar* bar, QWidget* widget, bool visible) {
+    for (QAction* a : bar->actions())
+        if (bar->widgetForAction(a) == widget)
+            a->setVisible(visible);
+}
+
+QString absolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+} // namespace
+
+void TMainFrm::createPreview() {
+    Preview = new THTMLViewer(workStack_);
+    Preview->setObjectName(QStringLiteral("Preview"));
+    Preview->setBorderStyle(QFrame::Box);
+    Preview->setViewImages(false);
+    Preview->setHistoryMaxCount(0);
+    Preview->setDefFontName(QStringLiteral("Arial"));
+    Preview->setDefPreFontName(QStringLiteral("Courier New"));
+    Preview->setDefFontSize(10);
+    Preview->setPrompter(env_.prompter.get());
+    Preview->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };
+    workStack_->addWidget(Preview);
+
+    connect(SpeedPreview_Btn, &QToolButton::clicked, this, &TMainFrm::Preview_BtnClick);
+    connect(Zorvel1, &QAction::triggered, this, &TMainFrm::Preview_BtnClick);
+    connect(Font2, &QAction::triggered, this, &TMainFrm::Font2Click);
+    // Qt has already moved the check mark when the item is triggered.
+    connect(ShowImages1, &QAction::triggered, this, &TMainFrm::ShowImages2Click);
+}
+
+QString TMainFrm::previewFontName() const { return Preview->DefFontName(); }
+int TMainFrm::previewFontSize() const { return Preview->DefFontSize(); }
+
+void TMainFrm::Preview_BtnClick() {
+    if (DocumentCount() == 0)
+        return;
+    if (SpeedPreview_Btn->text() == QLatin1String(kCodesCaption)) {
+        leavePreview(previewed_ ? previewed_.data() : ActiveDocument());
+        return;
+    }
+    TEditForm* form = ActiveDocument();
+    if (!form)
+        return;
+    browser1Enabled_ = Browser_Btn1->isEnabled();
+    browser2Enabled_ = Browser_Btn2->isEnabled();
+    Browser_Btn1->setEnabled(false);
+    Browser_Btn2->setEnabled(false);
+    // The preview shows the file on disk, so the text is saved first. A page without
+    // a name is asked about once: after a cancelled Save As, Save would only ask again.
+    if (form->FileName.trimmed().isEmpty())
+        SaveAs1Click();
+    else if (form->MemoPad->Modified())
+        Save1Click();
+    if (!form->FileName.trimmed().isEmpty() && !form->MemoPad->Modified())
+        Save1Click(); // once more, so the file is surely the text shown in the editor
+    if (form->FileName.trimmed().isEmpty() || form->MemoPad->Modified()) {
+        Browser_Btn1->setEnabled(browser1Enabled_);
+        Browser_Btn2->setEnabled(browser2Enabled_);
+        return;
+    }
+    enterPreview(*form);
+}
+
+void TMainFrm::enterPreview(TEditForm& form) {
+    PreviewActive = true;
+    previewed_ = &form;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             SpeedPreview_Btn, New_Btn, Open_Btn, Save_Btn, Preview_Print_BTN, ToolBox->cutButton(),
+             ToolBox->copyButton(), ToolBox->pasteButton(), ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(),
+             ToolBox_Horiz->pasteButton()})
+        w->setEnabled(false);
+    setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, true);
+    setButtonMode(SpeedPreview_Btn, kCodesCaption, kCodesHint, kCodesTag);
+    toolBoxScroll_->hide();
+    ToolBox_Horiz->hide();
+    TabPanel->hide();
+    FileTabSet->hide();
+    URL_Panel->clear();
+    URL_Panel->show();
+    // The button is the only way back.
+    for (QMenu* menu : {File1, Edit1, HTML1, Forms1, Options1, Tools1, Window1, Help1})
+        menu->menuAction()->setEnabled(false);
+
+    workStack_->setCurrentWidget(Preview);
+    Preview->Clear();
+    try {
+        Preview->LoadFromFile(form.FileName);
+    } catch (const std::exception& e) {
+        // Whatever was parsed is shown; the button still leads back to the editor.
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+    }
+    setWindowTitle(Preview->Title());
+    Preview->show();
+    Preview_Print_BTN->setEnabled(true);
+    SpeedPreview_Btn->setEnabled(true);
+    Preview->setFocus();
+    mdiArea->cascadeSubWindows();
+}
+
+void TMainFrm::leavePreview(TEditForm* form) {
+    Browser_Btn1->setEnabled(browser1Enabled_);
+    Browser_Btn2->setEnabled(browser2Enabled_);
+    for (QMenu* menu : {File1, Edit1, HTML1, Forms1, Options1, Tools1, Window1, Help1})
+        menu->menuAction()->setEnabled(true);
+    const QString shown = Preview->CurrentFile();
+    URL_Panel->hide();
+    workStack_->setCurrentWidget(mdiArea);
+    PreviewActive = false;
+    previewed_ = nullptr;
+    setButtonMode(SpeedPreview_Btn, kPreviewCaption, kPreviewHint, kPreviewTag);
+    if (form)
+        form->showMaximized();
+    applyPlacement(placement_); // the tool box comes back where it was
+    setWindowTitle(QStringLiteral("Zor-Vel"));
+    Preview_Print_BTN->setEnabled(false);
+    setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, false);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             SpeedPreview_Btn, New_Btn, Open_Btn, ToolBox->cutButton(), ToolBox->copyButton(),
+             ToolBox->pasteButton(), ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(),
+             ToolBox_Horiz->pasteButton()})
+        w->setEnabled(true);
+    Save_Btn->setEnabled(form && form->MemoPad->Modified());
+    FileTabSet->show();
+    FormResize(); // shows the tab panel again
+    bringForwardAfterPreview(form, shown);
+}
+
+void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
+    const QString path = shown.trimmed();
+    if (path.isEmpty()) {
+        if (form) {
+            form->show();
+            form->MemoPad->SetFocus();
+        }
+        setSaverTimerOn(true);
+        return;
+    }
+    if (form && samePath(absolutePath(form->FileName), path, env_.platform)) {
+        form->MemoPad->viewport()->update();
+        form->MemoPad->SetFocus();
+        return;
+    }
+    // The user followed a link to another page: that page's document comes forward.
+    for (TEditForm* other : documents_)
+        if (samePath(absolutePath(other->FileName), path, env_.platform)) {
+            mdiArea->setActiveSubWindow(other);
+            other->MemoPad->viewport()->update();
+            other->MemoPad->SetFocus();
+            return;
+        }
+    try {
+        TEditForm* opened = OpenDocument(path, true);
+        opened->MemoPad->setModified(false);
+        Find_All_BookMarks(*opened);
+        FileHistory.addIfAbsent(path);
+        RebuildHistoryMenu();
+        FormResize();
+        opened->showMaximized();
+        opened->MemoPad->SetFocus();
+        setSaverTimerOn(true);
+    } catch (const std::exception& e) {
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+    }
+}
+
+void TMainFrm::Font2Click() {
+    if (DocumentCount() == 0)
+        return;
+    QString name = Preview->DefFontName();
+    int size = Preview->DefFontSize();
+    const IniProfile ini = settings();
+    if (QFileInfo::exists(ini.path())) {
+        name = ini.readString(kOptions, kFontNameKey, name);
+        size = ini.readInteger(kOptions, kFontSizeKey, size);
+    }
+    QFont initial(name);
+    if (size > 0)
+        initial.setPointSize(size);
+    const auto chosen = prompter().font(initial);
+    if (!chosen)
+        return;
+    const int chosenSize = chosen->pointSize() > 0 ? chosen->pointSize() : size;
+    Preview->setDefFontName(chosen->family());
+    Preview->setDefFontSize(chosenSize);
+    try {
+        ini.writeString(kOptions, kFontNameKey, chosen->family());
+        ini.writeInteger(kOptions, kFontSizeKey, chosenSize);
+    } catch (const std::exception& e) {
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+    }
+}
+
+void TMainFrm::ShowImages2Click() {
+    const bool on = ShowImages1->isChecked();
+    try {
+        settings().writeBool(kOptions, kShowGraphicsKey, on);
+    } catch (const std::exception& e) {
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+    }
+    Preview->setViewImages(on);
+}
+
+} // namespace zorvel

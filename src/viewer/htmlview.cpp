@@ -1,0 +1,331 @@
+// The viewer control: properties, loading and layout.
+#include "htmlview.h"
+
+#include "busy_cursor.h"
+#include "prompter.h"
+#include "text_file.h"
+#include "viewer_screen.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace zorvel {
+
+namespace {
+constexpr const char* kCantLocateFile = "Can't locate file: ";
+constexpr const char* kTooLarge = "HTML file too large, display truncated";
+} // namespace
+
+// Set while a document is loaded or laid out again: images decoded meanwhile may
+// let events through, and none of them may start a second load.
+struct THTMLViewer::LoadingGuard {
+    explicit LoadingGuard(THTMLViewer& v) : viewer(v) { viewer.loading_ = true; }
+    ~LoadingGuard() { viewer.loading_ = false; }
+    LoadingGuard(const LoadingGuard&) = delete;
+    LoadingGuard& operator=(const LoadingGuard&) = delete;
+    THTMLViewer& viewer;
+};
+
+THTMLViewer::THTMLViewer(QWidget* parent)
+    : QAbstractScrollArea(parent), measureCanvas_(), document_(measureCanvas_, this, viewport()) {
+    fontColor_ = palette().color(QPalette::ButtonText);
+    background_ = palette().color(QPalette::Button);
+    document_.Display = screenDisplayCapabilities();
+    document_.BitmapList.SetMaxAge(imageCacheCount_);
+    document_.OnBackgroundChange = [this](const QColor&) { viewport()->update(); };
+    document_.SubmitHandler = [this](const QString& action, const QStringList& results, const QString& method) {
+        submitForm(action, results, method);
+    };
+    document_.ExpandImageName = [this](const QString& name) { return ExpandLinkFileName(name); };
+    document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
+
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::IBeamCursor);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    verticalScrollBar()->setSingleStep(kVerticalStep);
+    // The view follows the thumb while it is dragged.
+    verticalScrollBar()->setTracking(true);
+    resize(150, 150);
+}
+
+THTMLViewer::~THTMLViewer() = default;
+
+void THTMLViewer::setOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler) {
+    document_.OnBitmapRequest = std::move(handler);
+}
+
+void THTMLViewer::rebuildFonts(bool relayoutToo) {
+    document_.FontName = fontName_;
+    document_.PreFontName = preFontName_;
+    document_.FontSize = fontSize_;
+    document_.UpdateFonts();
+    if (relayoutToo && document_.Count() > 0)
+        relayout();
+    viewport()->update();
+}
+
+void THTMLViewer::setDefFontName(const QString& name) {
+    if (name.compare(fontName_, Qt::CaseInsensitive) == 0)
+        return;
+    fontName_ = name;
+    rebuildFonts(true);
+}
+
+void THTMLViewer::setDefPreFontName(const QString& name) {
+    if (name.compare(preFontName_, Qt::CaseInsensitive) == 0)
+        return;
+    preFontName_ = name;
+    rebuildFonts(true);
+}
+
+void THTMLViewer::setDefFontSize(int size) {
+    fontSize_ = std::max(size, kMinFontSize);
+    rebuildFonts(true);
+}
+
+void THTMLViewer::setDefFontColor(const QColor& colour) {
+    fontColor_ = colour;
+    document_.FontColor = colour;
+    rebuildFonts(false);
+}
+
+void THTMLViewer::setDefHotSpotColor(const QColor& colour) {
+    hotSpotColor_ = colour;
+    document_.HotSpotColor = colour;
+    rebuildFonts(false);
+}
+
+void THTMLViewer::setDefBackground(const QColor& colour) {
+    if (loading_)
+        return;
+    background_ = colour;
+    document_.SetBackground(colour);
+    viewport()->update();
+}
+
+void THTMLViewer::setViewImages(bool on) {
+    if (on == document_.ShowImages || loading_)
+        return;
+    BusyCursor busy;
+    document_.ShowImages = on;
+    if (document_.Count() > 0)
+        relayout();
+    viewport()->update();
+    document_.GetBackgroundBitmap();
+}
+
+void THTMLViewer::setHistoryMaxCount(int count) {
+    historyMaxCount_ = count;
+    if (history_.Trim(count) && OnHistoryChange)
+        OnHistoryChange();
+}
+
+void THTMLViewer::setImageCacheCount(int count) {
+    count = std::clamp(count, 0, kMaxImageCacheCount);
+    if (count == imageCacheCount_)
+        return;
+    imageCacheCount_ = count;
+    document_.BitmapList.SetMaxAge(count);
+}
+
+void THTMLViewer::setBorderStyle(QFrame::Shape shape) {
+    setFrameShape(shape);
+    viewport()->update();
+}
+
+void THTMLViewer::clearForLoad() {
+    document_.Clear();
+    document_.BitmapList.Age();
+    document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
+    nameList_.Clear();
+    caret_ = -1;
+}
+
+void THTMLViewer::LoadFromFile(const QString& name) {
+    if (loading_ || name.isEmpty())
+        return;
+    // "#" may be part of a file name here; it starts the anchor only when the
+    // whole name is no file.
+    if (name.contains(u'#') && !QFileInfo(name).isFile()) {
+        const LinkParts parts = splitAnchor(name);
+        loadFile(parts.file, parts.anchor);
+    } else {
+        loadFile(name, {});
+    }
+}
+
+void THTMLViewer::loadFile(const QString& fileName, const QString& anchor) {
+    if (loading_ || fileName.isEmpty())
+        return;
+    const THistoryItem left{currentFile_, ScrollPosition()};
+    BusyCursor busy;
+    std::optional<EParseError> parseError;
+    {
+        LoadingGuard guard(*this);
+        // Everything that can refuse the file comes before the page shown is cleared.
+        if (!QFileInfo::exists(fileName))
+            throw EHtmlFileError((QLatin1String(kCantLocateFile) + fileName).toStdString());
+        const LoadedText loaded = loadTextFile(fileName);
+
+        clearForLoad();
+        TParseStrings strings;
+        try {
+            HtmlParseBuffer(document_, nameList_, loaded.text, strings);
+        } catch (const EParseError& e) {
+            parseError = e; // the part parsed is shown all the same
+        }
+        currentFile_ = QFileInfo(fileName).absoluteFilePath();
+        layOutLoaded(strings);
+        if (!anchor.isEmpty())
+            GoToAnchor(anchor);
+        viewport()->update();
+    }
+    if (parseError)
+        throw *parseError;
+    if (currentFile_ != left.FileName)
+        addToHistory(left);
+}
+
+void THTMLViewer::LoadFromBuffer(QStringView text) {
+    if (loading_)
+        return;
+    std::optional<EParseError> parseError;
+    {
+        LoadingGuard guard(*this);
+        clearForLoad();
+        TParseStrings strings;
+        try {
+            HtmlParseBuffer(document_, nameList_, text, strings);
+        } catch (const EParseError& e) {
+            parseError = e;
+        }
+        layOutLoaded(strings);
+        viewport()->update();
+        history_.Clear();
+        if (OnHistoryChange)
+            OnHistoryChange();
+        currentFile_.clear();
+    }
+    if (parseError)
+        throw *parseError;
+}
+
+void THTMLViewer::layOutLoaded(const TParseStrings& strings) {
+    strings_ = strings;
+    Layout();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    document_.GetBackgroundBitmap();
+}
+
+void THTMLViewer::Clear() {
+    if (loading_)
+        return;
+    document_.Clear();
+    document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
+    nameList_.Clear();
+    strings_ = TParseStrings{};
+    documentHeight_ = 0;
+    widestLine_ = 0;
+    updateScrollRanges();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    caret_ = -1;
+    viewport()->update();
+}
+
+int THTMLViewer::LayoutWidth() const {
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return std::max(0, width() - scrollBar - 24);
+}
+
+int THTMLViewer::surfaceWidth() const { return std::max(widestLine_ + 20, viewport()->width()); }
+
+int THTMLViewer::Layout() {
+    struct Processing {
+        explicit Processing(THTMLViewer& v) : viewer(v) {
+            if (viewer.OnProcessing)
+                viewer.OnProcessing(true);
+            viewer.layingOut_ = true;
+        }
+        ~Processing() {
+            viewer.layingOut_ = false;
+            if (viewer.OnProcessing)
+                viewer.OnProcessing(false);
+        }
+        THTMLViewer& viewer;
+    } processing(*this);
+
+    int scrollWidth = 0;
+    int charPos = 0;
+    int height = document_.DoLogic(measureCanvas_, 0, LayoutWidth(), scrollWidth, charPos);
+    if (height > maxDocumentHeight_) {
+        report(QLatin1String(kTooLarge), false);
+        height = maxDocumentHeight_;
+    }
+    lastWidth_ = width();
+    documentHeight_ = height;
+    widestLine_ = scrollWidth;
+    updateScrollRanges();
+    return height;
+}
+
+void THTMLViewer::relayout() {
+    if (loading_)
+        return;
+    LoadingGuard guard(*this);
+    const TScrollPosition position = ScrollPosition();
+    Layout();
+    setScrollPosition(position);
+}
+
+void THTMLViewer::updateScrollRanges() {
+    const QSize client = viewport()->size();
+    QScrollBar* v = verticalScrollBar();
+    v->setPageStep(std::max(1, client.height()));
+    v->setRange(0, std::max(0, documentHeight_ - client.height()));
+    QScrollBar* h = horizontalScrollBar();
+    h->setPageStep(std::max(1, client.width()));
+    h->setRange(0, std::max(0, surfaceWidth() - client.width()));
+}
+
+TScrollPosition THTMLViewer::ScrollPosition() const {
+    int top = 0;
+    int index = 0;
+    const int y = verticalScrollBar()->value();
+    if (!document_.FindSectionAtPosition(y, top, index))
+        return {};
+    return {index, y - top};
+}
+
+void THTMLViewer::setScrollPosition(const TScrollPosition& position) {
+    if (position.Section < 0 || position.Section >= document_.Count())
+        return;
+    const qint64 y = qint64(document_.GetSectionTop(position.Section)) + position.Offset;
+    verticalScrollBar()->setValue(int(std::min<qint64>(y, maxDocumentHeight_)));
+}
+
+void THTMLViewer::report(const QString& text, bool error) {
+    if (prompter_)
+        prompter_->notice(text, error ? MessageIcon::Error : MessageIcon::Warning);
+    else
+        qWarning("%s", qPrintable(text));
+}
+
+void THTMLViewer::submitForm(const QString& action, const QStringList& results, const QString& method) {
+    if (!OnFormSubmit)
+        return;
+    // The event comes once the document has finished its own handling of the click.
+    QMetaObject::invokeMethod(
+        this,
+        [this, action, method, results] {
+            if (OnFormSubmit)
+                OnFormSubmit(action, method, results);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace zorvel

@@ -1,0 +1,152 @@
+#pragma once
+// The HTML viewer control: loads a page from a file or a text, lays it out to
+// its width and shows it, scrolls it, and follows links to other local pages
+// and to anchors. The page is a virtual surface: only the visible band is
+// painted, so a page may be as tall as a 32-bit scroll range allows.
+#include "htmlview_links.h"
+#include "qt_canvas.h"
+#include "readhtml.h"
+
+#include <QAbstractScrollArea>
+#include <QPixmap>
+
+#include <functional>
+#include <limits>
+
+namespace zorvel {
+
+class Prompter;
+
+class THTMLViewer : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int kLeftMargin = 10;
+    static constexpr int kVerticalStep = 18;
+    static constexpr int kMinFontSize = 6;
+    static constexpr int kMaxImageCacheCount = 20;
+
+    explicit THTMLViewer(QWidget* parent = nullptr);
+    ~THTMLViewer() override;
+
+    // Properties.
+    const QString& DefFontName() const { return fontName_; }
+    void setDefFontName(const QString& name);
+    const QString& DefPreFontName() const { return preFontName_; }
+    void setDefPreFontName(const QString& name);
+    int DefFontSize() const { return fontSize_; }
+    void setDefFontSize(int size);
+    const QColor& DefFontColor() const { return fontColor_; }
+    void setDefFontColor(const QColor& colour);
+    const QColor& DefHotSpotColor() const { return hotSpotColor_; }
+    void setDefHotSpotColor(const QColor& colour);
+    const QColor& DefBackground() const { return background_; }
+    void setDefBackground(const QColor& colour);
+    bool ViewImages() const { return document_.ShowImages; }
+    void setViewImages(bool on);
+    int HistoryMaxCount() const { return historyMaxCount_; }
+    void setHistoryMaxCount(int count);
+    int ImageCacheCount() const { return imageCacheCount_; }
+    void setImageCacheCount(int count);
+    // Single or none: the frame around the control.
+    void setBorderStyle(QFrame::Shape shape);
+
+    // Events. Each may be left empty.
+    std::function<void(const QString& url)> OnHotSpotCovered; // empty url: the mouse left a link
+    std::function<bool(const QString& url)> OnHotSpotClick;   // true: handled, the control does nothing more
+    std::function<void(const QString& action, const QString& method, const QStringList& results)> OnFormSubmit;
+    std::function<void()> OnHistoryChange;
+    std::function<void(bool processing)> OnProcessing; // true before and false after each layout
+    void setOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler);
+    // Where the control's own notices go (the too-tall warning, a link that fails to
+    // load); without a prompter they are only logged.
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
+
+    // Loading. Both throw: EHtmlFileError or TextFileError when the file cannot be
+    // read (the page shown stays), EParseError after showing the part parsed.
+    void LoadFromFile(const QString& name);
+    void LoadFromBuffer(QStringView text);
+    virtual void Clear();
+
+    const QString& Title() const { return strings_.Title; }
+    const QString& Base() const { return strings_.Base; }
+    const QString& CurrentFile() const { return currentFile_; }
+    bool GoToAnchor(const QString& name);
+    virtual QString ExpandLinkFileName(const QString& link) const;
+    // Lays the document out to the control's width; returns its height.
+    int Layout();
+
+    // Position and state, for the program and its tests.
+    TScrollPosition ScrollPosition() const;
+    void setScrollPosition(const TScrollPosition& position);
+    int DocumentHeight() const { return documentHeight_; }
+    int LayoutWidth() const;
+    int Caret() const { return caret_; }
+    const QString& CoveredLink() const { return coveredLink_; }
+    const TViewerHistory& History() const { return history_; }
+    TSectionList& Document() { return document_; }
+    const TNameList& NameList() const { return nameList_; }
+    // Follows a link as a click on it does (also called by the mouse).
+    virtual void FollowLink(const QString& link);
+
+protected:
+    // Fires OnHotSpotClick; true when it handled the click.
+    virtual bool HotSpotClick(const QString& url);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+    // The tallest page that can be scrolled through: the scroll range is an int.
+    int maxDocumentHeight_ = std::numeric_limits<int>::max();
+
+private:
+    struct LoadingGuard;
+    void loadFile(const QString& fileName, const QString& anchor);
+    void clearForLoad();
+    int findCursor(const QPoint& documentPoint);
+    int surfaceWidth() const;
+    void layOutLoaded(const TParseStrings& strings);
+    void relayout();
+    void rebuildFonts(bool relayoutToo);
+    void updateScrollRanges();
+    void addToHistory(const THistoryItem& left);
+    void report(const QString& text, bool error);
+    QPoint documentPoint(const QPoint& viewportPoint) const;
+    void paintBackground(QPainter& painter, const QRect& area);
+    void submitForm(const QString& action, const QStringList& results, const QString& method);
+
+    QtCanvas measureCanvas_;
+    TSectionList document_;
+    TNameList nameList_;
+    TParseStrings strings_;
+    QString currentFile_;
+    QString coveredLink_;
+    TViewerHistory history_;
+    Prompter* prompter_ = nullptr;
+
+    QString fontName_ = QStringLiteral("Times New Roman");
+    QString preFontName_ = QStringLiteral("Courier New");
+    int fontSize_ = 12;
+    QColor fontColor_;
+    QColor hotSpotColor_ = QColor(0, 0, 255);
+    QColor background_;
+    int historyMaxCount_ = 0;
+    int imageCacheCount_ = 5;
+
+    int caret_ = -1;
+    bool loading_ = false;
+    bool layingOut_ = false;
+    int lastWidth_ = -1;
+    int documentHeight_ = 0;
+    int widestLine_ = 0;
+    // The tiled background, made from the document's image once.
+    QPixmap backgroundTile_;
+    qint64 backgroundTileKey_ = 0;
+};
+
+} // namespace zorvel
