@@ -7,6 +7,7 @@
 #include "linkfrmu.h"
 #include "links.h"
 #include "messages.h"
+#include "table_viewer.h"
 #include "tableu.h"
 #include "tempu.h"
 
@@ -91,7 +92,8 @@ void TMainFrm::Table_BtnClick(QObject*) {
         return;
     TSRichEdit* memo = form->MemoPad;
     guarded(kTableFailure, Timer::Keep, [&] {
-        const auto table = runTableDialog(prompter(), makeSourceTableView, this);
+        const auto viewer = [this](QWidget* parent) { return makeHtmlTableView(parent, &prompter()); };
+        const auto table = runTableDialog(prompter(), viewer, this);
         if (!table)
             return;
         memo->setSelText(*table);

@@ -1,5 +1,7 @@
 // The markup commands on a real document: the text put in, the caret, undo, the dialogs.
 #include "main_window_fixture.h"
+#include "htmldump.h"
+#include "htmlview.h"
 #include "toolbox.h"
 
 #include <QCheckBox>
@@ -9,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QToolButton>
 
 using namespace zorvel;
@@ -268,4 +271,29 @@ TEST_F(MarkupCommandsTest, TheTableDesignerOpensFromTheMenuAndBothToolBoxes) {
     frm->ToolBox_Horiz->tableButton()->click();
     EXPECT_EQ(prompter->dialogsShown, (std::vector<QString>(3, "zorvel::TTableFrm")));
     EXPECT_EQ(frm->ToolBox->tableButton()->toolTip(), "Create a table");
+}
+
+TEST_F(MarkupCommandsTest, TheTableDesignersTestPageShowsTheTableInTheViewer) {
+    start();
+    prompter->queueDialog([](QDialog& d) {
+        auto* viewer = d.findChild<THTMLViewer*>("TableViewer");
+        EXPECT_NE(viewer, nullptr);
+        if (!viewer)
+            return QDialog::Rejected;
+        EXPECT_EQ(viewer->DefFontName(), "Times New Roman");
+        EXPECT_EQ(viewer->DefPreFontName(), "Courier New");
+        EXPECT_FALSE(viewer->ViewImages());
+        EXPECT_EQ(viewer->HistoryMaxCount(), 0);
+        d.findChild<QLineEdit*>("TableCaption")->setText("Prices");
+        auto* tabs = d.findChild<QTabWidget*>("TabSet1");
+        const auto shown = [viewer] { return dumpModelText(viewer->Document(), viewer->NameList(), {}); };
+        tabs->setCurrentIndex(1);
+        EXPECT_TRUE(shown().contains("Table ")) << shown().toStdString();
+        EXPECT_TRUE(shown().contains("\"Prices\""));
+        tabs->setCurrentIndex(0);
+        EXPECT_FALSE(shown().contains("Prices"));
+        return QDialog::Rejected;
+    });
+    frm->Table_BtnClick(nullptr);
+    EXPECT_TRUE(prompter->drained());
 }
