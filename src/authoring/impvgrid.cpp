@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <qdrawutil.h>
 
@@ -12,7 +13,7 @@ namespace zorvel {
 
 namespace {
 
-constexpr int kTextInset = 2;   // the text keeps this far from each side of its cell
+constexpr int kTextInset = 2;           // the text keeps this far from each side of its cell
 constexpr int kMinimumColumnWidth = 24; // narrow enough for many columns, still usable
 
 // Lays the text out in lines of the given width; a word is broken only where it
