@@ -7,6 +7,8 @@
 #include "linkfrmu.h"
 #include "links.h"
 #include "messages.h"
+#include "table_viewer.h"
+#include "tableu.h"
 #include "tempu.h"
 
 #include <QApplication>
@@ -84,8 +86,20 @@ void TMainFrm::Image_BtnClick(QObject*) {
     });
 }
 
-// The table designer comes with the viewer's tables; until then the command does nothing.
-void TMainFrm::Table_BtnClick(QObject*) {}
+void TMainFrm::Table_BtnClick(QObject*) {
+    TEditForm* form = ActiveDocument();
+    if (!form)
+        return;
+    TSRichEdit* memo = form->MemoPad;
+    guarded(kTableFailure, Timer::Keep, [&] {
+        const auto viewer = [this](QWidget* parent) { return makeHtmlTableView(parent, &prompter()); };
+        const auto table = runTableDialog(prompter(), viewer, this);
+        if (!table)
+            return;
+        memo->setSelText(*table);
+        markChanged(*memo);
+    });
+}
 
 void TMainFrm::Background1Click(QObject*) {
     TEditForm* form = ActiveDocument();

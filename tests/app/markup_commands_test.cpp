@@ -1,5 +1,7 @@
 // The markup commands on a real document: the text put in, the caret, undo, the dialogs.
 #include "main_window_fixture.h"
+#include "htmldump.h"
+#include "htmlview.h"
 #include "toolbox.h"
 
 #include <QCheckBox>
@@ -8,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QToolButton>
 
 using namespace zorvel;
@@ -216,4 +220,80 @@ TEST_F(MarkupCommandsTest, CtrlKOpensTheBackgroundDialogInsteadOfDeletingTheLine
     QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
     QCoreApplication::sendEvent(&memo(), &undo);
     EXPECT_TRUE(undo.isAccepted()); // accepted by the editor itself, which undoes
+}
+
+TEST_F(MarkupCommandsTest, TheTableDesignerReplacesTheSelectionAsOneEditAndCancelLeavesItAlone) {
+    start();
+    memo().setText("ab-cd");
+    memo().setSelStart(2);
+    memo().setSelLength(1);
+    memo().setModified(false);
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("TableCaption")->setText("Prices");
+        return QDialog::Rejected;
+    });
+    frm->Table_BtnClick(nullptr);
+    EXPECT_EQ(memo().Text(), "ab-cd");
+    EXPECT_FALSE(memo().Modified());
+
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("BorderWidth")->clear();
+        d.findChild<QLineEdit*>("TableWidth")->clear();
+        d.findChild<QComboBox*>("AlignBox")->setEditText("");
+        d.findChild<QSpinBox*>("Cols")->setValue(1);
+        d.findChild<QSpinBox*>("Rows")->setValue(1);
+        return QDialog::Accepted;
+    });
+    frm->Table_BtnClick(nullptr);
+    const QString table = "<table>\r\n\r\n<tr>\r\n<td Align=Left></td>\r\n</tr>\r\n</table>\r\n";
+    EXPECT_EQ(memo().Text(), "ab" + table + "cd");
+    EXPECT_EQ(memo().SelStart(), 2 + table.size());
+    EXPECT_TRUE(memo().Modified());
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());
+    memo().Undo();
+    EXPECT_EQ(memo().Text(), "ab-cd");
+    EXPECT_EQ(memo().SelText(), "-");
+    EXPECT_TRUE(prompter->messages.empty());
+}
+
+TEST_F(MarkupCommandsTest, TheTableDesignerOpensFromTheMenuAndBothToolBoxes) {
+    start();
+    QAction* table = nullptr;
+    for (QAction* a : frm->HTML1->actions())
+        if (a->text() == "&Table")
+            table = a;
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->shortcut(), QKeySequence("Ctrl+T"));
+    for (int i = 0; i < 3; ++i)
+        prompter->queueDialog([](QDialog&) { return QDialog::Rejected; });
+    table->trigger();
+    frm->ToolBox->tableButton()->click();
+    frm->ToolBox_Horiz->tableButton()->click();
+    EXPECT_EQ(prompter->dialogsShown, (std::vector<QString>(3, "zorvel::TTableFrm")));
+    EXPECT_EQ(frm->ToolBox->tableButton()->toolTip(), "Create a table");
+}
+
+TEST_F(MarkupCommandsTest, TheTableDesignersTestPageShowsTheTableInTheViewer) {
+    start();
+    prompter->queueDialog([](QDialog& d) {
+        auto* viewer = d.findChild<THTMLViewer*>("TableViewer");
+        EXPECT_NE(viewer, nullptr);
+        if (!viewer)
+            return QDialog::Rejected;
+        EXPECT_EQ(viewer->DefFontName(), "Times New Roman");
+        EXPECT_EQ(viewer->DefPreFontName(), "Courier New");
+        EXPECT_FALSE(viewer->ViewImages());
+        EXPECT_EQ(viewer->HistoryMaxCount(), 0);
+        d.findChild<QLineEdit*>("TableCaption")->setText("Prices");
+        auto* tabs = d.findChild<QTabWidget*>("TabSet1");
+        const auto shown = [viewer] { return dumpModelText(viewer->Document(), viewer->NameList(), {}); };
+        tabs->setCurrentIndex(1);
+        EXPECT_TRUE(shown().contains("Table ")) << shown().toStdString();
+        EXPECT_TRUE(shown().contains("\"Prices\""));
+        tabs->setCurrentIndex(0);
+        EXPECT_FALSE(shown().contains("Prices"));
+        return QDialog::Rejected;
+    });
+    frm->Table_BtnClick(nullptr);
+    EXPECT_TRUE(prompter->drained());
 }

@@ -4,6 +4,7 @@
 #include "bkgrndu.h"
 #include "imageu.h"
 #include "linkfrmu.h"
+#include "tableu.h"
 #include "toolbox.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QThread>
 
@@ -63,6 +65,19 @@ int main(int argc, char** argv) {
 
     TBackGroundFrm background(prompter, "/opt/zorvel/");
     shoot(background, dir, "background");
+
+    TTableFrm table(prompter, {});
+    table.findChild<QSpinBox*>("Rows")->setValue(3);
+    table.findChild<QSpinBox*>("HeadRowsSpinEdit")->setValue(1);
+    auto* cells = table.findChild<TImproveGrid*>();
+    cells->setItem(0, 0, new QTableWidgetItem("Item"));
+    cells->setItem(0, 1, new QTableWidgetItem("Price"));
+    cells->setItem(1, 0, new QTableWidgetItem("A fountain pen with a gold nib"));
+    cells->setItem(1, 1, new QTableWidgetItem("24.00"));
+    cells->setJustification(1, 1, {Qt::AlignRight, Qt::AlignTop});
+    shoot(table, dir, "table_design");
+    table.findChild<QTabWidget*>("TabSet1")->setCurrentIndex(1);
+    shoot(table, dir, "table_test");
 
     QScrollArea area;
     area.setWidget(new TToolBox(Qt::Vertical));

@@ -1,0 +1,13 @@
+#pragma once
+// The table designer's Test page on the program's own HTML viewer.
+#include "table_view.h"
+
+namespace zorvel {
+
+class Prompter;
+
+// A viewer with the designer's defaults: Times New Roman, Courier New for fixed
+// pitch, no images, no history. The viewer's own notices go to the prompter.
+std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter);
+
+} // namespace zorvel
