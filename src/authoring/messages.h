@@ -18,5 +18,6 @@ inline constexpr FailureMessage kImageFailure = {
     "Exception error in Image_BtnClick ..\r\nPlease report this error to ", true, ""};
 inline constexpr FailureMessage kBackgroundFailure = {
     "An Error occurred in Background1Click\r\n Please inform ", true, " .."};
+inline constexpr FailureMessage kFormFailure = {"Exception error in Form1Click ..", false, ""};
 
 } // namespace zorvel
