@@ -12,34 +12,35 @@ inline constexpr int kFormPageCount = 7;
 
 // What the dialog holds; only the fields of `page` are used. Memo texts have
 // CR LF line breaks. Number fields are written as typed and left out when blank.
+// Every member has an initializer, so designated initializers may name only some.
 struct FormFields {
     FormPage page = FormPage::Skeleton;
-    QString scriptName;
+    QString scriptName{};
 
-    QString singleName;
-    QString singleSize;
-    QString maxLength;
-    QString singleMemo;
+    QString singleName{};
+    QString singleSize{};
+    QString maxLength{};
+    QString singleMemo{};
 
-    QString multiLineName;
-    QString multiLineRows;
-    QString multiLineCols;
-    QString multilineMemo;
+    QString multiLineName{};
+    QString multiLineRows{};
+    QString multiLineCols{};
+    QString multilineMemo{};
 
-    QString radioName;
-    QString radioValue;
-    QString radioMemo;
+    QString radioName{};
+    QString radioValue{};
+    QString radioMemo{};
 
-    QString checkBoxName;
+    QString checkBoxName{};
     bool valueIsChecked = false;
-    QString checkBoxMemo;
+    QString checkBoxMemo{};
 
-    QString selectionName;
-    QStringList selectionList;
+    QString selectionName{};
+    QStringList selectionList{};
 
     bool submit = false;
     bool reset = false;
-    QString buttonMemo;
+    QString buttonMemo{};
 };
 
 // The message for a page whose required fields are empty (blanks count as

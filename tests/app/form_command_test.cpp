@@ -14,7 +14,9 @@ using namespace zorvel::testing;
 
 namespace {
 
-int pageOf(QDialog& d) { return d.findChild<QTabWidget*>("FormNoteBook")->currentIndex(); }
+int pageOf(QDialog& d) {
+    return d.findChild<QTabWidget*>("FormNoteBook")->currentIndex();
+}
 
 // The Forms menu's command items in menu order, the text-field submenu's included.
 QList<QAction*> formCommands(QMenu* menu) {
@@ -38,8 +40,8 @@ TEST_F(FormCommandTest, EachMenuItemOpensItsPageAndTheToolButtonsTheFirst) {
     QStringList captions;
     for (QAction* a : items)
         captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Create A &Form", "&Single Line", "&Multi Line", "&Radio Buttons",
-                                     "&Check Boxes", "&Selections", "&Buttons"}));
+    EXPECT_EQ(captions, QStringList({"Create A &Form", "&Single Line", "&Multi Line", "&Radio Buttons", "&Check Boxes",
+                                     "&Selections", "&Buttons"}));
     QList<int> pages;
     for (QAction* a : items) {
         prompter->queueDialog([&pages](QDialog& d) {
@@ -105,7 +107,7 @@ TEST_F(FormCommandTest, MissingFieldsAndCancelInsertNothing) {
     EXPECT_EQ(prompter->messages.front().icon, MessageIcon::None);
     EXPECT_EQ(memo().Text(), "<BODY>");
     EXPECT_FALSE(memo().Modified());
-    EXPECT_TRUE(frm->Save_Btn->isEnabled()); // OK enables it before looking at the fields
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());  // OK enables it before looking at the fields
     EXPECT_TRUE(frm->SaverTimer->isActive()); // not a failure of the program
 }
 

@@ -18,8 +18,7 @@ using zorvel::testing::ScriptedPrompter;
 
 namespace {
 
-template <typename W>
-W* child(QDialog& d, const char* name) {
+template <typename W> W* child(QDialog& d, const char* name) {
     W* w = d.findChild<W*>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
@@ -61,9 +60,9 @@ TEST(FormDialog, OpensAtThePageAskedForWithItsCaptionsAndLabels) {
         for (QLabel* label : d.findChildren<QLabel*>())
             labels << label->text();
         for (const char* text :
-             {"Script to be run :", "Maxium No. of Characters :", "No of characters :", "No of Rows :",
-              "No of Cols :", "Name or Group ID :", "Value : ", "To to be displayed", "Selection Value :",
-              "Text to be displayed on Button :",
+             {"Script to be run :", "Maxium No. of Characters :", "No of characters :", "No of Rows :", "No of Cols :",
+              "Name or Group ID :", "Value : ", "To to be displayed",
+              "Selection Value :", "Text to be displayed on Button :",
               "For each item you wish to see in the selection, enter it into the Value field below and press the  "
               "\"Add To List\" Button."})
             EXPECT_TRUE(labels.contains(QLatin1String(text))) << text;
