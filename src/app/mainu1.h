@@ -141,6 +141,7 @@ public:
     void Link_Btn_Click(QObject* sender);
     void Image_BtnClick(QObject* sender);
     void Table_BtnClick(QObject* sender);
+    void Form_BtnClick(QObject* sender);
     void Background1Click(QObject* sender);
     void MenuonLeft1Click(QObject* sender);
     void About1Click();

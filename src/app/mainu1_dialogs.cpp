@@ -3,14 +3,17 @@
 
 #include "app_messages.h"
 #include "bkgrndu.h"
+#include "formsu.h"
 #include "imageu.h"
 #include "linkfrmu.h"
 #include "links.h"
+#include "markup.h"
 #include "messages.h"
 #include "table_viewer.h"
 #include "tableu.h"
 #include "tempu.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QToolButton>
@@ -114,6 +117,29 @@ void TMainFrm::Background1Click(QObject*) {
     // OK, Cancel or a failure: the page counts as changed.
     memo->SetFocus();
     markChanged(*form->MemoPad);
+}
+
+void TMainFrm::Form_BtnClick(QObject* sender) {
+    TEditForm* form = ActiveDocument();
+    if (!form)
+        return;
+    TSRichEdit* memo = form->MemoPad;
+    // A menu item opens the page of its tag; the tool boxes' buttons open the form itself.
+    const int tag = qobject_cast<QAction*>(sender) ? commandNumber(sender) : 0;
+    const FormPage page = tag > 0 && tag < kFormPageCount ? static_cast<FormPage>(tag) : FormPage::Skeleton;
+    guarded(kFormFailure, Timer::SwitchOff, [&] {
+        const auto fields = runFormDialog(prompter(), page, memo->SelText(), this);
+        if (!fields)
+            return;
+        Save_Btn->setEnabled(true);
+        if (const char* missing = missingFormFields(*fields)) {
+            prompter().notice(QLatin1String(missing), MessageIcon::None);
+            return;
+        }
+        memo->setSelText(makeFormText(*fields));
+        memo->SetFocus();
+        markChanged(*memo);
+    });
 }
 
 void TMainFrm::About1Click() {

@@ -152,11 +152,14 @@ void TMainFrm::createHtmlMenus() {
     fromTable(HTML1, kTableMenuItem, &TMainFrm::Table_BtnClick);
     fromTable(HTML1, kBackgroundMenuItem, &TMainFrm::Background1Click);
 
-    Forms1 = menuBar()->addMenu(QStringLiteral("Fo&rms"));
+    Forms1 = menuBar()->addMenu(QString::fromLatin1(kFormsMenuCaption));
     Forms1->setObjectName(QStringLiteral("Forms1"));
-    for (const char* caption :
-         {"Create A &Form", "&Text Fields...", "&Radio Buttons", "&Check Boxes", "&Selections", "&Buttons"})
-        item(Forms1, "", caption);
+    fromTable(Forms1, kCreateFormMenuItem, &TMainFrm::Form_BtnClick);
+    QMenu* textFields = submenu(Forms1, "TextFields1", kTextFieldsMenuCaption);
+    for (const zorvel::MenuEntry& e : kTextFieldsMenu)
+        fromTable(textFields, e, &TMainFrm::Form_BtnClick);
+    for (const zorvel::MenuEntry& e : kFormControlsMenu)
+        fromTable(Forms1, e, &TMainFrm::Form_BtnClick);
 }
 
 void TMainFrm::createOptionsMenu() {

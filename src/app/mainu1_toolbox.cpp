@@ -16,6 +16,7 @@ void TMainFrm::connectToolBox(TToolBox* box) {
     connect(box->linkButton(), &QToolButton::clicked, this, [this, box] { Link_Btn_Click(box->linkButton()); });
     connect(box->imageButton(), &QToolButton::clicked, this, [this, box] { Image_BtnClick(box->imageButton()); });
     connect(box->tableButton(), &QToolButton::clicked, this, [this, box] { Table_BtnClick(box->tableButton()); });
+    connect(box->formButton(), &QToolButton::clicked, this, [this, box] { Form_BtnClick(box->formButton()); });
     connect(box->cutButton(), &QToolButton::clicked, this, &TMainFrm::Cut1Click);
     connect(box->copyButton(), &QToolButton::clicked, this, &TMainFrm::Copy1Click);
     connect(box->pasteButton(), &QToolButton::clicked, this, &TMainFrm::Paste1Click);

@@ -60,4 +60,13 @@ inline constexpr MenuEntry kTableMenuItem = {"", "&Table", 0, "Ctrl+T"};        
 inline constexpr MenuEntry kBackgroundMenuItem = {"", "Bac&kground", 0, "Ctrl+K"}; // Background1Click
 inline constexpr const char* kHtmlMenuCaption = "HTM&L";
 
+// The Forms menu; Form_BtnClick opens the form dialog at the page given by the tag.
+inline constexpr const char* kFormsMenuCaption = "Fo&rms";
+inline constexpr const char* kTextFieldsMenuCaption = "&Text Fields...";
+inline constexpr MenuEntry kCreateFormMenuItem = {"", "Create A &Form", 0, ""};
+inline constexpr MenuEntry kTextFieldsMenu[] = {{"", "&Single Line", 1, ""}, {"", "&Multi Line", 2, ""}};
+inline constexpr MenuEntry kFormControlsMenu[] = {
+    {"", "&Radio Buttons", 3, ""}, {"", "&Check Boxes", 4, ""}, {"", "&Selections", 5, ""}, {"", "&Buttons", 6, ""},
+};
+
 } // namespace zorvel

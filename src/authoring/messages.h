@@ -21,5 +21,6 @@ inline constexpr FailureMessage kTableFailure = {
     "Exception error in Table_BtnClick ..\r\nPlease report error to ", true, ""};
 inline constexpr FailureMessage kBackgroundFailure = {
     "An Error occurred in Background1Click\r\n Please inform ", true, " .."};
+inline constexpr FailureMessage kFormFailure = {"Exception error in Form1Click ..", false, ""};
 
 } // namespace zorvel

@@ -2,6 +2,7 @@
 // into the directory given as the first argument, for looking at the layout:
 //   xvfb-run -s "-screen 0 1280x1024x24" build/tests/authoring/authoring_gallery /tmp/shots
 #include "bkgrndu.h"
+#include "formsu.h"
 #include "imageu.h"
 #include "linkfrmu.h"
 #include "tableu.h"
@@ -78,6 +79,13 @@ int main(int argc, char** argv) {
     shoot(table, dir, "table_design");
     table.findChild<QTabWidget*>("TabSet1")->setCurrentIndex(1);
     shoot(table, dir, "table_test");
+
+    TFormFrm form;
+    form.setMemos("Selected\r\ntext");
+    for (int page = 0; page < kFormPageCount; ++page) {
+        form.showPage(static_cast<FormPage>(page));
+        shoot(form, dir, QStringLiteral("form_%1").arg(page));
+    }
 
     QScrollArea area;
     area.setWidget(new TToolBox(Qt::Vertical));

@@ -1,0 +1,101 @@
+#include "form_text.h"
+
+namespace zorvel {
+
+namespace {
+
+constexpr const char* kMissingMessages[kFormPageCount] = {
+    "Insufficient information to create form ..",
+    "Not enough info provided to construct a single-line text control",
+    "Not enough info provided to construct a multiline text control",
+    "Not enough info provided to construct a radio button",
+    "Not enough info provided to construct a CheckBox",
+    "Not enough info provided to construct a Selection List",
+    "Not enough info provided to construct a Button",
+};
+
+// ` NAME="value"`, when the field holds more than blanks.
+void addOptional(QString& tag, const char* attribute, const QString& value) {
+    if (!value.trimmed().isEmpty())
+        tag += QLatin1Char(' ') + QLatin1String(attribute) + QLatin1String("=\"") + value + QLatin1Char('"');
+}
+
+// A label in front of a field is followed by one space.
+QString labelBefore(const QString& memo) {
+    return memo.isEmpty() ? memo : memo + QLatin1Char(' ');
+}
+
+bool complete(const FormFields& f) {
+    switch (f.page) {
+    case FormPage::Skeleton:
+        return !f.scriptName.isEmpty();
+    case FormPage::SingleText:
+        return !f.singleName.isEmpty();
+    case FormPage::MultilineText:
+        return !f.multiLineName.isEmpty();
+    case FormPage::RadioButtons:
+        return !f.radioName.isEmpty() && !f.radioValue.isEmpty();
+    case FormPage::CheckBoxes:
+        return !f.checkBoxName.isEmpty();
+    case FormPage::Selections:
+        return !f.selectionName.isEmpty();
+    case FormPage::Buttons:
+        return f.submit || f.reset;
+    }
+    return false;
+}
+
+QString selectionText(const FormFields& f) {
+    QString text = QLatin1String("<SELECT NAME =\"") + f.selectionName + QLatin1String("\">\r\n");
+    if (f.selectionList.isEmpty()) {
+        for (int n = 0; n < 3; ++n)
+            text += QStringLiteral("<OPTION>List Item %1\r\n").arg(n);
+    } else {
+        for (const QString& entry : f.selectionList)
+            text += QLatin1String("<OPTION>") + entry + QLatin1String("\r\n");
+    }
+    return text + QLatin1String("</SELECT>");
+}
+
+} // namespace
+
+const char* missingFormFields(const FormFields& fields) {
+    return complete(fields) ? nullptr : kMissingMessages[static_cast<int>(fields.page)];
+}
+
+QString makeFormText(const FormFields& f) {
+    QString text;
+    switch (f.page) {
+    case FormPage::Skeleton:
+        return QLatin1String("<FORM\r\nMETHOD=\"POST\" ACTION=\"") + f.scriptName +
+               QLatin1String("\">\r\n\r\n\r\n</FORM>");
+    case FormPage::SingleText:
+        text =
+            labelBefore(f.singleMemo) + QLatin1String("<INPUT TYPE=\"text\" NAME=\"") + f.singleName + QLatin1Char('"');
+        addOptional(text, "SIZE", f.singleSize);
+        addOptional(text, "MAXLENGTH", f.maxLength);
+        return text + QLatin1Char('>');
+    case FormPage::MultilineText:
+        text = labelBefore(f.multilineMemo) + QLatin1String("<TEXTAREA NAME =\"") + f.multiLineName + QLatin1Char('"');
+        addOptional(text, "ROWS", f.multiLineRows);
+        addOptional(text, "COLS", f.multiLineCols);
+        return text + QLatin1Char('>');
+    case FormPage::RadioButtons:
+        text = QLatin1String("<INPUT TYPE=\"radio\" NAME=\"") + f.radioName + QLatin1Char('"');
+        addOptional(text, "VALUE", f.radioValue);
+        return text + QLatin1Char('>') + f.radioMemo;
+    case FormPage::CheckBoxes:
+        text = QLatin1String("<INPUT TYPE=\"checkbox\" NAME=\"") + f.checkBoxName + QLatin1Char('"');
+        if (f.valueIsChecked)
+            text += QLatin1String(" VALUE=\"checked\"");
+        return text + QLatin1Char('>') + f.checkBoxMemo;
+    case FormPage::Selections:
+        return selectionText(f);
+    case FormPage::Buttons:
+        return QLatin1String("<INPUT TYPE=\"") + QLatin1String(f.submit ? "submit\"" : "reset\"") +
+               QLatin1String(" VALUE=\"") + f.buttonMemo + QLatin1String("\">");
+    }
+    return text;
+}
+
+} // namespace zorvel

@@ -1,0 +1,80 @@
+#include "form_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace zorvel;
+using P = FormPage;
+
+TEST(MakeFormText, EachPageBuildsItsMarkup) {
+    struct Case {
+        FormFields fields;
+        const char* text;
+    } cases[] = {
+        {{.page = P::Skeleton, .scriptName = "cgi-bin/mail"},
+         "<FORM\r\nMETHOD=\"POST\" ACTION=\"cgi-bin/mail\">\r\n\r\n\r\n</FORM>"},
+        {{.page = P::SingleText, .singleName = "Email", .singleSize = "30"},
+         "<INPUT TYPE=\"text\" NAME=\"Email\" SIZE=\"30\">"},
+        // Numbers are written as typed; the label stands in front of the field.
+        {{.page = P::SingleText,
+          .singleName = "n",
+          .singleSize = " 3 ",
+          .maxLength = "x",
+          .singleMemo = "Your\r\nname"},
+         "Your\r\nname <INPUT TYPE=\"text\" NAME=\"n\" SIZE=\" 3 \" MAXLENGTH=\"x\">"},
+        // Blank numbers are left out; a blank name and label are kept.
+        {{.page = P::SingleText, .singleName = " ", .singleSize = "  ", .maxLength = "\t", .singleMemo = " "},
+         "  <INPUT TYPE=\"text\" NAME=\" \">"},
+        {{.page = P::MultilineText, .multiLineName = "Msg", .multiLineCols = "40"},
+         "<TEXTAREA NAME =\"Msg\" COLS=\"40\">"},
+        {{.page = P::MultilineText,
+          .multiLineName = "Msg",
+          .multiLineRows = "4",
+          .multiLineCols = "40",
+          .multilineMemo = "Say:"},
+         "Say: <TEXTAREA NAME =\"Msg\" ROWS=\"4\" COLS=\"40\">"},
+        {{.page = P::RadioButtons, .radioName = "size", .radioValue = "L", .radioMemo = "Large"},
+         "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">Large"},
+        {{.page = P::RadioButtons, .radioName = "size", .radioValue = "   "}, "<INPUT TYPE=\"radio\" NAME=\"size\">"},
+        {{.page = P::CheckBoxes, .checkBoxName = "news", .valueIsChecked = true, .checkBoxMemo = "Send news"},
+         "<INPUT TYPE=\"checkbox\" NAME=\"news\" VALUE=\"checked\">Send news"},
+        // Only the fields of the page showing count.
+        {{.page = P::CheckBoxes, .singleName = "b", .radioMemo = "label", .checkBoxName = "a"},
+         "<INPUT TYPE=\"checkbox\" NAME=\"a\">"},
+        {{.page = P::Selections, .selectionName = "c", .selectionList = {"Red", " Blue ", "Red"}},
+         "<SELECT NAME =\"c\">\r\n<OPTION>Red\r\n<OPTION> Blue \r\n<OPTION>Red\r\n</SELECT>"},
+        {{.page = P::Selections, .selectionName = "c"},
+         "<SELECT NAME =\"c\">\r\n<OPTION>List Item 0\r\n<OPTION>List Item 1\r\n<OPTION>List Item 2\r\n</SELECT>"},
+        {{.page = P::Buttons, .submit = true, .buttonMemo = "Send it"}, "<INPUT TYPE=\"submit\" VALUE=\"Send it\">"},
+        {{.page = P::Buttons, .reset = true}, "<INPUT TYPE=\"reset\" VALUE=\"\">"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(missingFormFields(c.fields), nullptr) << c.text;
+        EXPECT_EQ(makeFormText(c.fields), QString::fromUtf8(c.text));
+    }
+}
+
+TEST(MakeFormText, LongTextsAreBuiltWhole) {
+    const QString label(100000, QLatin1Char('x'));
+    const QString text = makeFormText({.page = P::Buttons, .submit = true, .buttonMemo = label});
+    EXPECT_EQ(text, "<INPUT TYPE=\"submit\" VALUE=\"" + label + "\">");
+}
+
+TEST(MissingFormFields, EachPageNamesWhatItLacks) {
+    struct Case {
+        FormFields fields;
+        const char* message;
+    } cases[] = {
+        {{.page = P::Skeleton}, "Insufficient information to create form .."},
+        {{.page = P::SingleText, .singleSize = "3"},
+         "Not enough info provided to construct a single-line text control"},
+        {{.page = P::MultilineText, .singleName = "elsewhere"},
+         "Not enough info provided to construct a multiline text control"},
+        {{.page = P::RadioButtons, .radioName = "r"}, "Not enough info provided to construct a radio button"},
+        {{.page = P::RadioButtons, .radioValue = "v"}, "Not enough info provided to construct a radio button"},
+        {{.page = P::CheckBoxes, .valueIsChecked = true}, "Not enough info provided to construct a CheckBox"},
+        {{.page = P::Selections, .selectionList = {"a"}}, "Not enough info provided to construct a Selection List"},
+        {{.page = P::Buttons, .buttonMemo = "Go"}, "Not enough info provided to construct a Button"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(missingFormFields(c.fields), c.message);
+}
