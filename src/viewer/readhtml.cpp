@@ -3,8 +3,7 @@
 
 #include "readhtml_parser.h"
 
-#include <QFile>
-#include <QStringDecoder>
+#include "text_file.h"
 
 namespace zorvel {
 
@@ -28,17 +27,6 @@ void TNameList::Replace(const TSectionBase* from, TSectionBase* to) {
             item.second = to;
 }
 
-QString decodeHtmlBytes(const QByteArray& bytes) {
-    QByteArrayView body(bytes);
-    if (body.startsWith("\xEF\xBB\xBF"))
-        body = body.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(body);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return text;
-}
-
 void HtmlParseBuffer(TSectionList& SectionList, TNameList& NameList, QStringView Buffer, TParseStrings& Strings) {
     Strings = TParseStrings{};
     html::HtmlParser parser(SectionList, NameList, Buffer, Strings);
@@ -46,13 +34,14 @@ void HtmlParseBuffer(TSectionList& SectionList, TNameList& NameList, QStringView
 }
 
 void HtmlParseFile(TSectionList& SectionList, TNameList& NameList, const QString& FileName, TParseStrings& Strings) {
-    QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EHtmlFileError(QStringLiteral("Cannot read %1: %2").arg(FileName, file.errorString()).toStdString());
-    const QString text = decodeHtmlBytes(file.readAll());
-    if (file.error() != QFileDevice::NoError)
-        throw EHtmlFileError(QStringLiteral("Cannot read %1: %2").arg(FileName, file.errorString()).toStdString());
-    HtmlParseBuffer(SectionList, NameList, text, Strings);
+    // The editor's checks: a regular file (a FIFO would block, a device never end) of a sane size.
+    LoadedText loaded;
+    try {
+        loaded = loadTextFile(FileName);
+    } catch (const TextFileError& e) {
+        throw EHtmlFileError(e.what());
+    }
+    HtmlParseBuffer(SectionList, NameList, loaded.text, Strings);
 }
 
 } // namespace zorvel

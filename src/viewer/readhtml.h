@@ -54,9 +54,6 @@ void HtmlParseBuffer(TSectionList& SectionList, TNameList& NameList, QStringView
 // Throws EHtmlFileError when the file cannot be read.
 void HtmlParseFile(TSectionList& SectionList, TNameList& NameList, const QString& FileName, TParseStrings& Strings);
 
-// Decodes a page's bytes: UTF-8 (a leading byte-order mark dropped) when valid, else Latin-1.
-QString decodeHtmlBytes(const QByteArray& bytes);
-
 // Reads BGCOLOR, TEXT, LINK and COLOR values: one of 16 names, or a hex RRGGBB with an optional "#".
 bool ColorFromString(const QString& text, QColor& colour);
 

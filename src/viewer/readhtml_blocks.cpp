@@ -41,7 +41,12 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
         case tLI:
             CloseSection();
             if (listKind == tOL)
-                section_ = std::make_unique<TOListItem>(master_, depth, counter++, currentURL_, TopFont(), styleFlags_);
+            {
+                section_ = std::make_unique<TOListItem>(master_, depth, counter, currentURL_, TopFont(), styleFlags_);
+                // The page chooses where counting starts; at the largest number it stays there.
+                if (counter < std::numeric_limits<int>::max())
+                    ++counter;
+            }
             else
                 section_ = std::make_unique<TUListItem>(master_, depth, currentURL_, TopFont(), styleFlags_);
             subSup_ = 0;

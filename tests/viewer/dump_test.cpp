@@ -1,7 +1,9 @@
 // The model dump and the --dump entry point.
 #include "parse_helper.h"
+#include "text_file.h"
 
 #include <QDir>
+#include <sys/stat.h>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -92,6 +94,17 @@ TEST_F(RunDump, MissingFileFails) {
     EXPECT_TRUE(err.contains("absent.htm"));
 }
 
+// What is no regular file is refused at once: a FIFO would block for ever,
+// /dev/zero would be read until memory ran out.
+TEST_F(RunDump, WhatIsNoFileIsRefusedAtOnce) {
+    const QString fifo = dir.filePath("pipe.htm");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero"), dir.path()}) {
+        EXPECT_EQ(run(path), 1);
+        EXPECT_EQ(err, path + " is not a file.\n");
+    }
+}
+
 TEST_F(RunDump, MatchesTheExamplesLineByLine) {
     // Every example dumps cleanly; each section line is followed by its runs.
     for (const char* name : {"tour.htm", "recipes.htm", "price_list.htm", "feedback.htm", "cafe_latin1.htm"}) {
@@ -133,7 +146,7 @@ TEST(LayoutOfTheFuzzCorpus, LaysOutDrawsAndAnswersHitTests) {
     for (const QString& name : corpus.entryList(QDir::Files)) {
         QFile file(corpus.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString text = decodeHtmlBytes(file.readAll());
+        const QString text = decodeText(file.readAll()).text;
         for (const int width : {1, 300}) {
             std::unique_ptr<Parsed> page;
             try {

@@ -41,6 +41,11 @@ TEST(ParserLists, AnyListEndClosesAnyList) {
     EXPECT_EQ(items(p), (QStringList{"OListItem 1 #1 one", "OListItem 1 #2 two", "Section 0 out", "OListItem 1 #1 x"}));
 }
 
+TEST(ParserLists, NumberingStopsAtTheLargestNumber) {
+    const Parsed p(QStringLiteral("<OL START=2147483647><LI>a<LI>b</OL>"));
+    EXPECT_EQ(items(p), (QStringList{"OListItem 1 #2147483647 a", "OListItem 1 #2147483647 b"}));
+}
+
 TEST(ParserLists, BlockquoteIndentsAndTextInListsIsIndented) {
     const Parsed p(QStringLiteral("<BLOCKQUOTE>quoted<BLOCKQUOTE>deeper</BLOCKQUOTE></BLOCKQUOTE><UL>lead<LI>i<BR>cont</UL>"));
     EXPECT_EQ(items(p), (QStringList{"Section 1 quoted", "Section 2 deeper", "Section 1 lead", "UListItem 1 i",
