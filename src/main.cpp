@@ -3,6 +3,7 @@
 // OUT.png` paints it to a picture instead, with no window.
 #include "app_messages.h"
 #include "mainu1.h"
+#include "termination_signals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -127,7 +128,9 @@ int main(int argc, char** argv) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         env.screenSize = screen->geometry().size();
     env.arguments = QCoreApplication::arguments().mid(1);
+    env.recoveryDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
     zorvel::TMainFrm window(std::move(env));
+    zorvel::watchTerminationSignals(&window, [&window] { window.terminate(); });
     window.show();
     return QApplication::exec();
 }

@@ -21,6 +21,18 @@ inline constexpr FailureMessage kExitFailure = {"Exception error in Exit1Click .
 inline constexpr const char* kAutoSaveSwitchedOff =
     "Automatic saving is switched off until the preview or Remove Tags switches it on again, or Zorvel restarts.";
 
+// Crash recovery and files changed by other programs. %1: the names or the path.
+inline constexpr const char* kRecoveryQuestion =
+    "Zorvel did not end normally, and the unsaved text of these documents was kept:\r\n%1\r\n\r\n"
+    "Recover it, or discard it?";
+inline constexpr const char* kRecoverButton = "&Recover";
+inline constexpr const char* kDiscardButton = "&Discard";
+inline constexpr const char* kChangedOutside = "%1 has been changed outside Zorvel. Reload it, or keep your version?";
+inline constexpr const char* kReloadButton = "&Reload";
+inline constexpr const char* kKeepButton = "&Keep my version";
+inline constexpr const char* kDeletedOutside =
+    "%1 has been deleted outside Zorvel. Your text is kept: save it to write the file again.";
+
 inline constexpr const char* kExitPreviewerFirst = "Please exit the Previewer first before exiting this application ..";
 inline constexpr const char* kUnsavedTextQuestion = "There is unsaved text, Save it or not ..?";
 // Followed by the file name without its directory and kQuestionEnd.

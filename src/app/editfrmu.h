@@ -1,6 +1,7 @@
 #pragma once
 // A document window: one editor buffer, the file it belongs to and the
 // bookmark names found in it.
+#include "disk_stamp.h"
 #include "trecode.h"
 
 #include <QMdiSubWindow>
@@ -20,6 +21,10 @@ public:
     // Set when the automatic save was told not to save this untitled page; cleared by
     // the next change, so the page is asked about again only once it changes.
     bool autoSaveDeclined = false;
+    // The file as last read or written here, to notice changes made by other programs.
+    DiskStamp diskStamp;
+    // Names the document's recovery journal; unique in the run.
+    int journalId = 0;
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }

@@ -6,6 +6,7 @@
 #include "hint_switch.h"
 #include "text_file.h"
 #include "find_replace.h"
+#include "recovery_store.h"
 #include "htmlview.h"
 #include "toolbox.h"
 
@@ -44,7 +45,7 @@ TMainFrm::TMainFrm(MainEnvironment env) : FileHistory(env.platform), env_(std::m
 TMainFrm::~TMainFrm() {
     // The exit sequence runs once, whether the program ends by Exit, by closing the
     // window or by the window being destroyed.
-    if (!exitSequenceRan_ && !PreviewActive)
+    if (!exitSequenceRan_ && !PreviewActive && !terminating_)
         runExitSequence();
 }
 
@@ -60,6 +61,18 @@ void TMainFrm::FormCreate() {
     SaverTimer = new QTimer(this);
     SaverTimer->setInterval(1000);
     connect(SaverTimer, &QTimer::timeout, this, &TMainFrm::SaverTimerTimer);
+
+    recovery_ = std::make_unique<RecoveryStore>(env_.recoveryDir);
+    JournalTimer = new QTimer(this);
+    JournalTimer->setSingleShot(true);
+    JournalTimer->setInterval(1500);
+    connect(JournalTimer, &QTimer::timeout, this, &TMainFrm::JournalTick);
+    // Coming back from another program is when its changes to an open file show.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && !closingAll_)
+            if (TEditForm* form = ActiveDocument())
+                checkOutsideChange(*form);
+    });
 
     createSpeedBar();
     createWorkArea();
@@ -271,7 +284,8 @@ void TMainFrm::FormShow() {
             ToolBox->setEnabled(true);
         });
     }
-    if (!opened)
+    const bool recovered = offerRecovery();
+    if (!opened && !recovered)
         CreateBlankHTMLFile();
     setUpBrowserButtons();
     FormResize();
@@ -298,6 +312,10 @@ bool TMainFrm::runExitSequence() {
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
+    if (terminating_) {
+        event->accept();
+        return;
+    }
     if (PreviewActive) {
         prompter().notice(QLatin1String(kExitPreviewerFirst));
         event->ignore();

@@ -35,6 +35,7 @@ class TReplaceDialog;
 struct Insertion;
 struct BrowserButtonState;
 class HintSwitch;
+class RecoveryStore;
 
 // What the main window needs from the world; tests pass their own.
 struct MainEnvironment {
@@ -45,6 +46,8 @@ struct MainEnvironment {
     std::function<void(int)> endProcess;  // null: QCoreApplication::exit
     FileExists exists = fileExists;
     Platform platform = kHostPlatform;
+    // Where unsaved text is journaled; empty keeps no journals.
+    QString recoveryDir;
 };
 
 enum class Placement { Left, Right, Top, Bottom, AsDesigned };
@@ -101,6 +104,19 @@ public:
 
     // The generic error box: the failure's own text (commands without a message of their own).
     void showError(const std::exception& e);
+
+    // Unsaved text journaled for recovery: the tick writes the documents changed
+    // since the last one; flushJournals writes every changed document now (when
+    // the session ends under the program, SIGTERM or SIGHUP).
+    QTimer* JournalTimer;
+    void JournalTick();
+    void flushJournals();
+    // Ends the run after a termination signal: journals written, no questions.
+    void terminate();
+    // Asks about a file another program changed or deleted; true when the
+    // document may go on as it is (kept, reloaded, or nothing changed).
+    enum class DiskCheck { Unchanged, Reloaded, Kept };
+    DiskCheck checkOutsideChange(TEditForm& form);
 
     // Switching the automatic-save timer on only starts it while saving is configured.
     void setSaverTimerOn(bool on);
@@ -253,6 +269,13 @@ private:
     bool browser1Enabled_ = false, browser2Enabled_ = false;
     bool shown_ = false;
     bool savingAutomatically_ = false; // the timer is paused, not off, while it saves
+    bool checkingDisk_ = false;        // a question about an outside change is open
+    bool terminating_ = false;
+    int journalCounter_ = 0;
+    std::vector<int> journalsDue_;
+    std::unique_ptr<RecoveryStore> recovery_;
+    bool offerRecovery();
+    void journalChanged(TEditForm& form);
     bool exitSequenceRan_ = false;
     bool closingAll_ = false;
 };

@@ -2,6 +2,7 @@
 #include "mainu1.h"
 
 #include "app_messages.h"
+#include "recovery_store.h"
 #include "settings_keys.h"
 #include "toolbox.h"
 
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMdiArea>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -47,6 +49,13 @@ TEditForm* TMainFrm::newDocumentWindow() {
         Save_Btn->setEnabled(true);
     });
     connect(memo, &TSRichEdit::mouseUp, this, [this, form] { showCaretPosition(form); });
+    form->journalId = ++journalCounter_;
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, form] { journalChanged(*form); });
+    // Saved (or its changes undone): nothing is left to recover.
+    connect(memo->document(), &QTextDocument::modificationChanged, this, [this, form](bool changed) {
+        if (!changed && recovery_)
+            recovery_->remove(form->journalId);
+    });
     memo->setCommandKeys(commandKeys());
     connect(memo, &TSRichEdit::commandKey, this, [this](const QKeySequence& key) {
         for (QAction* action : findChildren<QAction*>())
@@ -93,6 +102,7 @@ TEditForm* TMainFrm::OpenDocument(const QString& path, bool withTab) {
     form->FileName = path;
     try {
         form->MemoPad->LoadFromFile(path);
+        form->diskStamp = diskStampOf(path);
     } catch (...) {
         // The half-built window goes; the caller reports the failure.
         form->MemoPad->setModified(false);
@@ -187,11 +197,17 @@ void TMainFrm::Open1Click() {
     });
 }
 
-void TMainFrm::writeDocument(TEditForm& form, const QString& path) { form.MemoPad->SaveToFile(path); }
+void TMainFrm::writeDocument(TEditForm& form, const QString& path) {
+    form.MemoPad->SaveToFile(path);
+    form.diskStamp = diskStampOf(path);
+}
 
 TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
     if (fileNameOnly(form.FileName, env_.platform).trimmed().isEmpty())
         return saveDocumentAs(form);
+    // Never over another program's change without asking; a reload is no save.
+    if (checkOutsideChange(form) == DiskCheck::Reloaded)
+        return SaveOutcome::Cancelled;
     SaveOutcome outcome = SaveOutcome::Failed;
     guarded(kSaveFailure, Timer::SwitchOff, [&] {
         FileHistory.moveToTop(form.FileName);
@@ -294,6 +310,9 @@ bool TMainFrm::documentCloseRequest(TEditForm& form) {
 }
 
 void TMainFrm::documentClosed(TEditForm& form) {
+    // Closed with its text saved or its changes dropped: nothing is left to recover.
+    if (recovery_)
+        recovery_->remove(form.journalId);
     std::erase(documents_, &form);
     std::erase(activationOrder_, &form);
     removeTab(&form);
@@ -304,6 +323,7 @@ void TMainFrm::documentClosed(TEditForm& form) {
 
 bool TMainFrm::CloseAll1Click() {
     bool completed = false;
+    closingAll_ = true;
     guarded(kCloseAllFailure, Timer::SwitchOff, [&] {
         while (DocumentCount() > 0) {
             QCoreApplication::processEvents();
@@ -320,6 +340,7 @@ bool TMainFrm::CloseAll1Click() {
         DisableDocumentCommands();
         completed = true;
     });
+    closingAll_ = false;
     return completed;
 }
 
@@ -329,6 +350,10 @@ void TMainFrm::FormActivate(TEditForm* form) {
     if (auto it = std::find(activationOrder_.begin(), activationOrder_.end(), form); it != activationOrder_.end())
         std::rotate(activationOrder_.begin(), it, it + 1);
     Save_Btn->setEnabled(form->MemoPad->Modified());
+    // Windows come forward one after another while all are closed: no questions then
+    // (a document saved on the way is still checked before it is written).
+    if (!closingAll_)
+        checkOutsideChange(*form);
     // The position display belongs to the document now in front, not the designed "999: 999".
     showCaretPosition(form);
     if (const int index = tabIndexOf(form); FileTabSet->count() > 1 && index >= 0) {

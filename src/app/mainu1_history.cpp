@@ -56,6 +56,11 @@ void TMainFrm::SaverTimerTimer() {
             if (!form->MemoPad->Modified() || form->autoSaveDeclined)
                 continue;
             if (!form->FileName.trimmed().isEmpty()) {
+                // Another program's change to the file waits for the user to decide.
+                // (A deleted file is written again: that overwrites nobody's work.)
+                if (const DiskStamp now = diskStampOf(form->FileName);
+                    form->diskStamp.exists && now.exists && now != form->diskStamp)
+                    continue;
                 writeDocument(*form, form->FileName);
             } else {
                 const QString question =

@@ -33,7 +33,7 @@ void TMainFrm::SaveAsTemplate1Click() {
         if (!saved)
             return;
         // The document now belongs to the template file; its tab keeps its text.
-        form->MemoPad->SaveToFile(saved->path);
+        writeDocument(*form, saved->path);
         form->FileName = saved->path;
         form->setCaption(templateCaption(saved->number));
         form->MemoPad->setModified(false);

@@ -175,8 +175,12 @@ void TSRichEdit::AddLine(const QString& line) {
 
 void TSRichEdit::LoadFromFile(const QString& path) {
     const LoadedText loaded = loadTextFile(path);
-    format_ = loaded.format;
-    const storedtext::Prepared prepared = storedtext::prepare(loaded.text, format_.lineEnding, true);
+    loadText(loaded.text, loaded.format);
+}
+
+void TSRichEdit::loadText(const QString& exact, const TextFormat& format) {
+    format_ = format;
+    const storedtext::Prepared prepared = storedtext::prepare(exact, format_.lineEnding, true);
     mayHaveSoftBreaks_ = prepared.hasSoftBreaks;
     softBlocksStale_ = true;
     setPlainText(QString());
@@ -185,11 +189,11 @@ void TSRichEdit::LoadFromFile(const QString& path) {
     setModified(false);
 }
 
-void TSRichEdit::SaveToFile(const QString& path) const {
-    const QString exact = storedtext::read(*document(), 0, document()->characterCount() - 1,
-                                           {QString(), true, format_.lineEnding});
-    saveExactText(path, exact, format_.encoding);
+QString TSRichEdit::exactText() const {
+    return storedtext::read(*document(), 0, document()->characterCount() - 1, {QString(), true, format_.lineEnding});
 }
+
+void TSRichEdit::SaveToFile(const QString& path) const { saveExactText(path, exactText(), format_.encoding); }
 
 int TSRichEdit::rowOfPosition(int position) const {
     const QTextBlock block = document()->findBlock(position);

@@ -37,7 +37,11 @@ public:
     void AddLine(const QString& line);
     // Loading leaves Modified false and remembers encoding and line endings for the save.
     void LoadFromFile(const QString& path);
+    // The same for a text already read (as a file holds it, with its line breaks).
+    void loadText(const QString& exact, const TextFormat& format);
     void SaveToFile(const QString& path) const;
+    // The text exactly as SaveToFile writes it, before encoding.
+    QString exactText() const;
     const TextFormat& fileFormat() const { return format_; }
 
     // Rows as shown: a wrapped line counts as several.

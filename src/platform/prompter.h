@@ -35,8 +35,8 @@ public:
 
     virtual MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) = 0;
     // A question with buttons of its own (captions with "&" access keys); returns the
-    // index of the one pressed. Escape presses the last.
-    virtual int choose(const QString& text, MessageIcon icon, const QStringList& buttons) = 0;
+    // index of the one pressed. The first is the default; Escape presses the one at escape.
+    virtual int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) = 0;
     // Empty optional: the user cancelled.
     virtual std::optional<QString> openFileName(const FileDialogOptions& chooser) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogOptions& chooser) = 0;
@@ -64,7 +64,7 @@ class QtPrompter final : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent) : parent_(parent) {}
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
-    int choose(const QString& text, MessageIcon icon, const QStringList& buttons) override;
+    int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) override;
     std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
     std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;

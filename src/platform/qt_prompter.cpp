@@ -1,6 +1,7 @@
 #include "prompter.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -61,7 +62,7 @@ MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, Message
     return MessageAnswer::Ok;
 }
 
-int QtPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons) {
+int QtPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) {
     QMessageBox box(parent_);
     prepare(box, text, icon);
     QList<QAbstractButton*> made;
@@ -69,11 +70,12 @@ int QtPrompter::choose(const QString& text, MessageIcon icon, const QStringList&
         made << box.addButton(caption, made.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
     if (made.isEmpty())
         return -1;
+    escape = std::clamp(escape, 0, int(made.size()) - 1);
     box.setDefaultButton(qobject_cast<QPushButton*>(made.first()));
-    box.setEscapeButton(made.last());
+    box.setEscapeButton(made[escape]);
     box.exec();
     const qsizetype pressed = made.indexOf(box.clickedButton());
-    return pressed < 0 ? int(made.size()) - 1 : int(pressed);
+    return pressed < 0 ? escape : int(pressed);
 }
 
 static void prepare(QFileDialog& dialog, const FileDialogOptions& chooser) {

@@ -101,8 +101,9 @@ TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
     frm->Save1Click();
     // Why, and that the automatic save is now off.
     EXPECT_EQ(prompter->messageTexts(),
-              QStringList{"Exception error in Save1Click ..\r\nCannot write " + page + ": Not a directory\r\n" +
-                          kAutoSaveSwitchedOff});
+              QStringList({page + " has been deleted outside Zorvel. Your text is kept: save it to write the file again.",
+                           "Exception error in Save1Click ..\r\nCannot write " + page + ": Not a directory\r\n" +
+                               kAutoSaveSwitchedOff}));
     EXPECT_TRUE(memo().Modified());
     EXPECT_FALSE(frm->SaverTimer->isActive());
     EXPECT_EQ(tmp.read("moved/page.htm"), QByteArray("old\r\n"));

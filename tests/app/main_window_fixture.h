@@ -35,6 +35,7 @@ protected:
         env.prompter = std::move(scripted);
         env.arguments = arguments;
         env.endProcess = [this](int code) { exitCode = code; };
+        env.recoveryDir = dir() + QStringLiteral("recovery");
         frm = std::make_unique<TMainFrm>(std::move(env));
         if (show)
             frm->show();

@@ -24,7 +24,7 @@ namespace {
 class NoPrompter : public Prompter {
 public:
     MessageAnswer message(const QString&, MessageIcon, MessageButtons) override { return MessageAnswer::Ok; }
-    int choose(const QString&, MessageIcon, const QStringList& buttons) override { return int(buttons.size()) - 1; }
+    int choose(const QString&, MessageIcon, const QStringList&, int escape) override { return escape; }
     std::optional<QString> openFileName(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<QColor> color(const QColor&) override { return std::nullopt; }

@@ -30,10 +30,10 @@ MessageAnswer ScriptedPrompter::message(const QString& text, MessageIcon icon, M
     return take(answers_, what.c_str(), MessageAnswer::No);
 }
 
-int ScriptedPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons) {
+int ScriptedPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) {
     messages.push_back({text, icon, MessageButtons::Choice, buttons});
     const std::string what = "choice \"" + text.toStdString() + "\"";
-    return take(choices_, what.c_str(), int(buttons.size()) - 1);
+    return take(choices_, what.c_str(), escape);
 }
 
 std::optional<QString> ScriptedPrompter::openFileName(const FileDialogOptions& chooser) {

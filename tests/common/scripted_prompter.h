@@ -43,7 +43,7 @@ public:
     QStringList messageTexts() const;
 
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
-    int choose(const QString& text, MessageIcon icon, const QStringList& buttons) override;
+    int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) override;
     std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
     std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;
