@@ -265,3 +265,16 @@ TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     EXPECT_EQ(s.LineRecs.Item(0)->CharCount, 3);
     EXPECT_EQ(width, 50);
 }
+
+TEST(Layout, PreformattedTextWrapsOnlyPastTheNoWrapWidth) {
+    // 6000 characters of 6 pixels: 36000 pixels, more than preformatted text
+    // is ever laid out in. The 5333 that fit end in a word whose space goes with it.
+    const Laid page(QStringLiteral("a<PRE>") + QStringLiteral("xxxxx ").repeated(1000) + QStringLiteral("</PRE>"), 100);
+    const TSection& pre = page.text(1);
+    ASSERT_EQ(pre.LineRecs.Count(), 2);
+    EXPECT_EQ(pre.LineRecs.Item(0)->CharCount, 5334);
+    EXPECT_EQ(pre.StartPos, 1);
+    EXPECT_EQ(page.charCount, 6001);
+    EXPECT_EQ(page.height, 17 + 2 * 13);
+    EXPECT_EQ(page.scrollWidth, 36000);
+}
