@@ -98,17 +98,22 @@ int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Roo
         return width <= Room;
     };
     // Binary search for the largest k that fits: low always fits, and the
-    // candidates run from low to high + 1. The extent grows with k, so the
-    // search may first bracket k by doubling: that gives the same k while
-    // measuring strings about as long as a line, where the first middle of a
+    // candidates run from low to high + 1. The extent grows with k, so k may
+    // first be bracketed by doubling: the search then finds the same k while
+    // measuring strings about as long as a line, where its first middle in a
     // paragraph-long stretch would measure half the paragraph for every line.
-    // Most stretches (a run of one font) fit whole in what is left of the line.
-    if (fits(N)) {
-        Used = width;
-        return N;
+    int low = 0, lowWidth = 0, high = N - 1;
+    // Most stretches (one font's run within a line) are short and fit whole:
+    // one measurement settles them.
+    constexpr int kTryWhole = 256;
+    if (N <= kTryWhole) {
+        if (fits(N)) {
+            Used = width;
+            return N;
+        }
+        high = N - 2;
     }
-    int low = 0, lowWidth = 0, high = N - 2; // N itself does not fit
-    for (int probe = 1; probe < N; probe *= 2) {
+    for (int probe = N <= kTryWhole ? 1 : 32; probe < N; probe *= 2) {
         if (!fits(probe)) {
             high = probe - 2;
             break;

@@ -278,3 +278,21 @@ TEST(Layout, PreformattedTextWrapsOnlyPastTheNoWrapWidth) {
     EXPECT_EQ(page.height, 17 + 2 * 13);
     EXPECT_EQ(page.scrollWidth, 36000);
 }
+
+TEST(Layout, FitCountIsTheLongestPrefixThatFits) {
+    // Stretches short and long (past the length tried whole), italic overhangs, bold and large runs.
+    const QString words = QStringLiteral("lorem ipsum dolor sit amet ").repeated(20);
+    Laid page(QStringLiteral("<I>ab</I>cd <B>efg</B>") + words + QStringLiteral("<FONT SIZE=6>HI</FONT>") +
+                        words + QStringLiteral("<I>") + words + QStringLiteral("</I>"),
+                    400);
+    const TSection& s = page.text();
+    for (const int start : {0, 3, 11, 40, 600}) {
+        for (int width = 0; width < 3000; width += 37) {
+            int expected = 0;
+            while (start + expected < s.Len && s.RunWidth(page.canvas, start, expected + 1) <= width)
+                ++expected;
+            ASSERT_EQ(s.FitCount(page.canvas, width, s.Len, start), expected) << start << ' ' << width;
+        }
+    }
+    EXPECT_EQ(s.FitCount(page.canvas, 1000, 5, 0), 5) << "never more than Max";
+}
