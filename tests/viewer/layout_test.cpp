@@ -296,3 +296,18 @@ TEST(Layout, FitCountIsTheLongestPrefixThatFits) {
     }
     EXPECT_EQ(s.FitCount(page.canvas, 1000, 5, 0), 5) << "never more than Max";
 }
+
+TEST(Layout, APageTallerThan32767PixelsIsLaidOutWhole) {
+    Laid page(QStringLiteral("line<BR>").repeated(3000) + QStringLiteral("last"), 400);
+    EXPECT_EQ(page.height, 3001 * 17);
+    int top = 0, index = 0;
+    const TSectionBase* s = page.list.FindSectionAtPosition(3000 * 17 + 5, top, index);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(static_cast<const TSection*>(s)->TextBuffer, "last");
+    EXPECT_EQ(top, 51000);
+    EXPECT_EQ(page.list.GetSectionTop(index), 51000);
+    int x = 0, y = 0;
+    ASSERT_TRUE(page.list.CursorToXY(page.canvas, 3000 * 4 + 2, x, y));
+    EXPECT_EQ(y, 51000);
+    EXPECT_EQ(page.draw(400, QRect(0, 51000, 400, 100)), QStringList{"text 0,51002 12 #000000 \"last\""});
+}
