@@ -252,6 +252,10 @@ public:
 
     void Add(std::unique_ptr<TSectionBase> Section);
     void UpdateFonts();
+    // Draws the sections from Y down with their left edge at X; returns the Y
+    // below them. DrawRect is the area to paint, in the same coordinates (its
+    // bottom edge excluded); sections wholly outside it draw nothing. Width is
+    // the width the sections may draw in: preformatted lines are clipped to it.
     int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y);
     // The first section whose running sum of heights exceeds Y, with its top and index.
     TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
