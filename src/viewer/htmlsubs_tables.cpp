@@ -1,4 +1,6 @@
 // Table and cell construction from their attributes, and copying.
+// The grid is in htmlsubs_tables_grid.cpp, layout in
+// htmlsubs_tables_layout.cpp, drawing and hit tests in htmlsubs_tables_draw.cpp.
 #include "htmlsubs_tables.h"
 
 #include <algorithm>
@@ -19,6 +21,13 @@ TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
     : ColSpan(source.ColSpan), RowSpan(source.RowSpan), CellHeight(source.CellHeight), CellWidth(source.CellWidth),
       ContentHeight(source.ContentHeight), ContentOffset(source.ContentOffset), VAlign(source.VAlign),
       WidthPercent(source.WidthPercent), Cell(std::make_unique<TCell>(*source.Cell, master)) {}
+
+std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
+    auto filler = std::make_unique<TCellObj>(master, TAttributeList{}, 1);
+    filler->ColSpan = 0;
+    filler->RowSpan = rowSpan;
+    return filler;
+}
 
 ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes)
     : TSectionBase(master), Caption(std::make_unique<TCellObj>(master, TAttributeList{}, 1)), Justify(justify) {
@@ -62,6 +71,7 @@ std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* MasterList) const 
     }
     copy->Caption = std::make_unique<TCellObj>(*Caption, MasterList);
     copy->Initialized = Initialized;
+    copy->GridFailed = GridFailed;
     copy->Border = Border;
     copy->TopCaption = TopCaption;
     copy->ColumnsLeft = ColumnsLeft;
