@@ -34,6 +34,8 @@ ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& 
     Caption->Cell->Add(std::make_unique<THeadingSpace>(master, 6));
     for (const TAttribute& a : attributes) {
         switch (a.Kind) {
+        // Only whether there is a border counts: frames are one-pixel bevels
+        // whatever the value, so BORDER=10 draws as BORDER does.
         case AttrKind::Border: Border = a.NumericValue > 0; break;
         case AttrKind::Align: {
             const QString v = a.ValueText.toUpper();
