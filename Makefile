@@ -25,7 +25,8 @@ test: build
 test-asan:
 	@$(MAKE) --no-print-directory test BUILD=build-asan BUILD_TYPE=Debug CMAKE_EXTRA=-DZORVEL_ASAN=ON
 
-bench: deps
+bench:
+	@scripts/install-deps --bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVEL_BENCH=ON -DZORVEL_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@for b in $$(find build-bench/bench -maxdepth 2 -type f -name "bench_*" -perm -u+x); do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done

@@ -32,16 +32,23 @@ Table& table() {
 
 FontId FontTable::intern(const FontDescription& font) {
     const Key key{font.name, font.size, (font.bold ? 1 : 0) | (font.italic ? 2 : 0) | (font.underline ? 4 : 0)};
+    // A page asks for the same font many times running; the last answer
+    // spares hashing the name. Each thread keeps its own.
+    thread_local Key lastKey{QString(), -1, 0};
+    thread_local FontId lastId = -1;
+    if (key == lastKey)
+        return lastId;
     Table& t = table();
     const std::lock_guard lock(t.mutex);
+    lastKey = key;
     if (auto it = t.ids.constFind(key); it != t.ids.constEnd())
-        return *it;
+        return lastId = *it;
     FontDescription plain = font;
     plain.color = Qt::black;
     const FontId id = FontId(t.fonts.size());
     t.fonts.push_back(plain);
     t.ids.insert(key, id);
-    return id;
+    return lastId = id;
 }
 
 FontDescription FontTable::describe(FontId id) {

@@ -78,6 +78,7 @@ public:
     // The same by interned font; layout's hot path. A canvas that keeps
     // per-font caches overrides these; by default they go by the description.
     virtual int textWidth(FontId font, QStringView text) { return textExtent(FontTable::describe(font), text).width(); }
+    virtual FontMetricsInfo fontMetrics(FontId font) { return fontMetrics(FontTable::describe(font)); }
     virtual void drawText(int x, int y, FontId font, const QColor& color, QStringView text,
                           const QColor* background = nullptr) {
         FontDescription d = FontTable::describe(font);

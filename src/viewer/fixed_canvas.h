@@ -13,6 +13,7 @@ public:
     // Per character: size * 6 / 10 pixels wide, one more when bold.
     static int charWidth(const FontDescription& font);
 
+    using Canvas::fontMetrics;
     FontMetricsInfo fontMetrics(const FontDescription& font) override;
     QSize textExtent(const FontDescription& font, QStringView text) override;
     // The classic desktop: grey faces, dark grey shadow, white highlight, black text.

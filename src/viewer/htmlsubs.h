@@ -158,7 +158,7 @@ protected:
     TSection(const TSection& source, TSectionList* master);
     void Append(QStringView S);
 
-private:
+protected:
     // What layout measures as one unit: an image, a control, a placeholder
     // with nothing behind it, or a stretch of text in one font.
     struct Piece {
@@ -173,7 +173,11 @@ private:
     int PieceWidth(Canvas& canvas, const Piece& piece, int pos) const;
     // The largest k <= N such that k characters of text in font F from pos take at most Room pixels; their width in Used.
     int FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const;
-    const std::vector<int>& Placeholders() const;
+    // The first placeholder character at or after pos, or Len when there is none.
+    int NextPlaceholder(int pos) const;
+    // Layout's first step: the section's place, its images measured and its
+    // controls hidden. False for an empty section, which takes no room.
+    bool StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos);
     int BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overflow) const;
     void FinishLine(Canvas& canvas, int P, int n, int Width);
     // The line holding Y (from the section's top) and that line's top; -1 when none.
@@ -181,8 +185,7 @@ private:
     void DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bottom) const;
     void DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd) const;
 
-    mutable std::vector<int> placeholders_; // positions of the placeholder characters
-    mutable int placeholdersFor_ = -1;      // the text length they were found for
+    mutable int markFrom_ = -1, markAt_ = -1; // no placeholder from markFrom_ up to markAt_
 };
 
 class TPreFormated : public TSection {
@@ -252,6 +255,10 @@ public:
 
     void Add(std::unique_ptr<TSectionBase> Section);
     void UpdateFonts();
+    // Draws the sections from Y down with their left edge at X; returns the Y
+    // below them. DrawRect is the area to paint, in the same coordinates (its
+    // bottom edge excluded); sections wholly outside it draw nothing. Width is
+    // the width the sections may draw in: preformatted lines are clipped to it.
     int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y);
     // The first section whose running sum of heights exceeds Y, with its top and index.
     TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;

@@ -42,7 +42,7 @@ void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
 
 void TFontObj::Measure(Canvas& canvas) {
     Id = FontTable::intern(RunFont_);
-    const FontMetricsInfo m = canvas.fontMetrics(RunFont_);
+    const FontMetricsInfo m = canvas.fontMetrics(Id);
     TextHeight = m.height;
     FontHeight = m.height + m.externalLeading;
     Overhang = m.overhang;

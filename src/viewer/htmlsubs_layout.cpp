@@ -16,16 +16,16 @@ bool sameLook(const TFontObj& a, const TFontObj& b) {
 
 } // namespace
 
-const std::vector<int>& TSection::Placeholders() const {
-    // Text only ever grows, by appending, so its length tells whether the index is current.
-    if (placeholdersFor_ != int(TextBuffer.size())) {
-        placeholders_.clear();
-        for (qsizetype i = 0; i < TextBuffer.size(); ++i)
-            if (isPlaceholder(TextBuffer[i]))
-                placeholders_.push_back(int(i));
-        placeholdersFor_ = int(TextBuffer.size());
+int TSection::NextPlaceholder(int pos) const {
+    // Layout and hit tests walk forward, so the last answer usually holds:
+    // there is no placeholder from markFrom_ up to markAt_.
+    if (pos < markFrom_ || pos > markAt_) {
+        markFrom_ = pos;
+        markAt_ = pos;
+        while (markAt_ < Len && !isPlaceholder(TextBuffer[markAt_]))
+            ++markAt_;
     }
-    return placeholders_;
+    return markAt_;
 }
 
 TFormControlObj* TSection::ControlAt(int pos) const {
@@ -58,9 +58,7 @@ TSection::Piece TSection::PieceAt(int pos, int limit) const {
     int end = limit;
     if (next < Fonts.Count())
         end = std::min(end, Fonts.Item(next)->Pos);
-    const std::vector<int>& marks = Placeholders();
-    if (auto it = std::upper_bound(marks.begin(), marks.end(), pos); it != marks.end())
-        end = std::min(end, *it);
+    end = std::min(end, NextPlaceholder(pos + 1));
     piece.kind = Piece::Text;
     piece.count = std::max(1, end - pos);
     return piece;
@@ -100,12 +98,22 @@ int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Roo
         return width <= Room;
     };
     // Binary search for the largest k that fits: low always fits, and the
-    // candidates run from low to high + 1. The extent grows with k, so the
-    // search may first bracket k by doubling: that gives the same k while
-    // measuring strings about as long as a line, where the first middle of a
+    // candidates run from low to high + 1. The extent grows with k, so k may
+    // first be bracketed by doubling: the search then finds the same k while
+    // measuring strings about as long as a line, where its first middle in a
     // paragraph-long stretch would measure half the paragraph for every line.
     int low = 0, lowWidth = 0, high = N - 1;
-    for (int probe = 1; probe < N; probe *= 2) {
+    // Most stretches (one font's run within a line) are short and fit whole:
+    // one measurement settles them.
+    constexpr int kTryWhole = 256;
+    if (N <= kTryWhole) {
+        if (fits(N)) {
+            Used = width;
+            return N;
+        }
+        high = N - 2;
+    }
+    for (int probe = N <= kTryWhole ? 1 : 32; probe < N; probe *= 2) {
         if (!fits(probe)) {
             high = probe - 2;
             break;
@@ -243,14 +251,15 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     LineRecs.Add(std::move(line));
 }
 
-int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+bool TSection::StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
     TopY = Y;
     StartPos = CharPos;
     SectionHeight = 0;
     LineRecs.Clear();
+    markFrom_ = markAt_ = -1; // the text may have grown since it was last looked at
     if (Len == 0) {
         ScrollWidth = 0;
-        return 0;
+        return false;
     }
     ScrollWidth = Width;
     TSectionList& master = *ParentSectionList;
@@ -264,6 +273,13 @@ int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int&
         ScrollWidth = std::max(ScrollWidth, c->ControlWidth());
         c->HideControl(); // shown again where its line is drawn
     }
+    CharPos = StartPos + Len;
+    return true;
+}
+
+int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    if (!StartLayout(canvas, Y, Width, ScrollWidth, CharPos))
+        return 0;
     for (int P = 0; P < Len;) {
         bool overflow = false;
         const int n = BreakLine(canvas, P, Len - P, Width, overflow);
@@ -274,7 +290,6 @@ int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int&
             ScrollWidth = std::max(ScrollWidth, LineRecs.back()->LineIndent + RunWidth(canvas, P, n, true));
         P += n;
     }
-    CharPos = StartPos + Len;
     return SectionHeight;
 }
 
@@ -283,6 +298,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     Max = 0;
     if (Len == 0)
         return; // an empty section takes no room, indent or not
+    markFrom_ = markAt_ = -1;
     TSectionList& master = *ParentSectionList;
     for (const auto& image : Images) {
         int overhang = 0;
@@ -303,11 +319,19 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     Min += Indent;
 }
 
-int TPreFormated::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
-    const int height = TSection::DrawLogic(canvas, Y, kNoWrapWidth, ScrollWidth, CharPos);
-    (void)Width;
-    ScrollWidth = Len == 0 ? 0 : RunWidth(canvas, 0, Len) + Indent;
-    return height;
+int TPreFormated::DrawLogic(Canvas& canvas, int Y, int, int& ScrollWidth, int& CharPos) {
+    if (!StartLayout(canvas, Y, kNoWrapWidth, ScrollWidth, CharPos))
+        return 0;
+    // The page is as wide as the whole line. A line that fits the no-wrap
+    // width is one line, which is what breaking it would find, measured once.
+    const int width = RunWidth(canvas, 0, Len);
+    ScrollWidth = width + Indent;
+    if (width <= kNoWrapWidth - Indent) {
+        FinishLine(canvas, 0, Len, kNoWrapWidth);
+        return SectionHeight;
+    }
+    int unused = 0, chars = StartPos; // laid out again from its start, wrapping at the no-wrap width
+    return TSection::DrawLogic(canvas, Y, kNoWrapWidth, unused, chars);
 }
 
 void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {

@@ -33,6 +33,7 @@ public:
     QtCanvas& operator=(const QtCanvas&) = delete;
 
     FontMetricsInfo fontMetrics(const FontDescription& font) override;
+    FontMetricsInfo fontMetrics(FontId font) override { return entry(font).info; }
     QSize textExtent(const FontDescription& font, QStringView text) override;
     // From the application's palette: Button, Dark, Light, Window and ButtonText.
     SystemColors systemColors() const override;

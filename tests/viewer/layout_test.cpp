@@ -266,3 +266,49 @@ TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     EXPECT_EQ(s.LineRecs.Item(0)->CharCount, 3);
     EXPECT_EQ(width, 50);
 }
+
+TEST(Layout, PreformattedTextWrapsOnlyPastTheNoWrapWidth) {
+    // 6000 characters of 6 pixels: 36000 pixels, more than preformatted text
+    // is ever laid out in. The 5333 that fit end in a word whose space goes with it.
+    const Laid page(QStringLiteral("a<PRE>") + QStringLiteral("xxxxx ").repeated(1000) + QStringLiteral("</PRE>"), 100);
+    const TSection& pre = page.text(1);
+    ASSERT_EQ(pre.LineRecs.Count(), 2);
+    EXPECT_EQ(pre.LineRecs.Item(0)->CharCount, 5334);
+    EXPECT_EQ(pre.StartPos, 1);
+    EXPECT_EQ(page.charCount, 6001);
+    EXPECT_EQ(page.height, 17 + 2 * 13);
+    EXPECT_EQ(page.scrollWidth, 36000);
+}
+
+TEST(Layout, FitCountIsTheLongestPrefixThatFits) {
+    // Stretches short and long (past the length tried whole), italic overhangs, bold and large runs.
+    const QString words = QStringLiteral("lorem ipsum dolor sit amet ").repeated(20);
+    Laid page(QStringLiteral("<I>ab</I>cd <B>efg</B>") + words + QStringLiteral("<FONT SIZE=6>HI</FONT>") +
+                        words + QStringLiteral("<I>") + words + QStringLiteral("</I>"),
+                    400);
+    const TSection& s = page.text();
+    for (const int start : {0, 3, 11, 40, 600}) {
+        for (int width = 0; width < 3000; width += 37) {
+            int expected = 0;
+            while (start + expected < s.Len && s.RunWidth(page.canvas, start, expected + 1) <= width)
+                ++expected;
+            ASSERT_EQ(s.FitCount(page.canvas, width, s.Len, start), expected) << start << ' ' << width;
+        }
+    }
+    EXPECT_EQ(s.FitCount(page.canvas, 1000, 5, 0), 5) << "never more than Max";
+}
+
+TEST(Layout, APageTallerThan32767PixelsIsLaidOutWhole) {
+    Laid page(QStringLiteral("line<BR>").repeated(3000) + QStringLiteral("last"), 400);
+    EXPECT_EQ(page.height, 3001 * 17);
+    int top = 0, index = 0;
+    const TSectionBase* s = page.list.FindSectionAtPosition(3000 * 17 + 5, top, index);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(static_cast<const TSection*>(s)->TextBuffer, "last");
+    EXPECT_EQ(top, 51000);
+    EXPECT_EQ(page.list.GetSectionTop(index), 51000);
+    int x = 0, y = 0;
+    ASSERT_TRUE(page.list.CursorToXY(page.canvas, 3000 * 4 + 2, x, y));
+    EXPECT_EQ(y, 51000);
+    EXPECT_EQ(page.draw(400, QRect(0, 51000, 400, 100)), QStringList{"text 0,51002 12 #000000 \"last\""});
+}
