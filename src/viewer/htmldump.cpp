@@ -114,18 +114,38 @@ private:
                         .arg(t.CellPadding)
                         .arg(t.CellSpacing)
                         .arg(t.TopCaption ? QStringLiteral("top") : QStringLiteral("bottom")));
+        if (withLines_) {
+            QStringList widths;
+            for (int k = 0; k < t.NumCols; ++k)
+                widths << QString::number(t.Widths[k]);
+            line(depth + 1, QStringLiteral("layout top=%1 height=%2 left=%3 columns=%4 width=%5 full=%6 caption=%7 "
+                                           "body=%8 widths=%9")
+                                .arg(t.TopY)
+                                .arg(t.SectionHeight)
+                                .arg(t.TableLeft)
+                                .arg(t.ColumnsLeft)
+                                .arg(t.TableWidth)
+                                .arg(t.FullWidth)
+                                .arg(t.CaptionHeight)
+                                .arg(t.BodyHeight)
+                                .arg(widths.join(u',')));
+        }
         line(depth + 1, QStringLiteral("Caption"));
         cell(*t.Caption->Cell, depth + 2, path + QStringLiteral("/caption"));
         for (int r = 0; r < t.Rows.Count(); ++r) {
-            line(depth + 1, QStringLiteral("Row %1").arg(r + 1));
             const TCellList& row = *t.Rows.Item(r);
+            line(depth + 1, withLines_ ? QStringLiteral("Row %1 height=%2").arg(r + 1).arg(row.RowHeight)
+                                       : QStringLiteral("Row %1").arg(r + 1));
             for (int c = 0; c < row.Count(); ++c) {
                 const TCellObj& obj = *row.Item(c);
-                line(depth + 2, QStringLiteral("Cell colspan=%1 rowspan=%2 valign=%3 width=%4%")
-                                    .arg(obj.ColSpan)
-                                    .arg(obj.RowSpan)
-                                    .arg(QLatin1String(valignName(obj.VAlign)))
-                                    .arg(obj.WidthPercent));
+                QString head = QStringLiteral("Cell colspan=%1 rowspan=%2 valign=%3 width=%4%")
+                                   .arg(obj.ColSpan)
+                                   .arg(obj.RowSpan)
+                                   .arg(QLatin1String(valignName(obj.VAlign)))
+                                   .arg(obj.WidthPercent);
+                if (withLines_ && obj.ColSpan > 0)
+                    head += QStringLiteral(" box=%1x%2 offset=%3").arg(obj.CellWidth).arg(obj.CellHeight).arg(obj.ContentOffset);
+                line(depth + 2, head);
                 cell(*obj.Cell, depth + 3, path + QStringLiteral("/r%1c%2").arg(r + 1).arg(c + 1));
             }
         }
@@ -231,8 +251,13 @@ int dumpWith(const QString& path, QTextStream& out, QTextStream& err, Canvas& ca
         status = 1;
     }
     int height = 0, scrollWidth = 0, chars = 0;
-    if (textWidth)
+    if (textWidth) {
         height = list.DoLogic(canvas, 0, *textWidth, scrollWidth, chars);
+        if (list.LayoutError) {
+            err << *list.LayoutError << '\n';
+            status = 1;
+        }
+    }
     dumpModel(list, names, strings, out, textWidth.has_value());
     if (textWidth)
         out << "Layout width=" << *textWidth << " height=" << height << " scrollwidth=" << scrollWidth

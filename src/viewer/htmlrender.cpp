@@ -38,6 +38,8 @@ RenderResult renderPage(const QString& pagePath, const RenderOptions& options) {
     const int viewWidth = options.controlWidth - options.scrollBarWidth;
     const DocumentSurface surface =
         layoutDocument(list, screen, layoutWidthForControl(options.controlWidth, options.scrollBarWidth));
+    if (list.LayoutError && result.error.isEmpty())
+        result.error = *list.LayoutError; // the rest of the page is still rendered
     const QSize size = surface.size(QSize(std::max(1, viewWidth), 1));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {

@@ -23,6 +23,11 @@ int TSectionBase::Draw(Canvas&, const QRect&, int, int, int Y) {
     return Y + SectionHeight;
 }
 
+void TSectionBase::MoveBy(int dy, int dpos) {
+    TopY += dy;
+    StartPos += dpos;
+}
+
 bool TSectionBase::GetURL(Canvas&, int, int, QString&) { return false; }
 int TSectionBase::FindCursor(Canvas&, int, int, int&, int&, int&) { return -1; }
 int TSectionBase::FindString(int, const QString&, bool) { return -1; }

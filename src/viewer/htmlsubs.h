@@ -36,6 +36,9 @@ public:
     virtual std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const = 0;
     virtual int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos);
     virtual int Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y);
+    // Shifts what the last layout found down by dy pixels and on by dpos
+    // character positions, as if laid out there again at the same width.
+    virtual void MoveBy(int dy, int dpos);
     virtual bool GetURL(Canvas& canvas, int X, int Y, QString& URL);
     virtual int FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& CaretHeight);
     virtual int FindString(int From, const QString& Text, bool MatchCase);

@@ -345,6 +345,8 @@ void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
 }
 
 int TSectionList::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    ++LayoutPass;
+    LayoutError.reset();
     for (const auto& form : FormList)
         for (const auto& control : form->ControlList)
             control->SizeControl(canvas);

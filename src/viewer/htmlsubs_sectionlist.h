@@ -39,6 +39,13 @@ public:
     // get the document's directory); the plain URL rule when the control sets none.
     std::function<QString(const QString&)> ExpandImageName;
 
+    // Counts the layouts, so that what a layout stores for its own later use
+    // (a table's column widths, a cell laid out once) is not taken for the next's.
+    int LayoutPass = 0;
+    // The first table error the last layout met ("Table has too many
+    // Columns"); the rest of the page is laid out all the same.
+    std::optional<QString> LayoutError;
+
     // Lets every form size its controls, then lays the sections out.
     int DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
     void Clear();

@@ -1,4 +1,6 @@
 // Table and cell construction from their attributes, and copying.
+// The grid is in htmlsubs_tables_grid.cpp, layout in
+// htmlsubs_tables_layout.cpp, drawing and hit tests in htmlsubs_tables_draw.cpp.
 #include "htmlsubs_tables.h"
 
 #include <algorithm>
@@ -20,11 +22,20 @@ TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
       ContentHeight(source.ContentHeight), ContentOffset(source.ContentOffset), VAlign(source.VAlign),
       WidthPercent(source.WidthPercent), Cell(std::make_unique<TCell>(*source.Cell, master)) {}
 
+std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
+    auto filler = std::make_unique<TCellObj>(master, TAttributeList{}, 1);
+    filler->ColSpan = 0;
+    filler->RowSpan = rowSpan;
+    return filler;
+}
+
 ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes)
     : TSectionBase(master), Caption(std::make_unique<TCellObj>(master, TAttributeList{}, 1)), Justify(justify) {
     Caption->Cell->Add(std::make_unique<THeadingSpace>(master, 6));
     for (const TAttribute& a : attributes) {
         switch (a.Kind) {
+        // Only whether there is a border counts: frames are one-pixel bevels
+        // whatever the value, so BORDER=10 draws as BORDER does.
         case AttrKind::Border: Border = a.NumericValue > 0; break;
         case AttrKind::Align: {
             const QString v = a.ValueText.toUpper();
@@ -62,6 +73,7 @@ std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* MasterList) const 
     }
     copy->Caption = std::make_unique<TCellObj>(*Caption, MasterList);
     copy->Initialized = Initialized;
+    copy->GridFailed = GridFailed;
     copy->Border = Border;
     copy->TopCaption = TopCaption;
     copy->ColumnsLeft = ColumnsLeft;

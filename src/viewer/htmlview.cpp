@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <utility>
+
 namespace zorvel {
 
 namespace {
@@ -183,6 +185,7 @@ void THTMLViewer::loadFile(const QString& fileName, const QString& anchor) {
             GoToAnchor(anchor);
         viewport()->update();
     }
+    reportLayoutError();
     if (parseError)
         throw *parseError;
     if (currentFile_ != left.FileName)
@@ -209,6 +212,7 @@ void THTMLViewer::LoadFromBuffer(QStringView text) {
             OnHistoryChange();
         currentFile_.clear();
     }
+    reportLayoutError();
     if (parseError)
         throw *parseError;
 }
@@ -261,6 +265,9 @@ int THTMLViewer::Layout() {
     } processing(*this);
 
     surface_ = layoutDocument(document_, measureCanvas_, LayoutWidth());
+    // A table's grid is built once per load, so its error comes from one layout only.
+    if (document_.LayoutError)
+        layoutError_ = *document_.LayoutError;
     if (surface_.height > maxDocumentHeight_) {
         report(QLatin1String(kTooLarge), false);
         surface_.height = maxDocumentHeight_;
@@ -273,10 +280,18 @@ int THTMLViewer::Layout() {
 void THTMLViewer::relayout() {
     if (loading_)
         return;
-    LoadingGuard guard(*this);
-    const TScrollPosition position = ScrollPosition();
-    Layout();
-    setScrollPosition(position);
+    {
+        LoadingGuard guard(*this);
+        const TScrollPosition position = ScrollPosition();
+        Layout();
+        setScrollPosition(position);
+    }
+    reportLayoutError();
+}
+
+void THTMLViewer::reportLayoutError() {
+    if (!layoutError_.isEmpty())
+        report(std::exchange(layoutError_, QString()), true);
 }
 
 void THTMLViewer::updateScrollRanges() {

@@ -57,7 +57,7 @@ public:
     std::function<void(bool processing)> OnProcessing; // true before and false after each layout
     void setOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler);
     // Where the control's own notices go (the too-tall warning, a link that fails to
-    // load); without a prompter they are only logged.
+    // load, a table with too many columns); without a prompter they are only logged.
     void setPrompter(Prompter* prompter) { prompter_ = prompter; }
 
     // Loading. Both throw: EHtmlFileError or TextFileError when the file cannot be
@@ -116,6 +116,9 @@ private:
     void addToHistory(const THistoryItem& left);
     void uncoverLink();
     void report(const QString& text, bool error);
+    // Shows the table error the last layout met, once, after the load or
+    // relayout is over (the page is shown meanwhile, without that table).
+    void reportLayoutError();
     QPoint documentPoint(const QPoint& viewportPoint) const;
     void submitForm(const QString& action, const QStringList& results, const QString& method);
 
@@ -141,6 +144,7 @@ private:
     bool loading_ = false;
     bool layingOut_ = false;
     int lastWidth_ = -1;
+    QString layoutError_;
     DocumentSurface surface_;
 };
 

@@ -149,11 +149,14 @@ TEST_F(PreviewTest, LeavingAfterFollowingALinkBringsThatPagesDocumentForward) {
 }
 
 TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) {
+    // A table of more than 30 columns is left out; the error is shown once.
+    const std::string wide = "<TITLE>Wide</TITLE><TABLE><TR>" + QByteArray("<TD>x").repeated(31).toStdString() +
+                             "</TABLE>after";
     const struct {
         const char* bytes;
         int messages;
         const char* caption;
-    } cases[] = {{"<TITLE>Half</TITLE>text<!-- open", 1, "Half"}, {"", 0, ""}};
+    } cases[] = {{"<TITLE>Half</TITLE>text<!-- open", 1, "Half"}, {"", 0, ""}, {wide.c_str(), 1, "Wide"}};
     for (const auto& c : cases) {
         const QString path = file("p.htm", c.bytes);
         start({path});
@@ -163,6 +166,8 @@ TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) 
         EXPECT_TRUE(previewShown());
         EXPECT_TRUE(frm->SpeedPreview_Btn->isEnabled());
         EXPECT_EQ(frm->windowTitle(), c.caption);
+        frm->Preview->resize(frm->Preview->width() - 50, frm->Preview->height());
+        EXPECT_EQ(int(prompter->messages.size()), c.messages) << "not again at a new layout";
         frm->Preview_BtnClick();
         EXPECT_FALSE(frm->PreviewActive);
         EXPECT_FALSE(previewShown());

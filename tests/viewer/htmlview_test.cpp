@@ -217,6 +217,26 @@ TEST_F(ViewerTest, KeysScrollWithinTheRange) {
     EXPECT_EQ(vertical().maximum(), viewer.DocumentHeight() - client);
 }
 
+TEST_F(ViewerTest, ATableWithTooManyColumnsIsReportedOnceAndTheRestOfThePageShows) {
+    const QByteArray wide = "<TABLE><TR>" + QByteArray("<TD>cell").repeated(31) + "</TABLE>";
+    viewer.LoadFromFile(page(QStringLiteral("wide.htm"), "<TITLE>Wide</TITLE>" + rules(5) + wide + rules(5)));
+    ASSERT_EQ(prompter.messageTexts(), QStringList{QStringLiteral("Table has too many Columns")});
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(viewer.DocumentHeight(), 10 * 20);
+    // Laying out again, painting and printing's copy do not repeat it.
+    viewer.resize(250, 300);
+    viewer.setDefFontSize(14);
+    viewer.viewport()->grab();
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    const auto copy = viewer.Document().Clone();
+    int scrollWidth = 0, chars = 0;
+    copy->DoLogic(*copy->ScreenCanvas, 0, 300, scrollWidth, chars);
+    EXPECT_FALSE(copy->LayoutError);
+    // Each page that has one says so, from a buffer too.
+    viewer.LoadFromBuffer(QString::fromLatin1(wide));
+    EXPECT_EQ(prompter.messages.size(), 2u);
+}
+
 // The warning is about the scroll range; a viewer with a short range shows it.
 class ShortViewer : public THTMLViewer {
 public:

@@ -80,7 +80,8 @@ TEST(Layout, HeightsPositionsAndScrollWidth) {
     const Case cases[] = {
         // 17 + paragraph 14 + 17 + rule 20 + heading spaces 16 and 16 around a 34-high H1 line.
         {"spaces, rules and headings add their fixed heights", "a<P>b<HR><H1>c</H1>", 400, 134, 400, 3},
-        {"a table takes no room until tables are laid out", "a<TABLE><TR><TD>x</TABLE>b", 400, 34, 400, 2},
+        // A table: caption space 4, spacing 3, a row of 17 + padding 4 + spacing 3, spacing 3.
+        {"a table's cells take room and positions between the text", "a<TABLE><TR><TD>x</TABLE>b", 400, 68, 400, 3},
         {"a word wider than the line widens the page", "abcdefghij kl", 35, 34, 70, 13},
         {"an image wider than the line widens the page", "<IMG SRC=none.gif>", 20, 35, 27, 1},
         {"preformatted text widens the page by its whole width", "<PRE>aaaaaaaaaaaaaaaaaaaaaaaaa</PRE>", 100,
