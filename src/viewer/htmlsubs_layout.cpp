@@ -322,8 +322,7 @@ void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
 
 int TSectionList::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
     for (const auto& form : FormList)
-        for (const auto& control : form->ControlList)
-            control->SizeControl(canvas);
+        form->SizeControls(canvas);
     return TCell::DoLogic(canvas, Y, Width, ScrollWidth, CharPos);
 }
 
