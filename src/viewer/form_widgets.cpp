@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <limits>
@@ -147,9 +148,39 @@ public:
     }
 };
 
+// Rows as high as the list's height shares out among the rows it was sized for.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int rowHeight = 0;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (rowHeight > 0)
+            size.setHeight(rowHeight);
+        return size;
+    }
+};
+
 class ListControl : public Typed<QListWidget> {
 public:
-    using Typed::Typed;
+    ListControl(QtFormControlFactory& factory, QListWidget* list)
+        : Typed(factory, list), rows_(new RowDelegate(list)) {
+        list->setItemDelegate(rows_);
+    }
+    void setGeometry(const QRect& rect) override {
+        QtWindowControl::setGeometry(rect);
+        // The list is as high as its rows of text: the toolkit's frame and
+        // item padding would otherwise hide the last row behind a scroll bar.
+        if (!w())
+            return;
+        const int line = std::max(1, QFontMetrics(w()->font()).height());
+        const int rows = std::max(1, rect.height() / line);
+        const int row = std::max(1, (rect.height() - 2 * w()->frameWidth()) / rows);
+        if (row != rows_->rowHeight) {
+            rows_->rowHeight = row;
+            w()->doItemsLayout();
+        }
+    }
     void setItems(const QStringList& items) override {
         if (!w())
             return;
@@ -174,6 +205,9 @@ public:
         if (w())
             w()->scrollToTop();
     }
+
+private:
+    RowDelegate* rows_; // owned by the list
 };
 
 class ComboControl : public Typed<QComboBox> {
@@ -270,6 +304,8 @@ std::unique_ptr<FormWindowControl> QtFormControlFactory::create(const WindowCont
         list->setSelectionMode(spec.multiSelect ? QAbstractItemView::ExtendedSelection
                                                 : QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
+        list->setFrameStyle(QFrame::Box | QFrame::Plain);
+        list->setLineWidth(1);
         return std::make_unique<ListControl>(*this, list);
     }
     case WindowControlKind::ComboBox: {
