@@ -22,6 +22,7 @@ namespace {
 
 class PasswordStarStyle : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_LineEdit_PasswordCharacter)
@@ -258,7 +259,8 @@ QString literalCaption(QString caption) { return caption.replace(u'&', QLatin1St
 
 } // namespace
 
-QtFormControlFactory::QtFormControlFactory(QWidget* host) : host_(host), passwordStyle_(new PasswordStarStyle) {}
+QtFormControlFactory::QtFormControlFactory(QWidget* host)
+    : host_(host), passwordStyle_(new PasswordStarStyle(QApplication::style()->name())) {}
 
 QtFormControlFactory::~QtFormControlFactory() = default;
 

@@ -159,8 +159,8 @@ std::unique_ptr<TFormControlObj> TFormControlObj::CopyForPrint(TSectionList* mas
 }
 
 TPrintedFormControl::TPrintedFormControl(TSectionList* master, const TFormControlObj& original)
-    : TFormControlObj(master, original.Pos, TAttributeList{}), Kind(original.KindName()), Width(original.ControlWidth()),
-      Height(original.ControlHeight()) {
+    : TFormControlObj(master, original.Pos, TAttributeList{}), Kind(original.KindName()),
+      Width(original.ControlWidth()), Height(original.ControlHeight()) {
     Value = original.Value;
     Name = original.Name;
     BaseLine = original.BaseLine;
