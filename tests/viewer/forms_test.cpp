@@ -152,7 +152,7 @@ TEST(Forms, ResetPutsEveryKindBack) {
 
 TEST(Forms, ControlsAreSizedFromTheirFontsAndSelectKindsBySize) {
     struct SizeCase {
-        const char* html;
+        QByteArray html;
         const char* kind;
         QSize size;
     };
@@ -178,8 +178,8 @@ TEST(Forms, ControlsAreSizedFromTheirFontsAndSelectKindsBySize) {
         FormPage page(QString::fromLatin1(c.html));
         page.layOut();
         const TFormControlObj& control = page.control(0);
-        EXPECT_STREQ(control.KindName(), c.kind) << c.html;
-        EXPECT_EQ(QSize(control.ControlWidth(), control.ControlHeight()), c.size) << c.html;
+        EXPECT_STREQ(control.KindName(), c.kind) << c.html.constData();
+        EXPECT_EQ(QSize(control.ControlWidth(), control.ControlHeight()), c.size) << c.html.constData();
     }
 }
 
