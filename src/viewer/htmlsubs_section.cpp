@@ -15,7 +15,8 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
 TSection::~TSection() = default;
 
 TSection::TSection(const TSection& source, TSectionList* master)
-    : TSectionBase(source, master), TextBuffer(source.TextBuffer), Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
+    : TSectionBase(source, master), TextBuffer(source.TextBuffer),
+      Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;
     for (const auto& f : source.Fonts)
