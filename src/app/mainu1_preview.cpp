@@ -48,6 +48,15 @@ void setToolBarWidgetVisible(QToolBar* bar, QWidget* widget, bool visible) {
 
 QString absolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
+// What a form in the preview would send, for the author to check: nothing is
+// sent anywhere. "POST /cgi-bin/mail: name=Ann; email=a@b.c".
+QString describeSubmission(const QString& method, const QString& action, const QStringList& results) {
+    QString text = method.toUpper() + u' ' + action + u':';
+    if (!results.isEmpty())
+        text += u' ' + results.join(QLatin1String("; "));
+    return text;
+}
+
 } // namespace
 
 void TMainFrm::createPreview() {
@@ -61,6 +70,13 @@ void TMainFrm::createPreview() {
     Preview->setDefFontSize(10);
     Preview->setPrompter(env_.prompter.get());
     Preview->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };
+    Preview->OnFormSubmit = [this](const QString& action, const QString& method, const QStringList& results) {
+        URL_Panel->setText(describeSubmission(method, action, results));
+    };
+    // The panel shows what pages and their users wrote: never as markup, and
+    // a long text is cut at the window's edge rather than widening it.
+    URL_Panel->setTextFormat(Qt::PlainText);
+    URL_Panel->setSizePolicy(QSizePolicy::Ignored, URL_Panel->sizePolicy().verticalPolicy());
     workStack_->addWidget(Preview);
 
     connect(SpeedPreview_Btn, &QToolButton::clicked, this, &TMainFrm::Preview_BtnClick);

@@ -1,5 +1,6 @@
 #include "htmlrender.h"
 
+#include "form_widgets.h"
 #include "qt_canvas.h"
 #include "readhtml.h"
 #include "viewer_paint.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QWidget>
 
 namespace zorvel {
 
@@ -14,7 +16,12 @@ RenderResult renderPage(const QString& pagePath, const RenderOptions& options) {
     RenderResult result;
     QtCanvas screen;
     const SystemColors system = screen.systemColors();
+    // Form controls are real widgets, as in the control, on a surface that is
+    // never shown; they are painted over the page where its drawing put them.
+    QWidget controlHost;
+    QtFormControlFactory controls(&controlHost);
     TSectionList list(screen);
+    list.ControlFactory = &controls;
     list.ShowImages = options.showImages;
     // Pictures are named relative to the page.
     const QDir pageDir = QFileInfo(pagePath).absoluteDir();
@@ -51,6 +58,8 @@ RenderResult renderPage(const QString& pagePath, const RenderOptions& options) {
     {
         QPainter painter(&image);
         paintDocumentBand(painter, list, QRect(QPoint(0, 0), size), size.width());
+        controlHost.resize(size);
+        controlHost.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
     result.image = std::move(image);
     return result;

@@ -19,6 +19,7 @@ class TCell;
 class TSectionList;
 class ThtmlForm;
 class TFormControlObj;
+class FormControlFactory;
 
 class TSectionBase {
 public:

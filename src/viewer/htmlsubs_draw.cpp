@@ -109,7 +109,7 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
             break;
         case Piece::Control: {
             const int h = piece.control->ControlHeight();
-            piece.control->ShowControlAt(x, piece.control->BaseLine ? Bottom - h - line.Descent : Bottom - h);
+            piece.control->Draw(canvas, x, piece.control->BaseLine ? Bottom - h - line.Descent : Bottom - h);
             x += piece.control->ControlWidth();
             break;
         }

@@ -1,4 +1,5 @@
-// Forms and form controls: creation from INPUT, SELECT and TEXTAREA.
+// Forms and form controls: creation from INPUT, SELECT and TEXTAREA, and
+// what a form does with its controls.
 #include "htmlsubs_forms.h"
 
 #include <algorithm>
@@ -8,13 +9,25 @@ namespace zorvel {
 TFormControlObj::TFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : Pos(pos), MasterList(master), Value(attributes.Text(AttrKind::Value)), Name(attributes.Text(AttrKind::Name)) {}
 
-bool TFormControlObj::GetSubmission(int, QString&) { return false; }
+void TFormControlObj::MakeWindowControl(const WindowControlSpec& spec) {
+    FormControlFactory* factory = MasterList ? MasterList->ControlFactory : nullptr;
+    if (factory)
+        WindowControl = factory->create(spec);
+    if (!WindowControl)
+        WindowControl = std::make_unique<HeadlessWindowControl>(spec);
+}
 
-bool THiddenFormControlObj::GetSubmission(int Index, QString& S) {
-    if (Index != 0)
-        return false;
-    S = Name + u'=' + Value;
-    return true;
+WindowControlSpec TFormControlObj::KindSpec(WindowControlKind kind) {
+    WindowControlSpec spec;
+    spec.kind = kind;
+    return spec;
+}
+
+WindowControlSpec TFormControlObj::FixedFontSpec(WindowControlKind kind) const {
+    WindowControlSpec spec = KindSpec(kind);
+    spec.fontName = MasterList ? MasterList->PreFontName : QStringLiteral("Courier New");
+    spec.fontSize = 10;
+    return spec;
 }
 
 TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes,
@@ -24,11 +37,35 @@ TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TA
         EditSize = a->NumericValue;
     if (const TAttribute* a = attributes.Find(AttrKind::MaxLength); a && a->NumericValue > 0)
         MaxLength = a->NumericValue;
+    WindowControlSpec spec = FixedFontSpec(WindowControlKind::Edit);
+    spec.password = Password;
+    spec.maxLength = MaxLength;
+    MakeWindowControl(spec);
+    WindowControl->OnEnterKey = [this] {
+        // A form of one field is sent by Enter; with more to fill in, Enter is no answer.
+        if (OwnerForm && OwnerForm->VisibleCount == 1)
+            OwnerForm->SubmitForm();
+    };
+    RestoreInitialValue();
 }
 
 TButtonFormControlObj::TButtonFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes,
                                              int buttonType)
-    : TFormControlObj(master, pos, attributes), ButtonType(buttonType) {}
+    : TFormControlObj(master, pos, attributes), ButtonType(buttonType) {
+    WindowControlSpec spec = KindSpec(WindowControlKind::Button);
+    spec.caption = Caption();
+    MakeWindowControl(spec);
+    WindowControl->OnClick = [this] {
+        if (!OwnerForm)
+            return;
+        if (ButtonType == 1)
+            OwnerForm->ResetControls();
+        else if (Name.isEmpty())
+            OwnerForm->SubmitForm();
+        else
+            OwnerForm->SubmitForm(Name + u'=' + Value);
+    };
+}
 
 QString TButtonFormControlObj::Caption() const {
     return ButtonType == 0 && Value.isEmpty() ? QStringLiteral("Submit") : Value;
@@ -37,18 +74,35 @@ QString TButtonFormControlObj::Caption() const {
 TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes), IsChecked(attributes.Find(AttrKind::Checked) != nullptr) {
     BaseLine = true;
+    MakeWindowControl(KindSpec(WindowControlKind::CheckBox));
+    SetControlSize(13, 13);
+    RestoreInitialValue();
 }
 
 TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList* master, int pos,
                                                        const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes), IsChecked(attributes.Find(AttrKind::Checked) != nullptr) {
     BaseLine = true;
+    MakeWindowControl(KindSpec(WindowControlKind::RadioButton));
+    SetControlSize(13, 14);
+    WindowControl->OnClick = [this] {
+        if (OwnerForm)
+            OwnerForm->RadioClicked(*this);
+    };
+    RestoreInitialValue();
 }
 
 TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
+    : TListBoxFormControlObj(master, pos, attributes, WindowControlKind::ListBox) {}
+
+TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes,
+                                               WindowControlKind kind)
     : TFormControlObj(master, pos, attributes), Multiple(attributes.Find(AttrKind::Multiple) != nullptr) {
     if (const TAttribute* a = attributes.Find(AttrKind::Size))
         VisibleRows = a->NumericValue;
+    WindowControlSpec spec = FixedFontSpec(kind);
+    spec.multiSelect = Multiple && kind == WindowControlKind::ListBox;
+    MakeWindowControl(spec);
 }
 
 void TListBoxFormControlObj::AddOption(const QString& Text, const QString& OptionValue, bool Selected) {
@@ -56,12 +110,16 @@ void TListBoxFormControlObj::AddOption(const QString& Text, const QString& Optio
     MaxChars = std::max(MaxChars, int(Text.size()));
 }
 
+TComboFormControlObj::TComboFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
+    : TListBoxFormControlObj(master, pos, attributes, WindowControlKind::ComboBox) {}
+
 TTextAreaFormControlObj::TTextAreaFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes) {
     if (const TAttribute* a = attributes.Find(AttrKind::Rows))
         Rows = a->NumericValue;
     if (const TAttribute* a = attributes.Find(AttrKind::Cols))
         Cols = a->NumericValue;
+    MakeWindowControl(FixedFontSpec(WindowControlKind::TextArea));
 }
 
 ThtmlForm::ThtmlForm(TSectionList* master, const TAttributeList& attributes)
@@ -79,6 +137,43 @@ TFormControlObj* ThtmlForm::AddControl(std::unique_ptr<TFormControlObj> control)
     if (!dynamic_cast<THiddenFormControlObj*>(control.get()))
         ++VisibleCount;
     return ControlList.Add(std::move(control));
+}
+
+void ThtmlForm::SizeControls(Canvas& canvas) {
+    for (const auto& control : ControlList)
+        control->SizeControl(canvas);
+}
+
+void ThtmlForm::ResetControls() {
+    for (const auto& control : ControlList)
+        control->RestoreInitialValue();
+}
+
+void ThtmlForm::SubmitForm(const std::optional<QString>& Extra) {
+    if (!MasterList || !MasterList->SubmitHandler)
+        return;
+    QStringList results;
+    for (const auto& control : ControlList) {
+        QString s;
+        for (int i = 0; control->GetSubmission(i, s); ++i) {
+            if (!s.isEmpty())
+                results << s;
+            s.clear();
+        }
+    }
+    if (Extra)
+        results << *Extra;
+    MasterList->SubmitHandler(Action, results, Method);
+}
+
+void ThtmlForm::RadioClicked(const TRadioButtonFormControlObj& clicked) {
+    if (clicked.Name.isEmpty())
+        return; // a radio button without a name stands alone
+    for (const auto& control : ControlList) {
+        auto* radio = dynamic_cast<TRadioButtonFormControlObj*>(control.get());
+        if (radio && radio != &clicked && radio->Name.compare(clicked.Name, Qt::CaseInsensitive) == 0)
+            radio->WindowControl->setChecked(false);
+    }
 }
 
 static std::unique_ptr<TFormControlObj> makeInput(TSectionList* master, int pos, const TAttributeList& attributes) {

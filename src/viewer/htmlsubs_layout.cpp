@@ -348,8 +348,7 @@ int TSectionList::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, in
     ++LayoutPass;
     LayoutError.reset();
     for (const auto& form : FormList)
-        for (const auto& control : form->ControlList)
-            control->SizeControl(canvas);
+        form->SizeControls(canvas);
     return TCell::DoLogic(canvas, Y, Width, ScrollWidth, CharPos);
 }
 

@@ -1,5 +1,5 @@
 // Text sections: the text buffer, font runs, images and list items.
-#include "htmlsubs.h"
+#include "htmlsubs_forms.h"
 
 namespace zorvel {
 
@@ -15,7 +15,7 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
 TSection::~TSection() = default;
 
 TSection::TSection(const TSection& source, TSectionList* master)
-    : TSectionBase(source, master), TextBuffer(source.TextBuffer), FormControls(source.FormControls),
+    : TSectionBase(source, master), TextBuffer(source.TextBuffer),
       Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;
@@ -27,6 +27,9 @@ TSection::TSection(const TSection& source, TSectionList* master)
     }
     for (const auto& line : source.LineRecs)
         LineRecs.Add(std::make_unique<LineRec>(*line));
+    // The copy must never reach the original's window controls, which go with the original.
+    for (const TFormControlObj* c : source.FormControls)
+        FormControls.push_back(master->ControlCopies.Add(c->CopyForPrint(master)));
 }
 
 std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {

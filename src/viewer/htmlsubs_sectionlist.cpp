@@ -20,6 +20,7 @@ void TSectionList::Clear() {
     SelectionEnd = 0;
     clear();
     FormList.Clear();
+    ControlCopies.Clear();
 }
 
 void TSectionList::SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,

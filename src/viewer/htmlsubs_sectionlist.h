@@ -34,6 +34,10 @@ public:
     std::optional<QImage> BackgroundBitmap;
     QString BackgroundBitmapName;
     TFreeList<ThtmlForm> FormList;
+    // Makes the window controls of the forms' controls; none: they are kept in memory.
+    FormControlFactory* ControlFactory = nullptr;
+    // In a print copy, what stands for the original's controls (no windows).
+    TFreeList<TFormControlObj> ControlCopies;
     std::function<void(const QString& action, const QStringList& results, const QString& method)> SubmitHandler;
     // The control's conversion of an image name to a file name (relative names
     // get the document's directory); the plain URL rule when the control sets none.
@@ -57,6 +61,7 @@ public:
     std::optional<QImage> LookUpImage(const QString& name);
     int GetSectionTop(int index) const;
     // A copy for printing: sections, settings from ShowImages to Background; no background bitmap, no forms.
+    // Its controls are empty frames of the originals' sizes and never reach their windows.
     std::unique_ptr<TSectionList> Clone() const;
 };
 

@@ -30,7 +30,8 @@ struct THTMLViewer::LoadingGuard {
 };
 
 THTMLViewer::THTMLViewer(QWidget* parent)
-    : QAbstractScrollArea(parent), measureCanvas_(), document_(measureCanvas_, this, viewport()) {
+    : QAbstractScrollArea(parent), measureCanvas_(), formFactory_(viewport()),
+      document_(measureCanvas_, this, viewport()) {
     fontColor_ = palette().color(QPalette::ButtonText);
     background_ = palette().color(QPalette::Button);
     document_.Display = screenDisplayCapabilities();
@@ -40,6 +41,7 @@ THTMLViewer::THTMLViewer(QWidget* parent)
         submitForm(action, results, method);
     };
     document_.ExpandImageName = [this](const QString& name) { return ExpandLinkFileName(name); };
+    document_.ControlFactory = &formFactory_;
     document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
 
     setFocusPolicy(Qt::StrongFocus);

@@ -3,6 +3,7 @@
 // its width and shows it, scrolls it, and follows links to other local pages
 // and to anchors. The page is a virtual surface: only the visible band is
 // painted, so a page may be as tall as a 32-bit scroll range allows.
+#include "form_widgets.h"
 #include "htmlview_links.h"
 #include "qt_canvas.h"
 #include "readhtml.h"
@@ -121,8 +122,10 @@ private:
     void reportLayoutError();
     QPoint documentPoint(const QPoint& viewportPoint) const;
     void submitForm(const QString& action, const QStringList& results, const QString& method);
+    void followScroll();
 
     QtCanvas measureCanvas_;
+    QtFormControlFactory formFactory_; // the page's form controls, on the viewport
     TSectionList document_;
     TNameList nameList_;
     TParseStrings strings_;

@@ -24,6 +24,7 @@ void THTMLViewer::paintEvent(QPaintEvent* event) {
         return;
     }
     // The band of the surface that the window shows here, from the scroll positions.
+    followScroll();
     painter.translate(area.topLeft());
     paintDocumentBand(painter, document_,
                       area.translated(horizontalScrollBar()->value(), verticalScrollBar()->value()), surfaceWidth());
@@ -38,7 +39,15 @@ void THTMLViewer::resizeEvent(QResizeEvent* event) {
         updateScrollRanges();
 }
 
-void THTMLViewer::scrollContentsBy(int, int) { viewport()->update(); }
+void THTMLViewer::scrollContentsBy(int, int) {
+    followScroll();
+    viewport()->update();
+}
+
+void THTMLViewer::followScroll() {
+    // Form controls are widgets on the viewport: they move with the page.
+    formFactory_.setOrigin(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
 
 int THTMLViewer::findCursor(const QPoint& at) {
     int x = 0, y = 0, caretHeight = 0;

@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 using namespace zorvel;
@@ -194,6 +196,23 @@ TEST_F(PreviewTest, FontAndPicturesComeFromTheSettingsAndAreStoredWhenChanged) {
     EXPECT_EQ(frm->Preview->DefFontSize(), 6);
     EXPECT_EQ(ini().readString("Options", "Preview_Font_Name", ""), "Times New Roman");
     EXPECT_EQ(ini().readInteger("Options", "Preview_Font_Size", 0), 4);
+}
+
+TEST_F(PreviewTest, ASubmittedFormIsShownInThePanelAndSentNowhere) {
+    const QString path = file("form.htm", "<FORM METHOD=post ACTION=/cgi-bin/mail><INPUT NAME=name>"
+                                          "<INPUT NAME=email><INPUT TYPE=SUBMIT></FORM>");
+    start({path});
+    frm->Preview_BtnClick();
+    ASSERT_TRUE(previewShown());
+    const QList<QLineEdit*> edits = frm->Preview->viewport()->findChildren<QLineEdit*>();
+    ASSERT_EQ(edits.size(), 2);
+    edits[0]->setText("Ann");
+    edits[1]->setText("<b>a@b.c</b>"); // shown as typed, not as markup
+    frm->Preview->viewport()->findChild<QPushButton*>()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frm->URL_Panel->text(), "POST /cgi-bin/mail: name=Ann; email=<b>a@b.c</b>");
+    EXPECT_EQ(frm->URL_Panel->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(prompter->messages.empty());
 }
 
 } // namespace
