@@ -65,6 +65,7 @@ void TMainFrm::FormCreate() {
     createWorkArea();
     createMenus();
     createPreview();
+    createPrinting();
     connectToolBox(ToolBox);
     connectToolBox(ToolBox_Horiz);
     readSettings();

@@ -17,6 +17,7 @@
 
 class QLabel;
 class QMdiArea;
+class QPrinter;
 class QScrollArea;
 class QStackedWidget;
 class QTabBar;
@@ -174,6 +175,13 @@ public:
     void Font2Click();
     void ShowImages2Click();
 
+    // Printing (its own file): the source, the preview's page, and the printer set-up.
+    void Print1Click();
+    void PrintSetup1Click();
+    void Preview_Print_BTNClick();
+    // The printer all printing uses; the set-up dialog's choices last for the run.
+    QPrinter& printer();
+
     // The search shared by Find, Find Next and Replace.
     std::unique_ptr<SearchState> search;
     TFindDialog* FindDialog = nullptr;
@@ -255,6 +263,9 @@ private:
     bool savingAutomatically_ = false; // the timer is paused, not off, while it saves
     bool exitSequenceRan_ = false;
     bool closingAll_ = false;
+    void createPrinting();
+    void runPrintJob(const std::function<void()>& job);
+    std::shared_ptr<QPrinter> printer_;
 };
 
 } // namespace zorvel

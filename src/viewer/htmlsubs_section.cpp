@@ -15,7 +15,9 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
 TSection::~TSection() = default;
 
 TSection::TSection(const TSection& source, TSectionList* master)
-    : TSectionBase(source, master), TextBuffer(source.TextBuffer), FormControls(source.FormControls),
+    // No form controls: they belong to the original's forms (a placeholder
+    // with no control behind it takes no room and draws nothing).
+    : TSectionBase(source, master), TextBuffer(source.TextBuffer),
       Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;

@@ -64,7 +64,14 @@ int ScriptedPrompter::exec(QDialog& dialog) {
     return result;
 }
 
-bool ScriptedPrompter::printDialog(QPrinter&) { return take(prints_, "print dialog", false); }
-bool ScriptedPrompter::pageSetupDialog(QPrinter&) { return take(prints_, "page set-up dialog", false); }
+bool ScriptedPrompter::printDialog(QPrinter& printer) {
+    const PrinterScript script = take(prints_, "print dialog", PrinterScript{});
+    return script && script(printer);
+}
+
+bool ScriptedPrompter::pageSetupDialog(QPrinter& printer) {
+    const PrinterScript script = take(prints_, "page set-up dialog", PrinterScript{});
+    return script && script(printer);
+}
 
 } // namespace zorvel::testing
