@@ -29,8 +29,17 @@ QString writeReason(const QString& path) {
 PrinterJob::PrinterJob(QPrinter& printer) : printer_(printer) {}
 
 PrinterJob::~PrinterJob() {
-    if (painter_.isActive())
+    if (painter_.isActive()) {
+        settle();
         painter_.end();
+    }
+}
+
+void PrinterJob::settle() {
+    // Qt's PDF printer keeps the last job's transformation for the next job on
+    // the same printer: every job leaves it as it found it.
+    painter_.resetTransform();
+    painter_.setClipping(false);
 }
 
 QString PrinterJob::refusal(const QPrinter& printer) {
@@ -76,6 +85,7 @@ bool PrinterJob::newPage() {
 bool PrinterJob::end() {
     if (!painter_.isActive())
         return true;
+    settle();
     if (painter_.end() && printer_.printerState() != QPrinter::Error)
         return true;
     failure_ = outputFailure();

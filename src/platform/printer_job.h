@@ -35,6 +35,7 @@ public:
 
 private:
     QString outputFailure() const;
+    void settle();
 
     QPrinter& printer_;
     QPainter painter_;

@@ -152,4 +152,21 @@ TEST_F(PrintTest, ThePreviewPrintsTheWholePageOrThePagesAsked) {
     EXPECT_TRUE(prompter->drained());
 }
 
+TEST_F(PrintTest, TheSourcePrintsTheSameBeforeAndAfterThePreviewIsPrinted) {
+    start({file("page.htm", "<TITLE>t</TITLE>\r\n<P>Some text\r\n<P>More text")});
+    const QString before = tmp.file("before.pdf"), preview = tmp.file("preview.pdf"), after = tmp.file("after.pdf");
+    queuePrintTo(before);
+    frm->Print1Click();
+    frm->Preview_BtnClick();
+    queuePrintTo(preview);
+    frm->Preview_Print_BTNClick();
+    frm->Preview_BtnClick();
+    queuePrintTo(after);
+    frm->Print1Click();
+    // Where every word stands, and how large it is.
+    const QStringList words = runTool("pdftotext", {"-bbox", before, "-"}).split('\n').filter("<word");
+    EXPECT_EQ(words.size(), 5);
+    EXPECT_EQ(runTool("pdftotext", {"-bbox", after, "-"}).split('\n').filter("<word"), words);
+}
+
 } // namespace
