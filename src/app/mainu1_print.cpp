@@ -61,16 +61,18 @@ void TMainFrm::Print1Click() {
     TEditForm* form = ActiveDocument();
     if (!form || !prompter().printDialog(printer()))
         return;
-    // The range and selection chosen in the dialog do not matter: the whole text is printed.
-    SourcePrintout source;
-    const int count = form->MemoPad->LineCount();
-    source.lines.reserve(count);
-    for (int i = 0; i < count; ++i)
-        source.lines << form->MemoPad->Line(i);
-    source.editorFont = form->MemoPad->font();
-    source.color = form->MemoPad->palette().color(QPalette::Text);
-    source.title = form->caption();
-    runPrintJob([&] { printSource(printer(), source); });
+    runPrintJob([&] {
+        // The range and selection chosen in the dialog do not matter: the whole text is printed.
+        SourcePrintout source;
+        const int count = form->MemoPad->LineCount();
+        source.lines.reserve(count);
+        for (int i = 0; i < count; ++i)
+            source.lines << form->MemoPad->Line(i);
+        source.editorFont = form->MemoPad->font();
+        source.color = form->MemoPad->palette().color(QPalette::Text);
+        source.title = form->caption();
+        printSource(printer(), source);
+    });
 }
 
 void TMainFrm::PrintSetup1Click() { prompter().pageSetupDialog(printer()); }
