@@ -20,6 +20,7 @@
 #include "htmlrender.h"
 #include "qt_canvas.h"
 #include "viewer_paint.h"
+#include "vwprint_pdf.h"
 
 #include <QStyle>
 #endif
@@ -77,6 +78,8 @@ int runHeadless(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.first() == QLatin1String("--print-pdf"))
+        return zorvel::runPrintPdf(args.mid(1), err);
     const bool render = args.first() == QLatin1String("--render");
     QStringList files;
     int width = 800;
@@ -107,7 +110,7 @@ int runHeadless(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const QLatin1String mode(argc >= 2 ? argv[1] : "");
-    if (mode == QLatin1String("--dump") || mode == QLatin1String("--render")) {
+    if (mode == QLatin1String("--dump") || mode == QLatin1String("--render") || mode == QLatin1String("--print-pdf")) {
 #ifdef ZORVEL_HAVE_VIEWER
         return runHeadless(argc, argv);
 #else

@@ -78,6 +78,7 @@ void TMainFrm::FormCreate() {
     createWorkArea();
     createMenus();
     createPreview();
+    createPrinting();
     connectToolBox(ToolBox);
     connectToolBox(ToolBox_Horiz);
     readSettings();

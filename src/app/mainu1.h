@@ -17,6 +17,7 @@
 
 class QLabel;
 class QMdiArea;
+class QPrinter;
 class QScrollArea;
 class QStackedWidget;
 class QTabBar;
@@ -190,6 +191,13 @@ public:
     void Font2Click();
     void ShowImages2Click();
 
+    // Printing (its own file): the source, the preview's page, and the printer set-up.
+    void Print1Click();
+    void PrintSetup1Click();
+    void Preview_Print_BTNClick();
+    // The printer all printing uses; the set-up dialog's choices last for the run.
+    QPrinter& printer();
+
     // The search shared by Find, Find Next and Replace.
     std::unique_ptr<SearchState> search;
     TFindDialog* FindDialog = nullptr;
@@ -278,6 +286,9 @@ private:
     void journalChanged(TEditForm& form);
     bool exitSequenceRan_ = false;
     bool closingAll_ = false;
+    void createPrinting();
+    void runPrintJob(const std::function<void()>& job);
+    std::shared_ptr<QPrinter> printer_;
 };
 
 } // namespace zorvel

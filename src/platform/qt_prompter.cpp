@@ -126,6 +126,10 @@ int QtPrompter::exec(QDialog& dialog) { return dialog.exec(); }
 
 bool QtPrompter::printDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
+    // Page numbers and the selection are offered, and printing to a PDF file.
+    dialog.setOptions(QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, 9999);
     return dialog.exec() == QDialog::Accepted;
 }
 

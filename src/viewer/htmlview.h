@@ -13,6 +13,8 @@
 #include <functional>
 #include <limits>
 
+class QPrinter;
+
 namespace zorvel {
 
 class Prompter;
@@ -74,6 +76,9 @@ public:
     virtual QString ExpandLinkFileName(const QString& link) const;
     // Lays the document out to the control's width; returns its height.
     int Layout();
+    // Prints pages FirstPage to LastPage of the page shown, laid out to the
+    // paper's width; nothing while a page is loading. Throws PrintError.
+    void Print(int FirstPage, int LastPage, QPrinter& printer);
 
     // Position and state, for the program and its tests.
     TScrollPosition ScrollPosition() const;

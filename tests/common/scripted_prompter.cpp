@@ -5,14 +5,14 @@
 namespace zorvel::testing {
 
 template <typename T>
-static T take(std::deque<T>& queue, const char* what, T fallback) {
+static T take(std::deque<T>& queue, const char* what, T answer) {
     if (queue.empty()) {
         ADD_FAILURE() << "unexpected " << what << ": nothing queued";
-        return fallback;
+    } else {
+        answer = std::move(queue.front());
+        queue.pop_front();
     }
-    T value = std::move(queue.front());
-    queue.pop_front();
-    return value;
+    return answer;
 }
 
 QStringList ScriptedPrompter::messageTexts() const {
@@ -64,7 +64,14 @@ int ScriptedPrompter::exec(QDialog& dialog) {
     return result;
 }
 
-bool ScriptedPrompter::printDialog(QPrinter&) { return take(prints_, "print dialog", false); }
-bool ScriptedPrompter::pageSetupDialog(QPrinter&) { return take(prints_, "page set-up dialog", false); }
+bool ScriptedPrompter::printDialog(QPrinter& printer) {
+    const PrinterScript script = take(prints_, "print dialog", PrinterScript{});
+    return script && script(printer);
+}
+
+bool ScriptedPrompter::pageSetupDialog(QPrinter& printer) {
+    const PrinterScript script = take(prints_, "page set-up dialog", PrinterScript{});
+    return script && script(printer);
+}
 
 } // namespace zorvel::testing

@@ -33,7 +33,13 @@ public:
     void queueColor(std::optional<QColor> color) { colors_.push_back(std::move(color)); }
     void queueFont(std::optional<QFont> font) { fonts_.push_back(std::move(font)); }
     void queueDialog(DialogScript script) { dialogs_.push_back(std::move(script)); }
-    void queuePrint(bool accept) { prints_.push_back(accept); }
+    // The print and page set-up dialogs: an answer, or a script that sets the
+    // printer up as a user would in the dialog and returns whether they confirmed.
+    using PrinterScript = std::function<bool(QPrinter&)>;
+    void queuePrint(bool accept) {
+        prints_.push_back([accept](QPrinter&) { return accept; });
+    }
+    void queuePrinterScript(PrinterScript script) { prints_.push_back(std::move(script)); }
 
     // Everything queued was used.
     bool drained() const {
@@ -59,7 +65,7 @@ private:
     std::deque<std::optional<QColor>> colors_;
     std::deque<std::optional<QFont>> fonts_;
     std::deque<DialogScript> dialogs_;
-    std::deque<bool> prints_;
+    std::deque<PrinterScript> prints_;
 };
 
 } // namespace zorvel::testing

@@ -213,7 +213,8 @@ TEST(Forms, APrintCopyDrawsEmptyFramesAndNeverReachesTheWindows) {
     copy->DoLogic(page.canvas, 0, 600, scrollWidth, chars);
     page.canvas.calls.clear();
     copy->Draw(page.canvas, QRect(0, 0, 600, 400), 600, 0, 0);
-    EXPECT_EQ(page.canvas.calls.filter("rect"), QStringList{"rect 7,14 37x19 #000000"});
+    // The edit box, and the check box in the table's cell.
+    EXPECT_EQ(page.canvas.calls.filter("rect"), QStringList({"rect 7,14 37x19 #000000", "rect 5,46 13x13 #000000"}));
     EXPECT_EQ(copy->FormList.Count(), 0);
     EXPECT_EQ(copy->ControlCopies.Count(), 2); // the table cell's too
 }

@@ -205,7 +205,8 @@ TEST(Model, CloneCopiesSectionsButNotFormsOrBackground) {
     TNameList names;
     QString original = dumpModelText(p.list, names, none);
     QString cloned = dumpModelText(*copy, names, none);
-    // The clone keeps every section; it has no forms and no background picture.
+    // The clone keeps every section and a frame of each control; it has no forms and no
+    // background picture.
     original.remove(original.indexOf("Form "), original.indexOf("Title ") - original.indexOf("Form "));
     original.replace(" image=\"bg.gif\"", "");
     EXPECT_EQ(cloned, original);

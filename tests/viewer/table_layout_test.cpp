@@ -161,9 +161,11 @@ TEST(TableLayout, DrawingFramesCellsAndLeavesBlanks) {
 
     // On a page colour of its own every edge is in the text colour.
     Laid white(html, 400, [](TSectionList& list) { list.SetBackground(Qt::white); });
-    for (const QString& call : white.draw())
-        if (call.startsWith(QLatin1String("line")))
+    for (const QString& call : white.draw()) {
+        if (call.startsWith(QLatin1String("line"))) {
             EXPECT_TRUE(call.endsWith(QLatin1String("#000000"))) << call.toStdString();
+        }
+    }
 }
 
 TEST(TableLayout, HitTestsAndSearchReachTheCellUnderThePoint) {

@@ -1,0 +1,87 @@
+// Printing: the active document's source text, the page the preview shows,
+// and the printer set-up, all on the one printer the main window keeps.
+#include "mainu1.h"
+
+#include "busy_cursor.h"
+#include "htmlview.h"
+#include "print_error.h"
+#include "print_source.h"
+#include "printer_job.h"
+
+#include <QPrinter>
+#include <QToolButton>
+
+namespace zorvel {
+
+namespace {
+
+// Without a page range chosen in the dialog, the preview prints the whole page.
+constexpr int kFirstPage = 1;
+constexpr int kLastPage = 9999;
+
+std::pair<int, int> previewPageRange(const QPrinter& printer) {
+    const int first = printer.fromPage();
+    const int last = printer.toPage();
+    if (printer.printRange() != QPrinter::PageRange || first <= 0 || last <= 0)
+        return {kFirstPage, kLastPage};
+    return {first, last};
+}
+
+} // namespace
+
+void TMainFrm::createPrinting() {
+    connect(Print1, &QAction::triggered, this, &TMainFrm::Print1Click);
+    connect(PrintSetup1, &QAction::triggered, this, &TMainFrm::PrintSetup1Click);
+    connect(Preview_Print_BTN, &QToolButton::clicked, this, &TMainFrm::Preview_Print_BTNClick);
+}
+
+QPrinter& TMainFrm::printer() {
+    // Made on first use: asking the print system for its printers can take a moment.
+    if (!printer_)
+        printer_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TMainFrm::runPrintJob(const std::function<void()>& job) {
+    try {
+        BusyCursor busy;
+        job();
+    } catch (const PrintError& e) {
+        prompter().notice(e.userText(), MessageIcon::Error);
+    } catch (const std::exception& e) {
+        showError(e);
+    } catch (...) {
+        prompter().notice(QStringLiteral("Printing failed."), MessageIcon::Error);
+    }
+    // A job that failed to start may have left the printer unusable; the next one gets a fresh one.
+    replaceIfStuck(printer_);
+}
+
+void TMainFrm::Print1Click() {
+    TEditForm* form = ActiveDocument();
+    if (!form || !prompter().printDialog(printer()))
+        return;
+    runPrintJob([&] {
+        // The range and selection chosen in the dialog do not matter: the whole text is printed.
+        SourcePrintout source;
+        const int count = form->MemoPad->LineCount();
+        source.lines.reserve(count);
+        for (int i = 0; i < count; ++i)
+            source.lines << form->MemoPad->Line(i);
+        source.editorFont = form->MemoPad->font();
+        source.color = form->MemoPad->palette().color(QPalette::Text);
+        source.title = form->caption();
+        printSource(printer(), source);
+    });
+}
+
+void TMainFrm::PrintSetup1Click() { prompter().pageSetupDialog(printer()); }
+
+void TMainFrm::Preview_Print_BTNClick() {
+    if (!PreviewActive || !prompter().printDialog(printer()))
+        return;
+    const auto [first, last] = previewPageRange(printer());
+    runPrintJob([&] { Preview->Print(first, last, printer()); });
+}
+
+} // namespace zorvel

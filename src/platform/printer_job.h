@@ -1,0 +1,50 @@
+#pragma once
+// One print job on a QPrinter: begun with a painter, page by page, ended.
+// Every step that fails says why, in words a user can act on. Nothing here
+// throws; the callers decide what a failure means to them.
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace zorvel {
+
+class PrinterJob {
+public:
+    explicit PrinterJob(QPrinter& printer);
+    // A job still open is ended.
+    ~PrinterJob();
+    PrinterJob(const PrinterJob&) = delete;
+    PrinterJob& operator=(const PrinterJob&) = delete;
+
+    // Why no job can be started on the printer as it is set up; empty when one can.
+    static QString refusal(const QPrinter& printer);
+
+    // Starts the job named title with its first page.
+    bool begin(const QString& title);
+    bool newPage();
+    // Ends the job; false when the output could not be finished.
+    bool end();
+    bool active() const { return painter_.isActive(); }
+    QPainter& painter() { return painter_; }
+    QPrinter& printer() { return printer_; }
+    // Why the last step failed.
+    const QString& failure() const { return failure_; }
+
+private:
+    QString outputFailure() const;
+    void settle();
+
+    QPrinter& printer_;
+    QPainter painter_;
+    QString failure_;
+};
+
+// Qt can leave a printer whose job failed to start marked as printing for
+// good. Such a printer is replaced by a fresh one with the same settings;
+// returns whether it was.
+bool replaceIfStuck(std::shared_ptr<QPrinter>& printer);
+
+} // namespace zorvel

@@ -1,0 +1,114 @@
+#pragma once
+// The viewer's printer object and the printing of a laid-out page. The
+// printer drives a PrintDevice (Qt's printer in the program, a recording one
+// in tests); the page loop lays a copy of the document out to the paper's
+// width and draws it page by page, never cutting a text line at the bottom
+// of a page.
+#include "htmlsubs.h"
+#include "print_error.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace zorvel {
+
+class EPrinterError : public PrintError {
+public:
+    using PrintError::PrintError;
+};
+
+inline constexpr const char* kPrintingInProgress = "Printing in progress";
+inline constexpr const char* kNotPrinting = "Printer is not currently printing";
+inline constexpr const char* kPrinterNotValid = "Printer selected is not valid";
+
+// What a TvwPrinter prints on. Sizes are in the device's own pixels.
+class PrintDevice {
+public:
+    virtual ~PrintDevice() = default;
+    // Opens the device for questions only; false (with failureReason) when it cannot be used.
+    virtual bool openInformation() = 0;
+    virtual QSize pageSize() const = 0;   // the printable area
+    virtual QSize resolution() const = 0; // pixels per inch across and down
+    // Starts the job named title with its first page.
+    virtual bool beginJob(const QString& title) = 0;
+    virtual bool newPage() = 0;
+    virtual bool endJob() = 0;
+    virtual QString failureReason() const = 0;
+    // From now on one drawing unit is 1/screenDpi inch, the point windowOrigin
+    // lands on the printable area's top-left corner, and nothing is drawn
+    // outside clip (in drawing units).
+    virtual void setMapping(int screenDpi, QPoint windowOrigin, const QRect& clip) = 0;
+    // Draws on the current page; measures as the screen does.
+    virtual Canvas& canvas() = 0;
+};
+
+class TvwPrinter {
+public:
+    enum class State { None, Information, Printing };
+
+    explicit TvwPrinter(PrintDevice& device) : device_(device) {}
+    // A job still running is ended.
+    ~TvwPrinter();
+    TvwPrinter(const TvwPrinter&) = delete;
+    TvwPrinter& operator=(const TvwPrinter&) = delete;
+
+    QString Title;
+
+    // Each throws EPrinterError: BeginDoc while printing, NewPage and EndDoc
+    // while not, any of them (and the page sizes) when the device fails.
+    void BeginDoc();
+    void NewPage();
+    void EndDoc();
+    zorvel::Canvas& Canvas();
+    int PageWidth();
+    int PageHeight();
+    QSize PixelsPerInch();
+    void SetMapping(int screenDpi, QPoint windowOrigin, const QRect& clip);
+
+    State state() const { return state_; }
+    bool Printing() const { return state_ == State::Printing; }
+    int PageNumber() const { return pageNumber_; }
+
+private:
+    void needInformation();
+    void requirePrinting() const;
+
+    PrintDevice& device_;
+    State state_ = State::None;
+    int pageNumber_ = 0;
+};
+
+// The current viewer printer, none at first.
+TvwPrinter* vwPrinter();
+// Makes printer the current one and returns the one it replaces.
+TvwPrinter* vwSetPrinter(TvwPrinter* printer);
+
+// Where one printed page begins and ends in the laid-out document, and
+// whether lines cut by its end are left for the next page.
+struct PrintPage {
+    int top = 0;
+    int bottom = 0;
+    bool clipLines = false;
+};
+
+// The pages 1 to lastPage of a document laid out at the height pageHeight
+// (fewer when the document ends first). A page ends at the top of the text
+// line its height would cut, unless that line began on the page: a line or
+// picture taller than a page is cut.
+std::vector<PrintPage> paginate(const TSectionList& document, int pageHeight, int lastPage);
+
+// The top of the text line at y when a text section holds it, else y itself;
+// nullopt past the end of the document.
+std::optional<int> pageBreakAt(const TSectionList& document, int y);
+
+// Prints pages firstPage to lastPage of a copy of the document (the copy
+// prints black on white without its background picture or form controls) on
+// a new TvwPrinter made current meanwhile. screenDpi is the resolution the
+// document's fonts are measured at. Whatever happens, the job is ended, the
+// previous printer made current again and the copy freed; a failure then
+// throws EPrinterError.
+void PrintDocument(const TSectionList& document, PrintDevice& device, int firstPage, int lastPage, int screenDpi,
+                   const QString& title);
+
+} // namespace zorvel

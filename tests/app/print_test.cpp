@@ -1,0 +1,172 @@
+// Printing the source and the preview into PDF files through the scripted
+// print dialog, read back with poppler.
+#include "htmlview.h"
+#include "main_window_fixture.h"
+#include "pdf_text.h"
+#include "print_source.h"
+
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPrinter>
+
+using namespace zorvel;
+using namespace zorvel::testing;
+
+namespace {
+
+class PrintTest : public MainWindowTest {
+protected:
+    // The print dialog confirmed with PDF output to the file and the range given.
+    void queuePrintTo(const QString& pdf, QPrinter::PrintRange range = QPrinter::AllPages, int from = 0, int to = 0) {
+        prompter->queuePrinterScript([=](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPrintRange(range);
+            printer.setFromTo(from, to);
+            return true;
+        });
+    }
+    // Where the lines of the text are found in the printed text, in order; -1 for a missing one.
+    static std::vector<qsizetype> positions(const QString& printed, const QStringList& lines) {
+        std::vector<qsizetype> at;
+        for (const QString& line : lines)
+            at.push_back(printed.indexOf(line.simplified()));
+        return at;
+    }
+    static QStringList numberedLines(int count) {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i)
+            lines << QStringLiteral("<P>Line %1 of the source</P>").arg(i, 3, 10, QLatin1Char('0'));
+        return lines;
+    }
+};
+
+TEST_F(PrintTest, TheSourcePrintsEveryLineInOrderWhateverRangeOrSelectionWasChosen) {
+    // Enough lines for three pages of the source font on A4.
+    QPrinter probe(QPrinter::HighResolution);
+    probe.setOutputFormat(QPrinter::PdfFormat);
+    const QFontMetrics metrics(sourcePrintFont(QFont(QStringLiteral("Arial"))), &probe);
+    const int perPage = 1 + (probe.height() - metrics.height()) / metrics.lineSpacing();
+    const QStringList lines = numberedLines(2 * perPage + 5);
+    const QString path = file("source.htm", lines.join("\r\n").toUtf8());
+    start({path});
+    memo().setSelStart(30);
+    memo().setSelLength(40);
+
+    const QString pdf = tmp.file("source.pdf");
+    queuePrintTo(pdf, QPrinter::Selection);
+    frm->Print1Click();
+    EXPECT_TRUE(prompter->drained());
+    EXPECT_TRUE(prompter->messages.empty()) << prompter->messageTexts().join('\n').toStdString();
+    EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(pdfInfo(pdf, "Title"), frm->ActiveDocument()->caption());
+    const std::vector<qsizetype> at = positions(pdfText(pdf), lines);
+    EXPECT_TRUE(std::is_sorted(at.begin(), at.end()) && at.front() >= 0) << "every line, in order";
+
+    // A range of pages prints the whole text too.
+    queuePrintTo(pdf, QPrinter::PageRange, 2, 2);
+    frm->Print1Click();
+    EXPECT_EQ(pdfPages(pdf), 3);
+}
+
+TEST_F(PrintTest, NothingIsPrintedWithoutADocumentOrWhenTheDialogIsCancelled) {
+    start();
+    prompter->queuePrint(false);
+    frm->Print1Click();
+    prompter->queuePrint(false);
+    frm->PrintSetup1Click();
+    frm->CloseAll1Click();
+    frm->Print1Click(); // no dialog is shown: nothing is queued for one
+    frm->Preview_Print_BTNClick();
+    EXPECT_TRUE(prompter->drained());
+    EXPECT_TRUE(prompter->messages.empty());
+    EXPECT_TRUE(QDir(tmp.path()).entryList({"*.pdf"}).isEmpty());
+}
+
+TEST_F(PrintTest, APrintErrorIsShownAndTheNextPrintWorks) {
+    start({file("page.htm", "<P>one line")});
+    const QString bad = tmp.file("no/such/folder/out.pdf");
+    queuePrintTo(bad);
+    frm->Print1Click();
+    ASSERT_EQ(prompter->messages.size(), 1u);
+    EXPECT_TRUE(prompter->messages[0].text.contains("Cannot write " + bad)) << prompter->messages[0].text.toStdString();
+    EXPECT_EQ(prompter->messages[0].icon, MessageIcon::Error);
+
+    // Printing to PDF with no file, as when no printer is installed and none was chosen.
+    prompter->queuePrinterScript([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString());
+        return true;
+    });
+    frm->Print1Click();
+    ASSERT_EQ(prompter->messages.size(), 2u);
+    EXPECT_TRUE(prompter->messages[1].text.contains("no file to print to"));
+
+    const QString good = tmp.file("out.pdf");
+    queuePrintTo(good);
+    frm->Print1Click();
+    EXPECT_EQ(prompter->messages.size(), 2u);
+    EXPECT_EQ(pdfText(good).trimmed(), "<P>one line");
+}
+
+TEST_F(PrintTest, ThePrinterSetUpLastsForEveryPrint) {
+    start({file("page.htm", "<P>one line")});
+    prompter->queuePrinterScript([](QPrinter& printer) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    frm->PrintSetup1Click();
+    const QString pdf = tmp.file("out.pdf");
+    for (int i = 0; i < 2; ++i) {
+        queuePrintTo(pdf);
+        frm->Print1Click();
+        EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith("842 x 595")) << pdfInfo(pdf, "Page size").toStdString();
+    }
+}
+
+TEST_F(PrintTest, ThePreviewPrintsTheWholePageOrThePagesAsked) {
+    QByteArray html = "<TITLE>Long page</TITLE><BODY BGCOLOR=silver>";
+    for (int i = 1; i <= 150; ++i)
+        html += "<P>Paragraph " + QByteArray::number(i) + " of the page.";
+    start({file("long.htm", html)});
+    frm->Preview_BtnClick();
+    ASSERT_TRUE(frm->PreviewActive);
+
+    // The range left at 0 to 0 prints everything.
+    const QString whole = tmp.file("whole.pdf");
+    queuePrintTo(whole, QPrinter::PageRange, 0, 0);
+    frm->Preview_Print_BTNClick();
+    EXPECT_TRUE(prompter->messages.empty()) << prompter->messageTexts().join('\n').toStdString();
+    const int pages = pdfPages(whole);
+    EXPECT_GE(pages, 4);
+    EXPECT_EQ(pdfInfo(whole, "Title"), "Long page");
+    const QString text = pdfText(whole);
+    for (int i = 1; i <= 150; ++i)
+        EXPECT_TRUE(text.contains(QStringLiteral("Paragraph %1 of").arg(i))) << i;
+
+    const QString part = tmp.file("part.pdf");
+    queuePrintTo(part, QPrinter::PageRange, 2, 3);
+    frm->Preview_Print_BTNClick();
+    EXPECT_EQ(pdfPages(part), 2);
+    EXPECT_EQ(pdfText(part), pdfText(whole, 2, 3));
+    EXPECT_TRUE(prompter->drained());
+}
+
+TEST_F(PrintTest, TheSourcePrintsTheSameBeforeAndAfterThePreviewIsPrinted) {
+    start({file("page.htm", "<TITLE>t</TITLE>\r\n<P>Some text\r\n<P>More text")});
+    const QString before = tmp.file("before.pdf"), preview = tmp.file("preview.pdf"), after = tmp.file("after.pdf");
+    queuePrintTo(before);
+    frm->Print1Click();
+    frm->Preview_BtnClick();
+    queuePrintTo(preview);
+    frm->Preview_Print_BTNClick();
+    frm->Preview_BtnClick();
+    queuePrintTo(after);
+    frm->Print1Click();
+    // Where every word stands, and how large it is.
+    const QStringList words = runTool("pdftotext", {"-bbox", before, "-"}).split('\n').filter("<word");
+    EXPECT_EQ(words.size(), 5);
+    EXPECT_EQ(runTool("pdftotext", {"-bbox", after, "-"}).split('\n').filter("<word"), words);
+}
+
+} // namespace

@@ -1,0 +1,264 @@
+// Printing a page on a recording printer with fixed metrics: the printer
+// object's states and errors, and where the pages break.
+#include "parse_helper.h"
+#include "vwprint.h"
+
+#include <QRegularExpression>
+
+using namespace zorvel;
+using zorvel::testing::Parsed;
+
+namespace {
+
+// A printer of 192 dots per inch that records what is done to it; each
+// drawing call is kept with the page it was drawn on. With the screen at 96
+// dots per inch a page of 800 by 700 dots is 400 by 350 screen pixels.
+struct RecordingPrinter : PrintDevice {
+    struct Page {
+        QRect clip;
+        QStringList calls;
+    };
+    bool refuseInformation = false, refuseJob = false, failPageBreak = false, failEnd = false;
+    QSize dots{800, 700};
+    QStringList events;
+    std::vector<Page> pages;
+    FixedMetricsCanvas drawing;
+    bool ended = false;
+
+    bool openInformation() override { return !refuseInformation; }
+    QSize pageSize() const override { return dots; }
+    QSize resolution() const override { return QSize(192, 192); }
+    bool beginJob(const QString& title) override {
+        events << "begin " + title;
+        return !refuseJob;
+    }
+    bool newPage() override {
+        flush();
+        events << "new page";
+        return !failPageBreak;
+    }
+    bool endJob() override {
+        flush();
+        events << "end";
+        ended = true;
+        return !failEnd;
+    }
+    QString failureReason() const override { return QStringLiteral("out of paper"); }
+    void setMapping(int screenDpi, QPoint origin, const QRect& clip) override {
+        flush();
+        events << QStringLiteral("map %1 dpi from y %2").arg(screenDpi).arg(origin.y());
+        pages.push_back({clip, {}});
+    }
+    Canvas& canvas() override { return drawing; }
+    // The calls since the last mapping belong to the page it began.
+    void flush() {
+        if (!pages.empty())
+            pages.back().calls << drawing.calls;
+        drawing.calls.clear();
+    }
+};
+
+// "text x,y size ..." of the fixed canvas: the box its glyphs fill.
+struct TextCall {
+    QString text;
+    QRect box;
+};
+std::vector<TextCall> texts(const QStringList& calls) {
+    static const QRegularExpression re(QStringLiteral("^text (-?\\d+),(-?\\d+) (\\d+) .*\"(.*)\"$"));
+    std::vector<TextCall> out;
+    FixedMetricsCanvas metrics;
+    for (const QString& c : calls) {
+        const QRegularExpressionMatch m = re.match(c);
+        if (!m.hasMatch())
+            continue;
+        FontDescription font;
+        font.size = m.captured(3).toInt();
+        const int height = metrics.fontMetrics(font).height;
+        out.push_back({m.captured(4), QRect(m.captured(1).toInt(), m.captured(2).toInt(), 1, height)});
+    }
+    return out;
+}
+
+QString longPage() {
+    QString html = QStringLiteral("<TITLE>t</TITLE><H1>A heading</H1>");
+    for (int i = 1; i <= 30; ++i) {
+        html += QStringLiteral("<P>Paragraph %1 with some words to fill a few lines of text, ").arg(i);
+        if (i % 3 == 0)
+            html += QStringLiteral("<FONT SIZE=+3>large words</FONT> and ");
+        if (i % 4 == 0)
+            html += QStringLiteral("x<SUP>2</SUP> and <SMALL>small words</SMALL> ");
+        html += QStringLiteral("and the end of paragraph %1.").arg(i);
+        if (i % 7 == 0)
+            html += QStringLiteral("<UL><LI>an item<LI>another item</UL><PRE>pre line</PRE><HR>");
+    }
+    return html;
+}
+
+void giveTallPictures(TSectionList& l) {
+    l.OnBitmapRequest = [](QObject*, const QString&, std::optional<QImage>& bitmap) {
+        bitmap = QImage(40, 500, QImage::Format_RGB32);
+    };
+}
+
+class PrintingTest : public ::testing::Test {
+protected:
+    void TearDown() override { vwSetPrinter(nullptr); }
+};
+
+TEST_F(PrintingTest, ThePrinterObjectKnowsItsStatesAndSaysWhatIsWrong) {
+    RecordingPrinter device;
+    TvwPrinter printer(device);
+    auto fails = [](const std::function<void()>& step, const char* text) {
+        try {
+            step();
+        } catch (const EPrinterError& e) {
+            EXPECT_STREQ(e.what(), text);
+            return;
+        }
+        ADD_FAILURE() << "no error, expected " << text;
+    };
+    EXPECT_EQ(printer.state(), TvwPrinter::State::None);
+    for (const auto& step : std::vector<std::function<void()>>{
+             [&] { printer.NewPage(); }, [&] { printer.EndDoc(); }, [&] { printer.Canvas(); }})
+        fails(step, kNotPrinting);
+    EXPECT_EQ(printer.PageWidth(), 800);
+    EXPECT_EQ(printer.state(), TvwPrinter::State::Information);
+
+    printer.Title = QStringLiteral("My page");
+    printer.BeginDoc();
+    EXPECT_TRUE(printer.Printing());
+    fails([&] { printer.BeginDoc(); }, kPrintingInProgress);
+    printer.NewPage();
+    EXPECT_EQ(printer.PageNumber(), 2);
+    printer.EndDoc();
+    EXPECT_EQ(printer.state(), TvwPrinter::State::None);
+    EXPECT_EQ(device.events, QStringList({"begin My page", "new page", "end"}));
+
+    // A printer that cannot be used says so, with the reason, and leaves no job open.
+    RecordingPrinter broken;
+    broken.refuseInformation = broken.refuseJob = true;
+    TvwPrinter other(broken);
+    fails([&] { other.PageHeight(); }, kPrinterNotValid);
+    fails([&] { other.BeginDoc(); }, kPrinterNotValid);
+    EXPECT_EQ(other.state(), TvwPrinter::State::None);
+    try {
+        other.BeginDoc();
+    } catch (const EPrinterError& e) {
+        EXPECT_EQ(e.userText(), QStringLiteral("Printer selected is not valid\r\nout of paper"));
+    }
+    broken.refuseJob = false;
+    other.BeginDoc();
+    EXPECT_TRUE(other.Printing()) << "a failed start leaves the printer usable";
+}
+
+TEST_F(PrintingTest, AFailureEndsTheJobAndPutsThePreviousPrinterBack) {
+    Parsed page(longPage());
+    RecordingPrinter before;
+    TvwPrinter previous(before);
+    vwSetPrinter(&previous);
+    for (int failing = 0; failing < 3; ++failing) {
+        SCOPED_TRACE(failing);
+        RecordingPrinter device;
+        device.refuseJob = failing == 0;
+        device.failPageBreak = failing == 1;
+        device.failEnd = failing == 2;
+        EXPECT_THROW(PrintDocument(page.list, device, 1, 9999, 96, "t"), EPrinterError);
+        EXPECT_EQ(vwPrinter(), &previous);
+        EXPECT_EQ(device.ended, failing != 0) << "a job that began is ended";
+    }
+    RecordingPrinter device;
+    PrintDocument(page.list, device, 1, 9999, 96, "t");
+    EXPECT_EQ(vwPrinter(), &previous);
+    EXPECT_EQ(device.events.first(), "begin t");
+    EXPECT_EQ(device.events.last(), "end");
+}
+
+TEST_F(PrintingTest, NoTextLineIsSplitAcrossPagesAndNoneIsLostOrRepeated) {
+    Parsed page(longPage());
+    // The whole page drawn at once, as printed, is what the pages must add up to.
+    std::unique_ptr<TSectionList> whole = page.list.Clone();
+    int scroll = 0, chars = 0;
+    whole->DoLogic(page.canvas, 0, 380, scroll, chars);
+    FixedMetricsCanvas all;
+    whole->Draw(all, QRect(0, 0, 2000, 100000), 380, 10, 0);
+    QStringList expected;
+    for (const TextCall& t : texts(all.calls))
+        expected << t.text;
+
+    // Page heights that put the breaks at every kind of place in the lines.
+    for (int dots = 211; dots <= 811; dots += 37) {
+        SCOPED_TRACE(dots);
+        RecordingPrinter device;
+        device.dots = QSize(800, dots);
+        PrintDocument(page.list, device, 1, 9999, 96, "t");
+        QStringList printed;
+        for (const RecordingPrinter::Page& p : device.pages) {
+            EXPECT_EQ(p.clip.width(), 400);
+            EXPECT_LE(p.clip.height(), (dots + 1) / 2);
+            for (const TextCall& t : texts(p.calls)) {
+                EXPECT_TRUE(p.clip.contains(t.box)) << t.text.toStdString() << " at " << t.box.y() << " on a page from "
+                                                    << p.clip.top() << " to " << p.clip.bottom();
+                printed << t.text;
+            }
+        }
+        EXPECT_EQ(printed, expected);
+        EXPECT_GT(device.pages.size(), 2u);
+    }
+}
+
+TEST_F(PrintingTest, APictureTallerThanAPageIsCutAtThePageEnd) {
+    Parsed page(QStringLiteral("before<P><IMG SRC=tall.gif><P>after"));
+    page.list.ShowImages = true;
+    giveTallPictures(page.list);
+    RecordingPrinter device;
+    PrintDocument(page.list, device, 1, 9999, 96, "t");
+    // The text before it fills a page of its own; the picture starts the next
+    // page, is cut at its end and goes on at the top of the one after.
+    ASSERT_EQ(device.pages.size(), 3u);
+    const QRect first = device.pages[1].clip, second = device.pages[2].clip;
+    EXPECT_EQ(first.height(), 350) << "the whole page is used";
+    EXPECT_EQ(second.top(), first.top() + 350);
+    const QString picture = QStringLiteral("image 10,%1 40x500");
+    const int top = first.top() + 2; // where a bottom-aligned picture stands in its line
+    EXPECT_TRUE(device.pages[1].calls.contains(picture.arg(top))) << device.pages[1].calls.join('\n').toStdString();
+    EXPECT_TRUE(device.pages[2].calls.contains(picture.arg(top))) << device.pages[2].calls.join('\n').toStdString();
+    EXPECT_EQ(texts(device.pages[2].calls).back().text, "after");
+}
+
+TEST_F(PrintingTest, PagesBeforeTheFirstAreLaidOutAndSkipped) {
+    Parsed page(longPage());
+    RecordingPrinter all;
+    PrintDocument(page.list, all, 1, 9999, 96, "t");
+    ASSERT_GE(all.pages.size(), 5u);
+    RecordingPrinter some;
+    PrintDocument(page.list, some, 2, 3, 96, "t");
+    EXPECT_EQ(some.events, QStringList({"begin t", all.events[3], "new page", all.events[5], "end"}));
+    ASSERT_EQ(some.pages.size(), 2u);
+    EXPECT_EQ(some.pages[0].calls, all.pages[1].calls);
+    EXPECT_EQ(some.pages[1].calls, all.pages[2].calls);
+
+    // Past the end of the page nothing is drawn on the one sheet begun.
+    RecordingPrinter none;
+    PrintDocument(page.list, none, 90, 99, 96, "t");
+    EXPECT_EQ(none.events, QStringList({"begin t", "end"}));
+}
+
+TEST_F(PrintingTest, ThePrintCopyIsBlackOnWhiteWithoutItsPictureBehind) {
+    Parsed page(QStringLiteral("<BODY BGCOLOR=navy TEXT=yellow BACKGROUND=paper.gif>"
+                               "<UL><LI><A HREF=x>link</A></UL><HR><FORM><INPUT NAME=q>x</FORM>"));
+    page.list.SetBackgroundBitmap(QStringLiteral("paper.gif"));
+    RecordingPrinter device;
+    PrintDocument(page.list, device, 1, 1, 96, "t");
+    ASSERT_EQ(device.pages.size(), 1u);
+    const QStringList& calls = device.pages[0].calls;
+    EXPECT_TRUE(calls.filter(QRegularExpression("^(fill|image)")).isEmpty()) << "nothing is painted behind the text";
+    // On white, discs are coloured and rules a plain black line; all text is black.
+    EXPECT_TRUE(calls.filter("ellipse").value(0).endsWith("5x5 #000080 filled")) << calls.join('\n').toStdString();
+    EXPECT_EQ(calls.filter("line").size(), 1);
+    for (const QString& c : calls.filter(QRegularExpression("^(text|line)")))
+        EXPECT_TRUE(c.contains("#000000")) << c.toStdString();
+    EXPECT_EQ(page.list.Background, QColor(0, 0, 0x80)) << "the page shown keeps its colours";
+    EXPECT_FALSE(page.list.Printing);
+}
+
+} // namespace
