@@ -53,7 +53,7 @@ void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontSt
     TMyFont font = Font;
     addStyles(font, styles);
     if (subSup != 0)
-        font.SetNominalSize(MasterList, font.NormalSize * 3 / 4);
+        font.SetNominalSize(MasterList, mulDiv(font.NormalSize, 3, 4));
     TFontObj* last = Fonts.Item(Fonts.Count() - 1);
     if (last->Pos == Len)
         last->SetFont(font, *MasterList.ScreenCanvas);

@@ -172,12 +172,12 @@ void THTMLViewer::loadFile(const QString& fileName, const QString& anchor) {
         // Everything that can refuse the file comes before the page shown is cleared.
         if (!QFileInfo::exists(fileName))
             throw EHtmlFileError((QLatin1String(kCantLocateFile) + fileName).toStdString());
-        const LoadedText loaded = loadTextFile(fileName);
+        const QString text = viewerText(loadTextFile(fileName));
 
         clearForLoad();
         TParseStrings strings;
         try {
-            HtmlParseBuffer(document_, nameList_, loaded.text, strings);
+            HtmlParseBuffer(document_, nameList_, text, strings);
         } catch (const EParseError& e) {
             parseError = e; // the part parsed is shown all the same
         }

@@ -1,6 +1,7 @@
 #pragma once
 // The HTML parser: turns a page's text into the document model.
 #include "htmlsubs.h"
+#include "text_file.h"
 
 #include <QString>
 #include <QStringView>
@@ -53,6 +54,15 @@ void HtmlParseBuffer(TSectionList& SectionList, TNameList& NameList, QStringView
 // The same for a file, decoded as UTF-8 when it is valid UTF-8, else as Latin-1.
 // Throws EHtmlFileError when the file cannot be read.
 void HtmlParseFile(TSectionList& SectionList, TNameList& NameList, const QString& FileName, TParseStrings& Strings);
+
+// Pages in an 8-bit character set were written with Windows' set, which puts
+// typographic quotes, dashes and the euro sign at 0x80..0x9F, where Latin-1
+// has invisible control characters. The character such a code stands for;
+// every other code, and the five that Windows leaves unused, unchanged.
+char16_t fromWindows1252(char16_t c);
+// The characters the viewer reads from a loaded page: a page that was not
+// UTF-8 has its codes 0x80..0x9F read as Windows' characters.
+QString viewerText(LoadedText loaded);
 
 // Reads BGCOLOR, TEXT, LINK and COLOR values: one of 16 names, or a hex RRGGBB with an optional "#".
 bool ColorFromString(const QString& text, QColor& colour);

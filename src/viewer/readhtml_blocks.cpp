@@ -25,6 +25,11 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
             counter = start->NumericValue;
     int itemIndent = depth;
     NextToken();
+    // A list with nothing in it leaves the open section open: "A<UL></UL>B" is one line.
+    if (IsListEnd(Sy)) {
+        NextToken();
+        return;
+    }
     while (!IsListEnd(Sy) && Sy != EofToken) {
         if (terminators.test(std::size_t(Sy)))
             return;
@@ -112,7 +117,8 @@ void HtmlParser::ParsePreformatted() {
             ReadTag();
             if (!section_)
                 newLine();
-            if (IsStyleTag(Sy)) {
+            if (IsStyleTag(Sy) && Sy != tSUB && Sy != tSUP && Sy != endOf(tSUB) && Sy != endOf(tSUP)) {
+                // Only bold, italic and underline: SUB and SUP are ignored here like every other tag.
                 flush(false);
                 DoStyleTag();
                 continue;
@@ -249,6 +255,9 @@ void HtmlParser::ParseTable() {
     std::unique_ptr<TCellObj> cell;
     int rowAlign = 0;
     int rowVAlign = 1;
+    // Only the table's first TR before any cell opens the first row; every
+    // later one ends the row before it, even an empty one.
+    bool firstRowMarker = true;
     ++tableDepth_;
 
     auto finishCell = [&] {
@@ -283,6 +292,7 @@ void HtmlParser::ParseTable() {
             case tTD:
             case tTH: {
                 finishCell();
+                firstRowMarker = false;
                 int align = rowAlign ? rowAlign : (Sy == tTD ? 1 : 2);
                 if (Sy == tTH)
                     styleFlags_ |= kStyleBold;
@@ -304,10 +314,11 @@ void HtmlParser::ParseTable() {
                 break;
             case tTR:
                 finishCell();
-                if (!(table->Rows.empty() && row->empty())) {
+                if (!firstRowMarker) {
                     table->Rows.Add(std::move(row));
                     row = std::make_unique<TCellList>();
                 }
+                firstRowMarker = false;
                 rowAlign = GetAlign(attributes_);
                 rowVAlign = GetVAlign(attributes_, 1);
                 NextToken();

@@ -129,7 +129,7 @@ void HtmlParser::ReadEntity() {
         if (CurChar == u';' && !digits.isEmpty()) {
             ReadChar();
             const int n = digits.toInt();
-            TokenText = QChar(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1));
+            TokenText = QChar(fromWindows1252(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1)));
             return;
         }
         // Malformed: kept as written. A fourth digit belongs to what is kept.

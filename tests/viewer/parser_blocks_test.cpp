@@ -39,6 +39,8 @@ TEST(ParserLists, KindsLevelsAndNumbers) {
 TEST(ParserLists, AnyListEndClosesAnyList) {
     const Parsed p(QStringLiteral("<OL><LI>one<LI>two</UL>out<OL START=-1><LI>x</DL>"));
     EXPECT_EQ(items(p), (QStringList{"OListItem 1 #1 one", "OListItem 1 #2 two", "Section 0 out", "OListItem 1 #1 x"}));
+    // A list with nothing in it does not break the line.
+    EXPECT_EQ(items(Parsed(QStringLiteral("A<UL></UL>B"))), (QStringList{"Section 0 AB"}));
 }
 
 TEST(ParserLists, NumberingStopsAtTheLargestNumber) {
@@ -84,9 +86,12 @@ TEST(ParserPre, OneSectionPerLineKeepingSpaces) {
 }
 
 TEST(ParserPre, HeadingsAndListsAreIgnoredButLinksWork) {
-    const Parsed p(QStringLiteral("<PRE><H1>h</H1><UL><LI>l <A HREF=a.htm NAME=n>k</A></PRE>"));
+    const Parsed p(QStringLiteral("<PRE><H1>h</H1><UL><LI>l <A HREF=a.htm NAME=n>k</A><SUB>s</SUB><SUP>p</PRE>"));
     const TSection* line = p.texts().at(1);
-    EXPECT_EQ(line->TextBuffer, "hl k");
+    EXPECT_EQ(line->TextBuffer, "hl ksp");
+    for (const auto& f : line->Fonts) // SUB and SUP change nothing here
+        EXPECT_EQ(f->ScriptPosition, 0);
+    EXPECT_EQ(line->Fonts.GetFontObjAt(5)->RunFont().NormalSize, 10);
     EXPECT_EQ(line->Fonts.GetFontObjAt(3)->LinkURL, "a.htm");
     EXPECT_EQ(p.names.Find("N"), line);
 }
@@ -157,6 +162,25 @@ TEST(ParserTables, CaptionNestedTablesAndRestoredState) {
     EXPECT_EQ(next->TextBuffer, "next");
     EXPECT_EQ(next->Justify, 2);
     EXPECT_FALSE(next->Fonts.Item(0)->RunFont().bold);
+}
+
+TEST(ParserTables, AnEmptyRowIsKeptUnlessItIsTheFirstMarker) {
+    // Cells per row.
+    for (const auto& [html, cells] : {std::pair{"<TABLE><TR><TR><TD>a</TABLE>", "0 1"}, {"<TABLE><TR><TD>a</TABLE>", "1"},
+                                      {"<TABLE><TD>a<TR><TR><TD>b</TABLE>", "1 0 1"}}) {
+        Parsed p(QString::fromLatin1(html));
+        QStringList counts;
+        for (const auto& row : p.table()->Rows)
+            counts << QString::number(row->Count());
+        EXPECT_EQ(counts.join(' '), QLatin1String(cells)) << html;
+        int scroll = 0, chars = 0;
+        p.list.DoLogic(p.canvas, 0, 400, scroll, chars);
+        for (const auto& row : p.table()->Rows) {
+            if (row->empty()) {
+                EXPECT_EQ(row->RowHeight, 0) << html;
+            }
+        }
+    }
 }
 
 TEST(ParserTables, UnclosedListInCellDoesNotSwallowTheNextCell) {

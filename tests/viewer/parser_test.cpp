@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"&copy;&reg;", QString(QChar(169)) + QChar(174)}, TextCase{"&lt;&gt;&quot;", "<>\""},
                       TextCase{"A & B", "A & B"}, TextCase{"&unknown;", "&unknown;"},
                       TextCase{"&abcdefgh;", "&abcdefgh;"}, TextCase{"&#;", "&#;"}, TextCase{"&#x41;", "&#x41;"},
-                      TextCase{"&#65", "&#65"}, TextCase{"&amp", "&amp"}));
+                      TextCase{"&#65", "&#65"}, TextCase{"&amp", "&amp"},
+                      TextCase{"&#147;&#150;&#128;&#129;", QString::fromUtf8("\u201C\u2013\u20AC\u0081")}));
 
 class TextRunTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -57,6 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Parser, Latin1FileTextIsDecodedWhenNotUtf8) {
     EXPECT_EQ(decodeText(QByteArray("caf\xE9")).text, QString::fromUtf8("caf\xC3\xA9"));
     EXPECT_EQ(decodeText(QByteArray("\xEF\xBB\xBFok")).text, QStringLiteral("ok"));
+    // An 8-bit page's quotes, dashes and euro sign; a UTF-8 page keeps its characters.
+    EXPECT_EQ(viewerText(decodeText(QByteArray("\x93q\x94\x96\x80\x81\xE9"))),
+              QString::fromUtf8("\u201Cq\u201D\u2013\u20AC\u0081\u00E9"));
+    EXPECT_EQ(viewerText(decodeText(QByteArray("\xC2\x93"))), QString(QChar(0x93)));
 }
 
 TEST(Parser, RunsOfParagraphTagsMakeOneSpace) {
@@ -141,7 +146,7 @@ TEST(Parser, FontSizes) {
         {"<FONT SIZE=+1>x", 14},  {"<BASEFONT SIZE=5><FONT SIZE=-1>x", 14}, {"<FONT SIZE=7>x", 36},
         {"<FONT SIZE=8>x", 12},   {"<FONT SIZE=\"+1\">x", 14},              {"<FONT SIZE=-5>x", 12},
         {"<BASEFONT SIZE=2>x", 10}, {"<H1>x", 24}, {"<H3>x", 15}, {"<H6>x", 8}, {"<H7>x", 12},
-        {"<PRE><FONT SIZE=5>x</PRE>", 15}, {"<TT>x", 10}, {"<SUB>x", 9},
+        {"<PRE><FONT SIZE=5>x</PRE>", 15}, {"<TT>x", 10}, {"<SUB>x", 9}, {"<TT><SUP>x", 8},
     };
     for (const Case& c : cases) {
         const Parsed p(QString::fromLatin1(c.html));
