@@ -83,7 +83,7 @@ std::vector<Page> htmlFilesOf(const char* package) {
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray bytes = file.readAll();
-        pages.push_back(Page{line, bytes.size(), decodeHtmlBytes(bytes)});
+        pages.push_back(Page{line, bytes.size(), viewerText(decodeText(bytes))});
     }
     return pages;
 }
@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
         QFile file(QString::fromLocal8Bit(argv[2]));
         if (!file.open(QIODevice::ReadOnly))
             return 1;
-        const QString text = decodeHtmlBytes(file.readAll());
+        const QString text = viewerText(decodeText(file.readAll()));
         for (int i = std::atoi(argv[3]); i > 0; --i)
             layout(canvas, *parse(canvas, text)->list);
         return 0;

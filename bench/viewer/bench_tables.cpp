@@ -137,7 +137,7 @@ std::vector<Page> htmlFilesOf(const char* package) {
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray bytes = file.readAll();
-        Page p{line, bytes.size(), decodeHtmlBytes(bytes)};
+        Page p{line, bytes.size(), viewerText(decodeText(bytes))};
         int open = 0;
         for (auto it = tag.globalMatch(p.text); it.hasNext();) {
             const bool end = !it.next().captured(1).isEmpty();
