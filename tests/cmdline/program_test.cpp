@@ -55,20 +55,10 @@ TEST(Program, HelpAndVersionNeedNoDisplay) {
 }
 
 TEST(Program, AUsageErrorIsOneLineAndTheUsageOnStandardErrorWithStatusTwo) {
-    const struct {
-        QStringList args;
-        const char* firstLine;
-    } cases[] = {
-        {{"--frob", "page.htm"}, "zorvel: Unknown option 'frob'."},
-        {{"--render", "page.htm"}, "zorvel: Missing OUT.png after --render."},
-        {{"a.htm", "b.htm"}, "zorvel: Unexpected argument 'b.htm'."},
-    };
-    for (const auto& c : cases) {
-        const Outcome r = run(c.args);
-        EXPECT_EQ(r.status, 2) << c.firstLine;
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, QLatin1String(c.firstLine) + QLatin1Char('\n') + usageText());
-    }
+    const Outcome r = run({"--frob", "page.htm"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "zorvel: Unknown option 'frob'.\n" + usageText());
 }
 
 TEST(Program, TheEditorWithNoDisplaySaysSoInsteadOfAborting) {
