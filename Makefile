@@ -26,11 +26,12 @@ test: build
 test-asan:
 	@$(MAKE) --no-print-directory test BUILD=build-asan BUILD_TYPE=Debug CMAKE_EXTRA=-DZORVEL_ASAN=ON
 
+# One summary table of speed and memory on real documentation pages (bench/viewer/).
 bench:
 	@scripts/install-deps --bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVEL_BENCH=ON -DZORVEL_TESTS=OFF >/dev/null
-	@cmake --build build-bench -j $(JOBS)
-	@for b in $$(find build-bench/bench -maxdepth 2 -type f -name "bench_*" -perm -u+x); do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@cmake --build build-bench -j $(JOBS) --target bench_viewer_summary
+	QT_QPA_PLATFORM=offscreen build-bench/bench/viewer/bench_viewer_summary
 
 fuzz: deps
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DZORVEL_TESTS=OFF >/dev/null

@@ -1,6 +1,7 @@
 // Parsing speed of generated pages of 100 KB, 1 MB and 10 MB, against Qt's own
 // HTML import (QTextDocument::setHtml) and one linear pass over the same text.
 // The summary gives MB/s and the ratios, and how time grows with size.
+#include "bench_common.h"
 #include "page_generator.h"
 #include "qt_canvas.h"
 #include "readhtml.h"
@@ -30,15 +31,11 @@ void BM_ZorvelParse(benchmark::State& state) {
     const QString& text = page(state.range(0));
     QtCanvas canvas;
     for (auto _ : state) {
-        auto list = std::make_unique<TSectionList>(canvas);
-        list->SetDefaults("Times New Roman", "Courier New", Qt::white, Qt::blue, Qt::black, 12);
-        TNameList names;
-        TParseStrings strings;
-        HtmlParseBuffer(*list, names, text, strings);
-        benchmark::DoNotOptimize(list->Count());
-        // Freeing a large model is the allocator's work, not the parser's; it is left out.
+        auto model = bench::parse(canvas, text);
+        benchmark::DoNotOptimize(model->list->Count());
+        // Freeing is measured on its own in bench_viewer_summary.
         state.PauseTiming();
-        list.reset();
+        model.reset();
         state.ResumeTiming();
     }
     state.SetBytesProcessed(state.iterations() * text.size());
@@ -57,16 +54,8 @@ void BM_QTextDocumentSetHtml(benchmark::State& state) {
 // The floor: touch every character once, counting tag starts.
 void BM_LinearPass(benchmark::State& state) {
     const QString& text = page(state.range(0));
-    for (auto _ : state) {
-        qsizetype tags = 0;
-        unsigned sum = 0;
-        for (const QChar c : text) {
-            sum = sum * 31 + c.unicode();
-            tags += c == u'<';
-        }
-        benchmark::DoNotOptimize(sum);
-        benchmark::DoNotOptimize(tags);
-    }
+    for (auto _ : state)
+        bench::byteScan(text);
     state.SetBytesProcessed(state.iterations() * text.size());
 }
 

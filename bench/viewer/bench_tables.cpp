@@ -7,62 +7,21 @@
 //    reference nests them 6 deep, GTK's has hundreds per page) against a
 //    plain page of the same corpora.
 // Layout only is the table code's part; parse + layout is what a user waits for.
-#include "bench_timing.h"
+#include "bench_common.h"
 #include "htmlsubs_tables.h"
+#include "page_generator.h"
 #include "qt_canvas.h"
-#include "readhtml.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTextDocument>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <memory>
-#include <vector>
 
 using namespace zorvel;
-using zorvel::bench::timeOf;
+using namespace zorvel::bench;
 
 namespace {
-
-constexpr int kWidth = 800;
-
-struct Model {
-    std::unique_ptr<TSectionList> list;
-    TNameList names;
-    TParseStrings strings;
-};
-
-std::unique_ptr<Model> parse(Canvas& canvas, const QString& text) {
-    auto m = std::make_unique<Model>();
-    m->list = std::make_unique<TSectionList>(canvas);
-    m->list->ShowImages = false;
-    m->list->SetDefaults("Times New Roman", "Courier New", Qt::white, Qt::blue, Qt::black, 12);
-    try {
-        HtmlParseBuffer(*m->list, m->names, text, m->strings);
-    } catch (const std::exception&) {
-    }
-    return m;
-}
-
-void layout(Canvas& canvas, TSectionList& list) {
-    int scroll = 0, chars = 0;
-    list.DoLogic(canvas, 0, kWidth, scroll, chars);
-}
-
-void qtLayout(const QString& text) {
-    QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
-    document.setHtml(text);
-    document.setTextWidth(kWidth);
-    volatile qreal h = document.documentLayout()->documentSize().height();
-    (void)h;
-}
 
 struct Timing {
     double layout = 0; // ours, layout only, seconds
@@ -80,64 +39,17 @@ Timing measure(Canvas& canvas, const QString& text, bool withQt = true) {
     return t;
 }
 
-QString paragraph(int i) {
-    return QStringLiteral("<P>Paragraph %1: the <B>committee</B> met on a wet Tuesday to agree the order of the "
-                          "spring show, and after some talk of <I>dahlias</I> and the hall's leaking roof it was "
-                          "settled that the vegetables would go first and the cakes last.\n")
-        .arg(i);
-}
-
-// The same paragraphs, either as plain text or spread over tables nested
-// `depth` deep: each level a bordered two-column table with a short menu on
-// the left and, on the right, its share of the paragraphs and the next level.
-QString nestedPage(int depth, int paragraphs) {
-    QString page = QStringLiteral("<HTML><BODY>");
-    int next = 0;
-    const int perLevel = paragraphs / (depth + 1);
-    for (int level = 0; level < depth; ++level) {
-        page += QStringLiteral("<TABLE BORDER CELLPADDING=4><TR><TD VALIGN=top><A HREF=\"a.htm\">Home</A><BR>"
-                               "<A HREF=\"b.htm\">News</A><BR><A HREF=\"c.htm\">Contact</A><TD>");
-        for (int i = 0; i < perLevel; ++i)
-            page += paragraph(next++);
-    }
-    while (next < paragraphs)
-        page += paragraph(next++);
-    page += QStringLiteral("</TABLE>").repeated(depth);
-    return page + QStringLiteral("</BODY></HTML>");
-}
-
-QString rowsPage(int rows) {
-    QString page = QStringLiteral("<HTML><BODY><TABLE BORDER><TR><TH>Name<TH>Kind<TH>Description");
-    for (int r = 0; r < rows; ++r)
-        page += QStringLiteral("<TR><TD>item_%1<TD ALIGN=center>%2<TD>What the item %1 does, in a few words "
-                               "that wrap when the column is narrow.\n")
-                    .arg(r)
-                    .arg(r % 7 ? QStringLiteral("function") : QStringLiteral("macro"));
-    return page + QStringLiteral("</TABLE></BODY></HTML>");
-}
-
-struct Page {
-    QString path;
-    qint64 bytes = 0;
-    QString text;
+struct TablePage : Page {
     int tables = 0;
     int depth = 0;
 };
 
-std::vector<Page> htmlFilesOf(const char* package) {
-    QProcess dpkg;
-    dpkg.start(QStringLiteral("dpkg"), {QStringLiteral("-L"), QString::fromLatin1(package)});
-    dpkg.waitForFinished();
-    std::vector<Page> pages;
+// The package's pages with how many tables each holds and how deep they nest.
+std::vector<TablePage> tablePagesOf(const char* package) {
     static const QRegularExpression tag(QStringLiteral("<(/?)table\\b"), QRegularExpression::CaseInsensitiveOption);
-    for (const QString& line : QString::fromLocal8Bit(dpkg.readAllStandardOutput()).split(u'\n')) {
-        if (!line.endsWith(QLatin1String(".html")) && !line.endsWith(QLatin1String(".htm")))
-            continue;
-        QFile file(line);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray bytes = file.readAll();
-        Page p{line, bytes.size(), viewerText(decodeText(bytes))};
+    std::vector<TablePage> pages;
+    for (Page& page : htmlFilesOf(package)) {
+        TablePage p{std::move(page)};
         int open = 0;
         for (auto it = tag.globalMatch(p.text); it.hasNext();) {
             const bool end = !it.next().captured(1).isEmpty();
@@ -235,32 +147,32 @@ int main(int argc, char** argv) {
 
     // Real pages: the deepest-nested and the most table-heavy, against the
     // largest page of the same corpora that has no table at all.
-    std::vector<Page> pages;
+    std::vector<TablePage> pages;
     for (const char* package : {"libxslt1-dev", "libgtk-3-doc", "tcl8.6-doc", "git-doc", "vim-doc"}) {
-        std::vector<Page> some = htmlFilesOf(package);
+        std::vector<TablePage> some = tablePagesOf(package);
         if (some.empty())
             std::printf("\n(%s has no HTML pages here)", package);
-        for (Page& p : some)
+        for (TablePage& p : some)
             pages.push_back(std::move(p));
     }
     std::printf("\n");
-    const Page* plainPage = nullptr;
-    for (const Page& p : pages)
+    const TablePage* plainPage = nullptr;
+    for (const TablePage& p : pages)
         if (p.tables == 0 && (!plainPage || p.bytes > plainPage->bytes))
             plainPage = &p;
     if (!plainPage)
         return 0;
-    std::vector<const Page*> chosen;
-    for (const Page& p : pages)
+    std::vector<const TablePage*> chosen;
+    for (const TablePage& p : pages)
         chosen.push_back(&p);
-    std::sort(chosen.begin(), chosen.end(), [](const Page* a, const Page* b) {
+    std::sort(chosen.begin(), chosen.end(), [](const TablePage* a, const TablePage* b) {
         return a->depth != b->depth ? a->depth > b->depth : a->tables > b->tables;
     });
     chosen.resize(std::min<std::size_t>(chosen.size(), 3));
-    std::vector<const Page*> heavy;
-    for (const Page& p : pages)
+    std::vector<const TablePage*> heavy;
+    for (const TablePage& p : pages)
         heavy.push_back(&p);
-    std::sort(heavy.begin(), heavy.end(), [](const Page* a, const Page* b) { return a->tables > b->tables; });
+    std::sort(heavy.begin(), heavy.end(), [](const TablePage* a, const TablePage* b) { return a->tables > b->tables; });
     for (std::size_t i = 0; i < heavy.size() && i < 3; ++i)
         chosen.push_back(heavy[i]);
 
@@ -268,7 +180,7 @@ int main(int argc, char** argv) {
                 plainPage->path.section(u'/', -1).toLocal8Bit().constData(), plainPage->bytes / 1024);
     pageHeader("page (tables, deepest nesting)");
     const Timing plainReal = measure(canvas, plainPage->text);
-    for (const Page* p : chosen) {
+    for (const TablePage* p : chosen) {
         const QByteArray label = p->path.section(u'/', -1).left(22).toLocal8Bit() + " (" +
                                  QByteArray::number(p->tables) + ", " + QByteArray::number(p->depth) + ")";
         pageRow(label.constData(), p->bytes, measure(canvas, p->text), plainReal, plainPage->bytes);

@@ -29,6 +29,42 @@ static QString block(int n) {
         .arg(i);
 }
 
+static QString paragraph(int i) {
+    return QStringLiteral("<P>Paragraph %1: the <B>committee</B> met on a wet Tuesday to agree the order of the "
+                          "spring show, and after some talk of <I>dahlias</I> and the hall's leaking roof it was "
+                          "settled that the vegetables would go first and the cakes last.\n")
+        .arg(i);
+}
+
+// The same paragraphs, either as plain text or spread over tables nested
+// `depth` deep: each level a bordered two-column table with a short menu on
+// the left and, on the right, its share of the paragraphs and the next level.
+QString nestedPage(int depth, int paragraphs) {
+    QString page = QStringLiteral("<HTML><BODY>");
+    int next = 0;
+    const int perLevel = paragraphs / (depth + 1);
+    for (int level = 0; level < depth; ++level) {
+        page += QStringLiteral("<TABLE BORDER CELLPADDING=4><TR><TD VALIGN=top><A HREF=\"a.htm\">Home</A><BR>"
+                               "<A HREF=\"b.htm\">News</A><BR><A HREF=\"c.htm\">Contact</A><TD>");
+        for (int i = 0; i < perLevel; ++i)
+            page += paragraph(next++);
+    }
+    while (next < paragraphs)
+        page += paragraph(next++);
+    page += QStringLiteral("</TABLE>").repeated(depth);
+    return page + QStringLiteral("</BODY></HTML>");
+}
+
+QString rowsPage(int rows) {
+    QString page = QStringLiteral("<HTML><BODY><TABLE BORDER><TR><TH>Name<TH>Kind<TH>Description");
+    for (int r = 0; r < rows; ++r)
+        page += QStringLiteral("<TR><TD>item_%1<TD ALIGN=center>%2<TD>What the item %1 does, in a few words "
+                               "that wrap when the column is narrow.\n")
+                    .arg(r)
+                    .arg(r % 7 ? QStringLiteral("function") : QStringLiteral("macro"));
+    return page + QStringLiteral("</TABLE></BODY></HTML>");
+}
+
 QString generatePage(qsizetype bytes) {
     QString page = QStringLiteral("<HTML><HEAD><TITLE>Benchmark page</TITLE></HEAD>\r\n"
                                   "<BODY BGCOLOR=white TEXT=black LINK=blue><BASEFONT SIZE=3>\r\n");
