@@ -93,6 +93,40 @@ struct LineRec {
     int LineIndent = 0;
 };
 
+// A section's lines, kept by value (a page has one line record for every line
+// of it, and one allocation each would cost more than the record), handed out
+// by pointer like the model's other lists.
+class TLineList {
+public:
+    class const_iterator {
+    public:
+        explicit const_iterator(const LineRec* at) : at_(at) {}
+        LineRec* operator*() const { return const_cast<LineRec*>(at_); }
+        const_iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator!=(const const_iterator& other) const { return at_ != other.at_; }
+
+    private:
+        const LineRec* at_;
+    };
+    void Clear() { lines_.clear(); }
+    int Count() const { return int(lines_.size()); }
+    bool empty() const { return lines_.empty(); }
+    LineRec* Item(int i) const { return const_cast<LineRec*>(&lines_[std::size_t(i)]); }
+    LineRec* back() const { return Item(Count() - 1); }
+    LineRec* Add(const LineRec& line) {
+        lines_.push_back(line);
+        return &lines_.back();
+    }
+    const_iterator begin() const { return const_iterator(lines_.data()); }
+    const_iterator end() const { return const_iterator(lines_.data() + lines_.size()); }
+
+private:
+    std::vector<LineRec> lines_;
+};
+
 using TFormControlList = std::vector<TFormControlObj*>; // not owning: forms own their controls
 
 // Characters that stand for an image and for a visible form control in a section's text.
@@ -119,7 +153,7 @@ public:
     int Level = 0;
     int Indent = 0;
     int ListNumber = 0;
-    TFreeList<LineRec> LineRecs;
+    TLineList LineRecs;
     TMyFont BaseFont;
     int ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
     int Justify = 1;  // 1 left, 2 center, 3 right

@@ -197,7 +197,7 @@ int TSection::BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overfl
 }
 
 void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
-    auto line = std::make_unique<LineRec>();
+    LineRec* line = LineRecs.Add(LineRec{});
     line->Start = P;
     line->CharCount = n;
     const int end = P + n;
@@ -248,7 +248,6 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     case 3: line->LineIndent = Width - RunWidth(canvas, P, n, true); break;
     default: line->LineIndent = Indent; break;
     }
-    LineRecs.Add(std::move(line));
 }
 
 bool TSection::StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {

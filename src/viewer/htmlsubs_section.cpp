@@ -26,7 +26,7 @@ TSection::TSection(const TSection& source, TSectionList* master)
         copy->ParentSectionList = master;
     }
     for (const auto& line : source.LineRecs)
-        LineRecs.Add(std::make_unique<LineRec>(*line));
+        LineRecs.Add(*line);
     // The copy must never reach the original's window controls, which go with the original.
     for (const TFormControlObj* c : source.FormControls)
         FormControls.push_back(master->ControlCopies.Add(c->CopyForPrint(master)));

@@ -98,7 +98,7 @@ void HtmlParser::ParsePreformatted() {
     auto flush = [&](bool lineEnd) {
         if (!pending.isEmpty() || (lineEnd && section_->Len == 0))
             section_->AddText(pending);
-        pending.clear();
+        pending.resize(0); // keeps its capacity for the next line
     };
     auto endLine = [&] {
         flush(true);
@@ -164,8 +164,15 @@ void HtmlParser::ParsePreformatted() {
             default: break;
             }
         } else {
-            pending += QChar(CurChar);
-            ReadChar();
+            // Plain characters up to the next line end, entity or tag, in one go.
+            char16_t run[64];
+            int n = 0;
+            const qsizetype room = std::min<qsizetype>(64, kPendingPreText + 1 - pending.size());
+            do {
+                run[n++] = CurChar;
+                ReadChar();
+            } while (n < room && CurChar != u'\r' && CurChar != u'&' && CurChar != u'<' && CurChar != kEnd);
+            pending.append(reinterpret_cast<const QChar*>(run), n);
             if (pending.size() > kPendingPreText)
                 flush(false);
         }

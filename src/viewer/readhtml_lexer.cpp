@@ -24,16 +24,16 @@ struct FixedMetricsCanvasHolder {
 // The next character of the text with line ends made one CR and tabs made
 // spaces; character 26 and the end of the text both end the input for good.
 char16_t HtmlParser::SourceChar() {
-    if (pos_ >= src_.size())
+    if (pos_ >= end_)
         return kEnd;
-    char16_t c = src_[pos_++].unicode();
+    char16_t c = *pos_++;
     if (c == kEnd) {
-        pos_ = src_.size();
+        pos_ = end_;
         return kEnd;
     }
     if (c == u'\r' || c == u'\n') {
-        if (pos_ < src_.size()) {
-            const char16_t n = src_[pos_].unicode();
+        if (pos_ < end_) {
+            const char16_t n = *pos_;
             if ((c == u'\r' && n == u'\n') || (c == u'\n' && n == u'\r'))
                 ++pos_;
         }
@@ -43,9 +43,9 @@ char16_t HtmlParser::SourceChar() {
 }
 
 void HtmlParser::ReadRawChar() {
-    if (pushed_) {
-        CurChar = *pushed_;
-        pushed_.reset();
+    if (hasPushed_) {
+        CurChar = pushed_;
+        hasPushed_ = false;
     } else {
         CurChar = SourceChar();
     }
@@ -54,7 +54,7 @@ void HtmlParser::ReadRawChar() {
         throw EParseError("Open Comment at End of HTML File");
 }
 
-void HtmlParser::ReadChar() {
+void HtmlParser::ReadCharSlow() {
     for (;;) {
         ReadRawChar();
         if (CurChar != u'<')
@@ -70,6 +70,7 @@ void HtmlParser::ReadChar() {
             continue;
         }
         pushed_ = CurChar;
+        hasPushed_ = true;
         CurChar = CurCharUpper = u'<';
         return;
     }
@@ -81,7 +82,7 @@ void HtmlParser::SkipWhiteSpace() {
 }
 
 void HtmlParser::NextToken() {
-    TokenText.clear();
+    TokenText.resize(0); // keeps its capacity: a token is read into it many thousand times
     if (CurChar == kEnd) {
         Sy = EofToken;
     } else if (CurChar == u'<') {
@@ -90,68 +91,82 @@ void HtmlParser::NextToken() {
         ReadEntity();
     } else if (!ReadTextRun()) {
         Sy = StrayChar;
-        TokenText = QChar(CurChar);
+        TokenText.append(QChar(CurChar));
         ReadChar();
     }
 }
 
 bool HtmlParser::ReadTextRun() {
-    while (TokenText.size() < kMaxTextRun) {
+    char16_t run[kMaxTextRun];
+    int n = 0;
+    while (n < kMaxTextRun) {
         const char16_t c = CurChar;
         if (c <= 12 || (c >= 14 && c <= 31) || c == u'&' || c == u'<' || c == u'>')
             break;
         if (!inPre_ && (c == u' ' || c == u'\r')) {
-            TokenText += QChar(u' ');
+            run[n++] = u' ';
             do
                 ReadChar();
             while (CurChar == u' ' || CurChar == u'\r');
         } else {
-            TokenText += QChar(c);
+            run[n++] = c;
             ReadChar();
         }
     }
-    if (TokenText.isEmpty())
+    if (n == 0)
         return false;
+    TokenText.append(reinterpret_cast<const QChar*>(run), n);
     Sy = TextToken;
     return true;
 }
 
 void HtmlParser::ReadEntity() {
     Sy = TextToken;
+    TokenText.resize(0);
     ReadChar();
     if (CurCharUpper == u'#') {
         ReadChar();
-        QString digits;
-        while (digits.size() < 3 && isDigit(CurChar)) {
-            digits += QChar(CurChar);
+        char16_t digits[3];
+        int count = 0, n = 0;
+        while (count < 3 && isDigit(CurChar)) {
+            digits[count++] = CurChar;
+            n = n * 10 + (CurChar - u'0');
             ReadChar();
         }
-        if (CurChar == u';' && !digits.isEmpty()) {
+        if (CurChar == u';' && count > 0) {
             ReadChar();
-            const int n = digits.toInt();
-            TokenText = QChar(fromWindows1252(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1)));
+            TokenText.append(QChar(fromWindows1252(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1))));
             return;
         }
         // Malformed: kept as written. A fourth digit belongs to what is kept.
-        TokenText = QStringLiteral("&#") + digits;
-        if (digits.size() == 3 && isDigit(CurChar)) {
+        TokenText.append(QLatin1String("&#"));
+        TokenText.append(reinterpret_cast<const QChar*>(digits), count);
+        if (count == 3 && isDigit(CurChar)) {
             TokenText += QChar(CurChar);
             ReadChar();
         }
         return;
     }
-    QString name;
-    while (name.size() < 6 && isLetter(CurChar)) {
-        name += QChar(CurChar);
+    char16_t name[6];
+    int length = 0;
+    while (length < 6 && isLetter(CurChar)) {
+        name[length++] = CurChar;
         ReadChar();
     }
+    const QStringView nameView(name, length);
     if (CurChar == u';') {
         ReadChar();
-        const char16_t c = lookupEntity(name);
-        TokenText = c ? QString(QChar(c)) : QStringLiteral("&") + name + u';';
+        if (const char16_t c = lookupEntity(nameView)) {
+            TokenText.append(QChar(c));
+        } else {
+            TokenText.append(u'&');
+            TokenText.append(nameView);
+            TokenText.append(u';');
+        }
         return;
     }
-    TokenText = QStringLiteral("&") + name;
+    TokenText.append(u'&');
+    TokenText.append(nameView);
 }
 
 void HtmlParser::ReadTag() {
@@ -161,13 +176,7 @@ void HtmlParser::ReadTag() {
         endTag = true;
         ReadChar();
     }
-    std::string name;
-    while (isUpperLetter(CurCharUpper)) {
-        if (name.size() < std::size_t(kMaxTokenText))
-            name.push_back(char(CurCharUpper));
-        ReadChar();
-    }
-    const int tag = lookupTag(name);
+    const int tag = lookupTag(ReadName());
     if (tag < 0)
         Sy = UnknownTag;
     else if (endTag)
@@ -195,19 +204,27 @@ void HtmlParser::ReadTag() {
         ReadChar();
 }
 
+std::string_view HtmlParser::ReadName() {
+    // Longer names are none of ours: they come back empty, which names nothing.
+    std::size_t length = 0;
+    bool tooLong = false;
+    while (isUpperLetter(CurCharUpper)) {
+        if (length < sizeof name_)
+            name_[length++] = char(CurCharUpper);
+        else
+            tooLong = true;
+        ReadChar();
+    }
+    return tooLong ? std::string_view() : std::string_view(name_, length);
+}
+
 bool HtmlParser::ReadAttribute(TAttribute& a) {
     SkipWhiteSpace();
     if (!isUpperLetter(CurCharUpper))
         return false;
-    std::string name;
-    while (isUpperLetter(CurCharUpper)) {
-        if (name.size() < std::size_t(kMaxTokenText))
-            name.push_back(char(CurCharUpper));
-        ReadChar();
-    }
-    a.Kind = lookupAttribute(name);
+    a.Kind = lookupAttribute(ReadName());
     SkipWhiteSpace();
-    a.ValueText.clear();
+    a.ValueText.resize(0);
     a.NumericValue = a.Kind == AttrKind::Border ? 1 : 0;
     if (CurCharUpper != u'=')
         return true;

@@ -5,7 +5,8 @@
 namespace zorvel::html {
 
 HtmlParser::HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings)
-    : master_(master), names_(names), strings_(strings), src_(text), sectionList_(&master) {}
+    : master_(master), names_(names), strings_(strings), pos_(text.utf16()), end_(text.utf16() + text.size()),
+      sectionList_(&master) {}
 
 bool HtmlParser::IsStyleTag(int sy) {
     switch (sy) {

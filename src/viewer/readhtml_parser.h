@@ -23,10 +23,24 @@ public:
     static constexpr int kMaxFonts = 25;
 
 private:
-    // Characters (readhtml_lexer.cpp).
+    // Characters (readhtml_lexer.cpp). The next character of the page, with
+    // "<!" constructs skipped, line ends made one CR and tabs made spaces. Most
+    // characters need none of that: they are taken here, inline.
+    void ReadChar() {
+        if (!hasPushed_ && pos_ < end_) {
+            const char16_t c = *pos_;
+            if (c >= u' ' && c != u'<') {
+                ++pos_;
+                CurChar = c;
+                CurCharUpper = c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+                return;
+            }
+        }
+        ReadCharSlow();
+    }
     char16_t SourceChar();
     void ReadRawChar();
-    void ReadChar();
+    void ReadCharSlow();
     void SkipWhiteSpace();
     // Tokens.
     void NextToken();
@@ -35,6 +49,8 @@ private:
     void ReadEntity();
     void ReadTag();
     bool ReadAttribute(TAttribute& attribute);
+    // A tag or attribute name, upper-cased.
+    std::string_view ReadName();
 
     // Building (readhtml_parser.cpp).
     void ParseBody(const TokenSet& terminators);
@@ -70,16 +86,18 @@ private:
     TSectionList& master_;
     TNameList& names_;
     TParseStrings& strings_;
-    QStringView src_;
-    qsizetype pos_ = 0;
+    const char16_t* pos_;
+    const char16_t* end_;
 
     char16_t CurChar = 0;
     char16_t CurCharUpper = 0;
-    std::optional<char16_t> pushed_;
+    char16_t pushed_ = 0;
+    bool hasPushed_ = false;
     bool commentOpen_ = false;
 
     int Sy = EofToken;
     QString TokenText;
+    char name_[16];
     int headingLevel_ = 0;
     TAttributeList attributes_;
 

@@ -5,7 +5,8 @@
 #include <QHash>
 
 #include <array>
-#include <unordered_map>
+#include <string>
+#include <string_view>
 
 namespace zorvel::html {
 
@@ -66,48 +67,81 @@ constexpr std::array<ColourName, 16> kColours = {{
     {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},   {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
     {"BLUE", 0x0000FF},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
 }};
+// A fixed set of short names, looked up once per tag, attribute or entity of
+// a page: open addressing over a hash of the length and three letters, far
+// cheaper than hashing the whole name.
+template <typename Char, typename Value, std::size_t Slots>
+class NameIndex {
+public:
+    using View = std::basic_string_view<Char>;
+    void insert(View name, Value value) {
+        std::size_t i = slotOf(name);
+        while (used_[i] && names_[i] != name)
+            i = (i + 1) % Slots;
+        used_[i] = true;
+        names_[i] = std::basic_string<Char>(name);
+        values_[i] = value;
+    }
+    Value find(View name, Value absent) const {
+        for (std::size_t i = slotOf(name); used_[i]; i = (i + 1) % Slots)
+            if (names_[i] == name)
+                return values_[i];
+        return absent;
+    }
+
+private:
+    static std::size_t slotOf(View name) {
+        if (name.empty())
+            return 0;
+        const std::size_t n = name.size();
+        return (n * 131 + std::size_t(name[0]) * 31 + std::size_t(name[n - 1]) * 7 + std::size_t(name[n / 2])) % Slots;
+    }
+    std::array<bool, Slots> used_{};
+    std::array<std::basic_string<Char>, Slots> names_;
+    std::array<Value, Slots> values_{};
+};
 } // namespace
 
 int lookupTag(std::string_view name) {
     static const auto index = [] {
-        std::unordered_map<std::string_view, int> m;
+        NameIndex<char, int, 128> m;
         for (int i = 0; i < kTagCount; ++i)
-            m.emplace(kTags[std::size_t(i)].name, i);
+            m.insert(kTags[std::size_t(i)].name, i);
         return m;
     }();
-    const auto it = index.find(name);
-    return it == index.end() ? -1 : it->second;
+    return index.find(name, -1);
 }
 
 bool tagKeepsAttributes(int tag) { return tag >= 0 && tag < kTagCount && kTags[std::size_t(tag)].keepsAttributes; }
 
 AttrKind lookupAttribute(std::string_view name) {
     static const auto index = [] {
-        std::unordered_map<std::string_view, AttrKind> m;
+        NameIndex<char, AttrKind, 128> m;
         for (const AttrInfo& a : kAttributes)
-            m.emplace(a.name, a.kind);
+            m.insert(a.name, a.kind);
         return m;
     }();
-    const auto it = index.find(name);
-    return it == index.end() ? AttrKind::Unknown : it->second;
+    return index.find(name, AttrKind::Unknown);
 }
 
 char16_t lookupEntity(QStringView name) {
     static const auto index = [] {
-        QHash<QString, char16_t> m;
-        m.insert(QStringLiteral("amp"), u'&');
-        m.insert(QStringLiteral("lt"), u'<');
-        m.insert(QStringLiteral("gt"), u'>');
-        m.insert(QStringLiteral("quot"), u'"');
-        m.insert(QStringLiteral("nbsp"), char16_t(160));
-        m.insert(QStringLiteral("copy"), char16_t(169));
-        m.insert(QStringLiteral("reg"), char16_t(174));
+        NameIndex<char16_t, char16_t, 256> m;
+        m.insert(u"amp", u'&');
+        m.insert(u"lt", u'<');
+        m.insert(u"gt", u'>');
+        m.insert(u"quot", u'"');
+        m.insert(u"nbsp", char16_t(160));
+        m.insert(u"copy", char16_t(169));
+        m.insert(u"reg", char16_t(174));
         for (std::size_t k = 0; k < kLatinEntities.size(); ++k)
-            if (*kLatinEntities[k])
-                m.insert(QString::fromLatin1(kLatinEntities[k]), char16_t(192 + k));
+            if (*kLatinEntities[k]) {
+                const std::string_view latin(kLatinEntities[k]);
+                m.insert(std::u16string(latin.begin(), latin.end()), char16_t(192 + k));
+            }
         return m;
     }();
-    return index.value(name.toString(), 0);
+    return index.find(std::u16string_view(name.utf16(), std::size_t(name.size())), 0);
 }
 
 int fontSizeFor(int size, bool preformatted) {
