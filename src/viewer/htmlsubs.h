@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "htmlsubs_fonts.h"
 #include "htmlsubs_images.h"
+#include "htmlsubs_pool.h"
 #include "htmlun2.h"
 #include "htmlun2_images.h"
 
@@ -26,6 +27,8 @@ public:
     explicit TSectionBase(TSectionList* master) : ParentSectionList(master) {}
     virtual ~TSectionBase() = default;
     virtual const char* KindName() const = 0;
+    static void* operator new(std::size_t size) { return modelAllocate(size); }
+    static void operator delete(void* storage, std::size_t size) noexcept { modelFree(storage, size); }
 
     TSectionList* ParentSectionList = nullptr;
     int SectionHeight = 0;
@@ -93,40 +96,6 @@ struct LineRec {
     int LineIndent = 0;
 };
 
-// A section's lines, kept by value (a page has one line record for every line
-// of it, and one allocation each would cost more than the record), handed out
-// by pointer like the model's other lists.
-class TLineList {
-public:
-    class const_iterator {
-    public:
-        explicit const_iterator(const LineRec* at) : at_(at) {}
-        LineRec* operator*() const { return const_cast<LineRec*>(at_); }
-        const_iterator& operator++() {
-            ++at_;
-            return *this;
-        }
-        bool operator!=(const const_iterator& other) const { return at_ != other.at_; }
-
-    private:
-        const LineRec* at_;
-    };
-    void Clear() { lines_.clear(); }
-    int Count() const { return int(lines_.size()); }
-    bool empty() const { return lines_.empty(); }
-    LineRec* Item(int i) const { return const_cast<LineRec*>(&lines_[std::size_t(i)]); }
-    LineRec* back() const { return Item(Count() - 1); }
-    LineRec* Add(const LineRec& line) {
-        lines_.push_back(line);
-        return &lines_.back();
-    }
-    const_iterator begin() const { return const_iterator(lines_.data()); }
-    const_iterator end() const { return const_iterator(lines_.data() + lines_.size()); }
-
-private:
-    std::vector<LineRec> lines_;
-};
-
 using TFormControlList = std::vector<TFormControlObj*>; // not owning: forms own their controls
 
 // Characters that stand for an image and for a visible form control in a section's text.
@@ -153,7 +122,7 @@ public:
     int Level = 0;
     int Indent = 0;
     int ListNumber = 0;
-    TLineList LineRecs;
+    TValueList<LineRec> LineRecs;
     TMyFont BaseFont;
     int ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
     int Justify = 1;  // 1 left, 2 center, 3 right

@@ -53,12 +53,18 @@ TFontObj* TFontList::GetFontObjAt(int pos, int* index) const {
     if (empty())
         return nullptr;
     // The last run that starts at or before pos; runs are in position order.
-    auto it = std::upper_bound(begin(), end(), pos, [](int p, const std::unique_ptr<TFontObj>& f) { return p < f->Pos; });
-    if (it != begin())
-        --it;
+    int low = 0, high = Count(); // the first run starting after pos is in [low, high]
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (pos < Item(mid)->Pos)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    const int at = low > 0 ? low - 1 : 0;
     if (index)
-        *index = int(it - begin());
-    return it->get();
+        *index = at;
+    return Item(at);
 }
 
 const TMyFont* TFontList::GetFontAt(int pos, int& overhang) const {

@@ -48,7 +48,7 @@ private:
     TMyFont RunFont_;
 };
 
-class TFontList : public TFreeList<TFontObj> {
+class TFontList : public TValueList<TFontObj> {
 public:
     // The run in force at a position and its index; nullptr when the list is empty.
     TFontObj* GetFontObjAt(int pos, int* index = nullptr) const;

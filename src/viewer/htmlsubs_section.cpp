@@ -8,7 +8,7 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
     : TSectionBase(&master), Level(Level_), Indent(35 * Level_), Justify(Justify_) {
     TMyFont first = Font;
     addStyles(first, styles);
-    Fonts.Add(std::make_unique<TFontObj>(0, first, *master.ScreenCanvas, URL));
+    Fonts.Add(TFontObj(0, first, *master.ScreenCanvas, URL));
     BaseFont = first;
 }
 
@@ -20,7 +20,7 @@ TSection::TSection(const TSection& source, TSectionList* master)
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;
     for (const auto& f : source.Fonts)
-        Fonts.Add(std::make_unique<TFontObj>(*f));
+        Fonts.Add(*f);
     for (const auto& image : source.Images) {
         TImageObj* copy = Images.Add(std::make_unique<TImageObj>(*image));
         copy->ParentSectionList = master;
@@ -58,7 +58,7 @@ void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontSt
     if (last->Pos == Len)
         last->SetFont(font, *MasterList.ScreenCanvas);
     else
-        last = Fonts.Add(std::make_unique<TFontObj>(Len, font, *MasterList.ScreenCanvas, last->LinkURL));
+        last = Fonts.Add(TFontObj(Len, font, *MasterList.ScreenCanvas, last->LinkURL));
     last->ScriptPosition = subSup;
 }
 

@@ -26,6 +26,41 @@ public:
     }
 };
 
+// A list of the model's small records kept by value (a page has thousands of
+// them, and one allocation each would cost more than many records do), handed
+// out by pointer like TFreeList's. Adding may move the records.
+template <typename T>
+class TValueList {
+public:
+    class const_iterator {
+    public:
+        explicit const_iterator(const T* at) : at_(at) {}
+        T* operator*() const { return const_cast<T*>(at_); }
+        const_iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        bool operator!=(const const_iterator& other) const { return at_ != other.at_; }
+
+    private:
+        const T* at_;
+    };
+    void Clear() { items_.clear(); }
+    int Count() const { return int(items_.size()); }
+    bool empty() const { return items_.empty(); }
+    T* Item(int i) const { return const_cast<T*>(&items_[std::size_t(i)]); }
+    T* back() const { return Item(Count() - 1); }
+    T* Add(T item) {
+        items_.push_back(std::move(item));
+        return &items_.back();
+    }
+    const_iterator begin() const { return const_iterator(items_.data()); }
+    const_iterator end() const { return const_iterator(items_.data() + items_.size()); }
+
+private:
+    std::vector<T> items_;
+};
+
 // The attribute names the parser knows; VALUE is written twice in the
 // vocabulary and both spellings share one kind.
 enum class AttrKind {

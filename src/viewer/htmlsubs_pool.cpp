@@ -1,0 +1,79 @@
+#include "htmlsubs_pool.h"
+
+#include <array>
+#include <mutex>
+#include <new>
+
+namespace zorvel {
+
+namespace {
+
+constexpr std::size_t kGrain = 16;
+constexpr std::size_t kLargest = 1024; // larger objects are few: the general heap takes them
+constexpr std::size_t kChunk = 64 * 1024;
+
+struct FreeBlock {
+    FreeBlock* next;
+};
+
+struct Pool {
+    std::mutex mutex;
+    std::array<FreeBlock*, kLargest / kGrain + 1> free{};
+    char* chunkNext = nullptr;
+    char* chunkEnd = nullptr;
+};
+
+Pool& pool() {
+    static Pool* p = new Pool; // never destroyed: sections may be freed during exit
+    return *p;
+}
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZORVEL_NO_POOL
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(ZORVEL_NO_POOL)
+constexpr bool kPooled = false; // the sanitizer must see every section's own allocation
+#else
+constexpr bool kPooled = true;
+#endif
+
+} // namespace
+
+void* modelAllocate(std::size_t size) {
+    if (!kPooled || size > kLargest)
+        return ::operator new(size);
+    const std::size_t grains = (size + kGrain - 1) / kGrain;
+    Pool& p = pool();
+    const std::lock_guard lock(p.mutex);
+    if (FreeBlock* block = p.free[grains]) {
+        p.free[grains] = block->next;
+        return block;
+    }
+    const std::size_t bytes = grains * kGrain;
+    if (std::size_t(p.chunkEnd - p.chunkNext) < bytes) {
+        p.chunkNext = static_cast<char*>(::operator new(kChunk));
+        p.chunkEnd = p.chunkNext + kChunk;
+    }
+    void* storage = p.chunkNext;
+    p.chunkNext += bytes;
+    return storage;
+}
+
+void modelFree(void* storage, std::size_t size) noexcept {
+    if (!storage)
+        return;
+    if (!kPooled || size > kLargest) {
+        ::operator delete(storage);
+        return;
+    }
+    const std::size_t grains = (size + kGrain - 1) / kGrain;
+    Pool& p = pool();
+    const std::lock_guard lock(p.mutex);
+    auto* block = static_cast<FreeBlock*>(storage);
+    block->next = p.free[grains];
+    p.free[grains] = block;
+}
+
+} // namespace zorvel

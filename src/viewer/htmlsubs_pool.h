@@ -1,0 +1,15 @@
+#pragma once
+// Storage for the model's sections. A large page has tens of thousands of
+// them; from the general heap each costs an allocation that the heap must
+// later merge back with its neighbours, and freeing a page's model cost a
+// large share of parsing it. Here a freed section's storage goes on a list for
+// its size, to be taken by the next section of that size: the storage is kept
+// for the next page rather than handed back.
+#include <cstddef>
+
+namespace zorvel {
+
+void* modelAllocate(std::size_t size);
+void modelFree(void* storage, std::size_t size) noexcept;
+
+} // namespace zorvel
