@@ -170,6 +170,7 @@ void HtmlParser::ParsePreformatted() {
             const qsizetype room = std::min<qsizetype>(64, kPendingPreText + 1 - pending.size());
             do {
                 run[n++] = CurChar;
+                n = TakePlain(run, n, room, false);
                 ReadChar();
             } while (n < room && CurChar != u'\r' && CurChar != u'&' && CurChar != u'<' && CurChar != kEnd);
             pending.append(reinterpret_cast<const QChar*>(run), n);

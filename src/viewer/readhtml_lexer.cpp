@@ -110,6 +110,7 @@ bool HtmlParser::ReadTextRun() {
             while (CurChar == u' ' || CurChar == u'\r');
         } else {
             run[n++] = c;
+            n = TakePlain(run, n, kMaxTextRun, true);
             ReadChar();
         }
     }

@@ -38,6 +38,25 @@ private:
         }
         ReadCharSlow();
     }
+    // Copies the characters after the current one into run from n on, up to
+    // limit, while they are plain text (no line end, tab, entity or tag, and
+    // no space when stopAtSpace); returns the new n. The current character
+    // stays the one before them: the next ReadChar reads on after them.
+    int TakePlain(char16_t* run, int n, int limit, bool stopAtSpace) {
+        if (hasPushed_)
+            return n;
+        const char16_t* p = pos_;
+        const char16_t lowest = stopAtSpace ? u'!' : u' ';
+        while (n < limit && p < end_) {
+            const char16_t c = *p;
+            if (c < lowest || c == u'<' || c == u'&' || c == u'>')
+                break;
+            run[n++] = c;
+            ++p;
+        }
+        pos_ = p;
+        return n;
+    }
     char16_t SourceChar();
     void ReadRawChar();
     void ReadCharSlow();
