@@ -141,7 +141,12 @@ int main(int argc, char** argv) {
     header();
     std::vector<Page> all;
     std::vector<const Page*> largest;
-    for (const char* package : {"git-doc", "vim-doc", "tcl8.6-doc", "libgtk-3-doc", "libxslt1-dev"}) {
+    // `PACKAGE...`: those corpora only.
+    std::vector<std::string> packages{"git-doc", "vim-doc", "tcl8.6-doc", "libgtk-3-doc", "libxslt1-dev"};
+    if (argc > 1)
+        packages.assign(argv + 1, argv + argc);
+    for (const std::string& name : packages) {
+        const char* package = name.c_str();
         std::vector<Page> pages = htmlFilesOf(package);
         if (pages.empty()) {
             std::printf("%-30s     0   (the package has no HTML pages)\n", package);

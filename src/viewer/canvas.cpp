@@ -31,13 +31,14 @@ Table& table() {
 } // namespace
 
 FontId FontTable::intern(const FontDescription& font) {
-    const Key key{font.name, font.size, (font.bold ? 1 : 0) | (font.italic ? 2 : 0) | (font.underline ? 4 : 0)};
+    const int styles = (font.bold ? 1 : 0) | (font.italic ? 2 : 0) | (font.underline ? 4 : 0);
     // A page asks for the same font many times running; the last answer
-    // spares hashing the name. Each thread keeps its own.
+    // spares hashing the name (and copying it). Each thread keeps its own.
     thread_local Key lastKey{QString(), -1, 0};
     thread_local FontId lastId = -1;
-    if (key == lastKey)
+    if (font.size == lastKey.size && styles == lastKey.styles && font.name == lastKey.name)
         return lastId;
+    const Key key{font.name, font.size, styles};
     Table& t = table();
     const std::lock_guard lock(t.mutex);
     lastKey = key;

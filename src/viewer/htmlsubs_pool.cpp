@@ -1,8 +1,9 @@
 #include "htmlsubs_pool.h"
 
 #include <array>
-#include <mutex>
+#include <atomic>
 #include <new>
+#include <thread>
 
 namespace zorvel {
 
@@ -16,8 +17,24 @@ struct FreeBlock {
     FreeBlock* next;
 };
 
+// Held for a few instructions at a time, and almost never contended: the
+// viewer builds and frees its pages on one thread.
+class SpinLock {
+public:
+    void lock() {
+        while (flag_.test_and_set(std::memory_order_acquire))
+            std::this_thread::yield();
+    }
+    void unlock() {
+        flag_.clear(std::memory_order_release);
+    }
+
+private:
+    std::atomic_flag flag_;
+};
+
 struct Pool {
-    std::mutex mutex;
+    SpinLock mutex;
     std::array<FreeBlock*, kLargest / kGrain + 1> free{};
     char* chunkNext = nullptr;
     char* chunkEnd = nullptr;

@@ -195,7 +195,7 @@ void HtmlParser::ReadTag() {
         if (keep)
             attributes_.clear();
         TAttribute attribute;
-        while (ReadAttribute(attribute))
+        while (ReadAttribute(attribute, keep))
             if (keep)
                 attributes_.push_back(attribute);
     }
@@ -219,50 +219,56 @@ std::string_view HtmlParser::ReadName() {
     return tooLong ? std::string_view() : std::string_view(name_, length);
 }
 
-bool HtmlParser::ReadAttribute(TAttribute& a) {
+bool HtmlParser::ReadAttribute(TAttribute& a, bool keep) {
     SkipWhiteSpace();
     if (!isUpperLetter(CurCharUpper))
         return false;
     a.Kind = lookupAttribute(ReadName());
     SkipWhiteSpace();
-    a.ValueText.resize(0);
+    a.ValueText = QString();
     a.NumericValue = a.Kind == AttrKind::Border ? 1 : 0;
     if (CurCharUpper != u'=')
         return true;
     ReadChar();
     SkipWhiteSpace();
+    // The value is gathered where its capacity stays, and becomes a string once.
+    value_.clear();
     if (CurChar == u'"' || CurChar == u'\'') {
         const char16_t quote = CurChar;
         ReadChar();
         while (CurChar != quote && CurChar != u'>' && CurChar != kEnd) {
             if (CurChar != u'\r')
-                a.ValueText += QChar(CurChar);
+                value_ += CurChar;
             ReadChar();
         }
         if (CurChar == quote)
             ReadChar();
-        QStringView number = a.ValueText;
+        if (!keep)
+            return true;
+        QStringView number(value_.data(), qsizetype(value_.size()));
         const qsizetype percent = number.indexOf(u'%');
         if (percent >= 0 && percent == number.size() - 1)
             number.chop(1);
         a.NumericValue = parseDecimal(number).value_or(0);
     } else if (CurCharUpper == u'+' || CurCharUpper == u'-' || isDigit(CurCharUpper)) {
-        a.ValueText += QChar(CurCharUpper);
+        value_ += CurCharUpper;
         ReadChar();
         while (isDigit(CurCharUpper) || (CurCharUpper >= u'A' && CurCharUpper <= u'F')) {
-            a.ValueText += QChar(CurCharUpper);
+            value_ += CurCharUpper;
             ReadChar();
         }
         SkipWhiteSpace();
         if (CurChar == u'%')
             ReadChar();
-        a.NumericValue = parseDecimal(a.ValueText).value_or(0);
+        a.NumericValue = parseDecimal(QStringView(value_.data(), qsizetype(value_.size()))).value_or(0);
     } else {
         while (CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' && CurChar != kEnd) {
-            a.ValueText += QChar(CurChar);
+            value_ += CurChar;
             ReadChar();
         }
     }
+    if (keep && !value_.empty())
+        a.ValueText = QString(reinterpret_cast<const QChar*>(value_.data()), qsizetype(value_.size()));
     return true;
 }
 

@@ -67,7 +67,8 @@ private:
     bool ReadTextRun();
     void ReadEntity();
     void ReadTag();
-    bool ReadAttribute(TAttribute& attribute);
+    // Without keep, the attribute is only read past: its value is not made.
+    bool ReadAttribute(TAttribute& attribute, bool keep = true);
     // A tag or attribute name, upper-cased.
     std::string_view ReadName();
 
@@ -117,6 +118,7 @@ private:
     int Sy = EofToken;
     QString TokenText;
     char name_[16];
+    std::u16string value_;
     int headingLevel_ = 0;
     TAttributeList attributes_;
 
