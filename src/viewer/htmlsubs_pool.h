@@ -12,4 +12,17 @@ namespace zorvel {
 void* modelAllocate(std::size_t size);
 void modelFree(void* storage, std::size_t size) noexcept;
 
+// The same storage for the model's small lists.
+template <typename T>
+struct ModelAllocator {
+    using value_type = T;
+    ModelAllocator() = default;
+    template <typename U>
+    ModelAllocator(const ModelAllocator<U>&) {}
+    T* allocate(std::size_t n) { return static_cast<T*>(modelAllocate(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) noexcept { modelFree(p, n * sizeof(T)); }
+    template <typename U>
+    bool operator==(const ModelAllocator<U>&) const { return true; }
+};
+
 } // namespace zorvel

@@ -1,6 +1,8 @@
 #pragma once
 // Utilities shared by the parser and the document model: the owning list,
 // parsed tag attributes, URL-to-file-name conversion and integer scaling.
+#include "htmlsubs_pool.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -58,7 +60,7 @@ public:
     const_iterator end() const { return const_iterator(items_.data() + items_.size()); }
 
 private:
-    std::vector<T> items_;
+    std::vector<T, ModelAllocator<T>> items_;
 };
 
 // The attribute names the parser knows; VALUE is written twice in the
