@@ -62,8 +62,10 @@ inline long statusKb(const char* field) {
     return -1;
 }
 
-// Peak resident memory that f adds, in bytes, measured in a child process so
-// that memory freed by earlier work cannot hide it.
+// Peak resident memory that f adds, in bytes, measured in a forked child so
+// that memory the heap freed earlier cannot hide it. Storage the model's
+// pools kept from earlier pages would hide it all the same: measure the
+// engine in a fresh process (bench_viewer_summary's --memory).
 inline double peakGrowth(const std::function<void()>& f) {
     int fds[2];
     if (pipe(fds) != 0)

@@ -11,6 +11,7 @@
 #include "page_generator.h"
 #include "qt_canvas.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -29,7 +30,56 @@ struct Figures {
     double sum() const { return parse + layout + free; }
 };
 
-Figures measure(Canvas& canvas, const std::vector<const QString*>& texts, qint64 bytes, bool withQt) {
+// The page's body written `times` times over inside the one page.
+QString repeated(const QString& once, int times) {
+    const qsizetype bodyEnd = once.lastIndexOf(QLatin1String("</body"), -1, Qt::CaseInsensitive);
+    const qsizetype bodyTag = once.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    const qsizetype bodyStart = bodyTag < 0 ? 0 : once.indexOf(u'>', bodyTag) + 1;
+    const qsizetype end = bodyEnd < 0 ? once.size() : bodyEnd;
+    QString text = once.left(end);
+    for (int i = 1; i < times; ++i)
+        text += once.mid(bodyStart, end - bodyStart);
+    return text + once.mid(end);
+}
+
+// Peak memory of parse and layout of the pages, all kept, `times` times
+// repeated, in a fresh process: storage kept by earlier work would hide it.
+double memoryOf(const std::vector<QString>& files, int times) {
+    QProcess child;
+    QStringList arguments{QStringLiteral("--memory"), QString::number(times)};
+    arguments += QStringList(files.begin(), files.end());
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    child.waitForFinished(-1);
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+// The child's side: prints the peak growth in bytes.
+int memoryChild(Canvas& canvas, int times, const QStringList& files) {
+    std::vector<QString> texts;
+    for (const QString& name : files) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        texts.push_back(repeated(viewerText(decodeText(file.readAll())), times));
+    }
+    // Once before, so that the canvas's caches of the pages' characters are
+    // filled, as in a viewer that has shown them; its model's storage is handed back.
+    for (const QString& t : texts)
+        layout(canvas, *parse(canvas, t)->list);
+    modelStorageTrim();
+    const double grown = peakGrowth([&] {
+        std::vector<std::unique_ptr<Model>> kept;
+        for (const QString& t : texts) {
+            kept.push_back(parse(canvas, t));
+            layout(canvas, *kept.back()->list);
+        }
+    });
+    std::printf("%.0f\n", grown);
+    return 0;
+}
+
+Figures measure(Canvas& canvas, const std::vector<const QString*>& texts, qint64 bytes, bool withQt,
+                const std::vector<QString>& files, int times = 1) {
     Figures f;
     f.pages = int(texts.size());
     f.bytes = bytes;
@@ -71,14 +121,7 @@ Figures measure(Canvas& canvas, const std::vector<const QString*>& texts, qint64
         for (const QString* t : texts)
             byteScan(*t);
     });
-    f.memory = peakGrowth([&] {
-                   std::vector<std::unique_ptr<Model>> kept;
-                   for (const QString* t : texts) {
-                       kept.push_back(parse(canvas, *t));
-                       layout(canvas, *kept.back()->list);
-                   }
-               }) /
-               double(bytes);
+    f.memory = files.empty() ? 0 : memoryOf(files, times) / double(bytes);
     return f;
 }
 
@@ -91,26 +134,16 @@ void header() {
 
 void row(const QString& name, const Figures& f) {
     const double mb = double(f.bytes) / (1024.0 * 1024.0);
-    char qt[32] = "-", ratio[32] = "-";
+    char qt[32] = "-", ratio[32] = "-", memory[32] = "-";
+    if (f.memory > 0)
+        std::snprintf(memory, sizeof memory, "%.2f", f.memory);
     if (f.qt >= 0) {
         std::snprintf(qt, sizeof qt, "%.1f", f.qt * 1e3);
         std::snprintf(ratio, sizeof ratio, "%.1fx", f.qt / f.sum());
     }
-    std::printf("%-30s %5d %7.2f %8.1f %8.1f %8.1f %8.1f %9s %8.2f %7.1f %7.1f %7s %6.0f%% %6.2f\n",
+    std::printf("%-30s %5d %7.2f %8.1f %8.1f %8.1f %8.1f %9s %8.2f %7.1f %7.1f %7s %6.0f%% %6s\n",
                 name.left(30).toLocal8Bit().constData(), f.pages, mb, f.parse * 1e3, f.layout * 1e3, f.free * 1e3,
-                f.sum() * 1e3, qt, f.scan * 1e3, mb / f.parse, mb / f.sum(), ratio, 100 * f.free / f.parse, f.memory);
-}
-
-// The page's body written `times` times over inside the one page.
-QString repeated(const QString& once, int times) {
-    const qsizetype bodyEnd = once.lastIndexOf(QLatin1String("</body"), -1, Qt::CaseInsensitive);
-    const qsizetype bodyTag = once.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
-    const qsizetype bodyStart = bodyTag < 0 ? 0 : once.indexOf(u'>', bodyTag) + 1;
-    const qsizetype end = bodyEnd < 0 ? once.size() : bodyEnd;
-    QString text = once.left(end);
-    for (int i = 1; i < times; ++i)
-        text += once.mid(bodyStart, end - bodyStart);
-    return text + once.mid(end);
+                f.sum() * 1e3, qt, f.scan * 1e3, mb / f.parse, mb / f.sum(), ratio, 100 * f.free / f.parse, memory);
 }
 
 } // namespace
@@ -121,6 +154,9 @@ int main(int argc, char** argv) {
     // Warm the font caches so that neither side pays for loading fonts in its timings.
     layout(canvas, *parse(canvas, QStringLiteral("<B>b</B><I>i</I><TT>t</TT><H1>h</H1>x"))->list);
     qtLayout(QStringLiteral("<b>b</b>"));
+
+    if (argc >= 3 && std::string(argv[1]) == "--memory")
+        return memoryChild(canvas, std::atoi(argv[2]), app.arguments().mid(3));
 
     // `--profile PAGE N [parse]`: parse and lay out (or only parse) one page N times and stop, for a profiler.
     if (argc >= 4 && std::string(argv[1]) == "--profile") {
@@ -153,15 +189,17 @@ int main(int argc, char** argv) {
             continue;
         }
         std::vector<const QString*> texts;
+        std::vector<QString> files;
         qint64 bytes = 0;
         for (const Page& p : pages) {
             texts.push_back(&p.text);
+            files.push_back(p.path);
             bytes += p.bytes;
         }
-        row(QString::fromLatin1(package), measure(canvas, texts, bytes, true));
+        row(QString::fromLatin1(package), measure(canvas, texts, bytes, true, files));
         const Page& big = *std::max_element(pages.begin(), pages.end(),
                                             [](const Page& a, const Page& b) { return a.bytes < b.bytes; });
-        row(QStringLiteral("  largest ") + big.path.section(u'/', -1), measure(canvas, {&big.text}, big.bytes, true));
+        row(QStringLiteral("  largest ") + big.path.section(u'/', -1), measure(canvas, {&big.text}, big.bytes, true, {big.path}));
         for (Page& p : pages)
             all.push_back(std::move(p));
     }
@@ -169,12 +207,14 @@ int main(int argc, char** argv) {
         return 0;
     {
         std::vector<const QString*> texts;
+        std::vector<QString> files;
         qint64 bytes = 0;
         for (const Page& p : all) {
             texts.push_back(&p.text);
+            files.push_back(p.path);
             bytes += p.bytes;
         }
-        row(QStringLiteral("all corpora"), measure(canvas, texts, bytes, true));
+        row(QStringLiteral("all corpora"), measure(canvas, texts, bytes, true, files));
     }
 
     // Growth: time and memory per byte should stay flat as the page grows.
@@ -183,7 +223,7 @@ int main(int argc, char** argv) {
     for (const int times : {1, 2, 4, 8}) {
         const QString text = repeated(big.text, times);
         const qint64 bytes = qint64(double(big.bytes) * double(text.size()) / double(big.text.size()));
-        const Figures f = measure(canvas, {&text}, bytes, times == 1);
+        const Figures f = measure(canvas, {&text}, bytes, times == 1, {big.path}, times);
         if (times == 1)
             onceSum = f.sum() / double(bytes);
         row(QStringLiteral("%1 x%2 (sum/B %3)")
@@ -195,8 +235,8 @@ int main(int argc, char** argv) {
 
     // Tables nested 6 deep around the same paragraphs as a plain page.
     const QString plain = nestedPage(0, 120), nested = nestedPage(6, 120);
-    const Figures p = measure(canvas, {&plain}, plain.toUtf8().size(), true);
-    const Figures n = measure(canvas, {&nested}, nested.toUtf8().size(), true);
+    const Figures p = measure(canvas, {&plain}, plain.toUtf8().size(), true, {});
+    const Figures n = measure(canvas, {&nested}, nested.toUtf8().size(), true, {});
     row(QStringLiteral("generated plain text"), p);
     row(QStringLiteral("generated 6-deep tables"), n);
     std::printf("6-deep tables per KB against plain: parse+layout %.2fx, layout alone %.2fx\n",

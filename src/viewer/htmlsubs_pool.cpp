@@ -4,6 +4,7 @@
 #include <atomic>
 #include <new>
 #include <thread>
+#include <vector>
 
 namespace zorvel {
 
@@ -38,6 +39,8 @@ struct Pool {
     std::array<FreeBlock*, kLargest / kGrain + 1> free{};
     char* chunkNext = nullptr;
     char* chunkEnd = nullptr;
+    std::vector<void*> chunks;
+    std::size_t live = 0; // blocks handed out and not freed
 };
 
 Pool& pool() {
@@ -64,6 +67,7 @@ void* modelAllocate(std::size_t size) {
     const std::size_t grains = (size + kGrain - 1) / kGrain;
     Pool& p = pool();
     const std::lock_guard lock(p.mutex);
+    ++p.live;
     if (FreeBlock* block = p.free[grains]) {
         p.free[grains] = block->next;
         return block;
@@ -72,6 +76,7 @@ void* modelAllocate(std::size_t size) {
     if (std::size_t(p.chunkEnd - p.chunkNext) < bytes) {
         p.chunkNext = static_cast<char*>(::operator new(kChunk));
         p.chunkEnd = p.chunkNext + kChunk;
+        p.chunks.push_back(p.chunkNext);
     }
     void* storage = p.chunkNext;
     p.chunkNext += bytes;
@@ -88,9 +93,22 @@ void modelFree(void* storage, std::size_t size) noexcept {
     const std::size_t grains = (size + kGrain - 1) / kGrain;
     Pool& p = pool();
     const std::lock_guard lock(p.mutex);
+    --p.live;
     auto* block = static_cast<FreeBlock*>(storage);
     block->next = p.free[grains];
     p.free[grains] = block;
+}
+
+void modelStorageTrim() {
+    Pool& p = pool();
+    const std::lock_guard lock(p.mutex);
+    if (p.live != 0)
+        return;
+    for (void* chunk : p.chunks)
+        ::operator delete(chunk);
+    p.chunks.clear();
+    p.free.fill(nullptr);
+    p.chunkNext = p.chunkEnd = nullptr;
 }
 
 } // namespace zorvel

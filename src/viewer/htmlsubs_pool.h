@@ -11,6 +11,8 @@ namespace zorvel {
 
 void* modelAllocate(std::size_t size);
 void modelFree(void* storage, std::size_t size) noexcept;
+// Hands the kept storage back to the heap when no model holds any of it.
+void modelStorageTrim();
 
 // The same storage for the model's small lists.
 template <typename T>
