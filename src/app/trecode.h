@@ -9,6 +9,8 @@
 
 namespace zorvel {
 
+class SyntaxColourer;
+
 class TSRichEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -66,6 +68,10 @@ public:
     // text (its line breaks, long lines shown in pieces), within the caller's edit.
     void replaceRange(QTextCursor& cursor, const QString& text);
 
+    // Colours the HTML shown (tags, attributes, entities, comments); the text stays as it is.
+    void setSyntaxColours(bool on);
+    bool syntaxColours() const { return colourer_ != nullptr; }
+
     // Keys that belong to the window's commands, even where this control or the menu
     // bar has a use of its own for them: the command wins, as on Windows.
     void setCommandKeys(QList<QKeySequence> keys) { commandKeys_ = std::move(keys); }
@@ -107,6 +113,7 @@ private:
     };
     ReplacedSelection replaced_;
     QList<QKeySequence> commandKeys_;
+    SyntaxColourer* colourer_ = nullptr;
     TextFormat format_;
     // Soft breaks exist only where a long line was put in; until then offsets
     // need no look at the blocks' formats.
