@@ -7,6 +7,7 @@
 #include "text_file.h"
 #include "find_replace.h"
 #include "recovery_store.h"
+#include "live_preview.h"
 #include "htmlview.h"
 #include "toolbox.h"
 
@@ -82,6 +83,7 @@ void TMainFrm::FormCreate() {
     connectToolBox(ToolBox);
     connectToolBox(ToolBox_Horiz);
     readSettings();
+    createLivePreview();
 }
 
 void TMainFrm::createSpeedBar() {

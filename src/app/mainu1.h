@@ -19,6 +19,7 @@ class QLabel;
 class QMdiArea;
 class QPrinter;
 class QScrollArea;
+class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QTimer;
@@ -37,6 +38,8 @@ struct Insertion;
 struct BrowserButtonState;
 class HintSwitch;
 class RecoveryStore;
+class LivePreview;
+class LivePaneWidth;
 
 // What the main window needs from the world; tests pass their own.
 struct MainEnvironment {
@@ -191,6 +194,12 @@ public:
     void Font2Click();
     void ShowImages2Click();
 
+    // Syntax colours in the editors and the live preview beside them (their own file).
+    QAction *SyntaxColours1 = nullptr, *LivePreview1 = nullptr;
+    void SyntaxColours1Click();
+    void LivePreview1Click();
+    LivePreview* livePreview() const { return livePreview_.get(); }
+
     // Printing (its own file): the source, the preview's page, and the printer set-up.
     void Print1Click();
     void PrintSetup1Click();
@@ -289,6 +298,11 @@ private:
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
     std::shared_ptr<QPrinter> printer_;
+    void createLivePreview();
+    void showLivePreview();
+    std::unique_ptr<LivePreview> livePreview_;
+    QSplitter* liveSplitter_ = nullptr;
+    LivePaneWidth* livePaneWidth_ = nullptr;
 };
 
 } // namespace zorvel

@@ -57,6 +57,7 @@ TEditForm* TMainFrm::newDocumentWindow() {
             recovery_->remove(form->journalId);
     });
     memo->setCommandKeys(commandKeys());
+    memo->setSyntaxColours(SyntaxColours1 && SyntaxColours1->isChecked());
     connect(memo, &TSRichEdit::commandKey, this, [this](const QKeySequence& key) {
         for (QAction* action : findChildren<QAction*>())
             if (action->shortcut() == key && action->isEnabled()) {

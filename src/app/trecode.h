@@ -71,6 +71,7 @@ public:
     // Colours the HTML shown (tags, attributes, entities, comments); the text stays as it is.
     void setSyntaxColours(bool on);
     bool syntaxColours() const { return colourer_ != nullptr; }
+    SyntaxColourer* syntaxColourer() const { return colourer_; }
 
     // Keys that belong to the window's commands, even where this control or the menu
     // bar has a use of its own for them: the command wins, as on Windows.

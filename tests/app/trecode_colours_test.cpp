@@ -124,7 +124,7 @@ TEST(SyntaxColours, OnlyTheLinesShownAreReadAndAnEditAboveIsSeenFurtherDown) {
     edit.setSelStart(0);
     edit.ensureCursorVisible();
     paint(edit);
-    auto* colourer = edit.findChild<SyntaxColourer*>();
+    SyntaxColourer* colourer = edit.syntaxColourer();
     ASSERT_NE(colourer, nullptr);
     EXPECT_LT(colourer->linesRead(), 200) << "the page is not read as a whole";
     const QColor entity = colourAt(edit, 5);
