@@ -80,6 +80,9 @@ void BM_Keystroke(benchmark::State& state) {
     edit.setSelStart(int(kPageBytes / 2));
     edit.ensureCursorVisible();
     QCoreApplication::processEvents();
+    // Shown once before the first key: reading the lines above the caret is the
+    // jump's cost (BM_JumpToEnd), not the keystroke's.
+    edit.viewport()->repaint();
     for (auto _ : state) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QCoreApplication::sendEvent(&edit, &key);
@@ -114,10 +117,10 @@ BENCHMARK(BM_JumpToEnd)->ArgName("oneLine")->Arg(0)->Arg(1)->Unit(benchmark::kMi
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    std::map<std::string, double> seconds;
+    std::map<std::string, double> ms; // every benchmark here reports in milliseconds
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            ms[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -129,21 +132,22 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter r;
     benchmark::RunSpecifiedBenchmarks(&r);
-    const double peer = r.seconds["BM_OpenQtPlainText/iterations:3"];
+    const double peer = r.ms["BM_OpenQtPlainText/iterations:3"];
     std::printf("\nOpening 10 MB against QPlainTextEdit::setPlainText of the ordinary page:\n");
     for (const char* name :
          {"BM_OpenEditor/oneLine:0/colours:0/iterations:3", "BM_OpenEditor/oneLine:1/colours:0/iterations:3"})
         if (peer > 0)
-            std::printf("%-52s %6.2f x\n", name, r.seconds[name] / peer);
+            std::printf("%-52s %6.2f x\n", name, r.ms[name] / peer);
     std::printf("\nWhat syntax colours cost on a page of 10 MB (at most 0.5 s to open, 50 ms a key):\n");
     for (const char* lines : {"0", "1"}) {
         auto at = [&](const char* bench, const char* colours, int n) {
-            return r.seconds[std::string(bench) + "/oneLine:" + lines + "/colours:" + colours + "/iterations:" +
+            return r.ms[std::string(bench) + "/oneLine:" + lines + "/colours:" + colours + "/iterations:" +
                              std::to_string(n)];
         };
         std::printf("%-12s open %+7.3f s    keystroke %6.1f ms (%6.1f ms without)\n",
-                    *lines == '1' ? "one line" : "80-char lines", at("BM_OpenEditor", "1", 3) - at("BM_OpenEditor", "0", 3),
-                    at("BM_Keystroke", "1", 20) * 1e3, at("BM_Keystroke", "0", 20) * 1e3);
+                    *lines == '1' ? "one line" : "80-char lines",
+                    (at("BM_OpenEditor", "1", 3) - at("BM_OpenEditor", "0", 3)) / 1e3, at("BM_Keystroke", "1", 20),
+                    at("BM_Keystroke", "0", 20));
     }
     benchmark::Shutdown();
     return 0;

@@ -5,6 +5,7 @@
 #include "htmlview_links.h"
 #include "trecode.h"
 
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace zorvel {
@@ -39,7 +40,15 @@ LivePreview::LivePreview(QWidget* paneParent) : pane_(new TLivePreviewViewer(pan
 }
 
 void LivePreview::follow(TEditForm* form) {
-    if (form == form_ && (form || pane_->Document().Count() == 0))
+    if (form && form == form_) {
+        // Saved under a new name meanwhile: its pictures are now found beside that file.
+        if (form->FileName.trimmed() != pane_->documentFile())
+            stale_ = true;
+        if (stale_)
+            refresh();
+        return;
+    }
+    if (!form && !form_ && pane_->Document().Count() == 0)
         return;
     disconnect(textConnection_);
     disconnect(closeConnection_);
@@ -86,6 +95,12 @@ void LivePreview::tick() {
 void LivePreview::refresh() {
     if (!active_)
         return;
+    if (refreshing_) {
+        // Pictures being decoded let the event loop run: this change is shown next time.
+        timer_.start(livePreviewDelay(lastLoadMs_));
+        return;
+    }
+    const QScopedValueRollback busy(refreshing_, true);
     stale_ = false;
     if (!form_) {
         pane_->Clear();

@@ -30,6 +30,7 @@ public:
     explicit TLivePreviewViewer(QWidget* parent = nullptr);
     // The file the text belongs to; empty for an untitled page.
     void setDocumentFile(const QString& path) { documentFile_ = path; }
+    const QString& documentFile() const { return documentFile_; }
     QString ExpandLinkFileName(const QString& link) const override;
 
 private:
@@ -67,6 +68,7 @@ private:
     qint64 lastLoadMs_ = 0;
     bool active_ = false;
     bool stale_ = false; // a change not yet shown
+    bool refreshing_ = false;
 };
 
 } // namespace zorvel
