@@ -91,6 +91,25 @@ void BM_Keystroke(benchmark::State& state) {
     }
 }
 
+// Painting the lines shown, nothing changed: what drawing coloured text costs.
+void BM_Repaint(benchmark::State& state) {
+    TSRichEdit edit;
+    edit.resize(800, 600);
+    edit.show();
+    edit.setSyntaxColours(state.range(1) != 0);
+    edit.LoadFromFile(pageFile(state.range(0) != 0));
+    edit.setSelStart(int(kPageBytes / 2));
+    edit.ensureCursorVisible();
+    QCoreApplication::processEvents();
+    edit.viewport()->repaint();
+    for (auto _ : state) {
+        edit.viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Repaint)->ArgNames({"oneLine", "colours"})->ArgsProduct({{0}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)->Iterations(50);
+
 // A jump to the end of a coloured page: the lines before it are read once, without colours.
 void BM_JumpToEnd(benchmark::State& state) {
     for (auto _ : state) {
