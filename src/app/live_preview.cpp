@@ -8,13 +8,17 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+#include <limits>
+
 namespace zorvel {
 
 int livePreviewDelay(qint64 lastLoadMs) {
     if (lastLoadMs <= kLivePreviewSlowLoadMs)
         return kLivePreviewDelayMs;
-    // A slow page waits the usual pause plus a few times its own cost.
-    return int(std::min<qint64>(kLivePreviewDelayMs + 4 * lastLoadMs, kLivePreviewMaxDelayMs));
+    // A slow page waits the usual pause plus a few times its own cost: the longer
+    // a load holds the editor up, the surer the typing must have stopped. No upper
+    // bound, or a very large page would stall the editor at every short pause.
+    return int(std::min<qint64>(kLivePreviewDelayMs + 4 * lastLoadMs, std::numeric_limits<int>::max()));
 }
 
 TLivePreviewViewer::TLivePreviewViewer(QWidget* parent) : THTMLViewer(parent) {

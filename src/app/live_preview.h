@@ -21,7 +21,6 @@ class TEditForm;
 int livePreviewDelay(qint64 lastLoadMs);
 inline constexpr int kLivePreviewDelayMs = 300;
 inline constexpr int kLivePreviewSlowLoadMs = 50;
-inline constexpr int kLivePreviewMaxDelayMs = 3000;
 
 // The pane itself: links and pictures are found beside the document's file,
 // and a click on a link shows it without following it.
