@@ -81,6 +81,8 @@ void TMainFrm::FormCreate() {
     createPrinting();
     connectToolBox(ToolBox);
     connectToolBox(ToolBox_Horiz);
+    commandKeys_ = commandKeys();
+    qApp->installEventFilter(this);
     readSettings();
 }
 

@@ -162,6 +162,8 @@ public:
     void Background1Click(QObject* sender);
     void MenuonLeft1Click(QObject* sender);
     void About1Click();
+    // F10: the keyboard goes to the menu bar, with the first menu open.
+    void MenuKeyClick();
     void Find_All_BookMarks(TEditForm& form);
 
     // Text tools.
@@ -206,6 +208,8 @@ public:
     QString Browser_Address1, Browser_Address2;
 
 protected:
+    // Command keys go to their commands wherever the focus is in this window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -235,6 +239,10 @@ private:
 
     void setDocumentCommandsEnabled(bool on);
     QList<QKeySequence> commandKeys() const;
+    QList<QKeySequence> commandKeys_;
+    // A command key: true when a command, or a menu with that access key, takes it
+    // now; with run, carries that out.
+    bool routeKey(const QKeySequence& key, bool run);
     TEditForm* newDocumentWindow();
     void addTab(TEditForm* form, const QString& text);
     void removeTab(TEditForm* form);

@@ -44,25 +44,21 @@ TEditForm* TMainFrm::newDocumentWindow() {
         if (form == ActiveDocument())
             Save_Btn->setEnabled(true);
     });
-    connect(memo, &TSRichEdit::keyDown, this, [this, form] {
-        showCaretPosition(form);
-        Save_Btn->setEnabled(true);
-    });
-    connect(memo, &TSRichEdit::mouseUp, this, [this, form] { showCaretPosition(form); });
+    connect(memo, &TSRichEdit::keyDown, this, [this] { Save_Btn->setEnabled(true); });
+    // The position display follows the caret after whatever moved it or changed the
+    // text: a key, the mouse, a command, Find or Replace.
+    const auto followCaret = [this, form] {
+        if (form == ActiveDocument())
+            showCaretPosition(form);
+    };
+    connect(memo, &QPlainTextEdit::cursorPositionChanged, this, followCaret);
+    connect(memo, &QPlainTextEdit::textChanged, this, followCaret);
     form->journalId = ++journalCounter_;
     connect(memo, &QPlainTextEdit::textChanged, this, [this, form] { journalChanged(*form); });
     // Saved (or its changes undone): nothing is left to recover.
     connect(memo->document(), &QTextDocument::modificationChanged, this, [this, form](bool changed) {
         if (!changed && recovery_)
             recovery_->remove(form->journalId);
-    });
-    memo->setCommandKeys(commandKeys());
-    connect(memo, &TSRichEdit::commandKey, this, [this](const QKeySequence& key) {
-        for (QAction* action : findChildren<QAction*>())
-            if (action->shortcut() == key && action->isEnabled()) {
-                action->trigger();
-                return;
-            }
     });
     documents_.push_back(form);
     activationOrder_.insert(activationOrder_.begin(), form);

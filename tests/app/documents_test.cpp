@@ -1,6 +1,7 @@
 // Document windows and the file commands, with the questions they ask.
 #include "main_window_fixture.h"
 #include "app_messages.h"
+#include "find_dialogs.h"
 #include "text_file.h"
 #include "toolbox.h"
 
@@ -197,14 +198,26 @@ TEST_F(MainWindowTest, ActivationSelectsTheTabAndTheSaveButtonFollowsTheChangedF
     EXPECT_TRUE(frm->Save_Btn->isEnabled());
 }
 
-TEST_F(MainWindowTest, TheCaretPositionShowsBeforeAKeyTakesEffect) {
+// Row as shown and column, after a key, a command or a search has moved the caret.
+TEST_F(MainWindowTest, ThePositionDisplayFollowsTheCaretAfterEveryChange) {
     start();
     memo().setSelStart(0);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     QCoreApplication::sendEvent(&memo(), &press);
-    EXPECT_EQ(frm->RowCol1->text(), "1: 1");
-    EXPECT_TRUE(frm->Save_Btn->isEnabled());
     EXPECT_TRUE(memo().Text().startsWith("a<HTML>"));
+    EXPECT_EQ(frm->RowCol1->text(), "1: 2");
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());
+
+    memo().setSelStart(81); // line 6, column 3 (behind the typed "a")
+    EXPECT_EQ(frm->RowCol1->text(), "6: 3");
+    frm->Text_Format_Click(frm->ToolBox->formatButtons().first());
+    EXPECT_EQ(frm->RowCol1->text(), QStringLiteral("6: %1").arg(memo().CaretColumn() + 1));
+    EXPECT_GT(memo().CaretColumn(), 2);
+
+    frm->Find1Click();
+    frm->FindDialog->setFindText("</BODY>");
+    frm->FindDialogFind();
+    EXPECT_EQ(frm->RowCol1->text(), "9: 1");
 }
 
 TEST_F(MainWindowTest, WindowArrangementsPlaceEveryDocument) {
