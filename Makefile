@@ -19,6 +19,7 @@ run: build
 	$(BUILD)/zorvel $(ARGS)
 
 test: build
+	@scripts/install-deps --test
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The whole suite again in a debug build with AddressSanitizer and UBSan.

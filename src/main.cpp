@@ -1,7 +1,9 @@
-// Start-up: the application title, the splash window, the main window and the
-// event loop; `--dump PAGE` prints a page's document model and `--render PAGE
-// OUT.png` paints it to a picture instead, with no window.
+// Start-up: the command line decides the mode before any application object
+// exists; the editor then shows its splash window, the main window and runs
+// the event loop, while the other modes run without a display.
 #include "app_messages.h"
+#include "command_line.h"
+#include "main_headless.h"
 #include "mainu1.h"
 #include "termination_signals.h"
 
@@ -12,18 +14,10 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTextStream>
 #include <QVBoxLayout>
 
-#ifdef ZORVEL_HAVE_VIEWER
-#include "htmldump.h"
-#include "htmlrender.h"
-#include "qt_canvas.h"
-#include "viewer_paint.h"
-#include "vwprint_pdf.h"
-
-#include <QStyle>
-#endif
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -65,62 +59,27 @@ void showSplash() {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
-} // namespace
-
-#ifdef ZORVEL_HAVE_VIEWER
-// `--dump PAGE [--width N]` and `--render PAGE OUT.png [--width N]`, where N
-// is the viewer's outer width (800 by default) and the page is laid out as
-// the viewer lays it out at that width. Neither needs a display.
-int runHeadless(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.first() == QLatin1String("--print-pdf"))
-        return zorvel::runPrintPdf(args.mid(1), err);
-    const bool render = args.first() == QLatin1String("--render");
-    QStringList files;
-    int width = 800;
-    bool widthGiven = false, ok = true;
-    for (int i = 1; i < args.size() && ok; ++i) {
-        if (args[i] == QLatin1String("--width") && i + 1 < args.size()) {
-            width = args[++i].toInt(&ok);
-            ok = ok && width > 0;
-            widthGiven = true;
-        } else {
-            files << args[i];
-        }
+// The program's name and Qt's own options only: the rest is already parsed,
+// and a file name that looks like one of Qt's options must not reach it.
+struct ToolkitArgv {
+    explicit ToolkitArgv(const char* program, const QStringList& toolkitArguments) {
+        bytes << QByteArray(program);
+        for (const QString& a : toolkitArguments)
+            bytes << a.toLocal8Bit();
+        for (QByteArray& b : bytes)
+            pointers.push_back(b.data());
+        pointers.push_back(nullptr);
+        argc = int(bytes.size());
     }
-    if (!ok || files.size() != (render ? 2 : 1)) {
-        err << (render ? "usage: zorvel --render PAGE.htm OUT.png [--width N]\n"
-                       : "usage: zorvel --dump PAGE.htm [--width N]\n");
-        return 2;
-    }
-    const int scrollBar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (render)
-        return zorvel::runRender(files[0], files[1], zorvel::RenderOptions{width, scrollBar}, err);
-    if (!widthGiven)
-        return zorvel::runDump(files[0], out, err);
-    zorvel::QtCanvas canvas;
-    return zorvel::runDump(files[0], out, err, canvas, zorvel::layoutWidthForControl(width, scrollBar));
-}
-#endif
+    QByteArrayList bytes;
+    std::vector<char*> pointers;
+    int argc = 0;
+};
 
-int main(int argc, char** argv) {
-    const QLatin1String mode(argc >= 2 ? argv[1] : "");
-    if (mode == QLatin1String("--dump") || mode == QLatin1String("--render") || mode == QLatin1String("--print-pdf")) {
-#ifdef ZORVEL_HAVE_VIEWER
-        return runHeadless(argc, argv);
-#else
-        return 2;
-#endif
-    }
-
+int runEditor(const zorvel::CommandLine& command, int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvel"));
-    QApplication::setApplicationVersion(QStringLiteral(ZORVEL_VERSION));
+    QApplication::setApplicationVersion(zorvel::versionNumber());
     QApplication::setApplicationDisplayName(QLatin1String(zorvel::kApplicationTitle));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zorvel/zorvel.svg")));
 
@@ -130,10 +89,57 @@ int main(int argc, char** argv) {
     env.programDir = chooseProgramDir();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         env.screenSize = screen->geometry().size();
-    env.arguments = QCoreApplication::arguments().mid(1);
+    if (!command.file.isEmpty())
+        env.arguments << command.file;
     env.recoveryDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
     zorvel::TMainFrm window(std::move(env));
     zorvel::watchTerminationSignals(&window, [&window] { window.terminate(); });
     window.show();
     return QApplication::exec();
+}
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Qt would abort with a core dump when it finds no display for the default
+// platform; a named platform is left for Qt to judge.
+bool noDisplayForTheEditor(const zorvel::CommandLine& command) {
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           !command.toolkitArguments.contains(QLatin1String("-platform")) && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const zorvel::CommandLine command = zorvel::parseCommandLine(arguments);
+    // Qt picks its platform when the application object is made: the modes
+    // without a window must never go looking for a display.
+    if (!zorvel::needsDisplay(command.mode) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ToolkitArgv toolkit(argc > 0 ? argv[0] : "zorvel", command.toolkitArguments);
+    switch (command.mode) {
+    case zorvel::RunMode::Help:
+        print(stdout, zorvel::helpText());
+        return 0;
+    case zorvel::RunMode::Version:
+        print(stdout, zorvel::versionText());
+        return 0;
+    case zorvel::RunMode::UsageError:
+        print(stderr, QStringLiteral("zorvel: ") + command.error + QLatin1Char('\n') + zorvel::usageText());
+        return 2;
+    case zorvel::RunMode::Editor:
+        if (noDisplayForTheEditor(command)) {
+            print(stderr, QStringLiteral("zorvel: No display for the editor's window (DISPLAY is not set); "
+                                         "--dump, --render and --print-pdf need none.\n"));
+            return 1;
+        }
+        return runEditor(command, toolkit.argc, toolkit.pointers.data());
+    default:
+        return zorvel::runHeadless(command, toolkit.argc, toolkit.pointers.data());
+    }
 }

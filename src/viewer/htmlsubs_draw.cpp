@@ -41,10 +41,19 @@ int TSection::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int 
         const int lineBottom = Y + LineSpan(line);
         if (lineTop >= rectBottom)
             break;
-        // When printing, a line that would be cut by the page's bottom is left
-        // for the next page, which starts at that line's top.
-        if (master.PrintClipping && lineBottom > rectBottom)
-            break;
+        if (master.PrintClipping) {
+            // Printed whole on the page before, which this one overlaps.
+            if (lineBottom <= master.PrintedTo) {
+                Y = lineBottom;
+                continue;
+            }
+            // A line that would be cut by the page's bottom is left for the
+            // next page, which starts no lower than that line's top. A line
+            // taller than the page fits on none, so it is printed cut, as a
+            // tall picture is.
+            if (lineBottom > rectBottom && LineSpan(line) <= DrawRect.height())
+                break;
+        }
         Y += line.SpaceBefore + line.LineHeight; // the bottom of the text band
         if (lineBottom > DrawRect.y()) {
             if (i == 0)

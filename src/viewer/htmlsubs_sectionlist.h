@@ -3,6 +3,8 @@
 // image cache, the forms and the background.
 #include "htmlsubs.h"
 
+#include <limits>
+
 namespace zorvel {
 
 class TSectionList : public TCell {
@@ -18,6 +20,11 @@ public:
     bool ShowImages = true;
     bool Printing = false;
     bool PrintClipping = false;
+    // With PrintClipping: lines that end at or above this Y were printed whole
+    // on the page before. A page may start above the one before ended, to take
+    // up lines that page left for it beside lines it printed (in table cells
+    // side by side); those are not printed twice.
+    int PrintedTo = std::numeric_limits<int>::min();
     int SelectionStart = 0;
     int SelectionEnd = 0;
     QString FontName = QStringLiteral("Times New Roman");

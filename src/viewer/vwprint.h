@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <limits>
+
 namespace zorvel {
 
 class EPrinterError : public PrintError {
@@ -84,23 +86,34 @@ TvwPrinter* vwPrinter();
 // Makes printer the current one and returns the one it replaces.
 TvwPrinter* vwSetPrinter(TvwPrinter* printer);
 
-// Where one printed page begins and ends in the laid-out document, and
-// whether lines cut by its end are left for the next page.
+// Where one printed page begins and ends in the laid-out document. A page
+// begins above the one before ended only when that page had to end inside
+// lines side by side (in table cells beside a picture taller than a page, or
+// whose lines never end together): it takes up the lines left for it there,
+// and the lines ending at or above printedTo were printed on the page before.
 struct PrintPage {
     int top = 0;
     int bottom = 0;
-    bool clipLines = false;
+    int printedTo = std::numeric_limits<int>::min();
 };
 
 // The pages 1 to lastPage of a document laid out at the height pageHeight
-// (fewer when the document ends first). A page ends at the top of the text
-// line its height would cut, unless that line began on the page: a line or
-// picture taller than a page is cut.
+// (fewer when the document ends first). A page ends at the lowest place that
+// cuts no text line, on the page or in a table cell (at the top of a table
+// row when nothing of the row but its frames would be left above); when
+// every place on it cuts one, it ends at its full height and only what is
+// taller than a page is cut there.
 std::vector<PrintPage> paginate(const TSectionList& document, int pageHeight, int lastPage);
 
-// The top of the text line at y when a text section holds it, else y itself;
-// nullopt past the end of the document.
-std::optional<int> pageBreakAt(const TSectionList& document, int y);
+// The top of the highest text line that y passes through (its top above y,
+// its bottom below), on the page or in any table cell however deep, among
+// the lines no taller than maxSpan; nullopt when y cuts none.
+std::optional<int> lineTopAcross(const TSectionList& document, int y, int maxSpan = std::numeric_limits<int>::max());
+
+// Where a page that begins at pageTop ends when it may reach y: the lowest
+// place at or above y that cuts no text line; nullopt when every place below
+// pageTop cuts one.
+std::optional<int> pageBreakAt(const TSectionList& document, int pageTop, int y);
 
 // Prints pages firstPage to lastPage of a copy of the document (the copy
 // prints black on white without its background picture or form controls) on

@@ -1,4 +1,4 @@
-// Printing a laid-out page: where the pages break, and the job that draws them.
+// Printing a laid-out page: the job that draws it page by page.
 #include "vwprint.h"
 
 #include <exception>
@@ -31,12 +31,15 @@ void printPages(TSectionList& copy, TvwPrinter& printer, int firstPage, int last
     int scrollWidth = 0, chars = 0;
     copy.DoLogic(*copy.ScreenCanvas, 0, textWidth, scrollWidth, chars);
     const std::vector<PrintPage> pages = paginate(copy, pageHeight, lastPage);
+    // A line that the page's end would cut is left for the next page; only
+    // one taller than a page is printed cut.
+    copy.PrintClipping = true;
     // Pages before the first were laid out only to find where the first begins.
     for (int i = std::max(firstPage, 1); i <= int(pages.size()); ++i) {
         const PrintPage& page = pages[std::size_t(i - 1)];
         if (i > std::max(firstPage, 1))
             printer.NewPage();
-        copy.PrintClipping = page.clipLines;
+        copy.PrintedTo = page.printedTo;
         const int height = page.bottom - page.top;
         printer.SetMapping(screenDpi, QPoint(0, page.top),
                            QRect(0, page.top, textWidth + 2 * kSideMargin, height));
@@ -46,46 +49,6 @@ void printPages(TSectionList& copy, TvwPrinter& printer, int firstPage, int last
 }
 
 } // namespace
-
-std::optional<int> pageBreakAt(const TSectionList& document, int y) {
-    int top = 0, index = 0;
-    const TSectionBase* section = document.FindSectionAtPosition(y, top, index);
-    if (!section)
-        return std::nullopt;
-    if (const auto* text = dynamic_cast<const TSection*>(section)) {
-        int lineTop = top;
-        for (const auto& line : text->LineRecs) {
-            const int next = lineTop + TSection::LineSpan(*line);
-            if (y < next)
-                return lineTop;
-            lineTop = next;
-        }
-    }
-    return y;
-}
-
-std::vector<PrintPage> paginate(const TSectionList& document, int pageHeight, int lastPage) {
-    std::vector<PrintPage> pages;
-    bool clipLines = false;
-    int y = 0;
-    for (int i = 1; i <= lastPage; ++i) {
-        PrintPage page{y, y + pageHeight, clipLines};
-        const std::optional<int> end = pageBreakAt(document, y + pageHeight);
-        if (end) {
-            // A line that began on this page and is taller than it is cut,
-            // else the page ends where the line it would cut begins.
-            clipLines = *end > y;
-            if (clipLines)
-                page.bottom = *end;
-            page.clipLines = clipLines;
-        }
-        pages.push_back(page);
-        if (!end)
-            break; // the document ends on this page
-        y = page.bottom;
-    }
-    return pages;
-}
 
 void PrintDocument(const TSectionList& document, PrintDevice& device, int firstPage, int lastPage, int screenDpi,
                    const QString& title) {

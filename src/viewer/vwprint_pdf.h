@@ -1,13 +1,14 @@
 #pragma once
 // `zorvel --print-pdf PAGE.htm OUT.pdf [--pages F-T]`: the page printed as the
 // preview's Print button prints it, to an A4 PDF file, with no window.
-#include <QStringList>
+#include <QString>
 #include <QTextStream>
 
 namespace zorvel {
 
-// args: the arguments after "--print-pdf". Returns 0; 1 when the page could
-// not be read or the PDF not written (the reason on err); 2 on a usage error.
-int runPrintPdf(const QStringList& args, QTextStream& err);
+// Prints pages firstPage to lastPage (counted from 1; 9999 for the rest) of
+// the page in pagePath into pdfPath. Returns 0, or 1 when the page could not
+// be read or the PDF not written (the reason on err).
+int runPrintPdf(const QString& pagePath, const QString& pdfPath, int firstPage, int lastPage, QTextStream& err);
 
 } // namespace zorvel

@@ -1,3 +1,4 @@
+#include "dialog_child.h"
 #include "bkgrndu.h"
 #include "scripted_prompter.h"
 
@@ -11,16 +12,10 @@
 #include <gtest/gtest.h>
 
 using namespace zorvel;
+using zorvel::testing::child;
 using zorvel::testing::ScriptedPrompter;
 
 namespace {
-
-template <typename W>
-W* child(QDialog& d, const char* name) {
-    W* w = d.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 QColor sample(QDialog& d, const char* name) { return child<QFrame>(d, name)->palette().color(QPalette::Window); }
 

@@ -1,3 +1,4 @@
+#include "dialog_child.h"
 #include "formsu.h"
 #include "scripted_prompter.h"
 
@@ -14,15 +15,10 @@
 #include <gtest/gtest.h>
 
 using namespace zorvel;
+using zorvel::testing::child;
 using zorvel::testing::ScriptedPrompter;
 
 namespace {
-
-template <typename W> W* child(QDialog& d, const char* name) {
-    W* w = d.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 QStringList entries(QDialog& d) {
     QStringList list;

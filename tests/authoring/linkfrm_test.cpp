@@ -1,3 +1,4 @@
+#include "dialog_child.h"
 #include "linkfrmu.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
@@ -16,17 +17,11 @@
 #include <gtest/gtest.h>
 
 using namespace zorvel;
+using zorvel::testing::child;
 using zorvel::testing::ScriptedPrompter;
 using zorvel::testing::TempDir;
 
 namespace {
-
-template <typename W>
-W* child(QDialog& d, const char* name) {
-    W* w = d.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 void click(QDialog& d, const char* name) { child<QPushButton>(d, name)->click(); }
 

@@ -1,3 +1,4 @@
+#include "dialog_child.h"
 #include "find_dialogs.h"
 
 #include <QCheckBox>
@@ -9,6 +10,8 @@
 namespace zorvel {
 namespace {
 
+using testing::child;
+
 // Counts the emissions of one signal.
 struct Counter {
     int count = 0;
@@ -17,13 +20,6 @@ struct Counter {
         QObject::connect(sender, signal, [this] { ++count; });
     }
 };
-
-template <typename W>
-W* child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(name);
-    EXPECT_TRUE(w) << name;
-    return w;
-}
 
 TEST(TFindDialog, DefaultsAndFindNextHidesTheDialog) {
     TFindDialog dlg;

@@ -173,36 +173,143 @@ TEST_F(PrintingTest, AFailureEndsTheJobAndPutsThePreviousPrinterBack) {
     EXPECT_EQ(device.events.last(), "end");
 }
 
-TEST_F(PrintingTest, NoTextLineIsSplitAcrossPagesAndNoneIsLostOrRepeated) {
-    Parsed page(longPage());
-    // The whole page drawn at once, as printed, is what the pages must add up to.
-    std::unique_ptr<TSectionList> whole = page.list.Clone();
-    int scroll = 0, chars = 0;
-    whole->DoLogic(page.canvas, 0, 380, scroll, chars);
-    FixedMetricsCanvas all;
-    whole->Draw(all, QRect(0, 0, 2000, 100000), 380, 10, 0);
-    QStringList expected;
-    for (const TextCall& t : texts(all.calls))
-        expected << t.text;
+// Tables whose rows are taller than the small pages, with cells side by
+// side whose lines never end together: fonts of other sizes, preformatted
+// text, cells aligned to the top, middle and bottom, spans, a caption.
+QString tablePage() {
+    const QString words = QStringLiteral("words to wrap over many short lines in a narrow column, ");
+    QString html = QStringLiteral("<P>Text before the table.<TABLE BORDER CELLPADDING=3><CAPTION>A caption</CAPTION>");
+    for (int r = 1; r <= 6; ++r) {
+        html += QStringLiteral("<TR><TD>Row %1 left %2%2</TD><TD VALIGN=top><FONT SIZE=+2>big %2</FONT><P>then %2"
+                               "</TD><TD VALIGN=bottom><SMALL>small %2%2</SMALL><PRE>pre a\npre b</PRE></TD></TR>")
+                    .arg(r)
+                    .arg(words);
+        if (r % 2 == 0)
+            html += QStringLiteral("<TR><TD COLSPAN=2>spanning two columns %1%1</TD><TD ROWSPAN=2>two rows %1%1%1"
+                                   "</TD></TR><TR><TD>a</TD><TD><UL><LI>item %1<LI>item</UL></TD></TR>")
+                        .arg(words);
+    }
+    return html + QStringLiteral("</TABLE><P>Text after the table.");
+}
 
-    // Page heights that put the breaks at every kind of place in the lines.
+// Tables in cells, four deep, beside text at every level.
+QString nestedPage() {
+    const QString words = QStringLiteral("nested words that wrap in the cell, ");
+    QString inner = QStringLiteral("innermost %1%1%1").arg(words);
+    for (int depth = 1; depth <= 3; ++depth)
+        inner = QStringLiteral("<TABLE BORDER><TR><TD>level %1 %2<FONT SIZE=+1>%2</FONT>%3 after %2</TD>"
+                               "<TD>beside %2%2%2</TD></TR></TABLE>")
+                    .arg(depth)
+                    .arg(words, inner);
+    return QStringLiteral("<H1>Nested</H1>") + inner + QStringLiteral("<P>end") + inner;
+}
+
+// A page laid out in one tall row: links down the left, the text on the right.
+QString layoutPage() {
+    QString nav, text;
+    for (int i = 1; i <= 40; ++i)
+        nav += QStringLiteral("<A HREF=p%1.htm>Page %1</A><BR>").arg(i);
+    for (int i = 1; i <= 12; ++i)
+        text += QStringLiteral("<H3>Part %1</H3>A paragraph of text for part %1 that goes on for some lines. ").arg(i);
+    return QStringLiteral("<TABLE><TR><TD><SMALL>%1</SMALL></TD><TD>%2</TD></TR></TABLE>").arg(nav, text);
+}
+
+// Beside a picture taller than a page.
+QString pictureInTablePage() {
+    return QStringLiteral("<TABLE><TR><TD><IMG SRC=tall.gif></TD><TD>%1</TD></TR></TABLE>")
+        .arg(QStringLiteral("text beside a tall picture, ").repeated(20));
+}
+
+TEST_F(PrintingTest, NoTextLineIsSplitAcrossPagesAndNoneIsLostOrRepeated) {
+    struct Case {
+        const char* what;
+        QString html;
+        bool pictures;
+    };
+    const Case cases[] = {{"text", longPage(), false},
+                          {"tables", tablePage(), false},
+                          {"nested tables", nestedPage(), false},
+                          {"a layout table", layoutPage(), false},
+                          {"a tall picture in a cell", pictureInTablePage(), true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Parsed page(c.html);
+        page.list.ShowImages = c.pictures;
+        if (c.pictures)
+            giveTallPictures(page.list);
+        // The whole page drawn at once as printed: every piece of text it
+        // draws must be printed once, where it is drawn here.
+        std::unique_ptr<TSectionList> whole = page.list.Clone();
+        whole->Printing = true;
+        int scroll = 0, chars = 0;
+        whole->DoLogic(page.canvas, 0, 380, scroll, chars);
+        FixedMetricsCanvas all;
+        whole->Draw(all, QRect(0, 0, 2000, 100000), 380, 10, 0);
+        const QStringList expected = all.calls.filter(QRegularExpression("^text "));
+
+        // Page heights that put the breaks at every kind of place in the lines.
+        for (int dots = 211; dots <= 811; dots += 37) {
+            SCOPED_TRACE(dots);
+            RecordingPrinter device;
+            device.dots = QSize(800, dots);
+            PrintDocument(page.list, device, 1, 9999, 96, "t");
+            QStringList printed;
+            int picturePages = 0;
+            for (const RecordingPrinter::Page& p : device.pages) {
+                EXPECT_EQ(p.clip.width(), 400);
+                EXPECT_LE(p.clip.height(), (dots + 1) / 2);
+                for (const TextCall& t : texts(p.calls))
+                    EXPECT_TRUE(p.clip.contains(t.box))
+                        << t.text.toStdString() << " at " << t.box.y() << " on a page from " << p.clip.top() << " to "
+                        << p.clip.bottom();
+                printed << p.calls.filter(QRegularExpression("^text "));
+                picturePages += p.calls.filter("x500").isEmpty() ? 0 : 1;
+            }
+            if (!c.html.contains("<TABLE")) { // cells side by side print by page, not cell by cell
+                EXPECT_EQ(printed, expected) << "in order";
+            }
+            printed.sort();
+            QStringList sorted = expected;
+            sorted.sort();
+            EXPECT_EQ(printed, sorted);
+            EXPECT_GT(device.pages.size(), 2u);
+            if (c.pictures) {
+                EXPECT_GE(picturePages, 2) << "the picture is cut";
+            }
+        }
+    }
+}
+
+TEST_F(PrintingTest, ARowWhoseContentsAllGoToTheNextPageTakesItsFramesAlong) {
+    QString html = QStringLiteral("<TABLE BORDER CELLPADDING=4>");
+    for (int r = 1; r <= 40; ++r)
+        html += QStringLiteral("<TR><TD>row %1</TD><TD VALIGN=bottom>x<BR>y</TD></TR>").arg(r);
+    Parsed page(html + QStringLiteral("</TABLE>"));
+    std::unique_ptr<TSectionList> laid = page.list.Clone();
+    int scroll = 0, chars = 0;
+    laid->DoLogic(page.canvas, 0, 380, scroll, chars);
+    const auto& table = dynamic_cast<const ThtmlTable&>(*laid->Item(laid->Count() - 1));
+    // Between a row's top (the pixel below the frame of the row above) and
+    // its first line lie only the row's frames and spacing.
+    std::vector<std::pair<int, int>> framesOnly;
+    int rowTop = table.TopY + table.CaptionHeight + table.CellSpacing;
+    for (const auto& row : table.Rows) {
+        const int first = std::min(row->Item(0)->Cell->TopY, row->Item(1)->Cell->TopY);
+        framesOnly.emplace_back(rowTop + (framesOnly.empty() ? 0 : 1), first);
+        rowTop += row->RowHeight;
+    }
     for (int dots = 211; dots <= 811; dots += 37) {
         SCOPED_TRACE(dots);
         RecordingPrinter device;
         device.dots = QSize(800, dots);
         PrintDocument(page.list, device, 1, 9999, 96, "t");
-        QStringList printed;
-        for (const RecordingPrinter::Page& p : device.pages) {
-            EXPECT_EQ(p.clip.width(), 400);
-            EXPECT_LE(p.clip.height(), (dots + 1) / 2);
-            for (const TextCall& t : texts(p.calls)) {
-                EXPECT_TRUE(p.clip.contains(t.box)) << t.text.toStdString() << " at " << t.box.y() << " on a page from "
-                                                    << p.clip.top() << " to " << p.clip.bottom();
-                printed << t.text;
-            }
+        ASSERT_GT(device.pages.size(), 2u);
+        for (std::size_t i = 0; i + 1 < device.pages.size(); ++i) {
+            const int end = device.pages[i].clip.top() + device.pages[i].clip.height();
+            for (const auto& [top, first] : framesOnly)
+                EXPECT_FALSE(end > top && end <= first) << "page " << i + 1 << " ends at " << end << " in a row from "
+                                                        << top << " whose text begins at " << first;
         }
-        EXPECT_EQ(printed, expected);
-        EXPECT_GT(device.pages.size(), 2u);
     }
 }
 

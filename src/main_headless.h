@@ -1,0 +1,11 @@
+#pragma once
+// The modes that need no window: --dump, --render and --print-pdf.
+#include "command_line.h"
+
+namespace zorvel {
+
+// argc and argv are handed to the application object and must
+// outlive the call. Returns the process's exit status.
+int runHeadless(const CommandLine& command, int& argc, char** argv);
+
+} // namespace zorvel
