@@ -6,6 +6,9 @@
 #include "toolbox.h"
 
 #include <QDir>
+#include <QPushButton>
+
+#include <QDir>
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
@@ -243,6 +246,30 @@ TEST_F(MainWindowTest, NewUsesTheTemplateChooserOnlyWhenTemplatesExist) {
     frm->New1Click(); // nothing usable: a blank page without a dialog
     EXPECT_EQ(frm->DocumentCount(), 3);
     EXPECT_TRUE(prompter->dialogsShown.empty());
+
+    // A template entry naming a file outside the template folder is not usable.
+    tmp.write("outside.htm", "<P>not a template");
+    writeIni("[Templates]\nNo_Templates=1\nTempName_1=Trap\nTempFile_1=" +
+             (frm->programDir() + "template/../outside.htm").toUtf8() + "\n");
+    frm->New1Click();
+    EXPECT_EQ(frm->DocumentCount(), 4);
+    EXPECT_TRUE(prompter->dialogsShown.empty());
+    EXPECT_FALSE(memo().Text().contains("not a template"));
+
+    // With a usable template the chooser offers the blank page too.
+    QDir().mkpath(frm->programDir() + "template");
+    tmp.write("template/temp1.tpl", "<P>from the template");
+    writeIni("[Templates]\nNo_Templates=1\nTempName_1=Page\nTempFile_1=" +
+             (frm->programDir() + "template/temp1.tpl").toUtf8() + "\n");
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QPushButton*>("Blank_Btn")->click();
+        return d.result();
+    });
+    frm->New1Click();
+    EXPECT_EQ(prompter->dialogsShown.size(), 1u);
+    EXPECT_EQ(frm->DocumentCount(), 5);
+    EXPECT_EQ(tabTexts().back(), "<Untitled>");
+    EXPECT_TRUE(memo().Text().startsWith("<HTML>"));
 }
 
 TEST_F(MainWindowTest, AFileTooLargeToEditIsRefusedWithItsNameAndSize) {
