@@ -38,6 +38,10 @@ struct BrowserButtonState;
 class HintSwitch;
 class RecoveryStore;
 
+// A file name as a menu item or tab shows it: "&" there marks the access key,
+// so a name's own "&" is doubled to stay a character.
+inline QString shownLiterally(QString name) { return name.replace(QLatin1Char('&'), QLatin1String("&&")); }
+
 // What the main window needs from the world; tests pass their own.
 struct MainEnvironment {
     QString programDir;                   // ends in the separator

@@ -74,7 +74,7 @@ void TMainFrm::showCaretPosition(TEditForm* form) {
 
 void TMainFrm::addTab(TEditForm* form, const QString& text) {
     const QSignalBlocker block(FileTabSet);
-    const int index = FileTabSet->addTab(text);
+    const int index = FileTabSet->addTab(shownLiterally(text));
     FileTabSet->setTabData(index, QVariant::fromValue(static_cast<QObject*>(form)));
     FileTabSet->setCurrentIndex(index);
     FormResize(); // the tab strip comes back with the first document
@@ -239,7 +239,7 @@ TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
         form.setCaption(fileNameOnly(*path, env_.platform));
         Save_Btn->setEnabled(false);
         if (const int index = tabIndexOf(&form); index >= 0)
-            FileTabSet->setTabText(index, form.caption());
+            FileTabSet->setTabText(index, shownLiterally(form.caption()));
         form.MemoPad->setModified(false);
         outcome = SaveOutcome::Saved;
     });

@@ -275,7 +275,7 @@ void TMainFrm::createWindowMenu() {
             delete all[i];
         int n = 1;
         for (TEditForm* form : documents_) {
-            QAction* a = Window1->addAction(QStringLiteral("&%1 %2").arg(n++).arg(form->caption()));
+            QAction* a = Window1->addAction(QStringLiteral("&%1 %2").arg(n++).arg(shownLiterally(form->caption())));
             a->setCheckable(true);
             a->setChecked(form == ActiveDocument());
             windows->addAction(a);

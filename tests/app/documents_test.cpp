@@ -79,6 +79,21 @@ TEST_F(MainWindowTest, OpeningKeepsTheLineEndingsAndSavingMovesTheFileToTheTop) 
     EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + a);
 }
 
+// "&" in a name is a character in the tab, the window list and the recent files.
+TEST_F(MainWindowTest, NamesWithAnAmpersandAreShownAsTheyAre) {
+    const QString path = file("R&D.htm", "x");
+    start();
+    prompter->queueFile(path);
+    frm->Open1Click();
+    EXPECT_EQ(frm->FileTabSet->tabText(1), "R&&D.htm");
+    EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + QString(path).replace("&", "&&"));
+    emit frm->Window1->aboutToShow();
+    EXPECT_EQ(frm->Window1->actions().last()->text(), "&2 R&&D.htm");
+    prompter->queueFile(dir() + "Q&A.htm");
+    frm->SaveAs1Click();
+    EXPECT_EQ(frm->FileTabSet->tabText(1), "Q&&A.htm");
+}
+
 TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
     start();
     QDir(tmp.path()).mkdir("folder");
