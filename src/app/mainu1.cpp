@@ -283,7 +283,8 @@ void TMainFrm::FormShow() {
         // A file that cannot be read must not keep the program from starting.
         opened = guarded(kOpenFailure, Timer::SwitchOff, [&] {
             OpenDocument(path, true);
-            FileHistory.insertTop(path);
+            // Listed once: an earlier entry of the same file would only repeat it.
+            FileHistory.moveToTop(path);
             ToolBox->setEnabled(true);
         });
     }

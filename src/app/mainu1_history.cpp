@@ -34,7 +34,7 @@ void TMainFrm::ReOpenClick(int entry) {
     const QString path = FileHistory.entries()[entry - 1];
     try {
         TEditForm* form = OpenDocument(path, true);
-        FileHistory.moveToTop(path);
+        FileHistory.moveEntryToTop(entry - 1);
         RebuildHistoryMenu();
         form->showMaximized();
         EnableDocumentCommands();
