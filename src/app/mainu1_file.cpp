@@ -177,20 +177,31 @@ void TMainFrm::Open1Click() {
     const auto path = prompter().openFileName(fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
     if (!path)
         return;
-    guarded(kOpenFailure, Timer::SwitchOff, [&] {
-        TEditForm* form = OpenDocument(*path, true);
+    // A document that failed half-way through its set-up goes again. Once it is
+    // set up it stays, even when the start folder for the next Open cannot be
+    // stored: the file is read and nothing of it is lost, and a settings file
+    // that cannot be written must not keep every file from opening.
+    TEditForm* form = nullptr;
+    bool ready = false;
+    const bool done = guarded(kOpenFailure, Timer::SwitchOff, [&] {
+        form = OpenDocument(*path, true);
         // Listed only once it opened: a file that cannot be read is no recent file.
         FileHistory.addIfAbsent(*path);
         RebuildHistoryMenu();
         Save_Btn->setEnabled(false);
         Find_All_BookMarks(*form);
         ToolBox->setEnabled(true);
-        settings().writeString(kFilesSection, kOpenDirKey, directoryOf(*path, env_.platform));
         EnableDocumentCommands();
         form->showMaximized();
         form->MemoPad->setModified(false);
         form->MemoPad->viewport()->update();
+        ready = true;
+        settings().writeString(kFilesSection, kOpenDirKey, directoryOf(*path, env_.platform));
     });
+    if (!done && form && !ready) {
+        form->MemoPad->setModified(false);
+        form->closeConfirmed();
+    }
 }
 
 void TMainFrm::writeDocument(TEditForm& form, const QString& path) {

@@ -108,6 +108,21 @@ TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
                                           "support@zorvel.org\r\n" + tmp.file("folder") + " is not a file.");
 }
 
+// The file is read; only the start folder of the next Open could not be stored.
+TEST_F(MainWindowTest, AnOpenedDocumentStaysWhenTheSettingsCannotBeWritten) {
+    const QString page = file("page.htm", "<P>kept");
+    start();
+    QDir(tmp.path()).mkdir("zor-vel.ini");
+    prompter->queueFile(page);
+    frm->Open1Click();
+    ASSERT_EQ(prompter->messages.size(), 1u);
+    EXPECT_TRUE(prompter->messages[0].text.startsWith("Exception error in Open1Click"));
+    EXPECT_EQ(frm->DocumentCount(), 2);
+    EXPECT_EQ(memo().Text(), "<P>kept");
+    EXPECT_EQ(tabTexts(), (QStringList{"<Untitled>", "page.htm"}));
+    EXPECT_TRUE(frm->Save1->isEnabled());
+}
+
 TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
     writeIni("[Options]\nSave_Interval=1\n");
     QDir(tmp.path()).mkdir("site");
