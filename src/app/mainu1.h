@@ -38,6 +38,10 @@ struct BrowserButtonState;
 class HintSwitch;
 class RecoveryStore;
 
+// Where the main window goes: the stored top-left corner, moved as little as
+// needed to keep part of the title bar on a screen of the given size.
+QPoint reachablePosition(QPoint stored, QSize outer, QSize screen);
+
 // A file name as a menu item or tab shows it: "&" there marks the access key,
 // so a name's own "&" is doubled to stay a character.
 inline QString shownLiterally(QString name) { return name.replace(QLatin1Char('&'), QLatin1String("&&")); }
@@ -217,6 +221,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -297,6 +302,10 @@ private:
     bool offerRecovery();
     void journalChanged(TEditForm& form);
     bool exitSequenceRan_ = false;
+    // The stored outer size, and whether the frame is still to be taken off it.
+    QSize outerSize_;
+    bool fitOuterSize_ = false;
+    void fitOuterSize();
     bool closingAll_ = false;
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
