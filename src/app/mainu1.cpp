@@ -269,11 +269,10 @@ void TMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        // A frame that comes later than this (the window manager is slow, or the
-        // user already moved the window) leaves the size alone.
+        // The window is mapped, and gets its frame, after this event (and after any
+        // question FormShow asks): the first move or resize with a frame fits it.
         fitOuterSize_ = true;
         fitOuterSize();
-        QTimer::singleShot(2000, this, [this] { fitOuterSize_ = false; });
         FormShow();
     }
 }
