@@ -33,6 +33,7 @@ bench:
 	@for b in $$(find build-bench/bench -maxdepth 2 -type f -name "bench_*" -perm -u+x); do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
 fuzz: deps
+	@scripts/install-deps --fuzz
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DZORVEL_TESTS=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_parser
 	build-fuzz/fuzz/fuzz_parser -max_total_time=$${FUZZ_SECONDS:-60} -timeout=1 -rss_limit_mb=4096 build-fuzz/fuzz-corpus fuzz/corpus

@@ -73,22 +73,14 @@ public:
     bool syntaxColours() const { return colourer_ != nullptr; }
     SyntaxColourer* syntaxColourer() const { return colourer_; }
 
-    // Keys that belong to the window's commands, even where this control or the menu
-    // bar has a use of its own for them: the command wins, as on Windows.
-    void setCommandKeys(QList<QKeySequence> keys) { commandKeys_ = std::move(keys); }
-
 signals:
-    void commandKey(const QKeySequence& key);
     // Before a key takes effect.
     void keyDown();
-    void mouseUp();
     void OnHScroll();
     void OnVScroll();
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     // The clipboard and drag and drop carry the text as the file has it.
     QMimeData* createMimeDataFromSelection() const override;
@@ -113,7 +105,6 @@ private:
         int length = 0;
     };
     ReplacedSelection replaced_;
-    QList<QKeySequence> commandKeys_;
     SyntaxColourer* colourer_ = nullptr;
     TextFormat format_;
     // Soft breaks exist only where a long line was put in; until then offsets
