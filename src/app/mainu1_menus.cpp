@@ -3,6 +3,7 @@
 
 #include "menu_data.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -93,6 +94,14 @@ bool TMainFrm::routeKey(const QKeySequence& key, bool run) {
         if (title->isEnabled() && title->isVisible() && QKeySequence::mnemonic(title->text()) == key) {
             if (run)
                 menuBar()->setActiveAction(title);
+            return true;
+        }
+    // Nor a button with that access key ("&Codes" in the preview shares Alt+C with
+    // Center, whose menu is off then): Qt would find the two ambiguous and press neither.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == key) {
+            if (run)
+                button->click();
             return true;
         }
     return false;

@@ -227,6 +227,16 @@ TEST_F(MarkupCommandsTest, F10AndTheAltKeysOfIdleCommandsOpenTheMenus) {
     frm->File1->hide();
 }
 
+// In the preview the commands are off: Alt+C, Center's key, is the "&Codes" button's.
+TEST_F(MarkupCommandsTest, TheAccessKeyOfAButtonWorksWhileTheCommandWithTheSameKeyIsOff) {
+    start({file("page.htm", "<P>text")});
+    frm->Preview_BtnClick();
+    ASSERT_TRUE(frm->PreviewActive);
+    EXPECT_TRUE(pressKey(frm->Preview, Qt::Key_C, Qt::AltModifier));
+    EXPECT_FALSE(frm->PreviewActive);
+    EXPECT_EQ(memo().Text(), "<P>text");
+}
+
 TEST_F(MarkupCommandsTest, CtrlKOpensTheBackgroundDialogInsteadOfDeletingTheLine) {
     start();
     memo().setText("<BODY>");
