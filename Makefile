@@ -26,14 +26,17 @@ test: build
 test-asan:
 	@$(MAKE) --no-print-directory test BUILD=build-asan BUILD_TYPE=Debug CMAKE_EXTRA=-DZORVEL_ASAN=ON
 
-# One summary table of speed and memory on real documentation pages (bench/viewer/).
+# The viewer engine's one summary table of speed and memory on real documentation pages,
+# then the other subsystems' benchmarks (the viewer's closer looks are run by hand).
 bench:
 	@scripts/install-deps --bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVEL_BENCH=ON -DZORVEL_TESTS=OFF >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target bench_viewer_summary
+	@cmake --build build-bench -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build-bench/bench/viewer/bench_viewer_summary
+	@for b in $$(find build-bench/bench -maxdepth 2 -type f -name "bench_*" -perm -u+x -not -path "*/viewer/*"); do QT_QPA_PLATFORM=offscreen "$$b"; done
 
 fuzz: deps
+	@scripts/install-deps --fuzz
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DZORVEL_TESTS=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_parser
 	build-fuzz/fuzz/fuzz_parser -max_total_time=$${FUZZ_SECONDS:-60} -timeout=1 -rss_limit_mb=4096 build-fuzz/fuzz-corpus fuzz/corpus

@@ -7,6 +7,7 @@
 #include "text_file.h"
 #include "find_replace.h"
 #include "recovery_store.h"
+#include "live_preview.h"
 #include "htmlview.h"
 #include "toolbox.h"
 
@@ -81,7 +82,10 @@ void TMainFrm::FormCreate() {
     createPrinting();
     connectToolBox(ToolBox);
     connectToolBox(ToolBox_Horiz);
+    commandKeys_ = commandKeys();
+    qApp->installEventFilter(this);
     readSettings();
+    createLivePreview();
 }
 
 void TMainFrm::createSpeedBar() {
@@ -228,8 +232,11 @@ void TMainFrm::readSettings() {
     const int previewFontSize = ini.readInteger(kOptions, QStringLiteral("Preview_Font_Size"), -1);
     Preview->setDefFontSize(previewFontSize < 1 ? 12 : previewFontSize);
 
-    move(left, top);
-    resize(std::max(width, 1), std::max(height, 1));
+    // The stored bounds are the window's outer ones, frame included; the frame is
+    // taken off once the window manager has put it round the window.
+    outerSize_ = QSize(std::max(width, 1), std::max(height, 1));
+    move(reachablePosition(QPoint(left, top), outerSize_, env_.screenSize));
+    resize(outerSize_);
     Preview->setViewImages(ShowImages1->isChecked());
 
     ToolBox->setEnabled(false);
@@ -264,13 +271,43 @@ void TMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        // The window is mapped, and gets its frame, after this event (and after any
+        // question FormShow asks): the first move or resize with a frame fits it.
+        fitOuterSize_ = true;
+        fitOuterSize();
         FormShow();
     }
 }
 
 void TMainFrm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    fitOuterSize();
     FormResize();
+}
+
+void TMainFrm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    fitOuterSize();
+}
+
+void TMainFrm::fitOuterSize() {
+    if (!fitOuterSize_)
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        return; // no frame yet (or none at all)
+    fitOuterSize_ = false;
+    resize((outerSize_ - frame).expandedTo(QSize(1, 1)));
+}
+
+QPoint reachablePosition(QPoint stored, QSize outer, QSize screen) {
+    // Enough of the title bar to take hold of it stays on the screen.
+    constexpr int kGrip = 100;
+    constexpr int kTitleHeight = 30;
+    const int grip = std::min(kGrip, outer.width());
+    const int left = std::clamp(stored.x(), grip - outer.width(), std::max(screen.width() - grip, grip - outer.width()));
+    const int top = std::clamp(stored.y(), 0, std::max(screen.height() - kTitleHeight, 0));
+    return {left, top};
 }
 
 void TMainFrm::FormShow() {
@@ -281,7 +318,8 @@ void TMainFrm::FormShow() {
         // A file that cannot be read must not keep the program from starting.
         opened = guarded(kOpenFailure, Timer::SwitchOff, [&] {
             OpenDocument(path, true);
-            FileHistory.insertTop(path);
+            // Listed once: an earlier entry of the same file would only repeat it.
+            FileHistory.moveToTop(path);
             ToolBox->setEnabled(true);
         });
     }
@@ -303,8 +341,8 @@ bool TMainFrm::runExitSequence() {
         const IniProfile ini = settings();
         ini.writeInteger(kSize, QStringLiteral("Left"), x());
         ini.writeInteger(kSize, QStringLiteral("Top"), y());
-        ini.writeInteger(kSize, QStringLiteral("Width"), width());
-        ini.writeInteger(kSize, QStringLiteral("Height"), height());
+        ini.writeInteger(kSize, QStringLiteral("Width"), frameGeometry().width());
+        ini.writeInteger(kSize, QStringLiteral("Height"), frameGeometry().height());
         FileHistory.store(ini);
     });
     exitSequenceRan_ = true;

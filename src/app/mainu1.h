@@ -19,6 +19,7 @@ class QLabel;
 class QMdiArea;
 class QPrinter;
 class QScrollArea;
+class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QTimer;
@@ -37,6 +38,16 @@ struct Insertion;
 struct BrowserButtonState;
 class HintSwitch;
 class RecoveryStore;
+class LivePreview;
+class LivePaneWidth;
+
+// Where the main window goes: the stored top-left corner, moved as little as
+// needed to keep part of the title bar on a screen of the given size.
+QPoint reachablePosition(QPoint stored, QSize outer, QSize screen);
+
+// A file name as a menu item or tab shows it: "&" there marks the access key,
+// so a name's own "&" is doubled to stay a character.
+inline QString shownLiterally(QString name) { return name.replace(QLatin1Char('&'), QLatin1String("&&")); }
 
 // What the main window needs from the world; tests pass their own.
 struct MainEnvironment {
@@ -162,6 +173,8 @@ public:
     void Background1Click(QObject* sender);
     void MenuonLeft1Click(QObject* sender);
     void About1Click();
+    // F10: the keyboard goes to the menu bar, with the first menu open.
+    void MenuKeyClick();
     void Find_All_BookMarks(TEditForm& form);
 
     // Text tools.
@@ -191,6 +204,12 @@ public:
     void Font2Click();
     void ShowImages2Click();
 
+    // Syntax colours in the editors and the live preview beside them (their own file).
+    QAction *SyntaxColours1 = nullptr, *LivePreview1 = nullptr;
+    void SyntaxColours1Click();
+    void LivePreview1Click();
+    LivePreview* livePreview() const { return livePreview_.get(); }
+
     // Printing (its own file): the source, the preview's page, and the printer set-up.
     void Print1Click();
     void PrintSetup1Click();
@@ -206,9 +225,12 @@ public:
     QString Browser_Address1, Browser_Address2;
 
 protected:
+    // Command keys go to their commands wherever the focus is in this window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -235,6 +257,10 @@ private:
 
     void setDocumentCommandsEnabled(bool on);
     QList<QKeySequence> commandKeys() const;
+    QList<QKeySequence> commandKeys_;
+    // A command key: true when a command, or a menu with that access key, takes it
+    // now; with run, carries that out.
+    bool routeKey(const QKeySequence& key, bool run);
     TEditForm* newDocumentWindow();
     void addTab(TEditForm* form, const QString& text);
     void removeTab(TEditForm* form);
@@ -285,10 +311,19 @@ private:
     bool offerRecovery();
     void journalChanged(TEditForm& form);
     bool exitSequenceRan_ = false;
+    // The stored outer size, and whether the frame is still to be taken off it.
+    QSize outerSize_;
+    bool fitOuterSize_ = false;
+    void fitOuterSize();
     bool closingAll_ = false;
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
     std::shared_ptr<QPrinter> printer_;
+    void createLivePreview();
+    void showLivePreview();
+    std::unique_ptr<LivePreview> livePreview_;
+    QSplitter* liveSplitter_ = nullptr;
+    LivePaneWidth* livePaneWidth_ = nullptr;
 };
 
 } // namespace zorvel

@@ -31,10 +31,11 @@ void TMainFrm::Find_All_BookMarks(TEditForm& form) {
 }
 
 TEditForm* TMainFrm::newFromTemplate() {
-    const TemplateChoice choice = chooseTemplate(prompter(), settings(), this);
+    const TemplateChoice choice = chooseTemplate(prompter(), settings(), programDir(), this);
     switch (choice.kind) {
     case TemplateChoiceKind::NoTemplates:
     case TemplateChoiceKind::NoUsable:
+    case TemplateChoiceKind::BlankPage:
         CreateBlankHTMLFile();
         EnableDocumentCommands();
         return ActiveDocument();

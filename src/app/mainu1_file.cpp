@@ -44,11 +44,15 @@ TEditForm* TMainFrm::newDocumentWindow() {
         if (form == ActiveDocument())
             Save_Btn->setEnabled(true);
     });
-    connect(memo, &TSRichEdit::keyDown, this, [this, form] {
-        showCaretPosition(form);
-        Save_Btn->setEnabled(true);
-    });
-    connect(memo, &TSRichEdit::mouseUp, this, [this, form] { showCaretPosition(form); });
+    connect(memo, &TSRichEdit::keyDown, this, [this] { Save_Btn->setEnabled(true); });
+    // The position display follows the caret after whatever moved it or changed the
+    // text: a key, the mouse, a command, Find or Replace.
+    const auto followCaret = [this, form] {
+        if (form == ActiveDocument())
+            showCaretPosition(form);
+    };
+    connect(memo, &QPlainTextEdit::cursorPositionChanged, this, followCaret);
+    connect(memo, &QPlainTextEdit::textChanged, this, followCaret);
     form->journalId = ++journalCounter_;
     connect(memo, &QPlainTextEdit::textChanged, this, [this, form] { journalChanged(*form); });
     // Saved (or its changes undone): nothing is left to recover.
@@ -56,14 +60,7 @@ TEditForm* TMainFrm::newDocumentWindow() {
         if (!changed && recovery_)
             recovery_->remove(form->journalId);
     });
-    memo->setCommandKeys(commandKeys());
-    connect(memo, &TSRichEdit::commandKey, this, [this](const QKeySequence& key) {
-        for (QAction* action : findChildren<QAction*>())
-            if (action->shortcut() == key && action->isEnabled()) {
-                action->trigger();
-                return;
-            }
-    });
+    memo->setSyntaxColours(SyntaxColours1 && SyntaxColours1->isChecked());
     documents_.push_back(form);
     activationOrder_.insert(activationOrder_.begin(), form);
     mdiArea->addSubWindow(form);
@@ -78,7 +75,7 @@ void TMainFrm::showCaretPosition(TEditForm* form) {
 
 void TMainFrm::addTab(TEditForm* form, const QString& text) {
     const QSignalBlocker block(FileTabSet);
-    const int index = FileTabSet->addTab(text);
+    const int index = FileTabSet->addTab(shownLiterally(text));
     FileTabSet->setTabData(index, QVariant::fromValue(static_cast<QObject*>(form)));
     FileTabSet->setCurrentIndex(index);
     FormResize(); // the tab strip comes back with the first document
@@ -181,20 +178,31 @@ void TMainFrm::Open1Click() {
     const auto path = prompter().openFileName(fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
     if (!path)
         return;
-    guarded(kOpenFailure, Timer::SwitchOff, [&] {
-        TEditForm* form = OpenDocument(*path, true);
+    // A document that failed half-way through its set-up goes again. Once it is
+    // set up it stays, even when the start folder for the next Open cannot be
+    // stored: the file is read and nothing of it is lost, and a settings file
+    // that cannot be written must not keep every file from opening.
+    TEditForm* form = nullptr;
+    bool ready = false;
+    const bool done = guarded(kOpenFailure, Timer::SwitchOff, [&] {
+        form = OpenDocument(*path, true);
         // Listed only once it opened: a file that cannot be read is no recent file.
         FileHistory.addIfAbsent(*path);
         RebuildHistoryMenu();
         Save_Btn->setEnabled(false);
         Find_All_BookMarks(*form);
         ToolBox->setEnabled(true);
-        settings().writeString(kFilesSection, kOpenDirKey, directoryOf(*path, env_.platform));
         EnableDocumentCommands();
         form->showMaximized();
         form->MemoPad->setModified(false);
         form->MemoPad->viewport()->update();
+        ready = true;
+        settings().writeString(kFilesSection, kOpenDirKey, directoryOf(*path, env_.platform));
     });
+    if (!done && form && !ready) {
+        form->MemoPad->setModified(false);
+        form->closeConfirmed();
+    }
 }
 
 void TMainFrm::writeDocument(TEditForm& form, const QString& path) {
@@ -243,7 +251,7 @@ TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
         form.setCaption(fileNameOnly(*path, env_.platform));
         Save_Btn->setEnabled(false);
         if (const int index = tabIndexOf(&form); index >= 0)
-            FileTabSet->setTabText(index, form.caption());
+            FileTabSet->setTabText(index, shownLiterally(form.caption()));
         form.MemoPad->setModified(false);
         outcome = SaveOutcome::Saved;
     });

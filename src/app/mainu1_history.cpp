@@ -22,7 +22,7 @@ void TMainFrm::RebuildHistoryMenu() {
     }
     const int shown = std::min(FileHistory.count(), RecentFiles::kShown);
     for (int i = 0; i < shown; ++i) {
-        MenuEntry[static_cast<size_t>(i)]->setText(QStringLiteral("&%1 - ").arg(i + 1) + FileHistory.entries()[i]);
+        MenuEntry[static_cast<size_t>(i)]->setText(QStringLiteral("&%1 - ").arg(i + 1) + shownLiterally(FileHistory.entries()[i]));
         MenuEntry[static_cast<size_t>(i)]->setVisible(true);
     }
     HistorySeparator->setVisible(true);
@@ -34,7 +34,7 @@ void TMainFrm::ReOpenClick(int entry) {
     const QString path = FileHistory.entries()[entry - 1];
     try {
         TEditForm* form = OpenDocument(path, true);
-        FileHistory.moveToTop(path);
+        FileHistory.moveEntryToTop(entry - 1);
         RebuildHistoryMenu();
         form->showMaximized();
         EnableDocumentCommands();

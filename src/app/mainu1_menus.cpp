@@ -3,7 +3,9 @@
 
 #include "menu_data.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 
@@ -30,6 +32,13 @@ QMenu* submenu(QMenu* parent, const char* name, const char* caption) {
 } // namespace
 
 void TMainFrm::createMenus() {
+    // F10 puts the keyboard on the menu bar, as desktops do, so every menu can be
+    // reached even where a command owns the Alt key of its title.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, &TMainFrm::MenuKeyClick);
     createFileMenu();
     createEditMenu();
     createHtmlMenus();
@@ -46,9 +55,10 @@ void TMainFrm::createMenus() {
 }
 
 QList<QKeySequence> TMainFrm::commandKeys() const {
-    // The commands' own keys reach the commands even where the editor or the menu bar
-    // would claim them (Ctrl+K deletes to the end of the line in Qt's editor, Alt+F opens
-    // the File menu); only the editing keys the editor does itself stay with it.
+    // The commands' own keys reach the commands wherever the focus is in this window,
+    // even where the editor or the menu bar would claim them (Ctrl+K deletes to the
+    // end of the line in Qt's editor, Alt+F opens the File menu); only the editing
+    // keys the editor does itself stay with it.
     const QList<QKeySequence> editing = {QKeySequence::Undo, QKeySequence::Cut, QKeySequence::Copy,
                                          QKeySequence::Paste, QKeySequence::SelectAll};
     QList<QKeySequence> keys;
@@ -57,6 +67,66 @@ QList<QKeySequence> TMainFrm::commandKeys() const {
             !keys.contains(action->shortcut()))
             keys << action->shortcut();
     return keys;
+}
+
+// An action counts only when it and every menu it sits in can be used.
+static bool usable(const QAction* action) {
+    if (!action->isEnabled())
+        return false;
+    for (const QObject* p = action->parent(); p; p = p->parent())
+        if (const auto* menu = qobject_cast<const QMenu*>(p); menu && !menu->menuAction()->isEnabled())
+            return false;
+    return true;
+}
+
+bool TMainFrm::routeKey(const QKeySequence& key, bool run) {
+    if (!commandKeys_.contains(key))
+        return false;
+    for (QAction* action : findChildren<QAction*>())
+        if (action->shortcut() == key && usable(action)) {
+            if (run)
+                action->trigger();
+            return true;
+        }
+    // No command can take the key now: a menu with that access key opens, so the
+    // menu bar and a disabled command never leave Qt with an ambiguous key.
+    for (QAction* title : menuBar()->actions())
+        if (title->isEnabled() && title->isVisible() && QKeySequence::mnemonic(title->text()) == key) {
+            if (run)
+                menuBar()->setActiveAction(title);
+            return true;
+        }
+    // Nor a button with that access key ("&Codes" in the preview shares Alt+C with
+    // Center, whose menu is off then): Qt would find the two ambiguous and press neither.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == key) {
+            if (run)
+                button->click();
+            return true;
+        }
+    return false;
+}
+
+void TMainFrm::MenuKeyClick() {
+    for (QAction* title : menuBar()->actions())
+        if (title->isEnabled() && title->isVisible() && title->menu()) {
+            menuBar()->setActiveAction(title);
+            return;
+        }
+}
+
+bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (routeKey(QKeySequence(keyEvent->modifiers() | keyEvent->key()), type == QEvent::KeyPress)) {
+            // Accepting the override keeps the key from Qt's shortcuts; the press then runs it.
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainFrm::createFileMenu() {
@@ -214,7 +284,7 @@ void TMainFrm::createWindowMenu() {
             delete all[i];
         int n = 1;
         for (TEditForm* form : documents_) {
-            QAction* a = Window1->addAction(QStringLiteral("&%1 %2").arg(n++).arg(form->caption()));
+            QAction* a = Window1->addAction(QStringLiteral("&%1 %2").arg(n++).arg(shownLiterally(form->caption())));
             a->setCheckable(true);
             a->setChecked(form == ActiveDocument());
             windows->addAction(a);

@@ -136,7 +136,8 @@ void TMainFrm::Find1Click() {
         findDialog(*this).showOrRaise();
 }
 
-// The dialog has hidden itself; every press searches from the top again.
+// The dialog has hidden itself; every press searches from the top again, or
+// upwards from the caret.
 void TMainFrm::FindDialogFind() {
     TSRichEdit* memo = activeEditor(*this);
     if (!memo)
@@ -146,7 +147,8 @@ void TMainFrm::FindDialogFind() {
     // The editor gets the keys again (F3 next), also where no window manager
     // hands the activation back from the closed dialog.
     activateWindow();
-    searchState(*this).startSearch(memo->Text(), dialog.findText(), dialog.matchCase());
+    searchState(*this).startSearch(memo->Text(), dialog.findText(),
+                                   {dialog.matchCase(), dialog.wholeWord(), dialog.directionUp()}, memo->SelStart());
     if (!searchNext(*this))
         prompter().notice(notFoundMessage(dialog.findText()));
 }
@@ -169,7 +171,7 @@ void TMainFrm::ReplaceDialogFind() {
     if (!memo)
         return;
     TReplaceDialog& dialog = replaceDialog(*this);
-    searchState(*this).startSearch(memo->Text(), dialog.findText(), dialog.matchCase());
+    searchState(*this).startSearch(memo->Text(), dialog.findText(), {dialog.matchCase(), dialog.wholeWord()});
     if (searchNext(*this))
         markChanged(*memo);
     else
@@ -187,7 +189,8 @@ void TMainFrm::ReplaceDialogReplace(bool all) {
     const QString findText = dialog.findText();
     const bool matchCase = dialog.matchCase();
     if (all) {
-        const ReplaceAllResult result = state.replaceAll(memo->Text(), findText, dialog.replaceText(), matchCase);
+        const ReplaceAllResult result =
+            state.replaceAll(memo->Text(), findText, dialog.replaceText(), matchCase, dialog.wholeWord());
         if (result.matches.empty())
             return;
         applyReplaceAll(*memo, result, findText, dialog.replaceText());
@@ -195,7 +198,7 @@ void TMainFrm::ReplaceDialogReplace(bool all) {
         memo->SetFocus();
         return;
     }
-    state.startSearch(memo->Text(), findText, matchCase);
+    state.startSearch(memo->Text(), findText, {matchCase, dialog.wholeWord()});
     state.setReplaceText(dialog.replaceText());
     if (!searchNext(*this)) {
         prompter().notice(notFoundMessage(findText));

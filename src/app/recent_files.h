@@ -26,8 +26,11 @@ public:
     void moveToTop(const QString& path);
     // Put the path first only when no equal entry is listed (Open).
     void addIfAbsent(const QString& path);
-    // Put the path first whatever is listed (the file named on the command line).
-    void insertTop(const QString& path) { entries_.prepend(path); }
+    // Reopen: the chosen entry itself (not merely an equal one) goes first.
+    void moveEntryToTop(int index) {
+        if (index > 0 && index < count())
+            entries_.move(index, 0);
+    }
 
     // The stored entries that still name usable files, in their order.
     void load(const IniProfile& ini, const FileExists& exists);

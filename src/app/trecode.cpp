@@ -255,25 +255,7 @@ void TSRichEdit::SetFocus() {
     setFocus(Qt::OtherFocusReason);
 }
 
-static QKeySequence sequenceOf(const QKeyEvent* event) {
-    return QKeySequence(event->modifiers() | event->key());
-}
-
-bool TSRichEdit::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        commandKeys_.contains(sequenceOf(static_cast<QKeyEvent*>(event)))) {
-        event->accept(); // keep it from the menu bar; keyPressEvent passes it on
-        return true;
-    }
-    return QPlainTextEdit::event(event);
-}
-
 void TSRichEdit::keyPressEvent(QKeyEvent* event) {
-    if (const QKeySequence key = sequenceOf(event); commandKeys_.contains(key)) {
-        emit commandKey(key);
-        event->accept();
-        return;
-    }
     emit keyDown();
     if (event->matches(QKeySequence::Undo) && !isReadOnly()) {
         Undo();
@@ -315,11 +297,6 @@ void TSRichEdit::insertFromMimeData(const QMimeData* source) {
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
-}
-
-void TSRichEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit mouseUp();
 }
 
 void TSRichEdit::scrollContentsBy(int dx, int dy) {

@@ -9,6 +9,8 @@
 
 namespace zorvel {
 
+class SyntaxColourer;
+
 class TSRichEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -66,22 +68,19 @@ public:
     // text (its line breaks, long lines shown in pieces), within the caller's edit.
     void replaceRange(QTextCursor& cursor, const QString& text);
 
-    // Keys that belong to the window's commands, even where this control or the menu
-    // bar has a use of its own for them: the command wins, as on Windows.
-    void setCommandKeys(QList<QKeySequence> keys) { commandKeys_ = std::move(keys); }
+    // Colours the HTML shown (tags, attributes, entities, comments); the text stays as it is.
+    void setSyntaxColours(bool on);
+    bool syntaxColours() const { return colourer_ != nullptr; }
+    SyntaxColourer* syntaxColourer() const { return colourer_; }
 
 signals:
-    void commandKey(const QKeySequence& key);
     // Before a key takes effect.
     void keyDown();
-    void mouseUp();
     void OnHScroll();
     void OnVScroll();
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     // The clipboard and drag and drop carry the text as the file has it.
     QMimeData* createMimeDataFromSelection() const override;
@@ -106,7 +105,7 @@ private:
         int length = 0;
     };
     ReplacedSelection replaced_;
-    QList<QKeySequence> commandKeys_;
+    SyntaxColourer* colourer_ = nullptr;
     TextFormat format_;
     // Soft breaks exist only where a long line was put in; until then offsets
     // need no look at the blocks' formats.

@@ -22,7 +22,7 @@ namespace {
 constexpr const char* kInstructions =
     "When you use this option, make sure you have your cursor set just before the > of the <BODY> tag. This will "
     "enable you add whatever backgrounds attributes you want, without destroying other attributes already there.";
-constexpr const char* kImageFilter = "GIF Files (*.gif);;JPEG Files (*.jpg);;All Files (*)";
+constexpr const char* kImageFilter = "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
 
 // Object names: check box, red, green, blue, sample, picker.
 constexpr const char* kTextNames[6] = {"TextClrs", "RedSpinEdit2", "GreenSpinEdit2", "BlueSpinEdit2",

@@ -21,7 +21,7 @@ namespace zorvel {
 
 namespace {
 
-constexpr const char* kImageFilter = "GIF Files (*.gif);;JPG Files (*.jpg);;All Files (*)";
+constexpr const char* kImageFilter = "GIF Files (*.gif);;JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
 
 struct Alignment {
     const char* name;

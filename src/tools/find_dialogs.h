@@ -1,8 +1,7 @@
 #pragma once
 // Modeless find and find-and-replace dialogs with the controls of the
 // platform's standard ones. They only collect the texts and options; the main
-// window connects their signals to its handlers. Whole word and direction Up
-// can be chosen but every search runs forward over whole text.
+// window connects their signals to its handlers.
 #include <QDialog>
 
 class QCheckBox;

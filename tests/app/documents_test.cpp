@@ -1,8 +1,12 @@
 // Document windows and the file commands, with the questions they ask.
 #include "main_window_fixture.h"
 #include "app_messages.h"
+#include "find_dialogs.h"
 #include "text_file.h"
 #include "toolbox.h"
+
+#include <QDir>
+#include <QPushButton>
 
 #include <QDir>
 #include <QLabel>
@@ -75,6 +79,21 @@ TEST_F(MainWindowTest, OpeningKeepsTheLineEndingsAndSavingMovesTheFileToTheTop) 
     EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + a);
 }
 
+// "&" in a name is a character in the tab, the window list and the recent files.
+TEST_F(MainWindowTest, NamesWithAnAmpersandAreShownAsTheyAre) {
+    const QString path = file("R&D.htm", "x");
+    start();
+    prompter->queueFile(path);
+    frm->Open1Click();
+    EXPECT_EQ(frm->FileTabSet->tabText(1), "R&&D.htm");
+    EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + QString(path).replace("&", "&&"));
+    emit frm->Window1->aboutToShow();
+    EXPECT_EQ(frm->Window1->actions().last()->text(), "&2 R&&D.htm");
+    prompter->queueFile(dir() + "Q&A.htm");
+    frm->SaveAs1Click();
+    EXPECT_EQ(frm->FileTabSet->tabText(1), "Q&&A.htm");
+}
+
 TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
     start();
     QDir(tmp.path()).mkdir("folder");
@@ -87,6 +106,21 @@ TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
     EXPECT_EQ(prompter->messages.size(), 2u);
     EXPECT_EQ(prompter->messages[0].text, "Exception error in Open1Click\r\nPlease report this error to "
                                           "support@zorvel.org\r\n" + tmp.file("folder") + " is not a file.");
+}
+
+// The file is read; only the start folder of the next Open could not be stored.
+TEST_F(MainWindowTest, AnOpenedDocumentStaysWhenTheSettingsCannotBeWritten) {
+    const QString page = file("page.htm", "<P>kept");
+    start();
+    QDir(tmp.path()).mkdir("zor-vel.ini");
+    prompter->queueFile(page);
+    frm->Open1Click();
+    ASSERT_EQ(prompter->messages.size(), 1u);
+    EXPECT_TRUE(prompter->messages[0].text.startsWith("Exception error in Open1Click"));
+    EXPECT_EQ(frm->DocumentCount(), 2);
+    EXPECT_EQ(memo().Text(), "<P>kept");
+    EXPECT_EQ(tabTexts(), (QStringList{"<Untitled>", "page.htm"}));
+    EXPECT_TRUE(frm->Save1->isEnabled());
 }
 
 TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
@@ -197,14 +231,26 @@ TEST_F(MainWindowTest, ActivationSelectsTheTabAndTheSaveButtonFollowsTheChangedF
     EXPECT_TRUE(frm->Save_Btn->isEnabled());
 }
 
-TEST_F(MainWindowTest, TheCaretPositionShowsBeforeAKeyTakesEffect) {
+// Row as shown and column, after a key, a command or a search has moved the caret.
+TEST_F(MainWindowTest, ThePositionDisplayFollowsTheCaretAfterEveryChange) {
     start();
     memo().setSelStart(0);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     QCoreApplication::sendEvent(&memo(), &press);
-    EXPECT_EQ(frm->RowCol1->text(), "1: 1");
-    EXPECT_TRUE(frm->Save_Btn->isEnabled());
     EXPECT_TRUE(memo().Text().startsWith("a<HTML>"));
+    EXPECT_EQ(frm->RowCol1->text(), "1: 2");
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());
+
+    memo().setSelStart(81); // line 6, column 3 (behind the typed "a")
+    EXPECT_EQ(frm->RowCol1->text(), "6: 3");
+    frm->Text_Format_Click(frm->ToolBox->formatButtons().first());
+    EXPECT_EQ(frm->RowCol1->text(), QStringLiteral("6: %1").arg(memo().CaretColumn() + 1));
+    EXPECT_GT(memo().CaretColumn(), 2);
+
+    frm->Find1Click();
+    frm->FindDialog->setFindText("</BODY>");
+    frm->FindDialogFind();
+    EXPECT_EQ(frm->RowCol1->text(), "9: 1");
 }
 
 TEST_F(MainWindowTest, WindowArrangementsPlaceEveryDocument) {
@@ -230,6 +276,30 @@ TEST_F(MainWindowTest, NewUsesTheTemplateChooserOnlyWhenTemplatesExist) {
     frm->New1Click(); // nothing usable: a blank page without a dialog
     EXPECT_EQ(frm->DocumentCount(), 3);
     EXPECT_TRUE(prompter->dialogsShown.empty());
+
+    // A template entry naming a file outside the template folder is not usable.
+    tmp.write("outside.htm", "<P>not a template");
+    writeIni("[Templates]\nNo_Templates=1\nTempName_1=Trap\nTempFile_1=" +
+             (frm->programDir() + "template/../outside.htm").toUtf8() + "\n");
+    frm->New1Click();
+    EXPECT_EQ(frm->DocumentCount(), 4);
+    EXPECT_TRUE(prompter->dialogsShown.empty());
+    EXPECT_FALSE(memo().Text().contains("not a template"));
+
+    // With a usable template the chooser offers the blank page too.
+    QDir().mkpath(frm->programDir() + "template");
+    tmp.write("template/temp1.tpl", "<P>from the template");
+    writeIni("[Templates]\nNo_Templates=1\nTempName_1=Page\nTempFile_1=" +
+             (frm->programDir() + "template/temp1.tpl").toUtf8() + "\n");
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QPushButton*>("Blank_Btn")->click();
+        return d.result();
+    });
+    frm->New1Click();
+    EXPECT_EQ(prompter->dialogsShown.size(), 1u);
+    EXPECT_EQ(frm->DocumentCount(), 5);
+    EXPECT_EQ(tabTexts().back(), "<Untitled>");
+    EXPECT_TRUE(memo().Text().startsWith("<HTML>"));
 }
 
 TEST_F(MainWindowTest, AFileTooLargeToEditIsRefusedWithItsNameAndSize) {

@@ -129,6 +129,9 @@ protected:
     void startRun(QProcess& run, const char* scenario) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ZORVEL_TEST_DIR", dir());
+        // The run never cleans up after itself: its own temporary folder goes
+        // inside ours, which is removed.
+        env.insert("TMPDIR", dir());
         run.setProcessEnvironment(env);
         run.start(QCoreApplication::applicationFilePath(),
                   {QStringLiteral("--gtest_filter=AbnormalEndScenario.DISABLED_") + scenario,

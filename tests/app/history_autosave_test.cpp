@@ -48,6 +48,17 @@ TEST_F(MainWindowTest, ReopenMovesTheEntryToTheTopAndOpensTheFile) {
     EXPECT_FALSE(ini().hasKey("Files", "Open_Dir")); // reopening is not opening
 }
 
+// A list stored with a file twice: the chosen entry moves, the other stays.
+TEST_F(MainWindowTest, ReopeningARepeatedEntryMovesThatEntry) {
+    const QString a = file("a.htm", "a");
+    const QString x = file("x.htm", "x");
+    writeIni(QStringLiteral("[File_History]\nNo_Files=3\nFile_1=%1\nFile_2=%2\nFile_3=%1\n").arg(a, x).toUtf8());
+    start({a}); // the command line lists its file once, first
+    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{a, x, a}));
+    frm->ReOpenClick(3);
+    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{a, a, x}));
+}
+
 TEST_F(MainWindowTest, ReopeningAFileThatIsGoneShowsWhyAndLeavesNoWindow) {
     const QString a = file("a.htm", "a");
     writeIni(QStringLiteral("[File_History]\nNo_Files=1\nFile_1=%1\n").arg(a).toUtf8());

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -182,27 +183,58 @@ TEST_F(MarkupCommandsTest, TheBackgroundDialogMarksThePageChangedEvenOnCancel) {
     EXPECT_TRUE(memo().Text().contains(" bgcolor=\"ffffff\" "));
 }
 
-TEST_F(MarkupCommandsTest, AltKeysOfCommandsWinOverTheMenuBarInTheEditor) {
+// The override is what Qt asks before its own shortcuts; accepted, the press follows.
+bool pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
+    QCoreApplication::sendEvent(target, &override);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    return override.isAccepted();
+}
+
+TEST_F(MarkupCommandsTest, AltKeysOfCommandsWinOverTheMenuBarWhereverTheFocusIs) {
     start();
     memo().setText("");
     memo().setFocus();
     // Alt+F is also the File menu's key and Alt+L the HTML menu's: the command takes them.
-    for (Qt::Key key : {Qt::Key_F, Qt::Key_L}) {
-        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::AltModifier);
-        QCoreApplication::sendEvent(&memo(), &override);
-        EXPECT_TRUE(override.isAccepted());
-    }
     prompter->queueDialog([](QDialog&) { return QDialog::Rejected; });
-    QKeyEvent altL(QEvent::KeyPress, Qt::Key_L, Qt::AltModifier);
-    QCoreApplication::sendEvent(&memo(), &altL);
+    EXPECT_TRUE(pressKey(&memo(), Qt::Key_L, Qt::AltModifier));
     EXPECT_EQ(prompter->dialogsShown.size(), 1u);
-    QKeyEvent altF(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier);
-    QCoreApplication::sendEvent(&memo(), &altF);
+    EXPECT_TRUE(pressKey(&memo(), Qt::Key_F, Qt::AltModifier));
     EXPECT_EQ(memo().Text(), "<FONT></FONT>");
+    // Outside the editor too (Qt found the key ambiguous there and did nothing).
+    memo().setText("");
+    EXPECT_TRUE(pressKey(frm->FileTabSet, Qt::Key_T, Qt::AltModifier));
+    EXPECT_EQ(memo().Text(), "<CITE></CITE>");
     // Alt+E (the Edit menu) is no command's key and stays with the menu bar.
     QKeyEvent altE(QEvent::ShortcutOverride, Qt::Key_E, Qt::AltModifier);
     QCoreApplication::sendEvent(&memo(), &altE);
     EXPECT_FALSE(altE.isAccepted());
+}
+
+TEST_F(MarkupCommandsTest, F10AndTheAltKeysOfIdleCommandsOpenTheMenus) {
+    start();
+    EXPECT_TRUE(pressKey(&memo(), Qt::Key_F10, Qt::NoModifier));
+    EXPECT_EQ(frm->menuBar()->activeAction(), frm->File1->menuAction());
+    frm->File1->hide();
+    // With no document the HTML commands cannot run: Alt+F is the File menu's again,
+    // and Alt+T (the Tools menu is off too) is left to Qt, which finds nothing for it.
+    ASSERT_TRUE(frm->CloseAll1Click());
+    EXPECT_FALSE(pressKey(frm->FileTabSet, Qt::Key_T, Qt::AltModifier));
+    EXPECT_EQ(frm->menuBar()->activeAction(), nullptr);
+    EXPECT_TRUE(pressKey(frm->FileTabSet, Qt::Key_F, Qt::AltModifier));
+    EXPECT_EQ(frm->menuBar()->activeAction(), frm->File1->menuAction());
+    frm->File1->hide();
+}
+
+// In the preview the commands are off: Alt+C, Center's key, is the "&Codes" button's.
+TEST_F(MarkupCommandsTest, TheAccessKeyOfAButtonWorksWhileTheCommandWithTheSameKeyIsOff) {
+    start({file("page.htm", "<P>text")});
+    frm->Preview_BtnClick();
+    ASSERT_TRUE(frm->PreviewActive);
+    EXPECT_TRUE(pressKey(frm->Preview, Qt::Key_C, Qt::AltModifier));
+    EXPECT_FALSE(frm->PreviewActive);
+    EXPECT_EQ(memo().Text(), "<P>text");
 }
 
 TEST_F(MarkupCommandsTest, CtrlKOpensTheBackgroundDialogInsteadOfDeletingTheLine) {

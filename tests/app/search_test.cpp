@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QToolButton>
@@ -121,6 +122,32 @@ TEST_F(SearchTest, EachFindDialogSearchStartsFromTheTopAgain) {
     frm->Find1Click();
     press(dialog, "FindNext_Btn");
     EXPECT_EQ(selection(), (Selection{0, 2}));
+}
+
+// Whole word and the direction do what they say; F3 keeps the direction.
+TEST_F(SearchTest, WholeWordAndUpAreHonouredByFindF3AndReplace) {
+    startWith("<body> bod\r\nbod");
+    TFindDialog* dialog = openFind("bod", false);
+    dialog->findChild<QCheckBox*>("WholeWord")->setChecked(true);
+    press(dialog, "FindNext_Btn");
+    EXPECT_EQ(selection(), (Selection{7, 3}));
+
+    memo().setSelStart(memo().Text().size());
+    frm->Find1Click();
+    dialog->findChild<QRadioButton*>("DirectionUp")->setChecked(true);
+    press(dialog, "FindNext_Btn");
+    EXPECT_EQ(selection(), (Selection{12, 3})) << "the last match first";
+    frm->FindNext1Click();
+    EXPECT_EQ(selection(), (Selection{7, 3}));
+    frm->FindNext1Click();
+    EXPECT_EQ(prompter->messageTexts(), QStringList{"\"bod\" not found"});
+
+    TReplaceDialog* replace = openReplace("bod", "x");
+    replace->findChild<QCheckBox*>("WholeWord")->setChecked(true);
+    press(replace, "Replace_Btn");
+    EXPECT_EQ(memo().Text(), "<body> x\r\nbod");
+    press(replace, "ReplaceAll_Btn");
+    EXPECT_EQ(memo().Text(), "<body> x\r\nx");
 }
 
 TEST_F(SearchTest, FindNextBeforeAnySearchReportsTheEmptyFindText) {

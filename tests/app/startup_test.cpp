@@ -14,7 +14,9 @@ TEST_F(MainWindowTest, WithoutASettingsFileEverythingTakesItsDefault) {
     // A maximized document adds its caption, as multiple-document windows do.
     EXPECT_EQ(frm->windowTitle(), "Zor-Vel - [<Untitled>]");
     EXPECT_EQ(frm->pos(), QPoint(10, 10));
-    EXPECT_EQ(frm->size(), QSize(1004, 748));
+    // The size is the outer one: shown, the frame is taken off the inside.
+    EXPECT_EQ(frm->frameGeometry().size(), QSize(1004, 748));
+    EXPECT_EQ(frm->size(), QSize(1004, 748) - (frm->frameGeometry().size() - frm->geometry().size()));
     EXPECT_TRUE(frm->FileHistory.isEmpty());
     EXPECT_FALSE(frm->MenuEntry[0]->isVisible());
     EXPECT_FALSE(frm->SaverTimer->isActive());
@@ -54,6 +56,11 @@ TEST_F(MainWindowTest, StoredBoundsAreKeptInsideTheScreen) {
         {"Left=300\nTop=40\nWidth=600\nHeight=400\n", {300, 40}, {600, 400}},
         {"Width=1024\nHeight=768\n", {10, 10}, {1024, 768}},
         {"Width=wide\n", {10, 10}, {1004, 748}},
+        // Far off the screen: back to where part of the title bar can be taken hold of.
+        {"Left=-100000\nTop=-100000\nWidth=600\nHeight=400\n", {-500, 0}, {600, 400}},
+        {"Left=100000\nTop=100000\n", {924, 738}, {1004, 748}},
+        {"Left=-550\nTop=700\nWidth=600\nHeight=400\n", {-500, 700}, {600, 400}},
+        {"Left=-20\nTop=5\nWidth=50\nHeight=40\n", {0, 5}, {50, 40}}, // narrow: all of it
     };
     for (const auto& c : cases) {
         writeIni("[Size]\n" + c.size);

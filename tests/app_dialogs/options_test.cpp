@@ -3,6 +3,7 @@
 #include "temp_dir.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -200,12 +201,25 @@ TEST(OptionsDialog, OkStoresWhatTheUserTypedAndCancelStoresNothing) {
     EXPECT_EQ(fx.ini.readColorNumber("Options", "FlyBy_BGColour", -1), 65535);
 }
 
-TEST(OptionsDialog, ASettingsFileThatCannotBeWrittenFailsTheCommand) {
+// OK stores before it closes: a failed write says why and keeps what was typed.
+TEST(OptionsDialog, ASettingsFileThatCannotBeWrittenKeepsTheDialogOpen) {
     TempDir tmp;
     IniProfile ini(tmp.file("missing-dir/zor-vel.ini"));
     ScriptedPrompter prompter;
-    prompter.queueDialog([](QDialog&) { return int(QDialog::Accepted); });
-    EXPECT_THROW(runOptionsDialog(prompter, ini, tmp.path() + "/", nullptr), IniWriteError);
+    prompter.queueDialog([&](QDialog& d) {
+        edit(d, "Your_Email_Address")->setText("me@x.org");
+        d.findChild<QPushButton*>("OK_Btn")->click();
+        EXPECT_EQ(d.result(), 0) << "still open";
+        EXPECT_TRUE(prompter.messageTexts().value(0).startsWith("Unable to write to " + ini.path()));
+        EXPECT_EQ(edit(d, "Your_Email_Address")->text(), "me@x.org");
+        QDir(tmp.path()).mkdir("missing-dir"); // the user makes room, and tries again
+        d.findChild<QPushButton*>("OK_Btn")->click();
+        return d.result();
+    });
+    const auto result = runOptionsDialog(prompter, ini, tmp.path() + "/", nullptr);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->emailAddress, "me@x.org");
+    EXPECT_EQ(ini.readString("Options", "Email_Address", ""), "me@x.org");
 }
 
 TEST(OptionsDialog, TextsAndHints) {

@@ -44,12 +44,12 @@ ScriptedPrompter::DialogScript typeTemplate(const QString& name, const QString& 
 TEST(TemplateChooser, NothingToChooseReturnsWithoutADialog) {
     TemplateFixture fx;
     ScriptedPrompter prompter;
-    EXPECT_EQ(chooseTemplate(prompter, fx.ini, nullptr).kind, TemplateChoiceKind::NoTemplates);
+    EXPECT_EQ(chooseTemplate(prompter, fx.ini, fx.programDir, nullptr).kind, TemplateChoiceKind::NoTemplates);
     fx.ini.writeInteger("Templates", "No_Templates", 0);
-    EXPECT_EQ(chooseTemplate(prompter, fx.ini, nullptr).kind, TemplateChoiceKind::NoUsable);
+    EXPECT_EQ(chooseTemplate(prompter, fx.ini, fx.programDir, nullptr).kind, TemplateChoiceKind::NoUsable);
     fx.plant(1, "Gone");
     QFile::remove(TemplateIndex::filePath(fx.programDir, 1));
-    EXPECT_EQ(chooseTemplate(prompter, fx.ini, nullptr).kind, TemplateChoiceKind::NoUsable);
+    EXPECT_EQ(chooseTemplate(prompter, fx.ini, fx.programDir, nullptr).kind, TemplateChoiceKind::NoUsable);
     EXPECT_TRUE(prompter.dialogsShown.empty());
 }
 
@@ -67,13 +67,13 @@ TEST(TemplateChooser, ListsInNumberOrderAndShowsTheClickedDescription) {
         EXPECT_EQ(d.findChild<QLabel*>("Template_Descr")->text(), "the first letter");
         return int(QDialog::Accepted);
     });
-    const TemplateChoice choice = chooseTemplate(prompter, fx.ini, nullptr);
+    const TemplateChoice choice = chooseTemplate(prompter, fx.ini, fx.programDir, nullptr);
     EXPECT_EQ(choice.kind, TemplateChoiceKind::Chosen);
     EXPECT_EQ(choice.path, alpha);
     EXPECT_EQ(prompter.dialogsShown, std::vector<QString>{"zorvel::TGetTemp"});
 }
 
-TEST(TemplateChooser, CancelAndOkWithoutASelectionBothCancel) {
+TEST(TemplateChooser, CancelAndOkWithoutASelectionBothCancelBlankPageAsksForIt) {
     TemplateFixture fx;
     fx.plant(1, "Only");
     ScriptedPrompter prompter;
@@ -85,8 +85,13 @@ TEST(TemplateChooser, CancelAndOkWithoutASelectionBothCancel) {
         d.findChild<QPushButton*>("OK_Btn")->click();
         return d.result();
     });
-    EXPECT_EQ(chooseTemplate(prompter, fx.ini, nullptr).kind, TemplateChoiceKind::Cancelled);
-    EXPECT_EQ(chooseTemplate(prompter, fx.ini, nullptr).kind, TemplateChoiceKind::Cancelled);
+    prompter.queueDialog([](QDialog& d) {
+        d.findChild<QPushButton*>("Blank_Btn")->click();
+        return d.result();
+    });
+    EXPECT_EQ(chooseTemplate(prompter, fx.ini, fx.programDir, nullptr).kind, TemplateChoiceKind::Cancelled);
+    EXPECT_EQ(chooseTemplate(prompter, fx.ini, fx.programDir, nullptr).kind, TemplateChoiceKind::Cancelled);
+    EXPECT_EQ(chooseTemplate(prompter, fx.ini, fx.programDir, nullptr).kind, TemplateChoiceKind::BlankPage);
     EXPECT_TRUE(prompter.drained());
 }
 
@@ -182,7 +187,7 @@ TEST(SaveAsTemplate, AgainUnderAnExistingNameAndUnderAnotherCase) {
 
 TEST(TemplateDialogs, HintsAndLabelsAsTheUserSeesThem) {
     TemplateFixture fx;
-    TemplateIndex index(fx.ini);
+    TemplateIndex index(fx.ini, fx.programDir);
     TMakeTemp make(index);
     TGetTemp get;
     struct Case {
@@ -218,7 +223,7 @@ TEST(TemplateChooser, MovingWithTheKeysChoosesTheEntry) {
         QCoreApplication::sendEvent(&list(d), &down);
         return int(QDialog::Accepted);
     });
-    const TemplateChoice choice = chooseTemplate(prompter, fx.ini, nullptr);
+    const TemplateChoice choice = chooseTemplate(prompter, fx.ini, fx.programDir, nullptr);
     EXPECT_EQ(choice.kind, TemplateChoiceKind::Chosen);
     EXPECT_EQ(choice.path, alpha);
 }

@@ -120,7 +120,7 @@ TEST(BackgroundDialog, TheImageIsBrowsedAndStoredAsAPathOrAnAddress) {
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].title, "Image to select ..");
     EXPECT_EQ(prompter.fileDialogs[0].directory, "/opt/zorvel/");
-    EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPEG Files (*.jpg);;All Files (*)");
+    EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
 }
 
 TEST(BackgroundDialog, ATypedNameStaysUntilTheFormatIsSwitchedAfterABrowse) {

@@ -71,7 +71,7 @@ TEST(ImageDialog, BrowseGivesTheBareNameAndStoreInHtmlFormatSwitchesToTheAddress
               "<IMG SRC =\"/home/ann/pics/Logo.gif\" >");
     ASSERT_EQ(prompter.fileDialogs.size(), 2u);
     EXPECT_EQ(prompter.fileDialogs[0].directory, "/opt/zorvel/");
-    EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPG Files (*.jpg);;All Files (*)");
+    EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
 }
 
 TEST(ImageDialog, BrowsingWithStoreInHtmlFormatSetGivesTheFullPath) {

@@ -11,18 +11,35 @@ using Offsets = std::vector<qsizetype>;
 
 // Search next as written: scan for the first character, compare the whole
 // text there, else step one character on.
+// Whole word: no letter, digit or underscore on either side. Up: the
+// candidates before the position, nearest first.
 struct NaiveSearch {
     QString snapshot, search;
     qsizetype pos = -1;
+    bool wholeWord = false, up = false;
 
     void start(const QString& doc, const QString& find, bool matchCase) {
         snapshot = matchCase ? doc : upperAscii(doc);
         search = matchCase ? find : upperAscii(find);
         pos = 0;
     }
+    bool word(qsizetype i) const {
+        return i >= 0 && i < snapshot.size() && (snapshot[i].isLetterOrNumber() || snapshot[i] == QLatin1Char('_'));
+    }
+    bool matchAt(qsizetype i) const {
+        return QStringView(snapshot).mid(i).startsWith(search) &&
+               (!wholeWord || (!word(i - 1) && !word(i + search.size())));
+    }
     qsizetype next() {
         if (pos < 0 || search.isEmpty())
             return -1;
+        if (up) {
+            for (qsizetype i = pos - 1; i >= 0; --i)
+                if (matchAt(i))
+                    return pos = i;
+            pos = 0;
+            return -1;
+        }
         for (;;) {
             qsizetype i = pos;
             while (i < snapshot.size() && snapshot[i] != search[0])
@@ -30,7 +47,7 @@ struct NaiveSearch {
             if (i >= snapshot.size())
                 return -1;
             pos = i;
-            if (QStringView(snapshot).mid(pos).startsWith(search)) {
+            if (matchAt(pos)) {
                 const qsizetype match = pos;
                 pos = match + 1;
                 return match;
@@ -42,9 +59,11 @@ struct NaiveSearch {
 
 // Replace All as written: search next, replace the selection in the
 // document, new snapshot of the whole document, continue behind the insert.
-ReplaceAllResult naiveReplaceAll(QString doc, const QString& find, const QString& repl, bool matchCase) {
+ReplaceAllResult naiveReplaceAll(QString doc, const QString& find, const QString& repl, bool matchCase,
+                                 bool wholeWord = false) {
     NaiveSearch s;
     s.start(doc, find, matchCase);
+    s.wholeWord = wholeWord;
     ReplaceAllResult r;
     qsizetype shift = 0; // how far the document has moved against the original
     for (qsizetype at = s.next(); at >= 0; at = s.next()) {
@@ -180,6 +199,42 @@ TEST(ReplaceAll, LeavesTheSearchStateAsTheLoopWould) {
     EXPECT_FALSE(state.searchNext()) << "Find Next after Replace All finds nothing more";
 }
 
+TEST(SearchState, WholeWordAndUpSequences) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* find;
+        SearchOptions options;
+        qsizetype caret;
+        Offsets expected;
+    };
+    const Case cases[] = {
+        {"whole word skips a tag's start", "<body> bod", "bod", {false, true}, 0, {7}},
+        {"whole word: digits and underscores are word characters", "he the he2 _he he", "he", {false, true}, 0, {0, 15}},
+        {"whole word: accented letters too", "éhe he", "HE", {false, true}, 0, {4}},
+        {"whole word at both ends of a line", "ab\r\nab", "ab", {true, true}, 0, {0, 4}},
+        {"up from the end finds the last match first", "ab ab ab", "ab", {false, false, true}, 8, {6, 3, 0}},
+        {"up from the caret skips what follows it", "ab ab ab", "ab", {false, false, true}, 4, {3, 0}},
+        {"up: a match may run past the caret", "abc", "abc", {false, false, true}, 1, {0}},
+        {"up overlapping", "aaa", "aa", {false, false, true}, 3, {1, 0}},
+        {"up from the top finds nothing", "ab", "ab", {false, false, true}, 0, {}},
+        {"up with whole word and case", "Ab ab xab AB", "ab", {true, true, true}, 12, {3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SearchState state;
+        state.startSearch(QString::fromUtf8(c.text), QString::fromUtf8(c.find), c.options, c.caret);
+        EXPECT_EQ(allMatches(state), c.expected);
+        EXPECT_FALSE(state.searchNext()) << "stays not found";
+    }
+}
+
+TEST(ReplaceAll, WholeWordLooksAtWhatAnEarlierReplacementPutIn) {
+    EXPECT_EQ(replaceAll("cat catalog cat", "cat", "dog", false, true).text, "dog catalog dog");
+    // The second "-" follows the inserted "x", a word character, so it stays.
+    EXPECT_EQ(replaceAll("--", "-", "x", true, true).text, "x-");
+}
+
 QString randomText(std::mt19937& rng, const QString& alphabet, int maxLength) {
     std::uniform_int_distribution<int> len(0, maxLength), pick(0, int(alphabet.size()) - 1);
     QString s;
@@ -216,6 +271,41 @@ TEST(ReplaceAll, OnePassEqualsRepeatedSearchAndReplace) {
         ASSERT_EQ(allMatches(state), naiveFound) << doc.toStdString() << " / " << find.toStdString();
     }
     EXPECT_GT(replaced, 3000);
+}
+
+// Whole words and the upward search against the written procedure with their rule,
+// over texts where words, separators and overlaps abound.
+TEST(ReplaceAll, WholeWordAndUpEqualTheWrittenProcedureWithTheirRule) {
+    const QString alphabet = QString::fromUtf8("aAb_ -\r\n");
+    std::mt19937 rng(11);
+    int found = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const QString doc = randomText(rng, alphabet, 24);
+        const QString find = randomText(rng, alphabet, 3);
+        const QString repl = randomText(rng, alphabet, 3);
+        const bool matchCase = round % 2 == 0;
+        const ReplaceAllResult expected = naiveReplaceAll(doc, find, repl, matchCase, true);
+        const ReplaceAllResult actual = replaceAll(doc, find, repl, matchCase, true);
+        ASSERT_EQ(actual.text, expected.text) << doc.toStdString() << " / " << find.toStdString();
+        ASSERT_EQ(actual.matches, expected.matches);
+        ASSERT_EQ(actual.caret, expected.caret);
+
+        const bool up = round % 3 != 0;
+        const qsizetype caret = up ? std::uniform_int_distribution<qsizetype>(0, doc.size())(rng) : 0;
+        NaiveSearch naive;
+        naive.start(doc, find, matchCase);
+        naive.wholeWord = round % 4 < 2;
+        naive.up = up;
+        naive.pos = caret;
+        Offsets naiveFound;
+        for (qsizetype at = naive.next(); at >= 0; at = naive.next())
+            naiveFound.push_back(at);
+        SearchState state;
+        state.startSearch(doc, find, SearchOptions{matchCase, naive.wholeWord, up}, caret);
+        ASSERT_EQ(allMatches(state), naiveFound) << doc.toStdString() << " / " << find.toStdString();
+        found += !naiveFound.empty();
+    }
+    EXPECT_GT(found, 2000);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "optionu.h"
 
+#include "dialog_buttons.h"
 #include "dialog_frame.h"
+#include "error_text.h"
 #include "path_rules.h"
 
 #include <QCheckBox>
@@ -113,9 +115,12 @@ TOptionFrm::TOptionFrm(Prompter& prompter, QString programDir, QWidget* parent)
     layout->addSpacing(6);
     layout->addLayout(fields);
     layout->addWidget(group);
-    addOkCancelButtons(*this, *layout);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    layout->addLayout(buttons.layout);
     setMinimumWidth(fontMetrics().averageCharWidth() * 80);
 
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { OK_BtnClick(); });
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(FlyByCheckBox, &QCheckBox::toggled, this, [this] { FlyByCheckBoxClick(); });
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
@@ -125,6 +130,7 @@ TOptionFrm::TOptionFrm(Prompter& prompter, QString programDir, QWidget* parent)
 }
 
 void TOptionFrm::FormShow(const IniProfile& ini) {
+    ini_ = &ini;
     setFields(readOptionsFields(ini));
 }
 
@@ -175,13 +181,25 @@ void TOptionFrm::Browse_BtnClick() {
     browseInto(*Browser_Address_2);
 }
 
+void TOptionFrm::OK_BtnClick() {
+    if (!ini_)
+        return;
+    try {
+        stored_ = storeOptions(fields(), *ini_, programDir_);
+    } catch (const std::exception& e) {
+        prompter_.notice(errorText(e), MessageIcon::Error);
+        return;
+    }
+    accept();
+}
+
 std::optional<OptionsResult> runOptionsDialog(Prompter& prompter, const IniProfile& ini, const QString& programDir,
                                               QWidget* parent) {
     TOptionFrm dialog(prompter, programDir, parent);
     dialog.FormShow(ini);
     if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return storeOptions(dialog.fields(), ini, programDir);
+    return dialog.stored();
 }
 
 } // namespace zorvel

@@ -27,6 +27,12 @@ public:
     void setFields(const OptionsFields& fields);
     OptionsFields fields() const;
 
+    // Stores the fields and closes; when the settings cannot be written the
+    // dialog stays open with what was typed, after saying why.
+    void OK_BtnClick();
+    // What OK stored; empty until it succeeded.
+    const std::optional<OptionsResult>& stored() const { return stored_; }
+
     void FlyByCheckBoxClick();
     void SpeedButton1Click(); // choose the hint colour
     void SpeedButton2Click(); // browse for browser 1
@@ -38,6 +44,8 @@ private:
 
     Prompter& prompter_;
     QString programDir_;
+    const IniProfile* ini_ = nullptr;
+    std::optional<OptionsResult> stored_;
     QColor hintColor_;
     QLabel* Label4;
     QLabel* Label6;
@@ -52,7 +60,7 @@ private:
 };
 
 // Shows the dialog; on OK stores the options and returns what the main window
-// applies (e-mail address, browser buttons, hints). Throws IniWriteError.
+// applies (e-mail address, browser buttons, hints).
 std::optional<OptionsResult> runOptionsDialog(Prompter& prompter, const IniProfile& ini, const QString& programDir,
                                               QWidget* parent);
 

@@ -20,8 +20,8 @@ static QString numberedKey(const char* prefix, int number) {
 TemplateDirectoryError::TemplateDirectoryError(const QString& dir)
     : std::runtime_error(QStringLiteral("Unable to create %1").arg(dir).toStdString()) {}
 
-TemplateIndex::TemplateIndex(const IniProfile& ini, FileExists exists, Platform platform)
-    : ini_(ini), exists_(std::move(exists)), platform_(platform) {}
+TemplateIndex::TemplateIndex(const IniProfile& ini, QString programDir, FileExists exists, Platform platform)
+    : ini_(ini), programDir_(std::move(programDir)), exists_(std::move(exists)), platform_(platform) {}
 
 static QString read(const IniSnapshot& ini, const char* prefix, int number) {
     return ini.readString(kSection, numberedKey(prefix, number), QString());
@@ -34,7 +34,8 @@ int TemplateIndex::highestNumber() const {
 
 bool TemplateIndex::isUsable(const IniSnapshot& ini, int number) const {
     const QString file = read(ini, kFileKey, number);
-    return !file.isEmpty() && exists_(file) && !read(ini, kNameKey, number).isEmpty();
+    return !file.isEmpty() && isInside(file, directory(programDir_, platform_), platform_) && exists_(file) &&
+           !read(ini, kNameKey, number).isEmpty();
 }
 
 bool TemplateIndex::isUsable(int number) const { return isUsable(ini_.snapshot(), number); }
@@ -62,7 +63,7 @@ std::optional<int> TemplateIndex::findUsable(const QString& name) const {
     return std::nullopt;
 }
 
-int TemplateIndex::store(const QString& name, const QString& description, const QString& programDir) const {
+int TemplateIndex::store(const QString& name, const QString& description) const {
     int number = 0;
     if (const auto existing = findUsable(name)) {
         number = *existing;
@@ -77,10 +78,10 @@ int TemplateIndex::store(const QString& name, const QString& description, const 
     ini_.writeString(kSection, numberedKey(kNameKey, number), name);
     ini_.writeString(kSection, numberedKey(kDescrKey, number), description);
 
-    const QString dir = directory(programDir, platform_);
+    const QString dir = directory(programDir_, platform_);
     if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
         throw TemplateDirectoryError(dir);
-    const QString file = filePath(programDir, number, platform_);
+    const QString file = filePath(programDir_, number, platform_);
     ini_.writeString(kSection, numberedKey(kFileKey, number), file);
     return number;
 }
@@ -92,6 +93,24 @@ QString TemplateIndex::directory(const QString& programDir, Platform platform) {
 QString TemplateIndex::filePath(const QString& programDir, int number, Platform platform) {
     return withTrailingSeparator(directory(programDir, platform), platform) + QLatin1String("temp") +
            QString::number(number) + QLatin1String(".tpl");
+}
+
+bool TemplateIndex::isInside(const QString& file, const QString& dir, Platform platform) {
+    const bool windows = platform == Platform::Windows;
+    const auto clean = [windows](QString path) {
+        if (windows)
+            path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return QDir::cleanPath(path);
+    };
+    const Qt::CaseSensitivity cs = windows ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const auto under = [cs](const QString& f, const QString& d) {
+        return !d.isEmpty() && f.startsWith(d.endsWith(QLatin1Char('/')) ? d : d + QLatin1Char('/'), cs);
+    };
+    if (!under(clean(file), clean(dir)))
+        return false;
+    // A link inside the directory may still lead out of it.
+    const QFileInfo real(file);
+    return windows || !real.exists() || under(real.canonicalFilePath(), QFileInfo(dir).canonicalFilePath());
 }
 
 } // namespace zorvel

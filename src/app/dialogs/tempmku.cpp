@@ -88,7 +88,7 @@ void TMakeTemp::Template_ListClick() {
 
 std::optional<SavedTemplate> saveAsTemplate(Prompter& prompter, const IniProfile& ini, const QString& programDir,
                                             QWidget* parent) {
-    const TemplateIndex index(ini);
+    const TemplateIndex index(ini, programDir);
     TMakeTemp dialog(index, parent);
     dialog.fillList();
     if (prompter.exec(dialog) != QDialog::Accepted)
@@ -96,7 +96,7 @@ std::optional<SavedTemplate> saveAsTemplate(Prompter& prompter, const IniProfile
     const QString name = dialog.templateName();
     if (name.trimmed().isEmpty())
         return std::nullopt;
-    const int number = index.store(name, dialog.templateDescription(), programDir);
+    const int number = index.store(name, dialog.templateDescription());
     return SavedTemplate{number, TemplateIndex::filePath(programDir, number)};
 }
 

@@ -1,9 +1,12 @@
 #include "tempu.h"
 
+#include "dialog_buttons.h"
 #include "dialog_frame.h"
 
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zorvel {
@@ -11,6 +14,7 @@ namespace zorvel {
 static constexpr const char* kHeading = "Select a Template.";
 static constexpr const char* kListHint = "List of avialble templates";
 static constexpr const char* kDescrHint = "Description of selected template";
+static constexpr const char* kBlankCaption = "&Blank page";
 
 TGetTemp::TGetTemp(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TGetTemp"));
@@ -31,7 +35,16 @@ TGetTemp::TGetTemp(QWidget* parent) : QDialog(parent) {
     auto* body = dialogBodyWithHeading(*this, QString::fromLatin1(kHeading));
     body->addWidget(Template_List, 1);
     body->addWidget(Template_Descr);
-    addOkCancelButtons(*this, *body);
+    // Once templates exist New always comes here; the blank page stays one click away.
+    const OkCancelRow row = makeOkCancelRow(this);
+    auto* blank = new QPushButton(QString::fromLatin1(kBlankCaption), this);
+    blank->setObjectName(QStringLiteral("Blank_Btn"));
+    blank->setAutoDefault(false);
+    row.layout->insertWidget(row.layout->indexOf(row.ok), blank);
+    body->addLayout(row.layout);
+    connect(row.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(row.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(blank, &QPushButton::clicked, this, [this] { done(kBlankPage); });
     setMinimumWidth(fontMetrics().averageCharWidth() * 55);
 
     connect(Template_List, &QListWidget::itemClicked, this, [this] { Template_ListClick(); });
@@ -62,8 +75,8 @@ void TGetTemp::Template_ListClick() {
         Template_Descr->setText(descriptions_[static_cast<size_t>(row)]);
 }
 
-TemplateChoice chooseTemplate(Prompter& prompter, const IniProfile& ini, QWidget* parent) {
-    const TemplateIndex index(ini);
+TemplateChoice chooseTemplate(Prompter& prompter, const IniProfile& ini, const QString& programDir, QWidget* parent) {
+    const TemplateIndex index(ini, programDir);
     if (!index.hasTemplates())
         return {TemplateChoiceKind::NoTemplates, {}};
     TGetTemp dialog(parent);
@@ -71,7 +84,10 @@ TemplateChoice chooseTemplate(Prompter& prompter, const IniProfile& ini, QWidget
         dialog.appendTemplate(entry);
     if (dialog.count() == 0)
         return {TemplateChoiceKind::NoUsable, {}};
-    if (prompter.exec(dialog) != QDialog::Accepted)
+    const int result = prompter.exec(dialog);
+    if (result == TGetTemp::kBlankPage)
+        return {TemplateChoiceKind::BlankPage, {}};
+    if (result != QDialog::Accepted)
         return {TemplateChoiceKind::Cancelled, {}};
     const QString file = dialog.selectedFile();
     if (file.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 // The template chooser that New shows: usable templates in number order, the
-// selected one's description below the list.
+// selected one's description below the list, and a way to the blank page.
 #include "ini_profile.h"
 #include "prompter.h"
 #include "template_index.h"
@@ -17,6 +17,8 @@ class TGetTemp : public QDialog {
     Q_OBJECT
 public:
     explicit TGetTemp(QWidget* parent = nullptr);
+    // What the dialog ends with when the user asks for the blank page instead.
+    static constexpr int kBlankPage = 2;
 
     void appendTemplate(const TemplateEntry& entry);
     int count() const { return static_cast<int>(files_.size()); }
@@ -33,7 +35,7 @@ private:
     std::vector<QString> descriptions_;
 };
 
-enum class TemplateChoiceKind { NoTemplates, NoUsable, Cancelled, Chosen };
+enum class TemplateChoiceKind { NoTemplates, NoUsable, Cancelled, Chosen, BlankPage };
 
 struct TemplateChoice {
     TemplateChoiceKind kind = TemplateChoiceKind::Cancelled;
@@ -42,6 +44,6 @@ struct TemplateChoice {
 
 // Reads the index and, when there is something to choose, asks. OK with nothing
 // selected counts as Cancel.
-TemplateChoice chooseTemplate(Prompter& prompter, const IniProfile& ini, QWidget* parent);
+TemplateChoice chooseTemplate(Prompter& prompter, const IniProfile& ini, const QString& programDir, QWidget* parent);
 
 } // namespace zorvel
