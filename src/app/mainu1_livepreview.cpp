@@ -100,7 +100,7 @@ void TMainFrm::createLivePreview() {
             // Only the width is lost; the next drag tries again.
         }
     });
-    workLayout_->replaceWidget(workStack_, liveSplitter_);
+    delete workLayout_->replaceWidget(workStack_, liveSplitter_); // the old item is ours to free
     liveSplitter_->addWidget(workStack_);
     livePreview_ = std::make_unique<LivePreview>(liveSplitter_);
     THTMLViewer* pane = livePreview_->pane();

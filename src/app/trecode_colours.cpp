@@ -70,7 +70,7 @@ SyntaxPalette syntaxPaletteFor(const QColor& background) {
     return palette;
 }
 
-SyntaxColourer::SyntaxColourer(QPlainTextEdit& edit) : QObject(&edit), edit_(edit) {
+SyntaxColourer::SyntaxColourer(QPlainTextEdit& edit) : QObject(&edit), edit_(edit), viewport_(edit.viewport()) {
     after_.assign(std::size_t(edit.document()->blockCount()), HtmlReading{});
     setPalette();
     connect(edit.document(), &QTextDocument::contentsChange, this, &SyntaxColourer::contentsChange);
@@ -88,7 +88,7 @@ void SyntaxColourer::setPalette() {
 }
 
 bool SyntaxColourer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_.viewport() && event->type() == QEvent::Paint) {
+    if (watched == viewport_ && event->type() == QEvent::Paint) {
         colourShown(); // before the lines are drawn
     } else if (watched == &edit_ && event->type() == QEvent::PaletteChange) {
         setPalette();

@@ -56,6 +56,9 @@ private:
     void setPalette();
 
     QPlainTextEdit& edit_;
+    // Kept, not asked of edit_: the viewport still sends events while the editor
+    // around it is being destroyed.
+    QWidget* viewport_;
     std::vector<HtmlReading> after_; // the reading after each block; valid below known_
     int known_ = 0;
     std::array<QTextCharFormat, 5> formats_;
