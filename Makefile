@@ -15,7 +15,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program: the tests are built by `make test`.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target zorvel
 	$(BUILD)/zorvel $(ARGS)
 
 test: build
