@@ -70,9 +70,10 @@ void BM_OpenQtPlainText(benchmark::State& state) {
     }
 }
 
-// One key typed in the middle of the page, with the repaint it causes.
-void BM_Keystroke(benchmark::State& state) {
-    TSRichEdit edit;
+// The page (range 0: one line) opened with colours or not (range 1), the caret in
+// its middle, shown once: reading the lines above the caret is the jump's cost
+// (BM_JumpToEnd), not that of what follows.
+void openAtMiddle(TSRichEdit& edit, const benchmark::State& state) {
     edit.resize(800, 600);
     edit.show();
     edit.setSyntaxColours(state.range(1) != 0);
@@ -80,9 +81,13 @@ void BM_Keystroke(benchmark::State& state) {
     edit.setSelStart(int(kPageBytes / 2));
     edit.ensureCursorVisible();
     QCoreApplication::processEvents();
-    // Shown once before the first key: reading the lines above the caret is the
-    // jump's cost (BM_JumpToEnd), not the keystroke's.
     edit.viewport()->repaint();
+}
+
+// One key typed in the middle of the page, with the repaint it causes.
+void BM_Keystroke(benchmark::State& state) {
+    TSRichEdit edit;
+    openAtMiddle(edit, state);
     for (auto _ : state) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QCoreApplication::sendEvent(&edit, &key);
@@ -94,14 +99,7 @@ void BM_Keystroke(benchmark::State& state) {
 // Painting the lines shown, nothing changed: what drawing coloured text costs.
 void BM_Repaint(benchmark::State& state) {
     TSRichEdit edit;
-    edit.resize(800, 600);
-    edit.show();
-    edit.setSyntaxColours(state.range(1) != 0);
-    edit.LoadFromFile(pageFile(state.range(0) != 0));
-    edit.setSelStart(int(kPageBytes / 2));
-    edit.ensureCursorVisible();
-    QCoreApplication::processEvents();
-    edit.viewport()->repaint();
+    openAtMiddle(edit, state);
     for (auto _ : state) {
         edit.viewport()->repaint();
         QCoreApplication::processEvents();
