@@ -3,6 +3,9 @@
 #include "htmlsubs.h"
 
 #include <algorithm>
+#include <deque>
+#include <mutex>
+#include <unordered_map>
 
 namespace zorvel {
 
@@ -30,6 +33,50 @@ void TMyFont::UpdateFont(const TSectionList& MasterList, const QColor& Colour) {
     color = Colour;
 }
 
+namespace {
+
+struct SharedFontHash {
+    std::size_t operator()(const TMyFont& f) const noexcept {
+        return qHash(f.name) ^ std::size_t(f.size) * 31 ^ std::size_t(f.NormalSize) * 1021 ^
+               std::size_t(stylesOf(f) | (f.Fixed ? 8 : 0)) << 20 ^ std::size_t(f.color.rgba()) * 7919;
+    }
+};
+
+struct SharedFontTable {
+    std::mutex mutex;
+    std::deque<TSharedFont::Entry> fonts; // never moved: the model points into it
+    std::unordered_map<TMyFont, const TSharedFont::Entry*, SharedFontHash> index;
+};
+
+SharedFontTable& sharedFonts() {
+    static auto* t = new SharedFontTable; // never destroyed: the model may be freed during exit
+    return *t;
+}
+
+const TSharedFont::Entry* internFont(const TMyFont& font) {
+    // Fonts come in long stretches of one; the last answer spares the hash.
+    thread_local const TSharedFont::Entry* last = nullptr;
+    if (last && last->font == font)
+        return last;
+    SharedFontTable& t = sharedFonts();
+    const std::lock_guard lock(t.mutex);
+    if (auto it = t.index.find(font); it != t.index.end())
+        return last = it->second;
+    t.fonts.push_back({font, FontTable::intern(font)});
+    last = &t.fonts.back();
+    t.index.emplace(font, last);
+    return last;
+}
+
+} // namespace
+
+TSharedFont::TSharedFont() {
+    static const Entry* plain = internFont(TMyFont{});
+    entry_ = plain;
+}
+
+TSharedFont::TSharedFont(const TMyFont& font) : entry_(internFont(font)) {}
+
 TFontObj::TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link)
     : Pos(pos), LinkURL(link), RunFont_(font) {
     Measure(canvas);
@@ -41,7 +88,7 @@ void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
 }
 
 void TFontObj::Measure(Canvas& canvas) {
-    Id = FontTable::intern(RunFont_);
+    Id = RunFont_.Id();
     const FontMetricsInfo m = canvas.fontMetrics(Id);
     TextHeight = m.height;
     FontHeight = m.height + m.externalLeading;
