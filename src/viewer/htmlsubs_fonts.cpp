@@ -3,6 +3,7 @@
 #include "htmlsubs.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -42,10 +43,18 @@ struct SharedFontHash {
     }
 };
 
+// The name last: it is nearly always the same, and the slowest to compare.
+struct SameFont {
+    bool operator()(const TMyFont& a, const TMyFont& b) const noexcept {
+        return a.size == b.size && a.NormalSize == b.NormalSize && a.bold == b.bold && a.italic == b.italic &&
+               a.underline == b.underline && a.Fixed == b.Fixed && a.color == b.color && a.name == b.name;
+    }
+};
+
 struct SharedFontTable {
     std::mutex mutex;
     std::deque<TSharedFont::Entry> fonts; // never moved: the model points into it
-    std::unordered_map<TMyFont, const TSharedFont::Entry*, SharedFontHash> index;
+    std::unordered_map<TMyFont, const TSharedFont::Entry*, SharedFontHash, SameFont> index;
 };
 
 SharedFontTable& sharedFonts() {
@@ -54,18 +63,27 @@ SharedFontTable& sharedFonts() {
 }
 
 const TSharedFont::Entry* internFont(const TMyFont& font) {
-    // Fonts come in long stretches of one; the last answer spares the hash.
-    thread_local const TSharedFont::Entry* last = nullptr;
-    if (last && last->font == font)
-        return last;
-    SharedFontTable& t = sharedFonts();
-    const std::lock_guard lock(t.mutex);
-    if (auto it = t.index.find(font); it != t.index.end())
-        return last = it->second;
-    t.fonts.push_back({font, FontTable::intern(font)});
-    last = &t.fonts.back();
-    t.index.emplace(font, last);
-    return last;
+    // A page switches among a few fonts (text, links, bold, code): the last
+    // few answers spare the hash.
+    thread_local std::array<const TSharedFont::Entry*, 4> recent{};
+    thread_local unsigned replace = 0;
+    for (const TSharedFont::Entry* e : recent)
+        if (e && SameFont()(e->font, font))
+            return e;
+    const TSharedFont::Entry* found = nullptr;
+    {
+        SharedFontTable& t = sharedFonts();
+        const std::lock_guard lock(t.mutex);
+        if (auto it = t.index.find(font); it != t.index.end()) {
+            found = it->second;
+        } else {
+            t.fonts.push_back({font, FontTable::intern(font)});
+            found = &t.fonts.back();
+            t.index.emplace(font, found);
+        }
+    }
+    recent[replace++ % recent.size()] = found;
+    return found;
 }
 
 } // namespace

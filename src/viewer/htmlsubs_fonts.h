@@ -25,7 +25,6 @@ struct TMyFont : FontDescription {
 
     void SetNominalSize(const TSectionList& MasterList, int N);
     void UpdateFont(const TSectionList& MasterList, const QColor& Colour);
-    bool operator==(const TMyFont&) const = default;
 };
 
 // A TMyFont held by the model. A page has tens of thousands of sections and
