@@ -123,7 +123,7 @@ public:
     int Indent = 0;
     int ListNumber = 0;
     TValueList<LineRec> LineRecs;
-    TMyFont BaseFont;
+    TSharedFont BaseFont;
     int ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
     int Justify = 1;  // 1 left, 2 center, 3 right
 

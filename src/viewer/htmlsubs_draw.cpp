@@ -76,7 +76,7 @@ void TSection::DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bott
         // The number hangs in the indent, ending 5 pixels before the text; a
         // long one reaches left of the section.
         const QString number = (QString::number(ListNumber) + u'.').left(7);
-        FontDescription font = BaseFont;
+        FontDescription font = *BaseFont;
         if (master.Printing)
             font.color = Qt::black;
         const FontMetricsInfo m = canvas.fontMetrics(font);

@@ -3,6 +3,10 @@
 #include "htmlsubs.h"
 
 #include <algorithm>
+#include <array>
+#include <deque>
+#include <mutex>
+#include <unordered_map>
 
 namespace zorvel {
 
@@ -30,6 +34,67 @@ void TMyFont::UpdateFont(const TSectionList& MasterList, const QColor& Colour) {
     color = Colour;
 }
 
+namespace {
+
+struct SharedFontHash {
+    std::size_t operator()(const TMyFont& f) const noexcept {
+        return qHash(f.name) ^ std::size_t(f.size) * 31 ^ std::size_t(f.NormalSize) * 1021 ^
+               std::size_t(stylesOf(f) | (f.Fixed ? 8 : 0)) << 20 ^ std::size_t(f.color.rgba()) * 7919;
+    }
+};
+
+// The name last: it is nearly always the same, and the slowest to compare.
+struct SameFont {
+    bool operator()(const TMyFont& a, const TMyFont& b) const noexcept {
+        return a.size == b.size && a.NormalSize == b.NormalSize && a.bold == b.bold && a.italic == b.italic &&
+               a.underline == b.underline && a.Fixed == b.Fixed && a.color == b.color && a.name == b.name;
+    }
+};
+
+struct SharedFontTable {
+    std::mutex mutex;
+    std::deque<TSharedFont::Entry> fonts; // never moved: the model points into it
+    std::unordered_map<TMyFont, const TSharedFont::Entry*, SharedFontHash, SameFont> index;
+};
+
+SharedFontTable& sharedFonts() {
+    static auto* t = new SharedFontTable; // never destroyed: the model may be freed during exit
+    return *t;
+}
+
+const TSharedFont::Entry* internFont(const TMyFont& font) {
+    // A page switches among a few fonts (text, links, bold, code): the last
+    // few answers spare the hash.
+    thread_local std::array<const TSharedFont::Entry*, 4> recent{};
+    thread_local unsigned replace = 0;
+    for (const TSharedFont::Entry* e : recent)
+        if (e && SameFont()(e->font, font))
+            return e;
+    const TSharedFont::Entry* found = nullptr;
+    {
+        SharedFontTable& t = sharedFonts();
+        const std::lock_guard lock(t.mutex);
+        if (auto it = t.index.find(font); it != t.index.end()) {
+            found = it->second;
+        } else {
+            t.fonts.push_back({font, FontTable::intern(font)});
+            found = &t.fonts.back();
+            t.index.emplace(font, found);
+        }
+    }
+    recent[replace++ % recent.size()] = found;
+    return found;
+}
+
+} // namespace
+
+TSharedFont::TSharedFont() {
+    static const Entry* plain = internFont(TMyFont{});
+    entry_ = plain;
+}
+
+TSharedFont::TSharedFont(const TMyFont& font) : entry_(internFont(font)) {}
+
 TFontObj::TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link)
     : Pos(pos), LinkURL(link), RunFont_(font) {
     Measure(canvas);
@@ -41,7 +106,7 @@ void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
 }
 
 void TFontObj::Measure(Canvas& canvas) {
-    Id = FontTable::intern(RunFont_);
+    Id = RunFont_.Id();
     const FontMetricsInfo m = canvas.fontMetrics(Id);
     TextHeight = m.height;
     FontHeight = m.height + m.externalLeading;

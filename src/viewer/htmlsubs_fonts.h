@@ -27,13 +27,35 @@ struct TMyFont : FontDescription {
     void UpdateFont(const TSectionList& MasterList, const QColor& Colour);
 };
 
+// A TMyFont held by the model. A page has tens of thousands of sections and
+// font runs in a handful of fonts, so each holds its font as a pointer into a
+// table of every font the model has used (kept for the program's life): the
+// records are smaller and freeing them touches no font name.
+class TSharedFont {
+public:
+    TSharedFont();
+    TSharedFont(const TMyFont& font); // NOLINT: stands for the font
+    const TMyFont& operator*() const { return entry_->font; }
+    const TMyFont* operator->() const { return &entry_->font; }
+    operator const TMyFont&() const { return entry_->font; } // NOLINT
+    FontId Id() const { return entry_->id; }
+
+    struct Entry {
+        TMyFont font;
+        FontId id;
+    };
+
+private:
+    const Entry* entry_;
+};
+
 // One font run of a section; it re-measures itself whenever its font changes.
 class TFontObj {
 public:
     TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link = {});
 
     int Pos = 0;
-    const TMyFont& RunFont() const { return RunFont_; }
+    const TMyFont& RunFont() const { return *RunFont_; }
     void SetFont(const TMyFont& font, Canvas& canvas);
     FontId Id = -1;     // the run's font, interned, for measuring and drawing
     int FontHeight = 0; // text height plus external leading
@@ -45,7 +67,7 @@ public:
 
 private:
     void Measure(Canvas& canvas);
-    TMyFont RunFont_;
+    TSharedFont RunFont_;
 };
 
 class TFontList : public TValueList<TFontObj> {

@@ -81,7 +81,9 @@ void TSection::UpdateFonts() {
         font.UpdateFont(master, f->LinkURL.isEmpty() ? master.FontColor : master.HotSpotColor);
         f->SetFont(font, *master.ScreenCanvas);
     }
-    BaseFont.UpdateFont(master, master.FontColor);
+    TMyFont base = BaseFont;
+    base.UpdateFont(master, master.FontColor);
+    BaseFont = base;
     UpdateSpacing();
 }
 

@@ -140,7 +140,7 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
             EXPECT_EQ(font.size, font.NormalSize * 2);
             EXPECT_EQ(f->TextHeight, font.size + font.size / 4);
         }
-        EXPECT_EQ(s->BaseFont.color, QColor(4, 5, 6));
+        EXPECT_EQ(s->BaseFont->color, QColor(4, 5, 6));
     }
     EXPECT_GE(runs, 5);
     const QString dump = p.dump();
