@@ -247,10 +247,10 @@ public:
     }
 };
 
-QFont fixedFont(const WindowControlSpec& spec) {
-    QFont font(spec.fontName);
+QFont fixedFont(const WindowControlRequest& request) {
+    QFont font(request.fontName);
     font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(spec.fontSize > 0 ? spec.fontSize : 10);
+    font.setPointSize(request.fontSize > 0 ? request.fontSize : 10);
     return font;
 }
 
@@ -272,28 +272,28 @@ void QtFormControlFactory::setOrigin(QPoint origin) {
         c->place();
 }
 
-std::unique_ptr<FormWindowControl> QtFormControlFactory::create(const WindowControlSpec& spec) {
-    switch (spec.kind) {
+std::unique_ptr<FormWindowControl> QtFormControlFactory::create(const WindowControlRequest& request) {
+    switch (request.kind) {
     case WindowControlKind::Edit: {
         auto* edit = new QLineEdit(host_);
-        edit->setFont(fixedFont(spec));
+        edit->setFont(fixedFont(request));
         // No limit but the page's own: the toolkit's default would cut long values.
-        edit->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
-        if (spec.password) {
+        edit->setMaxLength(request.maxLength > 0 ? request.maxLength : std::numeric_limits<int>::max());
+        if (request.password) {
             edit->setStyle(passwordStyle_.get());
             edit->setEchoMode(QLineEdit::Password);
         }
         return std::make_unique<EditControl>(*this, edit);
     }
     case WindowControlKind::Button: {
-        auto* button = new QPushButton(literalCaption(spec.caption), host_);
+        auto* button = new QPushButton(literalCaption(request.caption), host_);
         button->setAutoDefault(false);
         button->setCursor(Qt::ArrowCursor);
         return std::make_unique<ButtonControl>(*this, button);
     }
     case WindowControlKind::CheckBox:
     case WindowControlKind::RadioButton: {
-        const bool radio = spec.kind == WindowControlKind::RadioButton;
+        const bool radio = request.kind == WindowControlKind::RadioButton;
         QAbstractButton* box = radio ? static_cast<QAbstractButton*>(new QRadioButton(host_)) : new QCheckBox(host_);
         box->setAutoExclusive(false);
         box->setCursor(Qt::ArrowCursor);
@@ -301,9 +301,9 @@ std::unique_ptr<FormWindowControl> QtFormControlFactory::create(const WindowCont
     }
     case WindowControlKind::ListBox: {
         auto* list = new QListWidget(host_);
-        list->setFont(fixedFont(spec));
+        list->setFont(fixedFont(request));
         list->setCursor(Qt::ArrowCursor);
-        list->setSelectionMode(spec.multiSelect ? QAbstractItemView::ExtendedSelection
+        list->setSelectionMode(request.multiSelect ? QAbstractItemView::ExtendedSelection
                                                 : QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
         list->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -312,13 +312,13 @@ std::unique_ptr<FormWindowControl> QtFormControlFactory::create(const WindowCont
     }
     case WindowControlKind::ComboBox: {
         auto* combo = new QComboBox(host_);
-        combo->setFont(fixedFont(spec));
+        combo->setFont(fixedFont(request));
         combo->setCursor(Qt::ArrowCursor);
         return std::make_unique<ComboControl>(*this, combo);
     }
     case WindowControlKind::TextArea: {
         auto* memo = new QPlainTextEdit(host_);
-        memo->setFont(fixedFont(spec));
+        memo->setFont(fixedFont(request));
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -26,7 +26,7 @@ public:
     QtFormControlFactory(const QtFormControlFactory&) = delete;
     QtFormControlFactory& operator=(const QtFormControlFactory&) = delete;
 
-    std::unique_ptr<FormWindowControl> create(const WindowControlSpec& spec) override;
+    std::unique_ptr<FormWindowControl> create(const WindowControlRequest& request) override;
     void setOrigin(QPoint origin);
     QPoint origin() const { return origin_; }
     QWidget* host() const { return host_; }

@@ -9,25 +9,25 @@ namespace zorvel {
 TFormControlObj::TFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : Pos(pos), MasterList(master), Value(attributes.Text(AttrKind::Value)), Name(attributes.Text(AttrKind::Name)) {}
 
-void TFormControlObj::MakeWindowControl(const WindowControlSpec& spec) {
+void TFormControlObj::MakeWindowControl(const WindowControlRequest& request) {
     FormControlFactory* factory = MasterList ? MasterList->ControlFactory : nullptr;
     if (factory)
-        WindowControl = factory->create(spec);
+        WindowControl = factory->create(request);
     if (!WindowControl)
-        WindowControl = std::make_unique<HeadlessWindowControl>(spec);
+        WindowControl = std::make_unique<HeadlessWindowControl>(request);
 }
 
-WindowControlSpec TFormControlObj::KindSpec(WindowControlKind kind) {
-    WindowControlSpec spec;
-    spec.kind = kind;
-    return spec;
+WindowControlRequest TFormControlObj::KindRequest(WindowControlKind kind) {
+    WindowControlRequest request;
+    request.kind = kind;
+    return request;
 }
 
-WindowControlSpec TFormControlObj::FixedFontSpec(WindowControlKind kind) const {
-    WindowControlSpec spec = KindSpec(kind);
-    spec.fontName = MasterList ? MasterList->PreFontName : QStringLiteral("Courier New");
-    spec.fontSize = 10;
-    return spec;
+WindowControlRequest TFormControlObj::FixedFontRequest(WindowControlKind kind) const {
+    WindowControlRequest request = KindRequest(kind);
+    request.fontName = MasterList ? MasterList->PreFontName : QStringLiteral("Courier New");
+    request.fontSize = 10;
+    return request;
 }
 
 TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes,
@@ -37,10 +37,10 @@ TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TA
         EditSize = a->NumericValue;
     if (const TAttribute* a = attributes.Find(AttrKind::MaxLength); a && a->NumericValue > 0)
         MaxLength = a->NumericValue;
-    WindowControlSpec spec = FixedFontSpec(WindowControlKind::Edit);
-    spec.password = Password;
-    spec.maxLength = MaxLength;
-    MakeWindowControl(spec);
+    WindowControlRequest request = FixedFontRequest(WindowControlKind::Edit);
+    request.password = Password;
+    request.maxLength = MaxLength;
+    MakeWindowControl(request);
     WindowControl->OnEnterKey = [this] {
         // A form of one field is sent by Enter; with more to fill in, Enter is no answer.
         if (OwnerForm && OwnerForm->VisibleCount == 1)
@@ -52,9 +52,9 @@ TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TA
 TButtonFormControlObj::TButtonFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes,
                                              int buttonType)
     : TFormControlObj(master, pos, attributes), ButtonType(buttonType) {
-    WindowControlSpec spec = KindSpec(WindowControlKind::Button);
-    spec.caption = Caption();
-    MakeWindowControl(spec);
+    WindowControlRequest request = KindRequest(WindowControlKind::Button);
+    request.caption = Caption();
+    MakeWindowControl(request);
     WindowControl->OnClick = [this] {
         if (!OwnerForm)
             return;
@@ -74,7 +74,7 @@ QString TButtonFormControlObj::Caption() const {
 TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes), IsChecked(attributes.Find(AttrKind::Checked) != nullptr) {
     BaseLine = true;
-    MakeWindowControl(KindSpec(WindowControlKind::CheckBox));
+    MakeWindowControl(KindRequest(WindowControlKind::CheckBox));
     SetControlSize(13, 13);
     RestoreInitialValue();
 }
@@ -83,7 +83,7 @@ TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList* master, int
                                                        const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes), IsChecked(attributes.Find(AttrKind::Checked) != nullptr) {
     BaseLine = true;
-    MakeWindowControl(KindSpec(WindowControlKind::RadioButton));
+    MakeWindowControl(KindRequest(WindowControlKind::RadioButton));
     SetControlSize(13, 14);
     WindowControl->OnClick = [this] {
         if (OwnerForm)
@@ -100,9 +100,9 @@ TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* master, int pos, co
     : TFormControlObj(master, pos, attributes), Multiple(attributes.Find(AttrKind::Multiple) != nullptr) {
     if (const TAttribute* a = attributes.Find(AttrKind::Size))
         VisibleRows = a->NumericValue;
-    WindowControlSpec spec = FixedFontSpec(kind);
-    spec.multiSelect = Multiple && kind == WindowControlKind::ListBox;
-    MakeWindowControl(spec);
+    WindowControlRequest request = FixedFontRequest(kind);
+    request.multiSelect = Multiple && kind == WindowControlKind::ListBox;
+    MakeWindowControl(request);
 }
 
 void TListBoxFormControlObj::AddOption(const QString& Text, const QString& OptionValue, bool Selected) {
@@ -119,7 +119,7 @@ TTextAreaFormControlObj::TTextAreaFormControlObj(TSectionList* master, int pos, 
         Rows = a->NumericValue;
     if (const TAttribute* a = attributes.Find(AttrKind::Cols))
         Cols = a->NumericValue;
-    MakeWindowControl(FixedFontSpec(WindowControlKind::TextArea));
+    MakeWindowControl(FixedFontRequest(WindowControlKind::TextArea));
 }
 
 ThtmlForm::ThtmlForm(TSectionList* master, const TAttributeList& attributes)

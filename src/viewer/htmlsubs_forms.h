@@ -48,11 +48,11 @@ public:
 
 protected:
     // The window control from the document's factory, or one kept in memory.
-    void MakeWindowControl(const WindowControlSpec& spec);
+    void MakeWindowControl(const WindowControlRequest& request);
     void SetControlSize(qint64 width, qint64 height);
-    static WindowControlSpec KindSpec(WindowControlKind kind);
+    static WindowControlRequest KindRequest(WindowControlKind kind);
     // Edit boxes, lists and text areas show the page's fixed-pitch face at 10 points.
-    WindowControlSpec FixedFontSpec(WindowControlKind kind) const;
+    WindowControlRequest FixedFontRequest(WindowControlKind kind) const;
 };
 
 class THiddenFormControlObj : public TFormControlObj {

@@ -4,7 +4,7 @@
 namespace zorvel {
 
 void HeadlessWindowControl::setText(const QString& text) {
-    text_ = spec_.maxLength > 0 ? text.left(spec_.maxLength) : text;
+    text_ = request_.maxLength > 0 ? text.left(request_.maxLength) : text;
 }
 
 void HeadlessWindowControl::setItems(const QStringList& items) {
@@ -19,15 +19,15 @@ bool HeadlessWindowControl::isSelected(int index) const {
 void HeadlessWindowControl::setSelected(int index, bool on) {
     if (index < 0 || index >= count())
         return;
-    if (on && !spec_.multiSelect)
+    if (on && !request_.multiSelect)
         selected_.assign(selected_.size(), false);
     selected_[std::size_t(index)] = on;
 }
 
 void HeadlessWindowControl::click() {
-    if (spec_.kind == WindowControlKind::CheckBox)
+    if (request_.kind == WindowControlKind::CheckBox)
         checked_ = !checked_;
-    else if (spec_.kind == WindowControlKind::RadioButton)
+    else if (request_.kind == WindowControlKind::RadioButton)
         checked_ = true;
     if (OnClick)
         OnClick();

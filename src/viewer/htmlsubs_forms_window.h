@@ -18,7 +18,7 @@ namespace zorvel {
 enum class WindowControlKind { Edit, Button, CheckBox, RadioButton, ListBox, ComboBox, TextArea };
 
 // What a form control asks for when it makes its window control.
-struct WindowControlSpec {
+struct WindowControlRequest {
     WindowControlKind kind = WindowControlKind::Edit;
     // The face edit boxes, lists, drop-down lists and text areas show their
     // text in, at fontSize points; buttons keep the toolkit's own font.
@@ -70,7 +70,7 @@ public:
 class FormControlFactory {
 public:
     virtual ~FormControlFactory() = default;
-    virtual std::unique_ptr<FormWindowControl> create(const WindowControlSpec& spec) = 0;
+    virtual std::unique_ptr<FormWindowControl> create(const WindowControlRequest& request) = 0;
 };
 
 // A window control with no window: it keeps its value and place in memory and
@@ -78,7 +78,7 @@ public:
 // build on it.
 class HeadlessWindowControl : public FormWindowControl {
 public:
-    explicit HeadlessWindowControl(const WindowControlSpec& spec) : spec_(spec) {}
+    explicit HeadlessWindowControl(const WindowControlRequest& request) : request_(request) {}
 
     QSize textExtent(const QString&) const override { return {}; }
     QSize screenTextExtent(const QString&) const override { return {}; }
@@ -97,7 +97,7 @@ public:
     void setSelected(int index, bool on) override;
     void scrollToTop() override {}
 
-    const WindowControlSpec& spec() const { return spec_; }
+    const WindowControlRequest& request() const { return request_; }
     const QStringList& items() const { return items_; }
     // What the toolkit does on a click: a check box toggles, a radio button
     // is checked; then OnClick.
@@ -106,7 +106,7 @@ public:
     void pressEnter();
 
 private:
-    WindowControlSpec spec_;
+    WindowControlRequest request_;
     QRect geometry_{0, -400, 0, 0}; // out of sight until drawn
     bool visible_ = false;
     QString text_;

@@ -10,7 +10,7 @@ namespace zorvel::testing {
 
 class FixedSizeWindowControl : public HeadlessWindowControl {
 public:
-    FixedSizeWindowControl(const WindowControlSpec& spec, int& alive) : HeadlessWindowControl(spec), alive_(alive) {
+    FixedSizeWindowControl(const WindowControlRequest& request, int& alive) : HeadlessWindowControl(request), alive_(alive) {
         ++alive_;
     }
     ~FixedSizeWindowControl() override { --alive_; }
@@ -25,8 +25,8 @@ private:
 class FixedSizeControlFactory : public FormControlFactory {
 public:
     int alive = 0; // window controls not yet destroyed
-    std::unique_ptr<FormWindowControl> create(const WindowControlSpec& spec) override {
-        return std::make_unique<FixedSizeWindowControl>(spec, alive);
+    std::unique_ptr<FormWindowControl> create(const WindowControlRequest& request) override {
+        return std::make_unique<FixedSizeWindowControl>(request, alive);
     }
 };
 
