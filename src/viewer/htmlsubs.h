@@ -114,8 +114,10 @@ public:
     const char* KindName() const override { return "Section"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
 
+    // Held by the document's TextStore: read it through const access only, as
+    // a write (or a non-const operator[]) copies it out of the store.
     QString TextBuffer;
-    int TextBufferSize() const { return int(TextBuffer.capacity()); }
+    int TextBufferSize() const { return int(TextBuffer.size()); }
     TFontList Fonts;
     TImageList Images;
     TFormControlList FormControls;

@@ -306,10 +306,10 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     Max = RunWidth(canvas, 0, Len) + Indent;
     // The narrowest the section can be is its widest unbreakable piece.
     for (int i = 0; i < Len;) {
-        while (i < Len && TextBuffer[i] == u' ')
+        while (i < Len && TextBuffer.at(i) == u' ')
             ++i;
         int j = i;
-        while (j < Len && TextBuffer[j] != u' ')
+        while (j < Len && TextBuffer.at(j) != u' ')
             ++j;
         if (j > i)
             Min = std::max(Min, RunWidth(canvas, i, j - i));

@@ -15,7 +15,7 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
 TSection::~TSection() = default;
 
 TSection::TSection(const TSection& source, TSectionList* master)
-    : TSectionBase(source, master), TextBuffer(source.TextBuffer),
+    : TSectionBase(source, master), TextBuffer(master->TextStore.Keep(source.TextBuffer)),
       Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;
@@ -37,14 +37,14 @@ std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {
 }
 
 void TSection::Append(QStringView S) {
-    TextBuffer.append(S);
+    TextBuffer = ParentSectionList->TextStore.Append(TextBuffer, S);
     Len = int(TextBuffer.size());
 }
 
 void TSection::AddText(QStringView S) {
     if (S.isEmpty() || Len > kMaxChars)
         return;
-    if (S.front() == u' ' && (TextBuffer.isEmpty() || TextBuffer.back() == u' '))
+    if (S.front() == u' ' && (Len == 0 || TextBuffer.at(Len - 1) == u' '))
         S = S.mid(1);
     Append(S);
 }

@@ -19,6 +19,7 @@ void TSectionList::Clear() {
     SelectionStart = 0;
     SelectionEnd = 0;
     clear();
+    TextStore.Clear();
     FormList.Clear();
     ControlCopies.Clear();
 }

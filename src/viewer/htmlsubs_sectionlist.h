@@ -2,6 +2,7 @@
 // The whole document: the master list of sections with its defaults, the
 // image cache, the forms and the background.
 #include "htmlsubs.h"
+#include "htmlsubs_textstore.h"
 
 #include <limits>
 
@@ -37,6 +38,7 @@ public:
     std::function<void(QObject* sender, const QString& name, std::optional<QImage>& bitmap)> OnBitmapRequest;
     QColor Background = QColor(0xC0, 0xC0, 0xC0);
     TStringBitmapList BitmapList;
+    TTextStore TextStore; // the sections' text
     std::function<void(const QColor&)> OnBackgroundChange;
     std::optional<QImage> BackgroundBitmap;
     QString BackgroundBitmapName;

@@ -56,6 +56,31 @@ TEST(Model, AddTextSpacesAndLimit) {
     EXPECT_EQ(pre.TextBuffer, "   a ");
 }
 
+// Sections keep their text in the document's store: text added to two
+// sections in turn, or past a block's end, must stay each section's own, and
+// a print copy's text must outlive the original's.
+TEST(Model, SectionTextStaysItsOwn) {
+    Doc d;
+    TSection a(d.list, 0, 1, QString(), baseFont(d.list), 0), b(d.list, 0, 1, QString(), baseFont(d.list), 0);
+    QString expectA, expectB;
+    for (int i = 0; i < 3000; ++i) {
+        const QString word = QString::number(i) + u'.';
+        (i % 7 ? a : b).AddText(word);
+        (i % 7 ? expectA : expectB) += word;
+    }
+    EXPECT_EQ(a.TextBuffer, expectA);
+    EXPECT_EQ(b.TextBuffer, expectB);
+    EXPECT_EQ(a.Len, expectA.size());
+
+    auto list = std::make_unique<TSectionList>(d.canvas);
+    auto* s = new TSection(*list, 0, 1, QString(), baseFont(*list), 0);
+    s->AddText(u"kept in the copy");
+    list->Add(std::unique_ptr<TSectionBase>(s));
+    const std::unique_ptr<TSectionList> copy = list->Clone();
+    list.reset();
+    EXPECT_EQ(static_cast<const TSection*>(copy->Item(0))->TextBuffer, "kept in the copy");
+}
+
 TEST(Model, SpacingScalesWithFontSize) {
     struct Case {
         int fontSize;

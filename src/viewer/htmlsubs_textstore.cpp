@@ -1,0 +1,48 @@
+#include "htmlsubs_textstore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cstdio>
+
+namespace zorvel {
+
+namespace {
+// Blocks start small, so a short page (a table in the designer's test view)
+// costs little, and double up to a size where a page of megabytes needs few.
+constexpr qsizetype kFirstBlock = 2 * 1024;
+constexpr qsizetype kLargestBlock = 64 * 1024;
+} // namespace
+
+QString TTextStore::Append(const QString& text, QStringView S) {
+    if (S.isEmpty())
+        return text;
+    const auto* old = reinterpret_cast<const char16_t*>(text.constData());
+    if (!blocks_.empty()) {
+        Block& b = blocks_.back();
+        const bool atEnd = text.isEmpty() || old + text.size() == b.data.get() + b.used;
+        if (atEnd && b.size - b.used >= S.size()) {
+            char16_t* start = text.isEmpty() ? b.data.get() + b.used : const_cast<char16_t*>(old);
+            std::memcpy(b.data.get() + b.used, S.utf16(), std::size_t(S.size()) * sizeof(char16_t));
+            b.used += S.size();
+            return QString::fromRawData(reinterpret_cast<const QChar*>(start), text.size() + S.size());
+        }
+    }
+    const qsizetype need = text.size() + S.size();
+    static long moved = 0, moves = 0; moved += text.size(); ++moves; if (moves > 3000 && moves < 3010 && !blocks_.empty()) fprintf(stderr, "move: at %p len %ld S %ld off-end %ld room %ld bsize %ld\n", (const void*)&text, long(text.size()), long(S.size()), long(old + text.size() - (blocks_.back().data.get() + blocks_.back().used)), long(blocks_.back().size - blocks_.back().used), long(blocks_.back().size));
+    if ((moves & 1023) == 0) fprintf(stderr, "moves %ld moved %ld blocks %zu need %ld\n", moves, moved, blocks_.size(), long(need));
+    if (blocks_.empty() || blocks_.back().size - blocks_.back().used < need) {
+        const qsizetype grown = blocks_.empty() ? kFirstBlock : std::min(blocks_.back().size * 2, kLargestBlock);
+        Block b;
+        b.size = std::max(grown, need);
+        b.data = std::make_unique_for_overwrite<char16_t[]>(std::size_t(b.size));
+        blocks_.push_back(std::move(b));
+    }
+    Block& b = blocks_.back();
+    char16_t* start = b.data.get() + b.used;
+    std::memcpy(start, old, std::size_t(text.size()) * sizeof(char16_t));
+    std::memcpy(start + text.size(), S.utf16(), std::size_t(S.size()) * sizeof(char16_t));
+    b.used += need;
+    return QString::fromRawData(reinterpret_cast<const QChar*>(start), need);
+}
+
+} // namespace zorvel
