@@ -22,13 +22,11 @@ class ThtmlForm;
 class TFormControlObj;
 class FormControlFactory;
 
-class TSectionBase {
+class TSectionBase : public TModelStorage {
 public:
     explicit TSectionBase(TSectionList* master) : ParentSectionList(master) {}
     virtual ~TSectionBase() = default;
     virtual const char* KindName() const = 0;
-    static void* operator new(std::size_t size) { return modelAllocate(size); }
-    static void operator delete(void* storage, std::size_t size) noexcept { modelFree(storage, size); }
 
     TSectionList* ParentSectionList = nullptr;
     int SectionHeight = 0;
@@ -241,7 +239,7 @@ private:
 };
 
 // A list of sections: the contents of a table cell, or of the whole document.
-class TCell : public TFreeList<TSectionBase> {
+class TCell : public TFreeList<TSectionBase>, public TModelStorage {
 public:
     explicit TCell(TSectionList* master);
     TCell(const TCell& source, TSectionList* master);

@@ -14,6 +14,12 @@ void modelFree(void* storage, std::size_t size) noexcept;
 // Hands the kept storage back to the heap when no model holds any of it.
 void modelStorageTrim();
 
+// Gives a class's objects that storage (a class the model holds by the thousand).
+struct TModelStorage {
+    static void* operator new(std::size_t size) { return modelAllocate(size); }
+    static void operator delete(void* storage, std::size_t size) noexcept { modelFree(storage, size); }
+};
+
 // The same storage for the model's small lists.
 template <typename T>
 struct ModelAllocator {

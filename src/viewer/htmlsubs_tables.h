@@ -15,7 +15,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class TCellObj {
+class TCellObj : public TModelStorage {
 public:
     TCellObj(TSectionList* master, const TAttributeList& attributes, int vAlign);
     TCellObj(const TCellObj& source, TSectionList* master);
@@ -44,7 +44,7 @@ public:
 };
 
 // One table row.
-class TCellList : public TFreeList<TCellObj> {
+class TCellList : public TFreeList<TCellObj>, public TModelStorage {
 public:
     int RowHeight = 0;
 };

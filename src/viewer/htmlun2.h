@@ -14,9 +14,11 @@ namespace zorvel {
 
 enum class Platform;
 
-// A list that owns its items and frees them when cleared or destroyed.
+// A list that owns its items and frees them when cleared or destroyed. Its
+// storage comes from the model's pools: a page of tables has thousands of
+// these lists (every row and every cell is one).
 template <class T>
-class TFreeList : public std::vector<std::unique_ptr<T>> {
+class TFreeList : public std::vector<std::unique_ptr<T>, ModelAllocator<std::unique_ptr<T>>> {
 public:
     void Clear() { this->clear(); }
     int Count() const { return int(this->size()); }
