@@ -197,7 +197,7 @@ void HtmlParser::ReadTag() {
         TAttribute attribute;
         while (ReadAttribute(attribute, keep))
             if (keep)
-                attributes_.push_back(attribute);
+                attributes_.push_back(std::move(attribute));
     }
     while (CurChar != u'>' && CurChar != kEnd)
         ReadChar();
@@ -239,17 +239,23 @@ bool HtmlParser::ReadAttribute(TAttribute& a, bool keep) {
         while (CurChar != quote && CurChar != u'>' && CurChar != kEnd) {
             if (CurChar != u'\r')
                 value_ += CurChar;
+            TakeUntil(value_, quote);
             ReadChar();
         }
         if (CurChar == quote)
             ReadChar();
         if (!keep)
             return true;
-        QStringView number(value_.data(), qsizetype(value_.size()));
-        const qsizetype percent = number.indexOf(u'%');
-        if (percent >= 0 && percent == number.size() - 1)
-            number.chop(1);
-        a.NumericValue = parseDecimal(number).value_or(0);
+        // Only a value that starts like a number can be one: most are names and addresses.
+        const char16_t first = value_.empty() ? u'\0' : value_.front();
+        a.NumericValue = 0;
+        if (isDigit(first) || first == u'+' || first == u'-') {
+            QStringView number(value_.data(), qsizetype(value_.size()));
+            const qsizetype percent = number.indexOf(u'%');
+            if (percent >= 0 && percent == number.size() - 1)
+                number.chop(1);
+            a.NumericValue = parseDecimal(number).value_or(0);
+        }
     } else if (CurCharUpper == u'+' || CurCharUpper == u'-' || isDigit(CurCharUpper)) {
         value_ += CurCharUpper;
         ReadChar();

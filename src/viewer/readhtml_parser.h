@@ -57,6 +57,18 @@ private:
         pos_ = p;
         return n;
     }
+    // Appends the plain characters after the current one to out, up to the
+    // first that is not plain or is stop or '>'. Like TakePlain, the current
+    // character stays the one before them.
+    void TakeUntil(std::u16string& out, char16_t stop) {
+        if (hasPushed_)
+            return;
+        const char16_t* p = pos_;
+        while (p < end_ && *p >= u' ' && *p != u'<' && *p != u'>' && *p != stop)
+            ++p;
+        out.append(pos_, p);
+        pos_ = p;
+    }
     char16_t SourceChar();
     void ReadRawChar();
     void ReadCharSlow();
