@@ -20,6 +20,7 @@ void TSectionList::Clear() {
     SelectionEnd = 0;
     clear();
     TextStore.Clear();
+    URLStore.Clear();
     FormList.Clear();
     ControlCopies.Clear();
 }

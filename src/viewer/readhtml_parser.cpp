@@ -187,7 +187,9 @@ void HtmlParser::DoStyleTag() {
 void HtmlParser::DoAnchor(int indent) {
     for (const TAttribute& a : attributes_) {
         if (a.Kind == AttrKind::Href && !a.ValueText.isEmpty()) {
-            currentURL_ = a.ValueText;
+            // Every font run of the link holds it: kept with the page's text, it costs
+            // the runs no count of owners to keep up and nothing to free.
+            currentURL_ = master_.URLStore.Keep(a.ValueText);
             if (PushFont()) {
                 TopFont().underline = true;
                 TopFont().color = master_.HotSpotColor;
