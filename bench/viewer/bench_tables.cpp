@@ -93,6 +93,25 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // `--ratio DEPTH PARAGRAPHS`: the nested page against the plain one, per KB, parse + layout + free
+    // and layout alone, the two measured in turn many times and the best of each kept.
+    if (argc == 4 && std::string(argv[1]) == "--ratio") {
+        const int paragraphs = std::atoi(argv[3]);
+        const QString texts[2] = {nestedPage(0, paragraphs), nestedPage(std::atoi(argv[2]), paragraphs)};
+        double total[2] = {1e30, 1e30}, alone[2] = {1e30, 1e30};
+        for (int round = 0; round < 6; ++round)
+            for (int k = 0; k < 2; ++k) {
+                const double kb = double(texts[k].toUtf8().size()) / 1024.0;
+                total[k] = std::min(total[k], timeOf([&] { layout(canvas, *parse(canvas, texts[k])->list); }) / kb);
+                auto m = parse(canvas, texts[k]);
+                alone[k] = std::min(alone[k], timeOf([&] { layout(canvas, *m->list); }) / kb);
+            }
+        std::printf("per KB against plain: parse+layout %.2fx (%.1f / %.1f us), layout alone %.2fx (%.1f / %.1f us)\n",
+                    total[1] / total[0], total[1] * 1e6, total[0] * 1e6, alone[1] / alone[0], alone[1] * 1e6,
+                    alone[0] * 1e6);
+        return 0;
+    }
+
     std::printf("\nTables nested N deep around the same 120 paragraphs, at %d px; microseconds per KB of page\n",
                 kWidth);
     pageHeader("page");

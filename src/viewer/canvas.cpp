@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <deque>
 #include <mutex>
 
@@ -62,6 +64,78 @@ int FontTable::count() {
     Table& t = table();
     const std::lock_guard lock(t.mutex);
     return int(t.fonts.size());
+}
+
+int Canvas::fitCount(FontId font, QStringView text, int room, int& width) {
+    const int N = int(text.size());
+    int measured = 0;
+    auto fits = [&](int k) {
+        measured = textWidth(font, text.first(k));
+        return measured <= room;
+    };
+    // Binary search for the largest k that fits: low always counts as
+    // fitting, and the candidates run from low to high + 1. The extent grows
+    // with k, so k may first be bracketed by doubling: the search then finds
+    // the same k while measuring strings about as long as a line, where its
+    // first middle in a paragraph-long stretch would measure half the
+    // paragraph for every line.
+    int low = 0, lowWidth = 0, high = N - 1;
+    // Most stretches (one font's run within a line) are short and fit whole:
+    // one measurement settles them.
+    constexpr int kTryWhole = 256;
+    if (N <= kTryWhole) {
+        if (fits(N)) {
+            width = measured;
+            return N;
+        }
+        high = N - 2;
+    }
+    for (int probe = N <= kTryWhole ? 1 : 32; probe < N; probe *= 2) {
+        if (!fits(probe)) {
+            high = probe - 2;
+            break;
+        }
+        low = probe;
+        lowWidth = measured;
+    }
+    while (high >= low) {
+        const int mid = (low + high) / 2 + 1;
+        if (!fits(mid)) {
+            high = (low + high) / 2 - 1;
+        } else {
+            low = mid;
+            lowWidth = measured;
+        }
+    }
+    width = lowWidth;
+    return low;
+}
+
+Canvas::Words Canvas::measureWords(FontId font, QStringView text) {
+    Words w;
+    w.width = textWidth(font, text);
+    const qsizetype first = text.indexOf(u' ');
+    if (first < 0) {
+        w.head = w.tail = text.isEmpty() ? -1 : w.width;
+        return w;
+    }
+    w.spaced = true;
+    const qsizetype last = text.lastIndexOf(u' ');
+    if (first > 0)
+        w.head = textWidth(font, text.first(first));
+    if (last + 1 < text.size())
+        w.tail = textWidth(font, text.sliced(last + 1));
+    for (qsizetype i = first; i < last;) {
+        while (i < last && text[i] == u' ')
+            ++i;
+        qsizetype j = i;
+        while (j < last && text[j] != u' ')
+            ++j;
+        if (j > i)
+            w.widest = std::max(w.widest, textWidth(font, text.sliced(i, j - i)));
+        i = j;
+    }
+    return w;
 }
 
 } // namespace zorvel

@@ -79,6 +79,29 @@ public:
     // per-font caches overrides these; by default they go by the description.
     virtual int textWidth(FontId font, QStringView text) { return textExtent(FontTable::describe(font), text).width(); }
     virtual FontMetricsInfo fontMetrics(FontId font) { return fontMetrics(FontTable::describe(font)); }
+
+    // Line breaking's question: the largest count of characters from the
+    // start of text whose textWidth is at most room (a run only grows as
+    // characters are added), with that width in width (0 for no character).
+    // By default a search over textWidth; a canvas that can add advances up
+    // one at a time answers in a single pass over the characters that fit.
+    virtual int fitCount(FontId font, QStringView text, int room, int& width);
+
+    // A run's widths as narrowest-width measuring needs them, each as
+    // textWidth gives it: the whole run, its first word (up to the first
+    // space) and its last (after the last space), both -1 when empty, and the
+    // widest word between spaces (0 when there is none). Without a space the
+    // run is all one word: head and tail are then the whole width.
+    struct Words {
+        int width = 0;
+        int head = -1;
+        int tail = -1;
+        int widest = 0;
+        bool spaced = false;
+    };
+    // By default one textWidth per word; a canvas with per-character
+    // advances overrides it with one pass.
+    virtual Words measureWords(FontId font, QStringView text);
     virtual void drawText(int x, int y, FontId font, const QColor& color, QStringView text,
                           const QColor* background = nullptr) {
         FontDescription d = FontTable::describe(font);

@@ -20,10 +20,15 @@ int TSection::NextPlaceholder(int pos) const {
     // Layout and hit tests walk forward, so the last answer usually holds:
     // there is no placeholder from markFrom_ up to markAt_.
     if (pos < markFrom_ || pos > markAt_) {
+        // Every character of the text passes here once per walk: a plain
+        // pointer scan, both placeholders being below any printable character.
+        const char16_t* const text = reinterpret_cast<const char16_t*>(TextBuffer.constData());
+        const char16_t* p = text + pos;
+        const char16_t* const end = text + std::max(pos, Len);
+        while (p < end && (*p > kImageChar || (*p != kImageChar && *p != kControlChar)))
+            ++p;
         markFrom_ = pos;
-        markAt_ = pos;
-        while (markAt_ < Len && !isPlaceholder(TextBuffer[markAt_]))
-            ++markAt_;
+        markAt_ = int(p - text);
     }
     return markAt_;
 }
@@ -91,47 +96,12 @@ int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpac
 }
 
 int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const {
-    const QStringView text = QStringView(TextBuffer).mid(pos, N);
-    int width = 0;
-    auto fits = [&](int k) {
-        width = canvas.textWidth(F.Id, text.first(k)) - F.Overhang;
-        return width <= Room;
-    };
-    // Binary search for the largest k that fits: low always fits, and the
-    // candidates run from low to high + 1. The extent grows with k, so k may
-    // first be bracketed by doubling: the search then finds the same k while
-    // measuring strings about as long as a line, where its first middle in a
-    // paragraph-long stretch would measure half the paragraph for every line.
-    int low = 0, lowWidth = 0, high = N - 1;
-    // Most stretches (one font's run within a line) are short and fit whole:
-    // one measurement settles them.
-    constexpr int kTryWhole = 256;
-    if (N <= kTryWhole) {
-        if (fits(N)) {
-            Used = width;
-            return N;
-        }
-        high = N - 2;
-    }
-    for (int probe = N <= kTryWhole ? 1 : 32; probe < N; probe *= 2) {
-        if (!fits(probe)) {
-            high = probe - 2;
-            break;
-        }
-        low = probe;
-        lowWidth = width;
-    }
-    while (high >= low) {
-        const int mid = (low + high) / 2 + 1;
-        if (!fits(mid)) {
-            high = (low + high) / 2 - 1;
-        } else {
-            low = mid;
-            lowWidth = width;
-        }
-    }
-    Used = lowWidth;
-    return low;
+    // A piece is as wide as its extent less the overhang, so it fits where
+    // its extent fits the room plus the overhang.
+    int extent = 0;
+    const int k = canvas.fitCount(F.Id, QStringView(TextBuffer).mid(pos, N), Room + F.Overhang, extent);
+    Used = k > 0 ? extent - F.Overhang : 0;
+    return k;
 }
 
 int TSection::FitCount(Canvas& canvas, int Width, int Max, int Start) const {
@@ -303,18 +273,35 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
         int overhang = 0;
         image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos, overhang));
     }
-    Max = RunWidth(canvas, 0, Len) + Indent;
-    // The narrowest the section can be is its widest unbreakable piece.
-    for (int i = 0; i < Len;) {
-        while (i < Len && TextBuffer.at(i) == u' ')
-            ++i;
-        int j = i;
-        while (j < Len && TextBuffer.at(j) != u' ')
-            ++j;
-        if (j > i)
-            Min = std::max(Min, RunWidth(canvas, i, j - i));
-        i = j;
+    // The widest is the whole text on one line; the narrowest is its widest
+    // unbreakable piece, a word between spaces. Both come from one walk over
+    // the pieces: a word's width is the sum of its parts in each piece, and
+    // each part is measured (and rounded) as the word measured alone would be.
+    int word = 0; // the word so far, from the pieces before this one
+    for (int pos = 0; pos < Len;) {
+        const Piece piece = PieceAt(pos, Len);
+        if (piece.kind != Piece::Text) {
+            const int w = PieceWidth(canvas, piece, pos);
+            Max += w;
+            word += w; // an image or control is part of the word around it
+            pos += piece.count;
+            continue;
+        }
+        const TFontObj& F = *piece.font;
+        const Canvas::Words w = canvas.measureWords(F.Id, QStringView(TextBuffer).mid(pos, piece.count));
+        Max += w.width - F.Overhang;
+        if (w.head >= 0)
+            word += w.head - F.Overhang;
+        if (w.spaced) {
+            Min = std::max(Min, word);
+            if (w.widest > 0)
+                Min = std::max(Min, w.widest - F.Overhang);
+            word = w.tail >= 0 ? w.tail - F.Overhang : 0;
+        }
+        pos += piece.count;
     }
+    Min = std::max(Min, word);
+    Max += Indent;
     Min += Indent;
 }
 

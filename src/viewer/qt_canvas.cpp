@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorvel {
@@ -34,7 +35,7 @@ QtCanvas::FontEntry::FontEntry(const QFont& f, QPaintDevice* device)
     info.averageCharWidth = whole.averageCharWidth();
 }
 
-qreal QtCanvas::FontEntry::advance(char32_t c) {
+qreal QtCanvas::FontEntry::measureAdvance(char32_t c) {
     if (c < latin.size()) {
         qreal& a = latin[c];
         if (a < 0)
@@ -83,6 +84,75 @@ int QtCanvas::textWidth(FontId id, QStringView text) {
         sum += e.advance(c);
     }
     return int(std::lround(sum));
+}
+
+int QtCanvas::fitCount(FontId id, QStringView text, int room, int& width) {
+    // The widths of text.first(k) for k = 1, 2, ... are the running sums of
+    // the advances, rounded: adding them up in the same order as textWidth
+    // gives the very same numbers, and the first count that does not fit
+    // ends the scan. That holds while the sums only grow; a surrogate (whose
+    // lone half is measured alone when the run is cut between the halves) or
+    // a negative advance could break it, and leaves the answer to the search.
+    FontEntry& e = entry(id);
+    qreal sum = 0;
+    int fitting = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isSurrogate(c))
+            return Canvas::fitCount(id, text, room, width);
+        const qreal a = e.advance(c);
+        if (a < 0)
+            return Canvas::fitCount(id, text, room, width);
+        const int w = int(std::lround(sum + a));
+        if (w > room) {
+            width = fitting;
+            return int(i);
+        }
+        sum += a;
+        fitting = w;
+    }
+    width = fitting;
+    return int(n);
+}
+
+Canvas::Words QtCanvas::measureWords(FontId id, QStringView text) {
+    // One pass with two sums, the whole run's and the current word's, each
+    // added up from its own first character as textWidth adds them.
+    FontEntry& e = entry(id);
+    Words w;
+    qreal sum = 0, word = 0;
+    bool inWord = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = text[i].unicode();
+        if (c == u' ') {
+            if (inWord) {
+                const int width = int(std::lround(word));
+                if (w.spaced)
+                    w.widest = std::max(w.widest, width);
+                else
+                    w.head = width; // no space before it: the run's first word
+            }
+            w.spaced = true;
+            inWord = false;
+            word = 0;
+            sum += e.advance(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        const qreal a = e.advance(c);
+        sum += a;
+        word += a;
+        inWord = true;
+    }
+    w.width = int(std::lround(sum));
+    if (!w.spaced)
+        w.head = w.tail = n > 0 ? w.width : -1;
+    else if (inWord)
+        w.tail = int(std::lround(word));
+    return w;
 }
 
 SystemColors QtCanvas::systemColors() const {

@@ -38,6 +38,8 @@ public:
     // From the application's palette: Button, Dark, Light, Window and ButtonText.
     SystemColors systemColors() const override;
     int textWidth(FontId font, QStringView text) override;
+    int fitCount(FontId font, QStringView text, int room, int& width) override;
+    Words measureWords(FontId font, QStringView text) override;
 
     void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) override;
     void drawText(int x, int y, FontId font, const QColor& color, QStringView text, const QColor* background) override;
@@ -55,7 +57,13 @@ public:
 private:
     struct FontEntry {
         FontEntry(const QFont& f, QPaintDevice* device);
-        qreal advance(char32_t c);
+        // Inline for Latin-1, which is nearly all that layout measures.
+        qreal advance(char32_t c) {
+            if (c < latin.size() && latin[c] >= 0)
+                return latin[c];
+            return measureAdvance(c);
+        }
+        qreal measureAdvance(char32_t c);
 
         QFont font;
         QFontMetricsF metrics;

@@ -30,6 +30,10 @@ public:
     }
     SystemColors systemColors() const override { return screen_.systemColors(); }
     int textWidth(FontId font, QStringView text) override { return screen_.textWidth(font, text); }
+    int fitCount(FontId font, QStringView text, int room, int& width) override {
+        return screen_.fitCount(font, text, room, width);
+    }
+    Words measureWords(FontId font, QStringView text) override { return screen_.measureWords(font, text); }
 
     void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) override;
     void drawText(int x, int y, FontId font, const QColor& color, QStringView text, const QColor* background) override;

@@ -122,6 +122,10 @@ TEST(Layout, MinMaxWidth) {
         {"aaa bbbbb cc", 35, 84},
         {"<UL><LI>aa bbb</UL>", 21 + 35, 42 + 35},
         {"x<IMG SRC=none.gif>y z", 7 + 27 + 7, 7 + 27 + 21},
+        // Words that run across changes of font are measured part by part.
+        {"a<B>bbbb</B>c dd", 7 + 32 + 7, 7 + 32 + 28},
+        {"aaaa <B>b</B> <I>cc</I>ddd", 14 + 21, 35 + 8 + 7 + 14 + 21},
+        {"<B>bb </B>ccccc<B> b</B>", 35, 24 + 35 + 16},
         {"<PRE>a b</PRE>", 18, 18},
         {"<PRE>" + std::string(100, 'x') + "</PRE>", 500, 600},
     };

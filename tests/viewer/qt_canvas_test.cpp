@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace zorvel;
 
 TEST(QtCanvas, MetricsGrowWithSizeAndTextWithLength) {
@@ -68,6 +70,35 @@ TEST(QtCanvas, CachedExtentsEqualQtsOwnOnRealText) {
                 }
             }
     EXPECT_GT(checked, 10000);
+}
+
+// Line breaking and narrowest widths take the canvas's one-pass answers; they
+// must be what measuring piece by piece gives (the base class's way), or
+// layout would change.
+TEST(QtCanvas, OnePassFitAndWordWidthsEqualMeasuringEachPiece) {
+    QStringList texts = exampleTexts();
+    texts << QString() << QStringLiteral(" ") << QStringLiteral("   ") << QStringLiteral("  two  spaces  ")
+          << QStringLiteral("word") << QStringLiteral(" lead") << QStringLiteral("trail ") << QStringLiteral("a b c")
+          << QString::fromUtf8("emoji \U0001F600 in\U0001F600side") << QString::fromUtf8("\U0001F600 \U0001F600")
+          << (QStringLiteral("lone ") + QChar(0xD83D) + QStringLiteral(" high ") + QChar(0xDE00) + QStringLiteral(" low"))
+          << QString::fromUtf8("accents \u00e9\u00e8 and \u4e2d\u6587 text");
+    QtCanvas canvas;
+    for (const bool bold : {false, true}) {
+        const FontId id = FontTable::intern(FontDescription{QStringLiteral("Times New Roman"), 12, bold, !bold});
+        for (const QString& t : texts) {
+            const Canvas::Words fast = canvas.measureWords(id, t);
+            const Canvas::Words slow = canvas.Canvas::measureWords(id, t);
+            ASSERT_EQ(std::tie(fast.width, fast.head, fast.tail, fast.widest, fast.spaced),
+                      std::tie(slow.width, slow.head, slow.tail, slow.widest, slow.spaced))
+                << t.toStdString();
+            for (const int room : {-1, 0, 1, fast.width / 3, fast.width / 2, fast.width - 1, fast.width, 10000}) {
+                int fastWidth = -5, slowWidth = -5;
+                const int k = canvas.fitCount(id, t, room, fastWidth);
+                ASSERT_EQ(k, canvas.Canvas::fitCount(id, t, room, slowWidth)) << room << ": " << t.toStdString();
+                ASSERT_EQ(fastWidth, slowWidth) << room << ": " << t.toStdString();
+            }
+        }
+    }
 }
 
 TEST(QtCanvas, FontsAreInternedWithoutTheirColour) {
