@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -44,10 +45,21 @@ struct SharedFontHash {
 };
 
 // The name last: it is nearly always the same, and the slowest to compare.
+// Colours and names are nearly always copies of the same few values, which
+// the same bits and the same shared text settle without a call.
 struct SameFont {
+    static bool sameColour(const QColor& a, const QColor& b) {
+        return std::memcmp(&a, &b, sizeof(QColor)) == 0 || a == b;
+    }
+    static bool sameName(const QString& a, const QString& b) {
+        return a.size() == b.size() &&
+               (a.constData() == b.constData() ||
+                std::memcmp(a.constData(), b.constData(), std::size_t(a.size()) * sizeof(QChar)) == 0);
+    }
     bool operator()(const TMyFont& a, const TMyFont& b) const noexcept {
         return a.size == b.size && a.NormalSize == b.NormalSize && a.bold == b.bold && a.italic == b.italic &&
-               a.underline == b.underline && a.Fixed == b.Fixed && a.color == b.color && a.name == b.name;
+               a.underline == b.underline && a.Fixed == b.Fixed && sameColour(a.color, b.color) &&
+               sameName(a.name, b.name);
     }
 };
 

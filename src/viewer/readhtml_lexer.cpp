@@ -214,6 +214,18 @@ std::string_view HtmlParser::ReadName() {
             name_[length++] = char(CurCharUpper);
         else
             tooLong = true;
+        // The letters after it straight from the page: a letter is never
+        // anything ReadChar would have to fold or skip.
+        if (!hasPushed_) {
+            const char16_t* p = pos_;
+            for (; p < end_ && isLetter(*p); ++p) {
+                if (length < sizeof name_)
+                    name_[length++] = char(asciiUpper(*p));
+                else
+                    tooLong = true;
+            }
+            pos_ = p;
+        }
         ReadChar();
     }
     return tooLong ? std::string_view() : std::string_view(name_, length);
