@@ -58,6 +58,11 @@ public:
         items_.push_back(std::move(item));
         return &items_.back();
     }
+    // Hands back the room kept for records not added.
+    void Squeeze() {
+        if (items_.capacity() > items_.size())
+            items_.shrink_to_fit();
+    }
     const_iterator begin() const { return const_iterator(items_.data()); }
     const_iterator end() const { return const_iterator(items_.data() + items_.size()); }
 
