@@ -40,7 +40,8 @@ struct Pool {
     char* chunkNext = nullptr;
     char* chunkEnd = nullptr;
     std::vector<void*> chunks;
-    std::size_t live = 0; // blocks handed out and not freed
+    std::size_t chunkIndex = 0; // chunks after this one are empty
+    std::size_t live = 0;       // blocks handed out and not freed
 };
 
 Pool& pool() {
@@ -74,9 +75,14 @@ void* modelAllocate(std::size_t size) {
     }
     const std::size_t bytes = grains * kGrain;
     if (std::size_t(p.chunkEnd - p.chunkNext) < bytes) {
-        p.chunkNext = static_cast<char*>(::operator new(kChunk));
+        if (p.chunkNext && p.chunkIndex + 1 < p.chunks.size()) {
+            p.chunkNext = static_cast<char*>(p.chunks[++p.chunkIndex]);
+        } else {
+            p.chunkNext = static_cast<char*>(::operator new(kChunk));
+            p.chunks.push_back(p.chunkNext);
+            p.chunkIndex = p.chunks.size() - 1;
+        }
         p.chunkEnd = p.chunkNext + kChunk;
-        p.chunks.push_back(p.chunkNext);
     }
     void* storage = p.chunkNext;
     p.chunkNext += bytes;
@@ -93,7 +99,17 @@ void modelFree(void* storage, std::size_t size) noexcept {
     const std::size_t grains = (size + kGrain - 1) / kGrain;
     Pool& p = pool();
     const std::lock_guard lock(p.mutex);
-    --p.live;
+    if (--p.live == 0 && !p.chunks.empty()) {
+        // Nothing is out: the next page takes the chunks again from the
+        // first, in order, rather than blocks scattered over all of them by
+        // the order the last page was freed in; its records then lie in the
+        // order it reads them.
+        p.free.fill(nullptr);
+        p.chunkIndex = 0;
+        p.chunkNext = static_cast<char*>(p.chunks[0]);
+        p.chunkEnd = p.chunkNext + kChunk;
+        return;
+    }
     auto* block = static_cast<FreeBlock*>(storage);
     block->next = p.free[grains];
     p.free[grains] = block;
@@ -107,6 +123,7 @@ void modelStorageTrim() {
     for (void* chunk : p.chunks)
         ::operator delete(chunk);
     p.chunks.clear();
+    p.chunkIndex = 0;
     p.free.fill(nullptr);
     p.chunkNext = p.chunkEnd = nullptr;
 }
