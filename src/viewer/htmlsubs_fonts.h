@@ -63,7 +63,7 @@ public:
     int Overhang = 0;
     int Descent = 0;
     int ScriptPosition = 0; // 0 normal, 1 subscript, 2 superscript
-    QString LinkURL;        // empty outside links; may be held by the document's URLStore
+    QString LinkURL;        // empty outside links
 
 private:
     void Measure(Canvas& canvas);

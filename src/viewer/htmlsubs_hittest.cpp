@@ -34,7 +34,7 @@ bool TSection::GetURL(Canvas& canvas, int X, int Y, QString& URL) {
     const TFontObj* f = Fonts.GetFontObjAt(line.Start + n);
     if (!f || f->LinkURL.isEmpty())
         return false;
-    URL = QString(f->LinkURL.constData(), f->LinkURL.size()); // outlives the page it came from
+    URL = f->LinkURL;
     return true;
 }
 

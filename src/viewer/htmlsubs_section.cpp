@@ -20,7 +20,7 @@ TSection::TSection(const TSection& source, TSectionList* master)
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;
     for (const auto& f : source.Fonts)
-        Fonts.Add(*f)->LinkURL = master->URLStore.Keep(f->LinkURL);
+        Fonts.Add(*f);
     for (const auto& image : source.Images) {
         TImageObj* copy = Images.Add(std::make_unique<TImageObj>(*image));
         copy->ParentSectionList = master;

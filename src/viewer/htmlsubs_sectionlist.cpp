@@ -20,7 +20,6 @@ void TSectionList::Clear() {
     SelectionEnd = 0;
     clear();
     TextStore.Clear();
-    URLStore.Clear();
     FormList.Clear();
     ControlCopies.Clear();
 }

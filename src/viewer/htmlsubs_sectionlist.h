@@ -39,7 +39,6 @@ public:
     QColor Background = QColor(0xC0, 0xC0, 0xC0);
     TStringBitmapList BitmapList;
     TTextStore TextStore; // the sections' text
-    TTextStore URLStore;  // the links' addresses, apart: a section's text grows at its store's end
     std::function<void(const QColor&)> OnBackgroundChange;
     std::optional<QImage> BackgroundBitmap;
     QString BackgroundBitmapName;

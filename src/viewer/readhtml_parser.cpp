@@ -191,9 +191,7 @@ void HtmlParser::DoStyleTag() {
 void HtmlParser::DoAnchor(int indent) {
     for (const TAttribute& a : attributes_) {
         if (a.Kind == AttrKind::Href && !a.ValueText.isEmpty()) {
-            // Every font run of the link holds it: kept with the page's text, it costs
-            // the runs no count of owners to keep up and nothing to free.
-            currentURL_ = master_.URLStore.Keep(a.ValueText);
+            currentURL_ = a.ValueText;
             if (PushFont()) {
                 TopFont().underline = true;
                 TopFont().color = master_.HotSpotColor;
