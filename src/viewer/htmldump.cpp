@@ -60,7 +60,7 @@ private:
                            .arg(QLatin1String(justifyName(s.Justify)));
         if (s.ListType == 1)
             head += QStringLiteral(" number=%1").arg(s.ListNumber);
-        line(depth, head + u' ' + quoted(s.TextBuffer));
+        line(depth, head + u' ' + quoted(s.TextBuffer.toString()));
         for (const auto& f : s.Fonts) {
             const TMyFont& font = f->RunFont();
             QString run = QStringLiteral("font pos=%1 face=%2 size=%3 style=%4 color=%5")
@@ -101,7 +101,7 @@ private:
                                 .arg(l->Descent)
                                 .arg(l->SpaceBefore)
                                 .arg(l->SpaceAfter)
-                                .arg(quoted(s.TextBuffer.mid(l->Start, l->CharCount))));
+                                .arg(quoted(s.TextBuffer.mid(l->Start, l->CharCount).toString())));
             top += TSection::LineSpan(*l);
         }
     }

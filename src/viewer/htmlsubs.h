@@ -112,9 +112,9 @@ public:
     const char* KindName() const override { return "Section"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
 
-    // Held by the document's TextStore: read it through const access only, as
-    // a write (or a non-const operator[]) copies it out of the store.
-    QString TextBuffer;
+    // A view of the text the document's TextStore holds: valid while the
+    // document is; take toString() for a copy that must outlive it.
+    QStringView TextBuffer;
     int TextBufferSize() const { return int(TextBuffer.size()); }
     TFontList Fonts;
     TImageList Images;

@@ -138,7 +138,7 @@ int TSection::BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overfl
     Overflow = fit == 0;
     if (n == Rest)
         return n;
-    const QString& t = TextBuffer;
+    const QStringView t = TextBuffer;
     const int end = P + Rest;
     auto takeSpaces = [&](int j) {
         while (j < end && t[j] == u' ')

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cstdio>
 
 namespace zorvel {
 
@@ -13,10 +12,10 @@ constexpr qsizetype kFirstBlock = 2 * 1024;
 constexpr qsizetype kLargestBlock = 64 * 1024;
 } // namespace
 
-QString TTextStore::Append(const QString& text, QStringView S) {
+QStringView TTextStore::Append(QStringView text, QStringView S) {
     if (S.isEmpty())
         return text;
-    const auto* old = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* old = text.utf16();
     if (!blocks_.empty()) {
         Block& b = blocks_.back();
         const bool atEnd = text.isEmpty() || old + text.size() == b.data.get() + b.used;
@@ -24,12 +23,10 @@ QString TTextStore::Append(const QString& text, QStringView S) {
             char16_t* start = text.isEmpty() ? b.data.get() + b.used : const_cast<char16_t*>(old);
             std::memcpy(b.data.get() + b.used, S.utf16(), std::size_t(S.size()) * sizeof(char16_t));
             b.used += S.size();
-            return QString::fromRawData(reinterpret_cast<const QChar*>(start), text.size() + S.size());
+            return QStringView(start, text.size() + S.size());
         }
     }
     const qsizetype need = text.size() + S.size();
-    static long moved = 0, moves = 0; moved += text.size(); ++moves; if (moves > 3000 && moves < 3010 && !blocks_.empty()) fprintf(stderr, "move: at %p len %ld S %ld off-end %ld room %ld bsize %ld\n", (const void*)&text, long(text.size()), long(S.size()), long(old + text.size() - (blocks_.back().data.get() + blocks_.back().used)), long(blocks_.back().size - blocks_.back().used), long(blocks_.back().size));
-    if ((moves & 1023) == 0) fprintf(stderr, "moves %ld moved %ld blocks %zu need %ld\n", moves, moved, blocks_.size(), long(need));
     if (blocks_.empty() || blocks_.back().size - blocks_.back().used < need) {
         const qsizetype grown = blocks_.empty() ? kFirstBlock : std::min(blocks_.back().size * 2, kLargestBlock);
         Block b;
@@ -42,7 +39,7 @@ QString TTextStore::Append(const QString& text, QStringView S) {
     std::memcpy(start, old, std::size_t(text.size()) * sizeof(char16_t));
     std::memcpy(start + text.size(), S.utf16(), std::size_t(S.size()) * sizeof(char16_t));
     b.used += need;
-    return QString::fromRawData(reinterpret_cast<const QChar*>(start), need);
+    return QStringView(start, need);
 }
 
 } // namespace zorvel

@@ -18,9 +18,9 @@ public:
     // it ends where the store's last block is filled to, it grows in place;
     // otherwise it is copied to the end (a section is only appended to while
     // the parser builds it, so that is rare). The result is valid until Clear.
-    QString Append(const QString& text, QStringView S);
+    QStringView Append(QStringView text, QStringView S);
     // A copy of text held by this store.
-    QString Keep(QStringView text) { return Append(QString(), text); }
+    QStringView Keep(QStringView text) { return Append(QStringView(), text); }
     void Clear() { blocks_.clear(); }
 
 private:

@@ -32,7 +32,7 @@ struct Laid : Parsed {
         const TSection& s = text(k);
         for (const auto& l : s.LineRecs)
             out << QStringLiteral("[%1] x%2 h%3 d%4 b%5 a%6")
-                       .arg(visibleText(s.TextBuffer.mid(l->Start, l->CharCount)))
+                       .arg(visibleText(s.TextBuffer.mid(l->Start, l->CharCount).toString()))
                        .arg(l->LineIndent)
                        .arg(l->LineHeight)
                        .arg(l->Descent)

@@ -308,7 +308,7 @@ TEST(Layout, APageTallerThan32767PixelsIsLaidOutWhole) {
     int top = 0, index = 0;
     const TSectionBase* s = page.list.FindSectionAtPosition(3000 * 17 + 5, top, index);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(static_cast<const TSection*>(s)->TextBuffer, "last");
+    EXPECT_EQ(static_cast<const TSection*>(s)->TextBuffer.toString(), "last");
     EXPECT_EQ(top, 51000);
     EXPECT_EQ(page.list.GetSectionTop(index), 51000);
     int x = 0, y = 0;

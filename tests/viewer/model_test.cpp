@@ -41,7 +41,7 @@ TEST(Model, AddTextSpacesAndLimit) {
     s.AddText(u" next ");
     s.AddText(u" again");
     s.AddText(u"");
-    EXPECT_EQ(s.TextBuffer, "lead next again");
+    EXPECT_EQ(s.TextBuffer.toString(), "lead next again");
     EXPECT_EQ(s.Len, 15);
     const QString chunk(150, u'x');
     for (int i = 0; i < 200; ++i)
@@ -53,7 +53,7 @@ TEST(Model, AddTextSpacesAndLimit) {
     TPreFormated pre(d.list, 0, 1, QString(), baseFont(d.list), 0);
     pre.AddText(u"");
     pre.AddText(u"  a ");
-    EXPECT_EQ(pre.TextBuffer, "   a ");
+    EXPECT_EQ(pre.TextBuffer.toString(), "   a ");
 }
 
 // Sections keep their text in the document's store: text added to two
@@ -68,8 +68,8 @@ TEST(Model, SectionTextStaysItsOwn) {
         (i % 7 ? a : b).AddText(word);
         (i % 7 ? expectA : expectB) += word;
     }
-    EXPECT_EQ(a.TextBuffer, expectA);
-    EXPECT_EQ(b.TextBuffer, expectB);
+    EXPECT_EQ(a.TextBuffer.toString(), expectA);
+    EXPECT_EQ(b.TextBuffer.toString(), expectB);
     EXPECT_EQ(a.Len, expectA.size());
 
     auto list = std::make_unique<TSectionList>(d.canvas);
@@ -78,7 +78,7 @@ TEST(Model, SectionTextStaysItsOwn) {
     list->Add(std::unique_ptr<TSectionBase>(s));
     const std::unique_ptr<TSectionList> copy = list->Clone();
     list.reset();
-    EXPECT_EQ(static_cast<const TSection*>(copy->Item(0))->TextBuffer, "kept in the copy");
+    EXPECT_EQ(static_cast<const TSection*>(copy->Item(0))->TextBuffer.toString(), "kept in the copy");
 }
 
 TEST(Model, SpacingScalesWithFontSize) {

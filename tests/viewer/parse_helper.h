@@ -43,7 +43,7 @@ struct Parsed {
         QStringList out;
         for (const TSection* t : texts())
             if (!t->TextBuffer.isEmpty())
-                out << t->TextBuffer;
+                out << t->TextBuffer.toString();
         return out;
     }
     // The kinds of the top-level sections, empty text sections left out.
@@ -70,7 +70,7 @@ inline QString cellText(const TCell& cell) {
     QString text;
     for (const auto& s : cell)
         if (const auto* t = dynamic_cast<const TSection*>(s.get()))
-            text += t->TextBuffer;
+            text += t->TextBuffer.toString();
     return text;
 }
 

@@ -68,7 +68,7 @@ TEST(Parser, RunsOfParagraphTagsMakeOneSpace) {
     const Parsed p(QStringLiteral("one<P><P>\r\n<P>two<P ALIGN=right>three"));
     EXPECT_EQ(p.kinds(), (QStringList{"Section", "ParagraphSpace", "Section", "ParagraphSpace", "Section"}));
     const auto texts = p.texts();
-    EXPECT_EQ(texts.back()->TextBuffer, "three");
+    EXPECT_EQ(texts.back()->TextBuffer.toString(), "three");
     EXPECT_EQ(texts.back()->Justify, 3);
 }
 
@@ -85,7 +85,7 @@ TEST(Parser, OpenCommentAtEndRaisesAndKeepsWhatWasParsed) {
     }
     ASSERT_EQ(list.Count(), 1);
     // The blank before the comment was still being read when the input ran out.
-    EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer, "kept");
+    EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer.toString(), "kept");
     EXPECT_EQ(strings.Title, "t");
     EXPECT_EQ(names.Find("X"), list.Item(0));
 }
@@ -134,7 +134,7 @@ TEST(Parser, QuotedValueEndsAtTagEnd) {
     ASSERT_EQ(texts.size(), 1u);
     ASSERT_EQ(texts[0]->Images.Count(), 1);
     EXPECT_EQ(texts[0]->Images.Item(0)->Alt, "a");
-    EXPECT_EQ(texts[0]->TextBuffer, QString(QChar(kImageChar)) + "b\"");
+    EXPECT_EQ(texts[0]->TextBuffer.toString(), QString(QChar(kImageChar)) + "b\"");
 }
 
 TEST(Parser, FontSizes) {
@@ -176,7 +176,7 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
     const Parsed p(QStringLiteral("a<B>b<I>c</B>d</I><A HREF=\"x.htm\">e<U>f</U></A>g<FONT COLOR=red FACE=Arial>h</FONT>"
                                   "<SUB>i</SUB><SUP>j</SUP>k"));
     const TSection* s = p.texts().at(0);
-    EXPECT_EQ(s->TextBuffer, "abcdefghijk");
+    EXPECT_EQ(s->TextBuffer.toString(), "abcdefghijk");
     struct Run {
         int pos;
         const char* style;
@@ -251,7 +251,7 @@ TEST(Parser, CenterBreakAndAddress) {
     for (const auto& s : p.list) {
         if (const auto* t = dynamic_cast<const TSection*>(s.get())) {
             if (!t->TextBuffer.isEmpty())
-                got << QStringLiteral("%1:%2%3").arg(t->TextBuffer).arg(t->Justify).arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
+                got << QStringLiteral("%1:%2%3").arg(t->TextBuffer.toString()).arg(t->Justify).arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
         } else {
             got << QString::fromLatin1(s->KindName());
         }
