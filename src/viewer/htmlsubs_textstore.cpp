@@ -36,7 +36,8 @@ QStringView TTextStore::Append(QStringView text, QStringView S) {
     }
     Block& b = blocks_.back();
     char16_t* start = b.data.get() + b.used;
-    std::memcpy(start, old, std::size_t(text.size()) * sizeof(char16_t));
+    if (!text.isEmpty()) // an empty view may have no data at all
+        std::memcpy(start, old, std::size_t(text.size()) * sizeof(char16_t));
     std::memcpy(start + text.size(), S.utf16(), std::size_t(S.size()) * sizeof(char16_t));
     b.used += need;
     return QStringView(start, need);
