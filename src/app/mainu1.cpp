@@ -1,5 +1,6 @@
 // The main window's construction, settings, layout, start-up and exit.
 #include "mainu1.h"
+#include "settings_keys.h"
 
 #include "app_messages.h"
 #include "error_text.h"
@@ -31,7 +32,6 @@
 namespace zorvel {
 
 namespace {
-const QString kOptions = QStringLiteral("Options");
 const QString kSize = QStringLiteral("Size");
 } // namespace
 

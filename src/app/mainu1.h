@@ -134,6 +134,9 @@ public:
     void setSaverTimerOn(bool on);
 
     IniProfile settings() const { return IniProfile(env_.programDir + QStringLiteral("zor-vel.ini")); }
+    // Stores a menu's check mark among the options; a failure is reported and
+    // the choice still holds for this run.
+    void storeOption(const QString& key, bool on);
     const QString& programDir() const { return env_.programDir; }
     Prompter& prompter() { return *env_.prompter; }
     bool hintsShown() const;

@@ -1,6 +1,7 @@
 // Where the tool box sits, the layout of the main window around it, and the
 // browser buttons at the right end of the speed bar.
 #include "mainu1.h"
+#include "settings_keys.h"
 
 #include "external_browser.h"
 #include "toolbox.h"
@@ -99,7 +100,7 @@ void TMainFrm::MenuonLeft1Click(QObject* sender) {
     const auto& [where, stored] = kPlacements[tag - 1];
     applyPlacement(where);
     try {
-        settings().writeString(QStringLiteral("Options"), QStringLiteral("Menu_Position"), QLatin1String(stored));
+        settings().writeString(kOptions, QStringLiteral("Menu_Position"), QLatin1String(stored));
     } catch (const std::exception& e) {
         showError(e);
     }

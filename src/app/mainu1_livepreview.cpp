@@ -2,6 +2,7 @@
 // documents showing the active one's text as it is written. Both are switched
 // under Options and remembered in the settings file.
 #include "mainu1.h"
+#include "settings_keys.h"
 
 #include "live_preview.h"
 
@@ -18,7 +19,6 @@ namespace zorvel {
 
 namespace {
 
-const QString kOptions = QStringLiteral("Options");
 const QString kSyntaxColoursKey = QStringLiteral("Syntax_Colours");
 const QString kLivePreviewKey = QStringLiteral("Live_Preview");
 const QString kLivePreviewWidthKey = QStringLiteral("Live_Preview_Width");
@@ -150,21 +150,13 @@ void TMainFrm::LivePreview1Click() {
     const bool on = LivePreview1->isChecked();
     if (!on)
         livePaneWidth_->storeNow();
-    try {
-        settings().writeBool(kOptions, kLivePreviewKey, on);
-    } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    storeOption(kLivePreviewKey, on);
     showLivePreview();
 }
 
 void TMainFrm::SyntaxColours1Click() {
     const bool on = SyntaxColours1->isChecked();
-    try {
-        settings().writeBool(kOptions, kSyntaxColoursKey, on);
-    } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    storeOption(kSyntaxColoursKey, on);
     for (TEditForm* form : windowOrder())
         form->MemoPad->setSyntaxColours(on);
 }

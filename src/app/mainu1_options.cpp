@@ -1,5 +1,6 @@
 // Templates, the options dialog, the editor font and the external browsers.
 #include "mainu1.h"
+#include "settings_keys.h"
 
 #include "external_browser.h"
 #include "hint_switch.h"
@@ -18,6 +19,14 @@ namespace {
 struct SaveDidNotSave {};
 
 } // namespace
+
+void TMainFrm::storeOption(const QString& key, bool on) {
+    try {
+        settings().writeBool(kOptions, key, on);
+    } catch (const std::exception& e) {
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
+    }
+}
 
 void TMainFrm::setHints(bool shown, const QColor& colour) {
     hints_->setEnabled(shown);

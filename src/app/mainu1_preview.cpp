@@ -1,6 +1,7 @@
 // The built-in preview: the active document's file shown by the viewer in place
 // of the documents, its font and pictures, and the way back to the editor.
 #include "mainu1.h"
+#include "settings_keys.h"
 
 #include "htmlview.h"
 #include "toolbox.h"
@@ -27,7 +28,6 @@ constexpr const char* kCodesCaption = "&Codes";
 constexpr const char* kCodesHint = "Return to Editor";
 constexpr int kCodesTag = 999;
 
-const QString kOptions = QStringLiteral("Options");
 const QString kFontNameKey = QStringLiteral("Preview_Font_Name");
 const QString kFontSizeKey = QStringLiteral("Preview_Font_Size");
 const QString kShowGraphicsKey = QStringLiteral("Show_Graphics");
@@ -250,11 +250,7 @@ void TMainFrm::Font2Click() {
 
 void TMainFrm::ShowImages2Click() {
     const bool on = ShowImages1->isChecked();
-    try {
-        settings().writeBool(kOptions, kShowGraphicsKey, on);
-    } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    storeOption(kShowGraphicsKey, on);
     Preview->setViewImages(on);
 }
 

@@ -9,4 +9,7 @@ inline constexpr QLatin1String kFilesSection("Files");
 inline constexpr QLatin1String kOpenDirKey("Open_Dir");
 inline constexpr QLatin1String kSaveDirKey("Save_Dir");
 
+// The program's options: the Options dialog's and the menus' check marks.
+inline constexpr QLatin1String kOptions("Options");
+
 } // namespace zorvel
