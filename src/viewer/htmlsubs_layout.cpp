@@ -20,12 +20,11 @@ int TSection::NextPlaceholder(int pos) const {
     // Layout and hit tests walk forward, so the last answer usually holds:
     // there is no placeholder from markFrom_ up to markAt_.
     if (pos < markFrom_ || pos > markAt_) {
-        // Every character of the text passes here once per walk: a plain
-        // pointer scan, both placeholders being below any printable character.
-        const char16_t* const text = reinterpret_cast<const char16_t*>(TextBuffer.constData());
+        // Every character of the text passes here once per walk: a plain pointer scan.
+        const char16_t* const text = TextBuffer.utf16();
         const char16_t* p = text + pos;
         const char16_t* const end = text + std::max(pos, Len);
-        while (p < end && (*p > kImageChar || (*p != kImageChar && *p != kControlChar)))
+        while (p < end && *p != kImageChar && *p != kControlChar)
             ++p;
         markFrom_ = pos;
         markAt_ = int(p - text);

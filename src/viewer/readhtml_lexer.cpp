@@ -209,22 +209,19 @@ std::string_view HtmlParser::ReadName() {
     // Longer names are none of ours: they come back empty, which names nothing.
     std::size_t length = 0;
     bool tooLong = false;
-    while (isUpperLetter(CurCharUpper)) {
+    auto take = [&](char16_t upper) {
         if (length < sizeof name_)
-            name_[length++] = char(CurCharUpper);
+            name_[length++] = char(upper);
         else
             tooLong = true;
+    };
+    while (isUpperLetter(CurCharUpper)) {
+        take(CurCharUpper);
         // The letters after it straight from the page: a letter is never
         // anything ReadChar would have to fold or skip.
         if (!hasPushed_) {
-            const char16_t* p = pos_;
-            for (; p < end_ && isLetter(*p); ++p) {
-                if (length < sizeof name_)
-                    name_[length++] = char(asciiUpper(*p));
-                else
-                    tooLong = true;
-            }
-            pos_ = p;
+            for (; pos_ < end_ && isLetter(*pos_); ++pos_)
+                take(asciiUpper(*pos_));
         }
         ReadChar();
     }
