@@ -148,6 +148,19 @@ void row(const QString& name, const Figures& f) {
 
 } // namespace
 
+// The figures of a set of pages, measured together.
+Figures measurePages(Canvas& canvas, const std::vector<Page>& pages) {
+    std::vector<const QString*> texts;
+    std::vector<QString> files;
+    qint64 bytes = 0;
+    for (const Page& p : pages) {
+        texts.push_back(&p.text);
+        files.push_back(p.path);
+        bytes += p.bytes;
+    }
+    return measure(canvas, texts, bytes, true, files);
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QtCanvas canvas;
@@ -188,15 +201,7 @@ int main(int argc, char** argv) {
             std::printf("%-30s     0   (the package has no HTML pages)\n", package);
             continue;
         }
-        std::vector<const QString*> texts;
-        std::vector<QString> files;
-        qint64 bytes = 0;
-        for (const Page& p : pages) {
-            texts.push_back(&p.text);
-            files.push_back(p.path);
-            bytes += p.bytes;
-        }
-        row(QString::fromLatin1(package), measure(canvas, texts, bytes, true, files));
+        row(QString::fromLatin1(package), measurePages(canvas, pages));
         const Page& big = *std::max_element(pages.begin(), pages.end(),
                                             [](const Page& a, const Page& b) { return a.bytes < b.bytes; });
         row(QStringLiteral("  largest ") + big.path.section(u'/', -1), measure(canvas, {&big.text}, big.bytes, true, {big.path}));
@@ -205,17 +210,7 @@ int main(int argc, char** argv) {
     }
     if (all.empty())
         return 0;
-    {
-        std::vector<const QString*> texts;
-        std::vector<QString> files;
-        qint64 bytes = 0;
-        for (const Page& p : all) {
-            texts.push_back(&p.text);
-            files.push_back(p.path);
-            bytes += p.bytes;
-        }
-        row(QStringLiteral("all corpora"), measure(canvas, texts, bytes, true, files));
-    }
+    row(QStringLiteral("all corpora"), measurePages(canvas, all));
 
     // Growth: time and memory per byte should stay flat as the page grows.
     const Page& big = *std::max_element(all.begin(), all.end(), [](const Page& a, const Page& b) { return a.bytes < b.bytes; });
