@@ -73,10 +73,10 @@ private:
             if (f->ScriptPosition)
                 run += f->ScriptPosition == 1 ? QStringLiteral(" sub") : QStringLiteral(" sup");
             if (!f->LinkURL.isEmpty())
-                run += QStringLiteral(" link=") + quoted(f->LinkURL);
+                run += QStringLiteral(" link=") + quoted(f->LinkURL.toString());
             line(depth + 1, run);
         }
-        for (const auto& image : s.Images) {
+        for (const auto& image : *s.Images) {
             static const char* aligns[] = {"top", "middle", "bottom"};
             QString text = QStringLiteral("image pos=%1 src=%2 alt=%3 align=%4")
                                .arg(image->Pos)
@@ -86,7 +86,7 @@ private:
                 text += QStringLiteral(" noborder");
             line(depth + 1, text);
         }
-        for (const TFormControlObj* c : s.FormControls)
+        for (const TFormControlObj* c : *s.FormControls)
             line(depth + 1, QStringLiteral("control pos=%1 %2 name=%3")
                                 .arg(c->Pos)
                                 .arg(QLatin1String(c->KindName()), quoted(c->Name)));

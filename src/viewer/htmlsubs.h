@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -117,15 +118,16 @@ public:
     QStringView TextBuffer;
     int TextBufferSize() const { return int(TextBuffer.size()); }
     TFontList Fonts;
-    TImageList Images;
-    TFormControlList FormControls;
+    TRareList<TImageList> Images;
+    TRareList<TFormControlList> FormControls;
+    TValueList<LineRec> LineRecs;
+    TSharedFont BaseFont;
     int Level = 0;
     int Indent = 0;
     int ListNumber = 0;
-    TValueList<LineRec> LineRecs;
-    TSharedFont BaseFont;
-    int ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
-    int Justify = 1;  // 1 left, 2 center, 3 right
+    // A page has tens of thousands of sections; these two take a byte each.
+    std::int8_t ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
+    std::int8_t Justify = 1;  // 1 left, 2 center, 3 right
 
     virtual void AddText(QStringView S);
     int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;

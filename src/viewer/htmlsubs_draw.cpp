@@ -136,12 +136,12 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
                 y += f.Descent / 2 + 1;
             // The overhang is shared between a run's two ends.
             const int tx = x - f.Overhang / 2;
-            const int width = canvas.textWidth(f.Id, text) - f.Overhang;
+            const int width = canvas.textWidth(f.Id(), text) - f.Overhang;
             if (pos >= SelStart && pos < SelEnd) {
                 // Selected text is shown inverted: the text colour behind, the page's colour in front.
-                canvas.drawText(tx, y, f.Id, master.Background, text, &color);
+                canvas.drawText(tx, y, f.Id(), master.Background, text, &color);
             } else {
-                canvas.drawText(tx, y, f.Id, color, text, nullptr);
+                canvas.drawText(tx, y, f.Id(), color, text, nullptr);
             }
             x += width;
             break;

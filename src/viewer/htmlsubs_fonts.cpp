@@ -107,8 +107,8 @@ TSharedFont::TSharedFont() {
 
 TSharedFont::TSharedFont(const TMyFont& font) : entry_(internFont(font)) {}
 
-TFontObj::TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link)
-    : Pos(pos), LinkURL(link), RunFont_(font) {
+TFontObj::TFontObj(int pos, const TMyFont& font, Canvas& canvas, TLinkText link)
+    : Pos(pos), LinkURL(std::move(link)), RunFont_(font) {
     Measure(canvas);
 }
 
@@ -118,8 +118,7 @@ void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
 }
 
 void TFontObj::Measure(Canvas& canvas) {
-    Id = RunFont_.Id();
-    const FontMetricsInfo m = canvas.fontMetrics(Id);
+    const FontMetricsInfo m = canvas.fontMetrics(Id());
     TextHeight = m.height;
     FontHeight = m.height + m.externalLeading;
     Overhang = m.overhang;

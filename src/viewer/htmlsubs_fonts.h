@@ -2,6 +2,7 @@
 // Fonts of the document model: a font with its nominal size, one font run of
 // a text section and the list of runs.
 #include "canvas.h"
+#include "htmlsubs_linktext.h"
 #include "htmlun2.h"
 
 namespace zorvel {
@@ -50,20 +51,22 @@ private:
 };
 
 // One font run of a section; it re-measures itself whenever its font changes.
+// A page has tens of thousands of runs: the run holds only what differs
+// between runs of one font, and its font's metrics, which the canvas gives.
 class TFontObj {
 public:
-    TFontObj(int pos, const TMyFont& font, Canvas& canvas, const QString& link = {});
+    TFontObj(int pos, const TMyFont& font, Canvas& canvas, TLinkText link = {});
 
     int Pos = 0;
     const TMyFont& RunFont() const { return *RunFont_; }
     void SetFont(const TMyFont& font, Canvas& canvas);
-    FontId Id = -1;     // the run's font, interned, for measuring and drawing
+    FontId Id() const { return RunFont_.Id(); } // the run's font, interned, for measuring and drawing
     int FontHeight = 0; // text height plus external leading
     int TextHeight = 0;
     int Overhang = 0;
     int Descent = 0;
     int ScriptPosition = 0; // 0 normal, 1 subscript, 2 superscript
-    QString LinkURL;        // empty outside links
+    TLinkText LinkURL;      // empty outside links
 
 private:
     void Measure(Canvas& canvas);

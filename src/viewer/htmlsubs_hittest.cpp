@@ -34,7 +34,7 @@ bool TSection::GetURL(Canvas& canvas, int X, int Y, QString& URL) {
     const TFontObj* f = Fonts.GetFontObjAt(line.Start + n);
     if (!f || f->LinkURL.isEmpty())
         return false;
-    URL = f->LinkURL;
+    URL = f->LinkURL.toString();
     return true;
 }
 

@@ -11,7 +11,7 @@ namespace {
 bool isPlaceholder(QChar c) { return c.unicode() == kImageChar || c.unicode() == kControlChar; }
 
 bool sameLook(const TFontObj& a, const TFontObj& b) {
-    return a.Id == b.Id && a.ScriptPosition == b.ScriptPosition && a.RunFont().color == b.RunFont().color;
+    return a.Id() == b.Id() && a.ScriptPosition == b.ScriptPosition && a.RunFont().color == b.RunFont().color;
 }
 
 } // namespace
@@ -33,9 +33,9 @@ int TSection::NextPlaceholder(int pos) const {
 }
 
 TFormControlObj* TSection::ControlAt(int pos) const {
-    auto it = std::lower_bound(FormControls.begin(), FormControls.end(), pos,
+    auto it = std::lower_bound(FormControls->begin(), FormControls->end(), pos,
                                [](const TFormControlObj* c, int p) { return c->Pos < p; });
-    return it != FormControls.end() && (*it)->Pos == pos ? *it : nullptr;
+    return it != FormControls->end() && (*it)->Pos == pos ? *it : nullptr;
 }
 
 TSection::Piece TSection::PieceAt(int pos, int limit) const {
@@ -44,7 +44,7 @@ TSection::Piece TSection::PieceAt(int pos, int limit) const {
     if (c == kImageChar || c == kControlChar) {
         // A placeholder with no image or control behind it (a raw byte 2 or 4
         // in preformatted text) stays a piece of its own that measures nothing.
-        if (c == kImageChar && (piece.image = Images.GetImageAt(pos)))
+        if (c == kImageChar && (piece.image = Images->GetImageAt(pos)))
             piece.kind = Piece::Image;
         else if (c == kControlChar && (piece.control = ControlAt(pos)))
             piece.kind = Piece::Control;
@@ -77,7 +77,7 @@ int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
     }
     // An italic face's extent includes the slant hanging over its end; runs
     // set side by side overlap by it, so it is not counted as width.
-    return canvas.textWidth(piece.font->Id, QStringView(TextBuffer).mid(pos, piece.count)) - piece.font->Overhang;
+    return canvas.textWidth(piece.font->Id(), QStringView(TextBuffer).mid(pos, piece.count)) - piece.font->Overhang;
 }
 
 int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces) const {
@@ -98,7 +98,7 @@ int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Roo
     // A piece is as wide as its extent less the overhang, so it fits where
     // its extent fits the room plus the overhang.
     int extent = 0;
-    const int k = canvas.fitCount(F.Id, QStringView(TextBuffer).mid(pos, N), Room + F.Overhang, extent);
+    const int k = canvas.fitCount(F.Id(), QStringView(TextBuffer).mid(pos, N), Room + F.Overhang, extent);
     Used = k > 0 ? extent - F.Overhang : 0;
     return k;
 }
@@ -186,8 +186,8 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // Images taller than the text make room outside the band: one hanging from
     // the band's top needs room below, one standing on the baseline needs room
     // above, one centred on the text needs half of it on each side.
-    for (int i = Images.IndexAtOrAfter(P); i < Images.Count() && Images.Item(i)->Pos < end; ++i) {
-        const TImageObj& image = *Images.Item(i);
+    for (int i = Images->IndexAtOrAfter(P); i < Images->Count() && Images->Item(i)->Pos < end; ++i) {
+        const TImageObj& image = *Images->Item(i);
         const int H = image.ImageHeight;
         const int G = H - line->LineHeight;
         switch (image.ImageAlign) {
@@ -201,7 +201,7 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     }
     // Controls stand on the baseline (check boxes, radio buttons) or on the
     // band's bottom, and rise above the band by what they are taller.
-    for (TFormControlObj* c : FormControls) {
+    for (TFormControlObj* c : *FormControls) {
         if (c->Pos < P || c->Pos >= end)
             continue;
         const int H = c->ControlHeight();
@@ -231,13 +231,13 @@ bool TSection::StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, i
     }
     ScrollWidth = Width;
     TSectionList& master = *ParentSectionList;
-    for (const auto& image : Images) {
+    for (const auto& image : *Images) {
         int overhang = 0;
         const TMyFont* font = Fonts.GetFontAt(image->Pos, overhang);
         image->Measure(master, canvas, *font);
         ScrollWidth = std::max(ScrollWidth, image->ImageWidth);
     }
-    for (TFormControlObj* c : FormControls) {
+    for (TFormControlObj* c : *FormControls) {
         ScrollWidth = std::max(ScrollWidth, c->ControlWidth());
         c->HideControl(); // shown again where its line is drawn
     }
@@ -268,7 +268,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
         return; // an empty section takes no room, indent or not
     markFrom_ = markAt_ = -1;
     TSectionList& master = *ParentSectionList;
-    for (const auto& image : Images) {
+    for (const auto& image : *Images) {
         int overhang = 0;
         image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos, overhang));
     }
@@ -287,7 +287,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
             continue;
         }
         const TFontObj& F = *piece.font;
-        const Canvas::Words w = canvas.measureWords(F.Id, QStringView(TextBuffer).mid(pos, piece.count));
+        const Canvas::Words w = canvas.measureWords(F.Id(), QStringView(TextBuffer).mid(pos, piece.count));
         Max += w.width - F.Overhang;
         if (w.head >= 0)
             word += w.head - F.Overhang;

@@ -14,6 +14,10 @@ void modelFree(void* storage, std::size_t size) noexcept;
 // Hands the kept storage back to the heap when no model holds any of it.
 void modelStorageTrim();
 
+// Storage from here is aligned for a pointer, not more: a class or record
+// that needs stricter alignment must not use it.
+inline constexpr std::size_t kModelAlignment = alignof(void*);
+
 // Gives a class's objects that storage (a class the model holds by the thousand).
 struct TModelStorage {
     static void* operator new(std::size_t size) { return modelAllocate(size); }
@@ -24,6 +28,7 @@ struct TModelStorage {
 template <typename T>
 struct ModelAllocator {
     using value_type = T;
+    static_assert(alignof(T) <= kModelAlignment);
     ModelAllocator() = default;
     template <typename U>
     ModelAllocator(const ModelAllocator<U>&) {}

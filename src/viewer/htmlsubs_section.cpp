@@ -16,20 +16,20 @@ TSection::~TSection() = default;
 
 TSection::TSection(const TSection& source, TSectionList* master)
     : TSectionBase(source, master), TextBuffer(master->TextStore.Keep(source.TextBuffer)),
-      Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber), BaseFont(source.BaseFont),
+      BaseFont(source.BaseFont), Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber),
       ListType(source.ListType), Justify(source.Justify) {
     Len = source.Len;
     for (const auto& f : source.Fonts)
         Fonts.Add(*f);
-    for (const auto& image : source.Images) {
-        TImageObj* copy = Images.Add(std::make_unique<TImageObj>(*image));
+    for (const auto& image : *source.Images) {
+        TImageObj* copy = Images.Make().Add(std::make_unique<TImageObj>(*image));
         copy->ParentSectionList = master;
     }
     for (const auto& line : source.LineRecs)
         LineRecs.Add(*line);
     // The copy must never reach the original's window controls, which go with the original.
-    for (const TFormControlObj* c : source.FormControls)
-        FormControls.push_back(master->ControlCopies.Add(c->CopyForPrint(master)));
+    for (const TFormControlObj* c : *source.FormControls)
+        FormControls.Make().push_back(master->ControlCopies.Add(c->CopyForPrint(master)));
 }
 
 std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {
@@ -69,7 +69,7 @@ void TSection::SetLink(bool start, TSectionList& MasterList, const TMyFont& Font
 }
 
 void TSection::AddImage(const TAttributeList& Attributes) {
-    TImageObj* image = Images.Add(std::make_unique<TImageObj>(Len, Attributes));
+    TImageObj* image = Images.Make().Add(std::make_unique<TImageObj>(Len, Attributes));
     image->ParentSectionList = ParentSectionList;
     Append(QStringView(&kImageChar, 1));
 }

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringView>
 
+#include <limits>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace zorvel {
@@ -32,7 +34,9 @@ public:
 
 // A list of the model's small records kept by value (a page has thousands of
 // them, and one allocation each would cost more than many records do), handed
-// out by pointer like TFreeList's. Adding may move the records.
+// out by pointer like TFreeList's. Adding may move the records. Every text
+// section has two of these, so the list itself is a pointer and two counts
+// (a std::vector is three pointers).
 template <typename T>
 class TValueList {
 public:
@@ -49,25 +53,77 @@ public:
     private:
         const T* at_;
     };
-    void Clear() { items_.clear(); }
-    int Count() const { return int(items_.size()); }
-    bool empty() const { return items_.empty(); }
-    T* Item(int i) const { return const_cast<T*>(&items_[std::size_t(i)]); }
-    T* back() const { return Item(Count() - 1); }
+    TValueList() = default;
+    TValueList(const TValueList&) = delete;
+    TValueList& operator=(const TValueList&) = delete;
+    ~TValueList() {
+        Clear();
+        ModelAllocator<T>().deallocate(items_, std::size_t(capacity_));
+    }
+    // Keeps the room for the next records, as layout fills a section's lines again.
+    void Clear() {
+        std::destroy_n(items_, count_);
+        count_ = 0;
+    }
+    int Count() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    T* Item(int i) const { return items_ + i; }
+    T* back() const { return Item(count_ - 1); }
     T* Add(T item) {
-        items_.push_back(std::move(item));
-        return &items_.back();
+        if (count_ == capacity_)
+            Reallocate(capacity_ == 0 ? 1 : Grown());
+        T* added = std::construct_at(items_ + count_, std::move(item));
+        ++count_;
+        return added;
     }
     // Hands back the room kept for records not added.
     void Squeeze() {
-        if (items_.capacity() > items_.size())
-            items_.shrink_to_fit();
+        if (capacity_ > count_)
+            Reallocate(count_);
     }
-    const_iterator begin() const { return const_iterator(items_.data()); }
-    const_iterator end() const { return const_iterator(items_.data() + items_.size()); }
+    const_iterator begin() const { return const_iterator(items_); }
+    const_iterator end() const { return const_iterator(items_ + count_); }
 
 private:
-    std::vector<T, ModelAllocator<T>> items_;
+    int Grown() const {
+        if (capacity_ > std::numeric_limits<int>::max() / 2)
+            throw std::length_error("TValueList");
+        return capacity_ * 2;
+    }
+    void Reallocate(int capacity) {
+        T* fresh = capacity > 0 ? ModelAllocator<T>().allocate(std::size_t(capacity)) : nullptr;
+        std::uninitialized_move_n(items_, count_, fresh);
+        std::destroy_n(items_, count_);
+        ModelAllocator<T>().deallocate(items_, std::size_t(capacity_));
+        items_ = fresh;
+        capacity_ = capacity;
+    }
+
+    T* items_ = nullptr;
+    int count_ = 0;
+    int capacity_ = 0;
+};
+
+// A list that nearly every record leaves empty (a text section's images and
+// its controls): one pointer until the first item, when Make creates it.
+// Reading an absent list reads an empty one.
+template <class List>
+class TRareList {
+public:
+    const List& operator*() const { return list_ ? *list_ : Empty(); }
+    const List* operator->() const { return &**this; }
+    List& Make() {
+        if (!list_)
+            list_ = std::make_unique<List>();
+        return *list_;
+    }
+
+private:
+    static const List& Empty() {
+        static const List empty;
+        return empty;
+    }
+    std::unique_ptr<List> list_;
 };
 
 // The attribute names the parser knows; VALUE is written twice in the

@@ -252,7 +252,7 @@ TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     FakeControl box(&list, 1, QSize(13, 13), true, log), edit(&list, 3, QSize(50, 25), false, log);
     auto section = std::make_unique<TSection>(list, 0, 1, QString(), font, 0);
     section->AddText(u"a\x02" u"b\x02");
-    section->FormControls = {&box, &edit};
+    section->FormControls.Make() = {&box, &edit};
     TSection& s = *section;
     list.Add(std::move(section));
 

@@ -75,10 +75,34 @@ TEST(Model, SectionTextStaysItsOwn) {
     auto list = std::make_unique<TSectionList>(d.canvas);
     auto* s = new TSection(*list, 0, 1, QString(), baseFont(*list), 0);
     s->AddText(u"kept in the copy");
+    s->SetLink(true, *list, baseFont(*list), QStringLiteral("kept.htm"), 0, 0);
+    s->AddText(u" with its link");
     list->Add(std::unique_ptr<TSectionBase>(s));
     const std::unique_ptr<TSectionList> copy = list->Clone();
     list.reset();
-    EXPECT_EQ(static_cast<const TSection*>(copy->Item(0))->TextBuffer.toString(), "kept in the copy");
+    const auto* kept = static_cast<const TSection*>(copy->Item(0));
+    EXPECT_EQ(kept->TextBuffer.toString(), "kept in the copy with its link");
+    EXPECT_EQ(kept->Fonts.back()->LinkURL.toString(), "kept.htm");
+}
+
+// The model's record lists and link texts manage their own storage: records
+// must survive the list's growth and squeezing, and a link's text its holders
+// coming and going (the sanitizer run checks that nothing leaks or is freed twice).
+TEST(Model, RecordListsAndLinksKeepTheirContents) {
+    const TLinkText shared(QStringLiteral("shared.htm"));
+    TValueList<TLinkText> list;
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 100; ++i)
+            list.Add(i % 2 ? shared : TLinkText(QString::number(i)));
+        list.Squeeze();
+        ASSERT_EQ(list.Count(), 100);
+        for (int i = 0; i < 100; ++i)
+            EXPECT_EQ(list.Item(i)->toString(), i % 2 ? QStringLiteral("shared.htm") : QString::number(i)) << i;
+        list.Clear();
+        EXPECT_TRUE(list.empty());
+    }
+    EXPECT_EQ(shared.toString(), "shared.htm");
+    EXPECT_TRUE(TLinkText(QString()).isEmpty()); // an empty address is no link
 }
 
 TEST(Model, SpacingScalesWithFontSize) {
@@ -135,20 +159,20 @@ TEST(Model, FontListQueries) {
     s.AddText(u"c");
     int index = -1;
     EXPECT_EQ(s.Fonts.GetFontObjAt(0, &index)->Pos, 0);
-    EXPECT_EQ(s.Fonts.GetFontObjAt(4, &index)->LinkURL, "u.htm");
+    EXPECT_EQ(s.Fonts.GetFontObjAt(4, &index)->LinkURL.toString(), "u.htm");
     EXPECT_EQ(index, 1);
-    EXPECT_EQ(s.Fonts.GetFontObjAt(5, &index)->LinkURL, "");
+    EXPECT_EQ(s.Fonts.GetFontObjAt(5, &index)->LinkURL.toString(), "");
     EXPECT_EQ(index, 2);
     EXPECT_EQ(s.Fonts.GetFontCountAt(1, s.Len), 2);
     EXPECT_EQ(s.Fonts.GetFontCountAt(5, s.Len), 1);
     s.AddImage(TAttributeList{});
     s.AddText(u"d");
     s.AddImage(TAttributeList{});
-    EXPECT_EQ(s.Images.GetImageCountAt(0), 6);
-    EXPECT_EQ(s.Images.GetImageCountAt(7), 1);
-    EXPECT_EQ(s.Images.GetImageCountAt(9), 9999);
-    EXPECT_EQ(s.Images.GetImageAt(8)->Pos, 8);
-    EXPECT_EQ(s.Images.GetImageAt(7), nullptr);
+    EXPECT_EQ(s.Images->GetImageCountAt(0), 6);
+    EXPECT_EQ(s.Images->GetImageCountAt(7), 1);
+    EXPECT_EQ(s.Images->GetImageCountAt(9), 9999);
+    EXPECT_EQ(s.Images->GetImageAt(8)->Pos, 8);
+    EXPECT_EQ(s.Images->GetImageAt(7), nullptr);
 }
 
 TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
@@ -180,8 +204,8 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
 TEST(Model, MissingImageShowsTheErrorPictureWithItsAltText) {
     Parsed p(QStringLiteral("<IMG SRC=\"no-such-file.gif\" ALT=\"Logo\"><IMG SRC=\"none.png\"><IMG SRC=x.gif ALIGN=top BORDER=0>"));
     const TSection* s = p.texts().at(0);
-    ASSERT_EQ(s->Images.Count(), 3);
-    TImageObj& withAlt = *s->Images.Item(0);
+    ASSERT_EQ(s->Images->Count(), 3);
+    TImageObj& withAlt = *s->Images->Item(0);
     const TMyFont& font = s->Fonts.Item(0)->RunFont();
     withAlt.Measure(p.list, p.canvas, font);
     EXPECT_EQ(withAlt.Kind(), TImageObj::BitmapSource::Error);
@@ -189,16 +213,16 @@ TEST(Model, MissingImageShowsTheErrorPictureWithItsAltText) {
     const int altWidth = 4 * FixedMetricsCanvas::charWidth(font);
     EXPECT_EQ(withAlt.ImageWidth, 27 + altWidth + 4);
     EXPECT_EQ(withAlt.ImageHeight, 32);
-    TImageObj& plain = *s->Images.Item(1);
+    TImageObj& plain = *s->Images->Item(1);
     plain.Measure(p.list, p.canvas, font);
     EXPECT_EQ(plain.ImageWidth, 27);
     EXPECT_EQ(plain.ImageAlign, 2);
-    EXPECT_EQ(s->Images.Item(2)->ImageAlign, 0);
-    EXPECT_TRUE(s->Images.Item(2)->NoBorder);
+    EXPECT_EQ(s->Images->Item(2)->ImageAlign, 0);
+    EXPECT_TRUE(s->Images->Item(2)->NoBorder);
     // With images off the 32 by 32 placeholder stands in and nothing is looked up.
     Parsed off(QStringLiteral("<IMG SRC=a.gif ALT=A>"));
     off.list.ShowImages = false;
-    TImageObj& image = *off.texts().at(0)->Images.Item(0);
+    TImageObj& image = *off.texts().at(0)->Images->Item(0);
     image.Measure(off.list, off.canvas, font);
     EXPECT_EQ(image.Kind(), TImageObj::BitmapSource::None);
     EXPECT_EQ(image.ImageWidth, 32 + FixedMetricsCanvas::charWidth(font) + 4);

@@ -92,7 +92,7 @@ TEST(ParserPre, HeadingsAndListsAreIgnoredButLinksWork) {
     for (const auto& f : line->Fonts) // SUB and SUP change nothing here
         EXPECT_EQ(f->ScriptPosition, 0);
     EXPECT_EQ(line->Fonts.GetFontObjAt(5)->RunFont().NormalSize, 10);
-    EXPECT_EQ(line->Fonts.GetFontObjAt(3)->LinkURL, "a.htm");
+    EXPECT_EQ(line->Fonts.GetFontObjAt(3)->LinkURL.toString(), "a.htm");
     EXPECT_EQ(p.names.Find("N"), line);
 }
 
@@ -227,8 +227,8 @@ TEST(ParserForms, ControlsJoinFormsAndSections) {
     // One placeholder per visible control; the hidden field has none.
     const TSection* s = p.texts().at(0);
     EXPECT_EQ(s->TextBuffer.toString(), QString(11, QChar(kControlChar)));
-    EXPECT_EQ(int(s->FormControls.size()), 11);
-    EXPECT_EQ(s->FormControls[5]->Pos, 5);
+    EXPECT_EQ(int(s->FormControls->size()), 11);
+    EXPECT_EQ((*s->FormControls)[5]->Pos, 5);
 }
 
 TEST(ParserForms, SelectOptions) {

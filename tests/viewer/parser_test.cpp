@@ -132,8 +132,8 @@ TEST(Parser, QuotedValueEndsAtTagEnd) {
     const Parsed p(QStringLiteral("<IMG SRC=x.gif ALT=\"a>b\">"));
     const auto texts = p.texts();
     ASSERT_EQ(texts.size(), 1u);
-    ASSERT_EQ(texts[0]->Images.Count(), 1);
-    EXPECT_EQ(texts[0]->Images.Item(0)->Alt, "a");
+    ASSERT_EQ(texts[0]->Images->Count(), 1);
+    EXPECT_EQ(texts[0]->Images->Item(0)->Alt, "a");
     EXPECT_EQ(texts[0]->TextBuffer.toString(), QString(QChar(kImageChar)) + "b\"");
 }
 
@@ -207,7 +207,7 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
         EXPECT_EQ(style.isEmpty() ? QStringLiteral("-") : style, QLatin1String(expected[i].style)) << i;
         EXPECT_EQ(f.RunFont().name, QLatin1String(expected[i].face)) << i;
         EXPECT_EQ(f.RunFont().color.rgb() & 0xFFFFFF, expected[i].colour) << i;
-        EXPECT_EQ(f.LinkURL, QLatin1String(expected[i].link)) << i;
+        EXPECT_EQ(f.LinkURL.toString(), QLatin1String(expected[i].link)) << i;
         EXPECT_EQ(f.ScriptPosition, expected[i].script) << i;
     }
     EXPECT_EQ(s->Fonts.Item(8)->RunFont().NormalSize, 9); // three quarters of 12
