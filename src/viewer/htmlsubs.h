@@ -174,6 +174,8 @@ protected:
         TImageObj* image = nullptr;
         TFormControlObj* control = nullptr;
     };
+    // A run's metrics, as layout measures on the document's screen canvas.
+    TRunMetrics RunMetrics(const TFontObj& run) const;
     // The piece at pos, ending at limit at the latest.
     Piece PieceAt(int pos, int limit) const;
     int PieceWidth(Canvas& canvas, const Piece& piece, int pos) const;

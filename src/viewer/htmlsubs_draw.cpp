@@ -125,18 +125,19 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
         case Piece::Nothing: break;
         case Piece::Text: {
             const TFontObj& f = *piece.font;
+            const TRunMetrics m = f.Metrics(*master.ScreenCanvas);
             const QStringView text = QStringView(TextBuffer).mid(pos, piece.count);
             const QColor color = master.Printing ? QColor(Qt::black) : f.RunFont().color;
             // Runs of different sizes share the line's baseline; sub- and
             // superscripts move off it by a part of their own font's size.
-            int y = baseline - (f.TextHeight - f.Descent);
+            int y = baseline - (m.TextHeight - m.Descent);
             if (f.ScriptPosition == 2)
-                y -= f.FontHeight / 3;
+                y -= m.FontHeight / 3;
             else if (f.ScriptPosition == 1)
-                y += f.Descent / 2 + 1;
+                y += m.Descent / 2 + 1;
             // The overhang is shared between a run's two ends.
-            const int tx = x - f.Overhang / 2;
-            const int width = canvas.textWidth(f.Id(), text) - f.Overhang;
+            const int tx = x - m.Overhang / 2;
+            const int width = canvas.textWidth(f.Id(), text) - m.Overhang;
             if (pos >= SelStart && pos < SelEnd) {
                 // Selected text is shown inverted: the text colour behind, the page's colour in front.
                 canvas.drawText(tx, y, f.Id(), master.Background, text, &color);
@@ -156,10 +157,11 @@ void TImageObj::Draw(Canvas& canvas, int X, int Baseline, int TextTop, const TFo
     const bool shown = master.ShowImages;
     const QImage& picture = shown ? Bitmap() : DefaultBitmap();
     const bool placeholder = !shown || Kind_ != BitmapSource::Own;
+    const TRunMetrics m = Font.Metrics(*master.ScreenCanvas);
     int top = 0;
     switch (ImageAlign) {
     case 0: top = TextTop + 1; break;
-    case 1: top = Baseline + Font.Descent - Font.TextHeight / 2 - picture.height() / 2; break;
+    case 1: top = Baseline + m.Descent - m.TextHeight / 2 - picture.height() / 2; break;
     default: top = Baseline - ImageHeight + 2; break; // the picture stands on the baseline
     }
     canvas.drawImage(X, top, picture);
@@ -169,7 +171,7 @@ void TImageObj::Draw(Canvas& canvas, int X, int Baseline, int TextTop, const TFo
     if (!Alt.isEmpty() && placeholder) {
         FontDescription font = Font.RunFont();
         font.color = color;
-        canvas.drawText(X + picture.width() + 2, box.y() + (ImageHeight - Font.TextHeight) / 2, font, Alt, nullptr);
+        canvas.drawText(X + picture.width() + 2, box.y() + (ImageHeight - m.TextHeight) / 2, font, Alt, nullptr);
         canvas.drawRect(box, color);
     }
     // A picture inside a link is framed so it shows as one, unless the page

@@ -107,22 +107,12 @@ TSharedFont::TSharedFont() {
 
 TSharedFont::TSharedFont(const TMyFont& font) : entry_(internFont(font)) {}
 
-TFontObj::TFontObj(int pos, const TMyFont& font, Canvas& canvas, TLinkText link)
-    : Pos(pos), LinkURL(std::move(link)), RunFont_(font) {
-    Measure(canvas);
-}
+TFontObj::TFontObj(int pos, const TMyFont& font, TLinkText link)
+    : Pos(pos), LinkURL(std::move(link)), RunFont_(font) {}
 
-void TFontObj::SetFont(const TMyFont& font, Canvas& canvas) {
-    RunFont_ = font;
-    Measure(canvas);
-}
-
-void TFontObj::Measure(Canvas& canvas) {
-    const FontMetricsInfo m = canvas.fontMetrics(Id());
-    TextHeight = m.height;
-    FontHeight = m.height + m.externalLeading;
-    Overhang = m.overhang;
-    Descent = m.descent;
+TRunMetrics TFontObj::Metrics(Canvas& screen) const {
+    const FontMetricsInfo m = screen.fontMetrics(Id());
+    return {m.height + m.externalLeading, m.height, m.overhang, m.descent};
 }
 
 TFontObj* TFontList::GetFontObjAt(int pos, int* index) const {
@@ -143,14 +133,9 @@ TFontObj* TFontList::GetFontObjAt(int pos, int* index) const {
     return Item(at);
 }
 
-const TMyFont* TFontList::GetFontAt(int pos, int& overhang) const {
+const TMyFont* TFontList::GetFontAt(int pos) const {
     const TFontObj* f = GetFontObjAt(pos);
-    if (!f) {
-        overhang = 0;
-        return nullptr;
-    }
-    overhang = f->Overhang;
-    return &f->RunFont();
+    return f ? &f->RunFont() : nullptr;
 }
 
 int TFontList::GetFontCountAt(int pos, int textLength) const {

@@ -50,26 +50,33 @@ private:
     const Entry* entry_;
 };
 
-// One font run of a section; it re-measures itself whenever its font changes.
-// A page has tens of thousands of runs: the run holds only what differs
-// between runs of one font, and its font's metrics, which the canvas gives.
-class TFontObj {
-public:
-    TFontObj(int pos, const TMyFont& font, Canvas& canvas, TLinkText link = {});
-
-    int Pos = 0;
-    const TMyFont& RunFont() const { return *RunFont_; }
-    void SetFont(const TMyFont& font, Canvas& canvas);
-    FontId Id() const { return RunFont_.Id(); } // the run's font, interned, for measuring and drawing
+// What a run's font measures on the screen canvas of its document, where
+// layout places everything (a print copy too: it is laid out in screen
+// pixels and only drawn on paper).
+struct TRunMetrics {
     int FontHeight = 0; // text height plus external leading
     int TextHeight = 0;
     int Overhang = 0;
     int Descent = 0;
+};
+
+// One font run of a section. A page has tens of thousands of runs in a few
+// fonts: a run holds only what differs between runs of one font, and takes
+// its metrics from the canvas (which keeps them per font), so they always
+// follow its font.
+class TFontObj {
+public:
+    TFontObj(int pos, const TMyFont& font, TLinkText link = {});
+
+    int Pos = 0;
+    const TMyFont& RunFont() const { return *RunFont_; }
+    void SetFont(const TMyFont& font) { RunFont_ = font; }
+    FontId Id() const { return RunFont_.Id(); } // the run's font, interned, for measuring and drawing
+    TRunMetrics Metrics(Canvas& screen) const;
     int ScriptPosition = 0; // 0 normal, 1 subscript, 2 superscript
     TLinkText LinkURL;      // empty outside links
 
 private:
-    void Measure(Canvas& canvas);
     TSharedFont RunFont_;
 };
 
@@ -77,7 +84,7 @@ class TFontList : public TValueList<TFontObj> {
 public:
     // The run in force at a position and its index; nullptr when the list is empty.
     TFontObj* GetFontObjAt(int pos, int* index = nullptr) const;
-    const TMyFont* GetFontAt(int pos, int& overhang) const;
+    const TMyFont* GetFontAt(int pos) const;
     // Characters from pos to the next run start, or to textLength when no run follows.
     int GetFontCountAt(int pos, int textLength) const;
 };

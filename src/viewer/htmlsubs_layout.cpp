@@ -77,7 +77,8 @@ int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
     }
     // An italic face's extent includes the slant hanging over its end; runs
     // set side by side overlap by it, so it is not counted as width.
-    return canvas.textWidth(piece.font->Id(), QStringView(TextBuffer).mid(pos, piece.count)) - piece.font->Overhang;
+    return canvas.textWidth(piece.font->Id(), QStringView(TextBuffer).mid(pos, piece.count)) -
+           RunMetrics(*piece.font).Overhang;
 }
 
 int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces) const {
@@ -97,9 +98,10 @@ int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpac
 int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const {
     // A piece is as wide as its extent less the overhang, so it fits where
     // its extent fits the room plus the overhang.
+    const int overhang = RunMetrics(F).Overhang;
     int extent = 0;
-    const int k = canvas.fitCount(F.Id(), QStringView(TextBuffer).mid(pos, N), Room + F.Overhang, extent);
-    Used = k > 0 ? extent - F.Overhang : 0;
+    const int k = canvas.fitCount(F.Id(), QStringView(TextBuffer).mid(pos, N), Room + overhang, extent);
+    Used = k > 0 ? extent - overhang : 0;
     return k;
 }
 
@@ -175,12 +177,13 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // sits that font's descent above the band's bottom.
     int index = 0;
     const TFontObj* f = Fonts.GetFontObjAt(P, &index);
-    line->LineHeight = f->FontHeight;
-    line->Descent = f->Descent;
+    const TRunMetrics first = RunMetrics(*f);
+    line->LineHeight = first.FontHeight;
+    line->Descent = first.Descent;
     for (int i = index + 1; i < Fonts.Count() && Fonts.Item(i)->Pos < end; ++i)
-        if (Fonts.Item(i)->FontHeight > line->LineHeight) {
-            line->LineHeight = Fonts.Item(i)->FontHeight;
-            line->Descent = Fonts.Item(i)->Descent;
+        if (const TRunMetrics m = RunMetrics(*Fonts.Item(i)); m.FontHeight > line->LineHeight) {
+            line->LineHeight = m.FontHeight;
+            line->Descent = m.Descent;
         }
 
     // Images taller than the text make room outside the band: one hanging from
@@ -232,9 +235,7 @@ bool TSection::StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, i
     ScrollWidth = Width;
     TSectionList& master = *ParentSectionList;
     for (const auto& image : *Images) {
-        int overhang = 0;
-        const TMyFont* font = Fonts.GetFontAt(image->Pos, overhang);
-        image->Measure(master, canvas, *font);
+        image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos));
         ScrollWidth = std::max(ScrollWidth, image->ImageWidth);
     }
     for (TFormControlObj* c : *FormControls) {
@@ -269,8 +270,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     markFrom_ = markAt_ = -1;
     TSectionList& master = *ParentSectionList;
     for (const auto& image : *Images) {
-        int overhang = 0;
-        image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos, overhang));
+        image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos));
     }
     // The widest is the whole text on one line; the narrowest is its widest
     // unbreakable piece, a word between spaces. Both come from one walk over
@@ -287,15 +287,16 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
             continue;
         }
         const TFontObj& F = *piece.font;
+        const int overhang = RunMetrics(F).Overhang;
         const Canvas::Words w = canvas.measureWords(F.Id(), QStringView(TextBuffer).mid(pos, piece.count));
-        Max += w.width - F.Overhang;
+        Max += w.width - overhang;
         if (w.head >= 0)
-            word += w.head - F.Overhang;
+            word += w.head - overhang;
         if (w.spaced) {
             Min = std::max(Min, word);
             if (w.widest > 0)
-                Min = std::max(Min, w.widest - F.Overhang);
-            word = w.tail >= 0 ? w.tail - F.Overhang : 0;
+                Min = std::max(Min, w.widest - overhang);
+            word = w.tail >= 0 ? w.tail - overhang : 0;
         }
         pos += piece.count;
     }

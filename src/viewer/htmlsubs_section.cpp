@@ -8,7 +8,7 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
     : TSectionBase(&master), Level(Level_), Indent(35 * Level_), Justify(Justify_) {
     TMyFont first = Font;
     addStyles(first, styles);
-    Fonts.Add(TFontObj(0, first, *master.ScreenCanvas, URL));
+    Fonts.Add(TFontObj(0, first, URL));
     BaseFont = first;
 }
 
@@ -49,6 +49,8 @@ void TSection::AddText(QStringView S) {
     Append(S);
 }
 
+TRunMetrics TSection::RunMetrics(const TFontObj& run) const { return run.Metrics(*ParentSectionList->ScreenCanvas); }
+
 void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup) {
     TMyFont font = Font;
     addStyles(font, styles);
@@ -56,9 +58,9 @@ void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontSt
         font.SetNominalSize(MasterList, mulDiv(font.NormalSize, 3, 4));
     TFontObj* last = Fonts.Item(Fonts.Count() - 1);
     if (last->Pos == Len)
-        last->SetFont(font, *MasterList.ScreenCanvas);
+        last->SetFont(font);
     else
-        last = Fonts.Add(TFontObj(Len, font, *MasterList.ScreenCanvas, last->LinkURL));
+        last = Fonts.Add(TFontObj(Len, font, last->LinkURL));
     last->ScriptPosition = subSup;
 }
 
@@ -79,7 +81,7 @@ void TSection::UpdateFonts() {
     for (const auto& f : Fonts) {
         TMyFont font = f->RunFont();
         font.UpdateFont(master, f->LinkURL.isEmpty() ? master.FontColor : master.HotSpotColor);
-        f->SetFont(font, *master.ScreenCanvas);
+        f->SetFont(font);
     }
     TMyFont base = BaseFont;
     base.UpdateFont(master, master.FontColor);

@@ -137,16 +137,17 @@ TEST(Model, FontRunsAreMeasuredOnTheCanvas) {
     const TFontObj& run = *s.Fonts.Item(1);
     EXPECT_EQ(run.Pos, 2);
     EXPECT_TRUE(run.RunFont().bold);
-    EXPECT_EQ(run.TextHeight, 15);  // ascent 12 + descent 3
-    EXPECT_EQ(run.FontHeight, 17);  // plus external leading 2
-    EXPECT_EQ(run.Descent, 3);
-    EXPECT_EQ(run.Overhang, 2);
+    const TRunMetrics m = run.Metrics(d.canvas);
+    EXPECT_EQ(m.TextHeight, 15); // ascent 12 + descent 3
+    EXPECT_EQ(m.FontHeight, 17); // plus external leading 2
+    EXPECT_EQ(m.Descent, 3);
+    EXPECT_EQ(m.Overhang, 2);
     // A change at the same position replaces the run instead of adding one.
     s.ChangeFont(d.list, baseFont(d.list), 0, 2);
     EXPECT_EQ(s.Fonts.Count(), 2);
     EXPECT_EQ(s.Fonts.Item(1)->ScriptPosition, 2);
     EXPECT_EQ(s.Fonts.Item(1)->RunFont().NormalSize, 9);
-    EXPECT_EQ(s.Fonts.Item(1)->TextHeight, 9 + 2);
+    EXPECT_EQ(s.Fonts.Item(1)->Metrics(d.canvas).TextHeight, 9 + 2);
 }
 
 TEST(Model, FontListQueries) {
@@ -187,7 +188,7 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
             EXPECT_EQ(font.color, f->LinkURL.isEmpty() ? QColor(4, 5, 6) : QColor(1, 2, 3));
             EXPECT_EQ(font.name, font.Fixed ? "Mono" : "Georgia");
             EXPECT_EQ(font.size, font.NormalSize * 2);
-            EXPECT_EQ(f->TextHeight, font.size + font.size / 4);
+            EXPECT_EQ(f->Metrics(p.canvas).TextHeight, font.size + font.size / 4);
         }
         EXPECT_EQ(s->BaseFont->color, QColor(4, 5, 6));
     }
