@@ -104,7 +104,7 @@ void HtmlParser::ParseBody(const TokenSet& terminators) {
         case tTITLE:
             NextToken();
             while (Sy == TextToken) {
-                strings_.Title += TokenText;
+                strings_.Title += TokenText();
                 NextToken();
             }
             break;
@@ -280,7 +280,7 @@ void HtmlParser::ParseInline(int indent) {
     switch (Sy) {
     case TextToken:
         OpenSection(indent);
-        section_->AddText(TokenText);
+        section_->AddText(TokenText());
         break;
     case tP: {
         CloseSection();

@@ -4,7 +4,9 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -67,8 +69,7 @@ constexpr std::array<ColourName, 16> kColours = {{
     {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},   {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
     {"BLUE", 0x0000FF},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
 }};
-// A fixed set of short names, looked up once per tag, attribute or entity of
-// a page: open addressing over a hash of the length and three letters, far
+// A fixed set of short names, looked up once per entity of a page: open addressing over a hash of the length and three letters, far
 // cheaper than hashing the whole name.
 template <typename Char, typename Value, std::size_t Slots>
 class NameIndex {
@@ -100,11 +101,52 @@ private:
     std::array<std::basic_string<Char>, Slots> names_;
     std::array<Value, Slots> values_{};
 };
+
+// Tag and attribute names by their packed keys: open addressing over a
+// multiplicative hash of the two words; a slot with the empty key is free.
+template <typename Value>
+class KeyIndex {
+public:
+    void insert(std::string_view name, Value value) {
+        const NameKey key = nameKey(name);
+        std::size_t i = slotOf(key);
+        while (!(keys_[i] == NameKey()) && !(keys_[i] == key))
+            i = (i + 1) % kSlots;
+        keys_[i] = key;
+        values_[i] = value;
+    }
+    Value find(NameKey key, Value absent) const {
+        if (key == NameKey())
+            return absent;
+        for (std::size_t i = slotOf(key); !(keys_[i] == NameKey()); i = (i + 1) % kSlots)
+            if (keys_[i] == key)
+                return values_[i];
+        return absent;
+    }
+
+private:
+    static constexpr std::size_t kSlots = 128;
+    static std::size_t slotOf(NameKey key) {
+        return std::size_t(((key.low ^ (key.high * 0x9E3779B97F4A7C15u)) * 0xBF58476D1CE4E5B9u) >> 57);
+    }
+    std::array<NameKey, kSlots> keys_{};
+    std::array<Value, kSlots> values_{};
+};
 } // namespace
 
-int lookupTag(std::string_view name) {
+NameKey nameKey(std::string_view name) {
+    NameKey key;
+    if (name.size() > NameKey::kMaxLength)
+        return key;
+    char letters[NameKey::kMaxLength] = {};
+    std::copy(name.begin(), name.end(), letters);
+    std::memcpy(&key, letters, sizeof letters);
+    return key;
+}
+
+int lookupTag(NameKey name) {
     static const auto index = [] {
-        NameIndex<char, int, 128> m;
+        KeyIndex<int> m;
         for (int i = 0; i < kTagCount; ++i)
             m.insert(kTags[std::size_t(i)].name, i);
         return m;
@@ -114,9 +156,9 @@ int lookupTag(std::string_view name) {
 
 bool tagKeepsAttributes(int tag) { return tag >= 0 && tag < kTagCount && kTags[std::size_t(tag)].keepsAttributes; }
 
-AttrKind lookupAttribute(std::string_view name) {
+AttrKind lookupAttribute(NameKey name) {
     static const auto index = [] {
-        NameIndex<char, AttrKind, 128> m;
+        KeyIndex<AttrKind> m;
         for (const AttrInfo& a : kAttributes)
             m.insert(a.name, a.kind);
         return m;
