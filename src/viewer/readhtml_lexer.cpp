@@ -4,8 +4,6 @@
 
 #include "fixed_canvas.h"
 
-#include <cstring>
-
 namespace zorvel::html {
 
 namespace {
@@ -24,29 +22,26 @@ struct FixedMetricsCanvasHolder {
 
 // The next character of the text with line ends made one CR and tabs made
 // spaces; character 26 and the end of the text both end the input for good.
-char16_t HtmlParser::SourceChar() {
-    if (pos_ >= end_)
-        return kEnd;
-    char16_t c = *pos_++;
-    if (c == kEnd) {
-        pos_ = end_;
-        return kEnd;
-    }
-    if (c == u'\r' || c == u'\n') {
-        if (pos_ < end_) {
-            const char16_t n = *pos_;
-            if ((c == u'\r' && n == u'\n') || (c == u'\n' && n == u'\r'))
-                ++pos_;
-        }
-        return u'\r';
-    }
-    return c == u'\t' ? u' ' : c;
-}
-
 void HtmlParser::ReadRawChar() {
-    CurChar = SourceChar();
-    CurCharUpper = asciiUpper(CurChar);
-    if (CurChar == kEnd && commentOpen_)
+    char16_t c = kEnd;
+    if (pos_ < end_) {
+        c = *pos_++;
+        if (c == kEnd) {
+            pos_ = end_;
+        } else if (c == u'\r' || c == u'\n') {
+            if (pos_ < end_) {
+                const char16_t n = *pos_;
+                if ((c == u'\r' && n == u'\n') || (c == u'\n' && n == u'\r'))
+                    ++pos_;
+            }
+            c = u'\r';
+        } else if (c == u'\t') {
+            c = u' ';
+        }
+    }
+    CurChar = c;
+    CurCharUpper = asciiUpper(c);
+    if (c == kEnd && commentOpen_)
         throw EParseError("Open Comment at End of HTML File");
 }
 
@@ -195,10 +190,10 @@ void HtmlParser::ReadTag() {
 }
 
 NameKey HtmlParser::ReadName() {
-    char letters[NameKey::kMaxLength] = {};
+    NameKey::Letters letters{};
     std::size_t length = 0;
     auto take = [&](char16_t upper) {
-        if (length < sizeof letters)
+        if (length < letters.size())
             letters[length] = char(upper);
         ++length;
     };
@@ -211,10 +206,7 @@ NameKey HtmlParser::ReadName() {
         ReadChar();
     }
     // Longer names are none of ours: they read as the empty key, which names nothing.
-    NameKey key;
-    if (length <= NameKey::kMaxLength)
-        std::memcpy(&key, letters, sizeof letters);
-    return key;
+    return length <= letters.size() ? NameKey::of(letters) : NameKey();
 }
 
 bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {

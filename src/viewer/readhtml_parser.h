@@ -3,6 +3,7 @@
 #include "htmlsubs_forms.h"
 #include "htmlsubs_tables.h"
 #include "readhtml.h"
+#include "readhtml_scan.h"
 #include "readhtml_tokens.h"
 
 #include <algorithm>
@@ -49,15 +50,9 @@ private:
     // no space when stopAtSpace); returns the new n. The current character
     // stays the one before them: the next ReadChar reads on after them.
     int TakePlain(char16_t* run, int n, int limit, bool stopAtSpace) {
-        const char16_t* p = pos_;
-        const char16_t lowest = stopAtSpace ? u'!' : u' ';
-        while (n < limit && p < end_) {
-            const char16_t c = *p;
-            if (c < lowest || c == u'<' || c == u'&' || c == u'>')
-                break;
-            run[n++] = c;
-            ++p;
-        }
+        const char16_t* p = findPlainEnd(pos_, pos_ + std::clamp<std::ptrdiff_t>(limit - n, 0, end_ - pos_), stopAtSpace ? u'!' : u' ', u'<', u'&', u'>');
+        std::copy(pos_, p, run + n);
+        n += int(p - pos_);
         pos_ = p;
         return n;
     }
@@ -65,14 +60,11 @@ private:
     // is not plain or is stop or '>', and returns them as they stand in the
     // page. Like TakePlain, the current character stays the one before them.
     std::u16string_view PassPlain(char16_t stop) {
-        const char16_t* p = pos_;
-        while (p < end_ && *p >= u' ' && *p != u'<' && *p != u'>' && *p != stop)
-            ++p;
+        const char16_t* p = findPlainEnd(pos_, end_, u' ', u'<', u'>', stop);
         const std::u16string_view passed(pos_, std::size_t(p - pos_));
         pos_ = p;
         return passed;
     }
-    char16_t SourceChar();
     void ReadRawChar();
     void ReadCharSlow();
     // Tokens.

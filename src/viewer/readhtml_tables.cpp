@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -32,8 +31,8 @@ constexpr std::array<TagInfo, kTagCount> kTags = {{
 }};
 
 struct AttrInfo {
-    const char* name;
-    AttrKind kind;
+    std::string_view name;
+    AttrKind value;
 };
 
 constexpr std::array<AttrInfo, 33> kAttributes = {{
@@ -102,20 +101,24 @@ private:
     std::array<Value, Slots> values_{};
 };
 
-// Tag and attribute names by their packed keys: open addressing over a
-// multiplicative hash of the two words; a slot with the empty key is free.
+// Tag and attribute names by their packed keys, built when the program is
+// compiled: open addressing over a multiplicative hash of the two words; a
+// slot with the empty key is free.
 template <typename Value>
 class KeyIndex {
 public:
-    void insert(std::string_view name, Value value) {
-        const NameKey key = nameKey(name);
-        std::size_t i = slotOf(key);
-        while (!(keys_[i] == NameKey()) && !(keys_[i] == key))
-            i = (i + 1) % kSlots;
-        keys_[i] = key;
-        values_[i] = value;
+    template <typename Names>
+    constexpr KeyIndex(const Names& names) {
+        for (const auto& entry : names) {
+            const NameKey key = nameKey(entry.name);
+            std::size_t i = slotOf(key);
+            while (!(keys_[i] == NameKey()) && !(keys_[i] == key))
+                i = (i + 1) % kSlots;
+            keys_[i] = key;
+            values_[i] = entry.value;
+        }
     }
-    Value find(NameKey key, Value absent) const {
+    constexpr Value find(NameKey key, Value absent) const {
         if (key == NameKey())
             return absent;
         for (std::size_t i = slotOf(key); !(keys_[i] == NameKey()); i = (i + 1) % kSlots)
@@ -126,45 +129,32 @@ public:
 
 private:
     static constexpr std::size_t kSlots = 128;
-    static std::size_t slotOf(NameKey key) {
+    static constexpr std::size_t slotOf(NameKey key) {
         return std::size_t(((key.low ^ (key.high * 0x9E3779B97F4A7C15u)) * 0xBF58476D1CE4E5B9u) >> 57);
     }
     std::array<NameKey, kSlots> keys_{};
     std::array<Value, kSlots> values_{};
 };
+
+struct TagEntry {
+    std::string_view name;
+    int value;
+};
+constexpr std::array<TagEntry, kTagCount> kTagNames = [] {
+    std::array<TagEntry, kTagCount> names{};
+    for (int i = 0; i < kTagCount; ++i)
+        names[std::size_t(i)] = {kTags[std::size_t(i)].name, i};
+    return names;
+}();
+constexpr KeyIndex<int> kTagIndex(kTagNames);
+constexpr KeyIndex<AttrKind> kAttributeIndex(kAttributes);
 } // namespace
 
-NameKey nameKey(std::string_view name) {
-    NameKey key;
-    if (name.size() > NameKey::kMaxLength)
-        return key;
-    char letters[NameKey::kMaxLength] = {};
-    std::copy(name.begin(), name.end(), letters);
-    std::memcpy(&key, letters, sizeof letters);
-    return key;
-}
-
-int lookupTag(NameKey name) {
-    static const auto index = [] {
-        KeyIndex<int> m;
-        for (int i = 0; i < kTagCount; ++i)
-            m.insert(kTags[std::size_t(i)].name, i);
-        return m;
-    }();
-    return index.find(name, -1);
-}
+int lookupTag(NameKey name) { return kTagIndex.find(name, -1); }
 
 bool tagKeepsAttributes(int tag) { return tag >= 0 && tag < kTagCount && kTags[std::size_t(tag)].keepsAttributes; }
 
-AttrKind lookupAttribute(NameKey name) {
-    static const auto index = [] {
-        KeyIndex<AttrKind> m;
-        for (const AttrInfo& a : kAttributes)
-            m.insert(a.name, a.kind);
-        return m;
-    }();
-    return index.find(name, AttrKind::Unknown);
-}
+AttrKind lookupAttribute(NameKey name) { return kAttributeIndex.find(name, AttrKind::Unknown); }
 
 char16_t lookupEntity(QStringView name) {
     static const auto index = [] {

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <bitset>
 #include <cstdint>
 #include <string_view>
@@ -40,11 +43,20 @@ using TokenSet = std::bitset<kTokenCount>;
 // instructions, once per tag and attribute of a page. The empty key (also
 // what a longer name reads as) names nothing.
 struct NameKey {
-    std::uint64_t low = 0, high = 0;
     static constexpr std::size_t kMaxLength = 16;
-    friend bool operator==(const NameKey&, const NameKey&) = default;
+    using Letters = std::array<char, kMaxLength>;
+    std::uint64_t low = 0, high = 0;
+    // The key of the letters, the unused ones zero.
+    static constexpr NameKey of(const Letters& letters) { return std::bit_cast<NameKey>(letters); }
+    friend constexpr bool operator==(const NameKey&, const NameKey&) = default;
 };
-NameKey nameKey(std::string_view name);
+constexpr NameKey nameKey(std::string_view name) {
+    NameKey::Letters letters{};
+    if (name.size() > NameKey::kMaxLength)
+        return NameKey();
+    std::copy(name.begin(), name.end(), letters.begin());
+    return NameKey::of(letters);
+}
 
 // The tag's index in the table, or -1.
 int lookupTag(NameKey name);
