@@ -173,18 +173,19 @@ void HtmlParser::ReadTag() {
     if ((Sy == tH || Sy == endOf(tH)) && CurCharUpper >= u'1' && CurCharUpper <= u'6') {
         headingLevel_ = CurCharUpper - u'0';
         ReadChar();
-    } else {
-        const AttributeValues values =
-            Sy != UnknownTag && tagKeepsAttributes(tag) ? AttributeValues::Known : AttributeValues::None;
-        if (values != AttributeValues::None)
-            attributes_.clear();
+    } else if (Sy != UnknownTag && tagKeepsAttributes(tag)) {
+        attributes_.clear();
         TAttribute attribute;
-        while (ReadAttribute(attribute, values))
-            if (values != AttributeValues::None && attribute.Kind != AttrKind::Unknown)
+        while (ReadAttribute(attribute, AttributeValues::Known))
+            if (attribute.Kind != AttrKind::Unknown)
                 attributes_.push_back(std::move(attribute));
     }
-    while (CurChar != u'>' && CurChar != kEnd)
+    // What is left is passed: attributes of a tag that keeps none would be
+    // read past up to this same '>', as none of their readings goes past one.
+    while (CurChar != u'>' && CurChar != kEnd) {
+        PassPlain(u'>');
         ReadChar();
+    }
     if (CurChar == u'>')
         ReadChar();
 }
@@ -214,7 +215,7 @@ bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {
     if (!isUpperLetter(CurCharUpper))
         return false;
     a.Kind = lookupAttribute(ReadName());
-    const bool keep = values == AttributeValues::All || (values == AttributeValues::Known && a.Kind != AttrKind::Unknown);
+    const bool keep = values == AttributeValues::All || a.Kind != AttrKind::Unknown;
     SkipWhiteSpace();
     a.ValueText = QString();
     a.NumericValue = a.Kind == AttrKind::Border ? 1 : 0;

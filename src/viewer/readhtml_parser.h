@@ -46,11 +46,21 @@ private:
             ReadChar();
     }
     // Copies the characters after the current one into run from n on, up to
-    // limit, while they are plain text (no line end, tab, entity or tag, and
-    // no space when stopAtSpace); returns the new n. The current character
+    // limit, while they are plain text (no line end, tab, entity or tag);
+    // returns the new n. With foldSpaces the caller folds runs of spaces and
+    // line ends into one space: a space is taken only where one stands alone
+    // before a character that is no space and starts no "<!" construct (which
+    // vanishes, and may have more spaces after it). The current character
     // stays the one before them: the next ReadChar reads on after them.
-    int TakePlain(char16_t* run, int n, int limit, bool stopAtSpace) {
-        const char16_t* p = findPlainEnd(pos_, pos_ + std::clamp<std::ptrdiff_t>(limit - n, 0, end_ - pos_), stopAtSpace ? u'!' : u' ', u'<', u'&', u'>');
+    int TakePlain(char16_t* run, int n, int limit, bool foldSpaces) {
+        const char16_t* last = pos_ + std::clamp<std::ptrdiff_t>(limit - n, 0, end_ - pos_);
+        const char16_t* p = pos_;
+        for (;;) {
+            p = findPlainEnd(p, last, foldSpaces ? u'!' : u' ', u'<', u'&', u'>');
+            if (!foldSpaces || p == last || *p != u' ' || p + 1 == end_ || p[1] <= u' ' || p[1] == u'<')
+                break;
+            ++p;
+        }
         std::copy(pos_, p, run + n);
         n += int(p - pos_);
         pos_ = p;
@@ -73,10 +83,9 @@ private:
     bool ReadTextRun();
     void ReadEntity();
     void ReadTag();
-    // Which attributes a tag's reading makes values for: none (it is only
-    // read past), those of a known kind (the parse: nothing asks for the
-    // others), or all.
-    enum class AttributeValues { None, Known, All };
+    // Which attributes a reading makes values for: those of a known kind (the
+    // parse: nothing asks for the others, which are only read past), or all.
+    enum class AttributeValues { Known, All };
     bool ReadAttribute(TAttribute& attribute, AttributeValues values);
     // A tag or attribute name, upper-cased.
     NameKey ReadName();
