@@ -2,6 +2,8 @@
 // The tokenizer's scan for the end of plain text: most of a page's characters
 // are plain (words, addresses, program text), and looking at them eight at a
 // time makes the scan several times cheaper than one comparison chain each.
+#include <bit>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -22,7 +24,7 @@ inline const char16_t* findPlainEnd(const char16_t* p, const char16_t* end, char
             _mm_or_si128(_mm_cmpeq_epi16(x, va), _mm_cmpeq_epi16(x, vb)),
             _mm_or_si128(_mm_cmpeq_epi16(x, vc), _mm_cmpeq_epi16(_mm_subs_epu16(x, belowBound), zero)));
         if (const int mask = _mm_movemask_epi8(stops))
-            return p + __builtin_ctz(unsigned(mask)) / 2;
+            return p + std::countr_zero(unsigned(mask)) / 2;
     }
 #endif
     for (; p < end; ++p)

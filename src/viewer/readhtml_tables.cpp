@@ -68,8 +68,9 @@ constexpr std::array<ColourName, 16> kColours = {{
     {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},   {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
     {"BLUE", 0x0000FF},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
 }};
-// A fixed set of short names, looked up once per entity of a page: open addressing over a hash of the length and three letters, far
-// cheaper than hashing the whole name.
+// A fixed set of short names, looked up once per entity of a page: open
+// addressing over a hash of the length and three letters, far cheaper than
+// hashing the whole name.
 template <typename Char, typename Value, std::size_t Slots>
 class NameIndex {
 public:
