@@ -112,7 +112,7 @@ void HtmlParser::ParsePreformatted() {
             ReadChar();
         } else if (CurChar == u'&') {
             ReadEntity();
-            pending += TokenText;
+            pending += TokenText();
         } else if (CurChar == u'<') {
             ReadTag();
             if (!section_)
@@ -205,7 +205,7 @@ void HtmlParser::ParseSelectOptions(TListBoxFormControlObj* control) {
     NextToken();
     while (Sy != EofToken && Sy != endOf(tSELECT)) {
         if (Sy == TextToken && open) {
-            text += TokenText.left(kMaxOptionText - text.size());
+            text += TokenText().left(kMaxOptionText - text.size());
         } else if (Sy == tOPTION || Sy == endOf(tOPTION)) {
             complete();
             if (Sy == tOPTION) {
@@ -232,7 +232,7 @@ void HtmlParser::ParseTextAreaText(TTextAreaFormControlObj* control, bool readNe
                 control->AddLine(line);
             line.clear();
         } else {
-            line += TokenText;
+            line += TokenText();
         }
     }
     while (CurChar != u'>' && CurChar != kEnd)

@@ -8,7 +8,6 @@ namespace zorvel::html {
 
 namespace {
 constexpr char16_t kEnd = 26;
-constexpr int kMaxTokenText = 150;
 constexpr int kMaxTextRun = 100;
 
 char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
@@ -23,34 +22,26 @@ struct FixedMetricsCanvasHolder {
 
 // The next character of the text with line ends made one CR and tabs made
 // spaces; character 26 and the end of the text both end the input for good.
-char16_t HtmlParser::SourceChar() {
-    if (pos_ >= end_)
-        return kEnd;
-    char16_t c = *pos_++;
-    if (c == kEnd) {
-        pos_ = end_;
-        return kEnd;
-    }
-    if (c == u'\r' || c == u'\n') {
-        if (pos_ < end_) {
-            const char16_t n = *pos_;
-            if ((c == u'\r' && n == u'\n') || (c == u'\n' && n == u'\r'))
-                ++pos_;
-        }
-        return u'\r';
-    }
-    return c == u'\t' ? u' ' : c;
-}
-
 void HtmlParser::ReadRawChar() {
-    if (hasPushed_) {
-        CurChar = pushed_;
-        hasPushed_ = false;
-    } else {
-        CurChar = SourceChar();
+    char16_t c = kEnd;
+    if (pos_ < end_) {
+        c = *pos_++;
+        if (c == kEnd) {
+            pos_ = end_;
+        } else if (c == u'\r' || c == u'\n') {
+            if (pos_ < end_) {
+                const char16_t n = *pos_;
+                if ((c == u'\r' && n == u'\n') || (c == u'\n' && n == u'\r'))
+                    ++pos_;
+            }
+            c = u'\r';
+        } else if (c == u'\t') {
+            c = u' ';
+        }
     }
-    CurCharUpper = asciiUpper(CurChar);
-    if (CurChar == kEnd && commentOpen_)
+    CurChar = c;
+    CurCharUpper = asciiUpper(c);
+    if (c == kEnd && commentOpen_)
         throw EParseError("Open Comment at End of HTML File");
 }
 
@@ -59,30 +50,21 @@ void HtmlParser::ReadCharSlow() {
         ReadRawChar();
         if (CurChar != u'<')
             return;
-        ReadRawChar();
-        if (CurChar == u'!') {
-            // Every "<!" construct ends at its first ">".
-            commentOpen_ = true;
-            do
-                ReadRawChar();
-            while (CurChar != u'>');
-            commentOpen_ = false;
-            continue;
-        }
-        pushed_ = CurChar;
-        hasPushed_ = true;
-        CurChar = CurCharUpper = u'<';
-        return;
+        // Only a '!' right after it makes a "<!" construct, which ends at its
+        // first ">". Any other character is left in the page, read in turn.
+        if (pos_ == end_ || *pos_ != u'!')
+            return;
+        ++pos_;
+        commentOpen_ = true;
+        do
+            ReadRawChar();
+        while (CurChar != u'>');
+        commentOpen_ = false;
     }
 }
 
-void HtmlParser::SkipWhiteSpace() {
-    while (CurChar == u' ' || CurChar == u'\r')
-        ReadChar();
-}
-
 void HtmlParser::NextToken() {
-    TokenText.resize(0); // keeps its capacity: a token is read into it many thousand times
+    tokenLength_ = 0;
     if (CurChar == kEnd) {
         Sy = EofToken;
     } else if (CurChar == u'<') {
@@ -91,13 +73,14 @@ void HtmlParser::NextToken() {
         ReadEntity();
     } else if (!ReadTextRun()) {
         Sy = StrayChar;
-        TokenText.append(QChar(CurChar));
+        AppendTokenText(CurChar);
         ReadChar();
     }
 }
 
+// The run is gathered straight into the token's text, which is empty here.
 bool HtmlParser::ReadTextRun() {
-    char16_t run[kMaxTextRun];
+    char16_t* const run = tokenText_;
     int n = 0;
     while (n < kMaxTextRun) {
         const char16_t c = CurChar;
@@ -116,14 +99,14 @@ bool HtmlParser::ReadTextRun() {
     }
     if (n == 0)
         return false;
-    TokenText.append(reinterpret_cast<const QChar*>(run), n);
+    tokenLength_ = n;
     Sy = TextToken;
     return true;
 }
 
 void HtmlParser::ReadEntity() {
     Sy = TextToken;
-    TokenText.resize(0);
+    tokenLength_ = 0;
     ReadChar();
     if (CurCharUpper == u'#') {
         ReadChar();
@@ -136,14 +119,14 @@ void HtmlParser::ReadEntity() {
         }
         if (CurChar == u';' && count > 0) {
             ReadChar();
-            TokenText.append(QChar(fromWindows1252(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1))));
+            AppendTokenText(fromWindows1252(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1)));
             return;
         }
         // Malformed: kept as written. A fourth digit belongs to what is kept.
-        TokenText.append(QLatin1String("&#"));
-        TokenText.append(reinterpret_cast<const QChar*>(digits), count);
+        AppendTokenText(u"&#");
+        AppendTokenText(std::u16string_view(digits, std::size_t(count)));
         if (count == 3 && isDigit(CurChar)) {
-            TokenText += QChar(CurChar);
+            AppendTokenText(CurChar);
             ReadChar();
         }
         return;
@@ -154,20 +137,20 @@ void HtmlParser::ReadEntity() {
         name[length++] = CurChar;
         ReadChar();
     }
-    const QStringView nameView(name, length);
+    const std::u16string_view nameView(name, std::size_t(length));
     if (CurChar == u';') {
         ReadChar();
-        if (const char16_t c = lookupEntity(nameView)) {
-            TokenText.append(QChar(c));
+        if (const char16_t c = lookupEntity(QStringView(name, length))) {
+            AppendTokenText(c);
         } else {
-            TokenText.append(u'&');
-            TokenText.append(nameView);
-            TokenText.append(u';');
+            AppendTokenText(u'&');
+            AppendTokenText(nameView);
+            AppendTokenText(u';');
         }
         return;
     }
-    TokenText.append(u'&');
-    TokenText.append(nameView);
+    AppendTokenText(u'&');
+    AppendTokenText(nameView);
 }
 
 void HtmlParser::ReadTag() {
@@ -190,49 +173,49 @@ void HtmlParser::ReadTag() {
     if ((Sy == tH || Sy == endOf(tH)) && CurCharUpper >= u'1' && CurCharUpper <= u'6') {
         headingLevel_ = CurCharUpper - u'0';
         ReadChar();
-    } else {
-        const bool keep = Sy != UnknownTag && tagKeepsAttributes(tag);
-        if (keep)
-            attributes_.clear();
+    } else if (Sy != UnknownTag && tagKeepsAttributes(tag)) {
+        attributes_.clear();
         TAttribute attribute;
-        while (ReadAttribute(attribute, keep))
-            if (keep)
+        while (ReadAttribute(attribute, AttributeValues::Known))
+            if (attribute.Kind != AttrKind::Unknown)
                 attributes_.push_back(std::move(attribute));
     }
-    while (CurChar != u'>' && CurChar != kEnd)
+    // What is left is passed: attributes of a tag that keeps none would be
+    // read past up to this same '>', as none of their readings goes past one.
+    while (CurChar != u'>' && CurChar != kEnd) {
+        PassPlain(u'>');
         ReadChar();
+    }
     if (CurChar == u'>')
         ReadChar();
 }
 
-std::string_view HtmlParser::ReadName() {
-    // Longer names are none of ours: they come back empty, which names nothing.
+NameKey HtmlParser::ReadName() {
+    NameKey::Letters letters{};
     std::size_t length = 0;
-    bool tooLong = false;
     auto take = [&](char16_t upper) {
-        if (length < sizeof name_)
-            name_[length++] = char(upper);
-        else
-            tooLong = true;
+        if (length < letters.size())
+            letters[length] = char(upper);
+        ++length;
     };
     while (isUpperLetter(CurCharUpper)) {
         take(CurCharUpper);
         // The letters after it straight from the page: a letter is never
         // anything ReadChar would have to fold or skip.
-        if (!hasPushed_) {
-            for (; pos_ < end_ && isLetter(*pos_); ++pos_)
-                take(asciiUpper(*pos_));
-        }
+        for (; pos_ < end_ && isLetter(*pos_); ++pos_)
+            take(asciiUpper(*pos_));
         ReadChar();
     }
-    return tooLong ? std::string_view() : std::string_view(name_, length);
+    // Longer names are none of ours: they read as the empty key, which names nothing.
+    return length <= letters.size() ? NameKey::of(letters) : NameKey();
 }
 
-bool HtmlParser::ReadAttribute(TAttribute& a, bool keep) {
+bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {
     SkipWhiteSpace();
     if (!isUpperLetter(CurCharUpper))
         return false;
     a.Kind = lookupAttribute(ReadName());
+    const bool keep = values == AttributeValues::All || a.Kind != AttrKind::Unknown;
     SkipWhiteSpace();
     a.ValueText = QString();
     a.NumericValue = a.Kind == AttrKind::Border ? 1 : 0;
@@ -246,9 +229,14 @@ bool HtmlParser::ReadAttribute(TAttribute& a, bool keep) {
         const char16_t quote = CurChar;
         ReadChar();
         while (CurChar != quote && CurChar != u'>' && CurChar != kEnd) {
-            if (CurChar != u'\r')
-                value_ += CurChar;
-            TakeUntil(value_, quote);
+            // A value that is not kept is only read past.
+            if (keep) {
+                if (CurChar != u'\r')
+                    value_ += CurChar;
+                value_ += PassPlain(quote);
+            } else {
+                PassPlain(quote);
+            }
             ReadChar();
         }
         if (CurChar == quote)
@@ -278,7 +266,8 @@ bool HtmlParser::ReadAttribute(TAttribute& a, bool keep) {
         a.NumericValue = parseDecimal(QStringView(value_.data(), qsizetype(value_.size()))).value_or(0);
     } else {
         while (CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' && CurChar != kEnd) {
-            value_ += CurChar;
+            if (keep)
+                value_ += CurChar;
             ReadChar();
         }
     }
@@ -298,36 +287,32 @@ TAttributeList HtmlParser::FirstTagAttributes(QStringView text) {
     if (parser.CurChar != u'<')
         return {};
     parser.ReadChar();
-    std::string name;
-    while (isUpperLetter(parser.CurCharUpper)) {
-        name.push_back(char(parser.CurCharUpper));
-        parser.ReadChar();
-    }
+    parser.ReadName();
     TAttributeList list;
     TAttribute attribute;
-    while (parser.ReadAttribute(attribute))
+    while (parser.ReadAttribute(attribute, AttributeValues::All))
         list.push_back(attribute);
     return list;
 }
 
 // Inside a text area only line ends, the closing tag and plain text count.
 void HtmlParser::NextTextAreaToken() {
-    TokenText.clear();
+    tokenLength_ = 0;
     if (CurChar == u'\r') {
         Sy = LineEnd;
         ReadChar();
     } else if (CurChar == kEnd) {
         Sy = EofToken;
     } else if (CurChar == u'<') {
-        while (TokenText.size() < kMaxTokenText && CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' &&
+        while (tokenLength_ < kMaxTokenText && CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' &&
                CurChar != kEnd) {
-            TokenText += QChar(CurChar);
+            AppendTokenText(CurChar);
             ReadChar();
         }
-        Sy = TokenText.compare(QLatin1String("</textarea"), Qt::CaseInsensitive) == 0 ? TextAreaEnd : UnknownTag;
+        Sy = TokenText().compare(QLatin1String("</textarea"), Qt::CaseInsensitive) == 0 ? TextAreaEnd : UnknownTag;
     } else {
-        while (TokenText.size() < kMaxTextRun && CurChar != u'\r' && CurChar != kEnd && CurChar != u'<') {
-            TokenText += QChar(CurChar);
+        while (tokenLength_ < kMaxTextRun && CurChar != u'\r' && CurChar != kEnd && CurChar != u'<') {
+            AppendTokenText(CurChar);
             ReadChar();
         }
         Sy = TextToken;

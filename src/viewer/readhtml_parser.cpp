@@ -4,6 +4,21 @@
 
 namespace zorvel::html {
 
+namespace {
+// An anchor's name upper-cased, as links look it up. Nearly every name is
+// ASCII, upper-cased here in one pass; Qt's full conversion, which gives the
+// same for ASCII, costs some thirty times as much and is kept for the rest.
+QString upperName(const QString& name) {
+    if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() >= 0x80; }))
+        return name.toUpper();
+    QString upper(name.size(), Qt::Uninitialized);
+    std::transform(name.begin(), name.end(), upper.begin(), [](QChar c) {
+        return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c;
+    });
+    return upper;
+}
+} // namespace
+
 HtmlParser::HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings)
     : master_(master), names_(names), strings_(strings), pos_(text.utf16()), end_(text.utf16() + text.size()),
       sectionList_(&master) {}
@@ -104,7 +119,7 @@ void HtmlParser::ParseBody(const TokenSet& terminators) {
         case tTITLE:
             NextToken();
             while (Sy == TextToken) {
-                strings_.Title += TokenText;
+                strings_.Title += TokenText();
                 NextToken();
             }
             break;
@@ -200,7 +215,7 @@ void HtmlParser::DoAnchor(int indent) {
                 section_->SetLink(true, master_, TopFont(), a.ValueText, styleFlags_, subSup_);
         } else if (a.Kind == AttrKind::Name) {
             OpenSection(indent);
-            names_.Add(a.ValueText.toUpper(), section_.get());
+            names_.Add(upperName(a.ValueText), section_.get());
         }
     }
 }
@@ -280,7 +295,7 @@ void HtmlParser::ParseInline(int indent) {
     switch (Sy) {
     case TextToken:
         OpenSection(indent);
-        section_->AddText(TokenText);
+        section_->AddText(TokenText());
         break;
     case tP: {
         CloseSection();

@@ -3,10 +3,13 @@
 #include "htmlsubs_forms.h"
 #include "htmlsubs_tables.h"
 #include "readhtml.h"
+#include "readhtml_scan.h"
 #include "readhtml_tokens.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zorvel::html {
 
@@ -27,7 +30,7 @@ private:
     // "<!" constructs skipped, line ends made one CR and tabs made spaces. Most
     // characters need none of that: they are taken here, inline.
     void ReadChar() {
-        if (!hasPushed_ && pos_ < end_) {
+        if (pos_ < end_) {
             const char16_t c = *pos_;
             if (c >= u' ' && c != u'<') {
                 ++pos_;
@@ -38,51 +41,61 @@ private:
         }
         ReadCharSlow();
     }
+    void SkipWhiteSpace() {
+        while (CurChar == u' ' || CurChar == u'\r')
+            ReadChar();
+    }
     // Copies the characters after the current one into run from n on, up to
-    // limit, while they are plain text (no line end, tab, entity or tag, and
-    // no space when stopAtSpace); returns the new n. The current character
+    // limit, while they are plain text (no line end, tab, entity or tag);
+    // returns the new n. With foldSpaces the caller folds runs of spaces and
+    // line ends into one space: a space is taken only where one stands alone
+    // before a character that is no space and starts no "<!" construct (which
+    // vanishes, and may have more spaces after it). The current character
     // stays the one before them: the next ReadChar reads on after them.
-    int TakePlain(char16_t* run, int n, int limit, bool stopAtSpace) {
-        if (hasPushed_)
-            return n;
+    int TakePlain(char16_t* run, int n, int limit, bool foldSpaces) {
+        const char16_t* last = pos_ + std::clamp<std::ptrdiff_t>(limit - n, 0, end_ - pos_);
         const char16_t* p = pos_;
-        const char16_t lowest = stopAtSpace ? u'!' : u' ';
-        while (n < limit && p < end_) {
-            const char16_t c = *p;
-            if (c < lowest || c == u'<' || c == u'&' || c == u'>')
+        for (;;) {
+            p = findPlainEnd(p, last, foldSpaces ? u'!' : u' ', u'<', u'&', u'>');
+            if (!foldSpaces || p == last || *p != u' ' || p + 1 == end_ || p[1] <= u' ' || p[1] == u'<')
                 break;
-            run[n++] = c;
             ++p;
         }
+        std::copy(pos_, p, run + n);
+        n += int(p - pos_);
         pos_ = p;
         return n;
     }
-    // Appends the plain characters after the current one to out, up to the
-    // first that is not plain or is stop or '>'. Like TakePlain, the current
-    // character stays the one before them.
-    void TakeUntil(std::u16string& out, char16_t stop) {
-        if (hasPushed_)
-            return;
-        const char16_t* p = pos_;
-        while (p < end_ && *p >= u' ' && *p != u'<' && *p != u'>' && *p != stop)
-            ++p;
-        out.append(pos_, p);
+    // Passes the plain characters after the current one, up to the first that
+    // is not plain or is stop or '>', and returns them as they stand in the
+    // page. Like TakePlain, the current character stays the one before them.
+    std::u16string_view PassPlain(char16_t stop) {
+        const char16_t* p = findPlainEnd(pos_, end_, u' ', u'<', u'>', stop);
+        const std::u16string_view passed(pos_, std::size_t(p - pos_));
         pos_ = p;
+        return passed;
     }
-    char16_t SourceChar();
     void ReadRawChar();
     void ReadCharSlow();
-    void SkipWhiteSpace();
     // Tokens.
     void NextToken();
     void NextTextAreaToken();
     bool ReadTextRun();
     void ReadEntity();
     void ReadTag();
-    // Without keep, the attribute is only read past: its value is not made.
-    bool ReadAttribute(TAttribute& attribute, bool keep = true);
+    // Which attributes a reading makes values for: those of a known kind (the
+    // parse: nothing asks for the others, which are only read past), or all.
+    enum class AttributeValues { Known, All };
+    bool ReadAttribute(TAttribute& attribute, AttributeValues values);
     // A tag or attribute name, upper-cased.
-    std::string_view ReadName();
+    NameKey ReadName();
+    // The current token's text.
+    QStringView TokenText() const { return QStringView(tokenText_, tokenLength_); }
+    void AppendTokenText(char16_t c) { tokenText_[tokenLength_++] = c; }
+    void AppendTokenText(std::u16string_view text) {
+        std::copy(text.begin(), text.end(), tokenText_ + tokenLength_);
+        tokenLength_ += int(text.size());
+    }
 
     // Building (readhtml_parser.cpp).
     void ParseBody(const TokenSet& terminators);
@@ -123,13 +136,13 @@ private:
 
     char16_t CurChar = 0;
     char16_t CurCharUpper = 0;
-    char16_t pushed_ = 0;
-    bool hasPushed_ = false;
     bool commentOpen_ = false;
 
     int Sy = EofToken;
-    QString TokenText;
-    char name_[16];
+    // A token's text is short: a text run, an entity or a text area's tag.
+    static constexpr int kMaxTokenText = 150;
+    char16_t tokenText_[kMaxTokenText];
+    int tokenLength_ = 0;
     std::u16string value_;
     int headingLevel_ = 0;
     TAttributeList attributes_;

@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -30,8 +31,8 @@ constexpr std::array<TagInfo, kTagCount> kTags = {{
 }};
 
 struct AttrInfo {
-    const char* name;
-    AttrKind kind;
+    std::string_view name;
+    AttrKind value;
 };
 
 constexpr std::array<AttrInfo, 33> kAttributes = {{
@@ -67,9 +68,9 @@ constexpr std::array<ColourName, 16> kColours = {{
     {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},   {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
     {"BLUE", 0x0000FF},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
 }};
-// A fixed set of short names, looked up once per tag, attribute or entity of
-// a page: open addressing over a hash of the length and three letters, far
-// cheaper than hashing the whole name.
+// A fixed set of short names, looked up once per entity of a page: open
+// addressing over a hash of the length and three letters, far cheaper than
+// hashing the whole name.
 template <typename Char, typename Value, std::size_t Slots>
 class NameIndex {
 public:
@@ -100,29 +101,61 @@ private:
     std::array<std::basic_string<Char>, Slots> names_;
     std::array<Value, Slots> values_{};
 };
+
+// Tag and attribute names by their packed keys, built when the program is
+// compiled: open addressing over a multiplicative hash of the two words; a
+// slot with the empty key is free.
+template <typename Value>
+class KeyIndex {
+public:
+    template <typename Names>
+    constexpr KeyIndex(const Names& names) {
+        for (const auto& entry : names) {
+            const NameKey key = nameKey(entry.name);
+            std::size_t i = slotOf(key);
+            while (!(keys_[i] == NameKey()) && !(keys_[i] == key))
+                i = (i + 1) % kSlots;
+            keys_[i] = key;
+            values_[i] = entry.value;
+        }
+    }
+    constexpr Value find(NameKey key, Value absent) const {
+        if (key == NameKey())
+            return absent;
+        for (std::size_t i = slotOf(key); !(keys_[i] == NameKey()); i = (i + 1) % kSlots)
+            if (keys_[i] == key)
+                return values_[i];
+        return absent;
+    }
+
+private:
+    static constexpr std::size_t kSlots = 128;
+    static constexpr std::size_t slotOf(NameKey key) {
+        return std::size_t(((key.low ^ (key.high * 0x9E3779B97F4A7C15u)) * 0xBF58476D1CE4E5B9u) >> 57);
+    }
+    std::array<NameKey, kSlots> keys_{};
+    std::array<Value, kSlots> values_{};
+};
+
+struct TagEntry {
+    std::string_view name;
+    int value;
+};
+constexpr std::array<TagEntry, kTagCount> kTagNames = [] {
+    std::array<TagEntry, kTagCount> names{};
+    for (int i = 0; i < kTagCount; ++i)
+        names[std::size_t(i)] = {kTags[std::size_t(i)].name, i};
+    return names;
+}();
+constexpr KeyIndex<int> kTagIndex(kTagNames);
+constexpr KeyIndex<AttrKind> kAttributeIndex(kAttributes);
 } // namespace
 
-int lookupTag(std::string_view name) {
-    static const auto index = [] {
-        NameIndex<char, int, 128> m;
-        for (int i = 0; i < kTagCount; ++i)
-            m.insert(kTags[std::size_t(i)].name, i);
-        return m;
-    }();
-    return index.find(name, -1);
-}
+int lookupTag(NameKey name) { return kTagIndex.find(name, -1); }
 
 bool tagKeepsAttributes(int tag) { return tag >= 0 && tag < kTagCount && kTags[std::size_t(tag)].keepsAttributes; }
 
-AttrKind lookupAttribute(std::string_view name) {
-    static const auto index = [] {
-        NameIndex<char, AttrKind, 128> m;
-        for (const AttrInfo& a : kAttributes)
-            m.insert(a.name, a.kind);
-        return m;
-    }();
-    return index.find(name, AttrKind::Unknown);
-}
+AttrKind lookupAttribute(NameKey name) { return kAttributeIndex.find(name, AttrKind::Unknown); }
 
 char16_t lookupEntity(QStringView name) {
     static const auto index = [] {

@@ -5,7 +5,11 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <bitset>
+#include <cstdint>
 #include <string_view>
 
 namespace zorvel::html {
@@ -34,10 +38,30 @@ enum OtherToken : int {
 
 using TokenSet = std::bitset<kTokenCount>;
 
-// The tag's index in the table, or -1; name is upper-case ASCII.
-int lookupTag(std::string_view name);
+// A tag or attribute name of up to 16 letters, upper-case ASCII, packed into
+// two words and padded with zeros: names are compared and hashed in a few
+// instructions, once per tag and attribute of a page. The empty key (also
+// what a longer name reads as) names nothing.
+struct NameKey {
+    static constexpr std::size_t kMaxLength = 16;
+    using Letters = std::array<char, kMaxLength>;
+    std::uint64_t low = 0, high = 0;
+    // The key of the letters, the unused ones zero.
+    static constexpr NameKey of(const Letters& letters) { return std::bit_cast<NameKey>(letters); }
+    friend constexpr bool operator==(const NameKey&, const NameKey&) = default;
+};
+constexpr NameKey nameKey(std::string_view name) {
+    NameKey::Letters letters{};
+    if (name.size() > NameKey::kMaxLength)
+        return NameKey();
+    std::copy(name.begin(), name.end(), letters.begin());
+    return NameKey::of(letters);
+}
+
+// The tag's index in the table, or -1.
+int lookupTag(NameKey name);
 bool tagKeepsAttributes(int tag);
-AttrKind lookupAttribute(std::string_view name);
+AttrKind lookupAttribute(NameKey name);
 // The character of a named entity (names compared exactly), or 0.
 char16_t lookupEntity(QStringView name);
 

@@ -51,7 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->", "b --"},
                       TextCase{"<!DOCTYPE html>text", "text"}, TextCase{"x>y", "xy"},
                       TextCase{"a\x01" "b", "ab"}, TextCase{"before\x1A" "after", "before"},
-                      TextCase{"a < b", "a "}, TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")}));
+                      TextCase{"a < b", "a "}, TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
+                      TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
+                      // A tag that keeps no attributes still ends at the first '>' outside "<!".
+                      TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"}, TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "\"z"}));
 
 } // namespace
 
