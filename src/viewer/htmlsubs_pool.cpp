@@ -47,10 +47,16 @@ struct Pool {
     std::size_t live = 0;       // blocks handed out and not freed
 };
 
-Pool& pool() {
-    static Pool* p = new Pool; // never destroyed: sections may be freed during exit
-    return *p;
-}
+// Set up before any code runs (no guard to test on every call) and never
+// destroyed: sections may be freed during exit.
+union PoolHolder {
+    Pool pool;
+    constexpr PoolHolder() : pool() {}
+    ~PoolHolder() {}
+};
+constinit PoolHolder holder;
+
+inline Pool& pool() { return holder.pool; }
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -35,8 +36,9 @@ public:
 // A list of the model's small records kept by value (a page has thousands of
 // them, and one allocation each would cost more than many records do), handed
 // out by pointer like TFreeList's. Adding may move the records. Every text
-// section has two of these, so the list itself is a pointer and two counts
-// (a std::vector is three pointers).
+// section has two of these (its font runs and its lines), and most hold one
+// record: the first is kept in the list itself, so such a section costs no
+// allocation to build, lay out or free; more go to storage of their own.
 template <typename T>
 class TValueList {
 public:
@@ -53,55 +55,77 @@ public:
     private:
         const T* at_;
     };
-    TValueList() = default;
+    TValueList() {}
     TValueList(const TValueList&) = delete;
     TValueList& operator=(const TValueList&) = delete;
     ~TValueList() {
         Clear();
-        ModelAllocator<T>().deallocate(items_, std::size_t(capacity_));
+        if (!Inline())
+            ModelAllocator<T>().deallocate(items_, std::size_t(capacity_));
     }
     // Keeps the room for the next records, as layout fills a section's lines again.
     void Clear() {
-        std::destroy_n(items_, count_);
+        std::destroy_n(Data(), count_);
         count_ = 0;
     }
     int Count() const { return count_; }
     bool empty() const { return count_ == 0; }
-    T* Item(int i) const { return items_ + i; }
+    T* Item(int i) const { return Data() + i; }
     T* back() const { return Item(count_ - 1); }
     T* Add(T item) {
         if (count_ == capacity_)
-            Reallocate(capacity_ == 0 ? 1 : Grown());
-        T* added = std::construct_at(items_ + count_, std::move(item));
+            Reallocate(Grown());
+        T* added = std::construct_at(Data() + count_, std::move(item));
         ++count_;
         return added;
     }
     // Hands back the room kept for records not added.
     void Squeeze() {
-        if (capacity_ > count_)
+        if (capacity_ > std::max(count_, 1))
             Reallocate(count_);
     }
-    const_iterator begin() const { return const_iterator(items_); }
-    const_iterator end() const { return const_iterator(items_ + count_); }
+    const_iterator begin() const { return const_iterator(Data()); }
+    const_iterator end() const { return const_iterator(Data() + count_); }
 
 private:
+    bool Inline() const { return capacity_ == 1; }
+    T* Data() const { return const_cast<T*>(Inline() ? &one_ : items_); }
     int Grown() const {
         if (capacity_ > std::numeric_limits<int>::max() / 2)
             throw std::length_error("TValueList");
         return capacity_ * 2;
     }
+    // Moves the records to room for capacity of them: the list itself for
+    // one (or none), storage of their own for more.
     void Reallocate(int capacity) {
-        T* fresh = capacity > 0 ? ModelAllocator<T>().allocate(std::size_t(capacity)) : nullptr;
-        std::uninitialized_move_n(items_, count_, fresh);
-        std::destroy_n(items_, count_);
-        ModelAllocator<T>().deallocate(items_, std::size_t(capacity_));
-        items_ = fresh;
-        capacity_ = capacity;
+        T* const old = Data();
+        const bool wasInline = Inline();
+        const int oldCapacity = capacity_;
+        if (capacity <= 1) {
+            // Only from storage of their own (the list holds one at least).
+            if (count_ == 1)
+                std::construct_at(&one_, std::move(*old));
+        } else {
+            T* fresh = ModelAllocator<T>().allocate(std::size_t(capacity));
+            std::uninitialized_move_n(old, count_, fresh);
+            std::destroy_n(old, count_);
+            if (!wasInline)
+                ModelAllocator<T>().deallocate(old, std::size_t(oldCapacity));
+            items_ = fresh;
+            capacity_ = capacity;
+            return;
+        }
+        std::destroy_n(old, count_);
+        ModelAllocator<T>().deallocate(old, std::size_t(oldCapacity));
+        capacity_ = 1;
     }
 
-    T* items_ = nullptr;
+    union {
+        T* items_; // when capacity_ > 1
+        T one_;    // when capacity_ == 1, holding a record while count_ == 1
+    };
     int count_ = 0;
-    int capacity_ = 0;
+    int capacity_ = 1;
 };
 
 // A list that nearly every record leaves empty (a text section's images and

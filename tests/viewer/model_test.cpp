@@ -100,6 +100,11 @@ TEST(Model, RecordListsAndLinksKeepTheirContents) {
             EXPECT_EQ(list.Item(i)->toString(), i % 2 ? QStringLiteral("shared.htm") : QString::number(i)) << i;
         list.Clear();
         EXPECT_TRUE(list.empty());
+        // One record left goes back into the list itself.
+        list.Add(shared);
+        list.Squeeze();
+        EXPECT_EQ(list.Item(0)->toString(), "shared.htm");
+        list.Clear();
     }
     EXPECT_EQ(shared.toString(), "shared.htm");
     EXPECT_TRUE(TLinkText(QString()).isEmpty()); // an empty address is no link
