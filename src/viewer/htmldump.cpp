@@ -60,7 +60,7 @@ private:
                            .arg(QLatin1String(justifyName(s.Justify)));
         if (s.ListType == 1)
             head += QStringLiteral(" number=%1").arg(s.ListNumber);
-        line(depth, head + u' ' + quoted(s.TextBuffer.toString()));
+        line(depth, head + u' ' + quoted(s.TextBuffer().toString()));
         for (const auto& f : s.Fonts) {
             const TMyFont& font = f->RunFont();
             QString run = QStringLiteral("font pos=%1 face=%2 size=%3 style=%4 color=%5")
@@ -76,7 +76,7 @@ private:
                 run += QStringLiteral(" link=") + quoted(f->LinkURL.toString());
             line(depth + 1, run);
         }
-        for (const auto& image : *s.Images) {
+        for (const auto& image : s.Images()) {
             static const char* aligns[] = {"top", "middle", "bottom"};
             QString text = QStringLiteral("image pos=%1 src=%2 alt=%3 align=%4")
                                .arg(image->Pos)
@@ -86,7 +86,7 @@ private:
                 text += QStringLiteral(" noborder");
             line(depth + 1, text);
         }
-        for (const TFormControlObj* c : *s.FormControls)
+        for (const TFormControlObj* c : s.FormControls())
             line(depth + 1, QStringLiteral("control pos=%1 %2 name=%3")
                                 .arg(c->Pos)
                                 .arg(QLatin1String(c->KindName()), quoted(c->Name)));
@@ -101,7 +101,7 @@ private:
                                 .arg(l->Descent)
                                 .arg(l->SpaceBefore)
                                 .arg(l->SpaceAfter)
-                                .arg(quoted(s.TextBuffer.mid(l->Start, l->CharCount).toString())));
+                                .arg(quoted(s.TextBuffer().mid(l->Start, l->CharCount).toString())));
             top += TSection::LineSpan(*l);
         }
     }

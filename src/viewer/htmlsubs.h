@@ -113,13 +113,22 @@ public:
     const char* KindName() const override { return "Section"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
 
-    // A view of the text the document's TextStore holds: valid while the
-    // document is; take toString() for a copy that must outlive it.
-    QStringView TextBuffer;
-    int TextBufferSize() const { return int(TextBuffer.size()); }
+    // A view of the section's Len characters of text, which the document's
+    // TextStore holds: valid while the document is; take toString() for a
+    // copy that must outlive it.
+    QStringView TextBuffer() const { return QStringView(text_, Len); }
+    int TextBufferSize() const { return Len; }
+    // The section's images and visible controls, in text order.
+    const TImageList& Images() const;
+    const TFormControlList& FormControls() const;
+    // What only a section with a placeholder character has; made with the first.
+    struct Objects {
+        TImageList Images;
+        TFormControlList FormControls;
+        int markFrom = -1, markAt = -1; // no placeholder from markFrom up to markAt
+    };
+    Objects& MakeObjects();
     TFontList Fonts;
-    TRareList<TImageList> Images;
-    TRareList<TFormControlList> FormControls;
     TValueList<LineRec> LineRecs;
     TSharedFont BaseFont;
     int Level = 0;
@@ -183,6 +192,10 @@ protected:
     int FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const;
     // The first placeholder character at or after pos, or Len when there is none.
     int NextPlaceholder(int pos) const;
+    void ForgetPlaceholders() {
+        if (objects_)
+            objects_->markFrom = objects_->markAt = -1;
+    }
     // Layout's first step: the section's place, its images measured and its
     // controls hidden. False for an empty section, which takes no room.
     bool StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos);
@@ -193,7 +206,10 @@ protected:
     void DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bottom) const;
     void DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd) const;
 
-    mutable int markFrom_ = -1, markAt_ = -1; // no placeholder from markFrom_ up to markAt_
+private:
+    const char16_t* text_ = nullptr; // where TextBuffer starts; Len is its length
+    // Nearly every section has no placeholder, so these take a pointer's room.
+    std::unique_ptr<Objects> objects_;
 };
 
 class TPreFormated : public TSection {

@@ -126,7 +126,7 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
         case Piece::Text: {
             const TFontObj& f = *piece.font;
             const TRunMetrics m = f.Metrics(*master.ScreenCanvas);
-            const QStringView text = QStringView(TextBuffer).mid(pos, piece.count);
+            const QStringView text = TextBuffer().mid(pos, piece.count);
             const QColor color = master.Printing ? QColor(Qt::black) : f.RunFont().color;
             // Runs of different sizes share the line's baseline; sub- and
             // superscripts move off it by a part of their own font's size.

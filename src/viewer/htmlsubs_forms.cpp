@@ -211,7 +211,7 @@ TFormControlObj* TSection::AddFormControl(FormControlKind Kind, TSectionList& Ma
     const bool hidden = dynamic_cast<THiddenFormControlObj*>(control.get()) != nullptr;
     TFormControlObj* added = currentForm->AddControl(std::move(control));
     if (!hidden) {
-        FormControls.Make().push_back(added);
+        MakeObjects().FormControls.push_back(added);
         Append(QStringView(&kControlChar, 1));
     }
     return added;

@@ -83,7 +83,7 @@ int TSection::FindString(int From, const QString& Text, bool MatchCase) {
     // Without MatchCase a letter matches its other case anywhere in the text,
     // the first letter included.
     const qsizetype at =
-        TextBuffer.indexOf(Text, std::max(0, From - StartPos), MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+        TextBuffer().indexOf(Text, std::max(0, From - StartPos), MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
     return at < 0 ? -1 : StartPos + int(at);
 }
 

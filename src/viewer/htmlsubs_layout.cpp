@@ -17,34 +17,37 @@ bool sameLook(const TFontObj& a, const TFontObj& b) {
 } // namespace
 
 int TSection::NextPlaceholder(int pos) const {
+    if (!objects_)
+        return Len; // no placeholder in the text
     // Layout and hit tests walk forward, so the last answer usually holds:
-    // there is no placeholder from markFrom_ up to markAt_.
-    if (pos < markFrom_ || pos > markAt_) {
+    // there is no placeholder from markFrom up to markAt.
+    Objects& o = *objects_;
+    if (pos < o.markFrom || pos > o.markAt) {
         // Every character of the text passes here once per walk: a plain pointer scan.
-        const char16_t* const text = TextBuffer.utf16();
+        const char16_t* const text = text_;
         const char16_t* p = text + pos;
         const char16_t* const end = text + std::max(pos, Len);
         while (p < end && *p != kImageChar && *p != kControlChar)
             ++p;
-        markFrom_ = pos;
-        markAt_ = int(p - text);
+        o.markFrom = pos;
+        o.markAt = int(p - text);
     }
-    return markAt_;
+    return o.markAt;
 }
 
 TFormControlObj* TSection::ControlAt(int pos) const {
-    auto it = std::lower_bound(FormControls->begin(), FormControls->end(), pos,
+    auto it = std::lower_bound(FormControls().begin(), FormControls().end(), pos,
                                [](const TFormControlObj* c, int p) { return c->Pos < p; });
-    return it != FormControls->end() && (*it)->Pos == pos ? *it : nullptr;
+    return it != FormControls().end() && (*it)->Pos == pos ? *it : nullptr;
 }
 
 TSection::Piece TSection::PieceAt(int pos, int limit) const {
     Piece piece;
-    const char16_t c = TextBuffer[pos].unicode();
+    const char16_t c = TextBuffer()[pos].unicode();
     if (c == kImageChar || c == kControlChar) {
         // A placeholder with no image or control behind it (a raw byte 2 or 4
         // in preformatted text) stays a piece of its own that measures nothing.
-        if (c == kImageChar && (piece.image = Images->GetImageAt(pos)))
+        if (c == kImageChar && (piece.image = Images().GetImageAt(pos)))
             piece.kind = Piece::Image;
         else if (c == kControlChar && (piece.control = ControlAt(pos)))
             piece.kind = Piece::Control;
@@ -77,14 +80,14 @@ int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
     }
     // An italic face's extent includes the slant hanging over its end; runs
     // set side by side overlap by it, so it is not counted as width.
-    return canvas.textWidth(piece.font->Id(), QStringView(TextBuffer).mid(pos, piece.count)) -
+    return canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) -
            RunMetrics(*piece.font).Overhang;
 }
 
 int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces) const {
     Count = std::clamp(Count, 0, Len - Start);
     if (NoTrailingSpaces)
-        while (Count > 0 && TextBuffer[Start + Count - 1] == u' ')
+        while (Count > 0 && TextBuffer()[Start + Count - 1] == u' ')
             --Count;
     int width = 0;
     for (int pos = Start, end = Start + Count; pos < end;) {
@@ -100,7 +103,7 @@ int TSection::FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Roo
     // its extent fits the room plus the overhang.
     const int overhang = RunMetrics(F).Overhang;
     int extent = 0;
-    const int k = canvas.fitCount(F.Id(), QStringView(TextBuffer).mid(pos, N), Room + overhang, extent);
+    const int k = canvas.fitCount(F.Id(), TextBuffer().mid(pos, N), Room + overhang, extent);
     Used = k > 0 ? extent - overhang : 0;
     return k;
 }
@@ -139,7 +142,7 @@ int TSection::BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overfl
     Overflow = fit == 0;
     if (n == Rest)
         return n;
-    const QStringView t = TextBuffer;
+    const QStringView t = TextBuffer();
     const int end = P + Rest;
     auto takeSpaces = [&](int j) {
         while (j < end && t[j] == u' ')
@@ -189,8 +192,8 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // Images taller than the text make room outside the band: one hanging from
     // the band's top needs room below, one standing on the baseline needs room
     // above, one centred on the text needs half of it on each side.
-    for (int i = Images->IndexAtOrAfter(P); i < Images->Count() && Images->Item(i)->Pos < end; ++i) {
-        const TImageObj& image = *Images->Item(i);
+    for (int i = Images().IndexAtOrAfter(P); i < Images().Count() && Images().Item(i)->Pos < end; ++i) {
+        const TImageObj& image = *Images().Item(i);
         const int H = image.ImageHeight;
         const int G = H - line->LineHeight;
         switch (image.ImageAlign) {
@@ -204,7 +207,7 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     }
     // Controls stand on the baseline (check boxes, radio buttons) or on the
     // band's bottom, and rise above the band by what they are taller.
-    for (TFormControlObj* c : *FormControls) {
+    for (TFormControlObj* c : FormControls()) {
         if (c->Pos < P || c->Pos >= end)
             continue;
         const int H = c->ControlHeight();
@@ -227,18 +230,18 @@ bool TSection::StartLayout(Canvas& canvas, int Y, int Width, int& ScrollWidth, i
     StartPos = CharPos;
     SectionHeight = 0;
     LineRecs.Clear();
-    markFrom_ = markAt_ = -1; // the text may have grown since it was last looked at
+    ForgetPlaceholders(); // the text may have grown since it was last looked at
     if (Len == 0) {
         ScrollWidth = 0;
         return false;
     }
     ScrollWidth = Width;
     TSectionList& master = *ParentSectionList;
-    for (const auto& image : *Images) {
+    for (const auto& image : Images()) {
         image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos));
         ScrollWidth = std::max(ScrollWidth, image->ImageWidth);
     }
-    for (TFormControlObj* c : *FormControls) {
+    for (TFormControlObj* c : FormControls()) {
         ScrollWidth = std::max(ScrollWidth, c->ControlWidth());
         c->HideControl(); // shown again where its line is drawn
     }
@@ -267,9 +270,9 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     Max = 0;
     if (Len == 0)
         return; // an empty section takes no room, indent or not
-    markFrom_ = markAt_ = -1;
+    ForgetPlaceholders();
     TSectionList& master = *ParentSectionList;
-    for (const auto& image : *Images) {
+    for (const auto& image : Images()) {
         image->Measure(master, canvas, *Fonts.GetFontAt(image->Pos));
     }
     // The widest is the whole text on one line; the narrowest is its widest
@@ -288,7 +291,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
         }
         const TFontObj& F = *piece.font;
         const int overhang = RunMetrics(F).Overhang;
-        const Canvas::Words w = canvas.measureWords(F.Id(), QStringView(TextBuffer).mid(pos, piece.count));
+        const Canvas::Words w = canvas.measureWords(F.Id(), TextBuffer().mid(pos, piece.count));
         Max += w.width - overhang;
         if (w.head >= 0)
             word += w.head - overhang;

@@ -1,6 +1,8 @@
 // Text sections: the text buffer, font runs, images and list items.
 #include "htmlsubs_forms.h"
 
+#include <algorithm>
+
 namespace zorvel {
 
 TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString& URL, const TMyFont& Font,
@@ -15,36 +17,61 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
 TSection::~TSection() = default;
 
 TSection::TSection(const TSection& source, TSectionList* master)
-    : TSectionBase(source, master), TextBuffer(master->TextStore.Keep(source.TextBuffer)),
-      BaseFont(source.BaseFont), Level(source.Level), Indent(source.Indent), ListNumber(source.ListNumber),
-      ListType(source.ListType), Justify(source.Justify) {
+    : TSectionBase(source, master), BaseFont(source.BaseFont), Level(source.Level), Indent(source.Indent),
+      ListNumber(source.ListNumber), ListType(source.ListType), Justify(source.Justify) {
+    text_ = master->TextStore.Keep(source.TextBuffer()).utf16();
     Len = source.Len;
+    if (source.objects_)
+        MakeObjects(); // the copy has the same placeholders
     for (const auto& f : source.Fonts)
         Fonts.Add(*f);
-    for (const auto& image : *source.Images) {
-        TImageObj* copy = Images.Make().Add(std::make_unique<TImageObj>(*image));
+    for (const auto& image : source.Images()) {
+        TImageObj* copy = MakeObjects().Images.Add(std::make_unique<TImageObj>(*image));
         copy->ParentSectionList = master;
     }
     for (const auto& line : source.LineRecs)
         LineRecs.Add(*line);
     // The copy must never reach the original's window controls, which go with the original.
-    for (const TFormControlObj* c : *source.FormControls)
-        FormControls.Make().push_back(master->ControlCopies.Add(c->CopyForPrint(master)));
+    for (const TFormControlObj* c : source.FormControls())
+        MakeObjects().FormControls.push_back(master->ControlCopies.Add(c->CopyForPrint(master)));
 }
 
 std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {
     return std::unique_ptr<TSectionBase>(new TSection(*this, MasterList));
 }
 
+const TImageList& TSection::Images() const {
+    static const TImageList none;
+    return objects_ ? objects_->Images : none;
+}
+
+const TFormControlList& TSection::FormControls() const {
+    static const TFormControlList none;
+    return objects_ ? objects_->FormControls : none;
+}
+
+TSection::Objects& TSection::MakeObjects() {
+    if (!objects_)
+        objects_ = std::make_unique<Objects>();
+    return *objects_;
+}
+
 void TSection::Append(QStringView S) {
-    TextBuffer = ParentSectionList->TextStore.Append(TextBuffer, S);
-    Len = int(TextBuffer.size());
+    // Layout looks for placeholders only in a section that has its objects:
+    // an image's or control's, or one the page wrote itself.
+    if (!objects_ && std::any_of(S.begin(), S.end(), [](QChar c) {
+            return c.unicode() == kImageChar || c.unicode() == kControlChar;
+        }))
+        MakeObjects();
+    const QStringView grown = ParentSectionList->TextStore.Append(TextBuffer(), S);
+    text_ = grown.utf16();
+    Len = int(grown.size());
 }
 
 void TSection::AddText(QStringView S) {
     if (S.isEmpty() || Len > kMaxChars)
         return;
-    if (S.front() == u' ' && (Len == 0 || TextBuffer.at(Len - 1) == u' '))
+    if (S.front() == u' ' && (Len == 0 || TextBuffer().at(Len - 1) == u' '))
         S = S.mid(1);
     Append(S);
 }
@@ -71,7 +98,7 @@ void TSection::SetLink(bool start, TSectionList& MasterList, const TMyFont& Font
 }
 
 void TSection::AddImage(const TAttributeList& Attributes) {
-    TImageObj* image = Images.Make().Add(std::make_unique<TImageObj>(Len, Attributes));
+    TImageObj* image = MakeObjects().Images.Add(std::make_unique<TImageObj>(Len, Attributes));
     image->ParentSectionList = ParentSectionList;
     Append(QStringView(&kImageChar, 1));
 }

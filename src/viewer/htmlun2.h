@@ -128,28 +128,6 @@ private:
     int capacity_ = 1;
 };
 
-// A list that nearly every record leaves empty (a text section's images and
-// its controls): one pointer until the first item, when Make creates it.
-// Reading an absent list reads an empty one.
-template <class List>
-class TRareList {
-public:
-    const List& operator*() const { return list_ ? *list_ : Empty(); }
-    const List* operator->() const { return &**this; }
-    List& Make() {
-        if (!list_)
-            list_ = std::make_unique<List>();
-        return *list_;
-    }
-
-private:
-    static const List& Empty() {
-        static const List empty;
-        return empty;
-    }
-    std::unique_ptr<List> list_;
-};
-
 // The attribute names the parser knows; VALUE is written twice in the
 // vocabulary and both spellings share one kind.
 enum class AttrKind {

@@ -22,7 +22,7 @@ struct Laid : Parsed {
     // The k-th non-empty top-level text section.
     TSection& text(int k = 0) const {
         for (const TSection* t : texts())
-            if (!t->TextBuffer.isEmpty() && k-- == 0)
+            if (!t->TextBuffer().isEmpty() && k-- == 0)
                 return const_cast<TSection&>(*t);
         throw std::out_of_range("no such text section");
     }
@@ -32,7 +32,7 @@ struct Laid : Parsed {
         const TSection& s = text(k);
         for (const auto& l : s.LineRecs)
             out << QStringLiteral("[%1] x%2 h%3 d%4 b%5 a%6")
-                       .arg(visibleText(s.TextBuffer.mid(l->Start, l->CharCount).toString()))
+                       .arg(visibleText(s.TextBuffer().mid(l->Start, l->CharCount).toString()))
                        .arg(l->LineIndent)
                        .arg(l->LineHeight)
                        .arg(l->Descent)

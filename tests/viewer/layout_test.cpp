@@ -252,7 +252,7 @@ TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     FakeControl box(&list, 1, QSize(13, 13), true, log), edit(&list, 3, QSize(50, 25), false, log);
     auto section = std::make_unique<TSection>(list, 0, 1, QString(), font, 0);
     section->AddText(u"a\x02" u"b\x02");
-    section->FormControls.Make() = {&box, &edit};
+    section->MakeObjects().FormControls = {&box, &edit};
     TSection& s = *section;
     list.Add(std::move(section));
 
@@ -308,7 +308,7 @@ TEST(Layout, APageTallerThan32767PixelsIsLaidOutWhole) {
     int top = 0, index = 0;
     const TSectionBase* s = page.list.FindSectionAtPosition(3000 * 17 + 5, top, index);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(static_cast<const TSection*>(s)->TextBuffer.toString(), "last");
+    EXPECT_EQ(static_cast<const TSection*>(s)->TextBuffer().toString(), "last");
     EXPECT_EQ(top, 51000);
     EXPECT_EQ(page.list.GetSectionTop(index), 51000);
     int x = 0, y = 0;

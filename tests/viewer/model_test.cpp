@@ -41,7 +41,7 @@ TEST(Model, AddTextSpacesAndLimit) {
     s.AddText(u" next ");
     s.AddText(u" again");
     s.AddText(u"");
-    EXPECT_EQ(s.TextBuffer.toString(), "lead next again");
+    EXPECT_EQ(s.TextBuffer().toString(), "lead next again");
     EXPECT_EQ(s.Len, 15);
     const QString chunk(150, u'x');
     for (int i = 0; i < 200; ++i)
@@ -53,7 +53,7 @@ TEST(Model, AddTextSpacesAndLimit) {
     TPreFormated pre(d.list, 0, 1, QString(), baseFont(d.list), 0);
     pre.AddText(u"");
     pre.AddText(u"  a ");
-    EXPECT_EQ(pre.TextBuffer.toString(), "   a ");
+    EXPECT_EQ(pre.TextBuffer().toString(), "   a ");
 }
 
 // Sections keep their text in the document's store: text added to two
@@ -68,8 +68,8 @@ TEST(Model, SectionTextStaysItsOwn) {
         (i % 7 ? a : b).AddText(word);
         (i % 7 ? expectA : expectB) += word;
     }
-    EXPECT_EQ(a.TextBuffer.toString(), expectA);
-    EXPECT_EQ(b.TextBuffer.toString(), expectB);
+    EXPECT_EQ(a.TextBuffer().toString(), expectA);
+    EXPECT_EQ(b.TextBuffer().toString(), expectB);
     EXPECT_EQ(a.Len, expectA.size());
 
     auto list = std::make_unique<TSectionList>(d.canvas);
@@ -81,7 +81,7 @@ TEST(Model, SectionTextStaysItsOwn) {
     const std::unique_ptr<TSectionList> copy = list->Clone();
     list.reset();
     const auto* kept = static_cast<const TSection*>(copy->Item(0));
-    EXPECT_EQ(kept->TextBuffer.toString(), "kept in the copy with its link");
+    EXPECT_EQ(kept->TextBuffer().toString(), "kept in the copy with its link");
     EXPECT_EQ(kept->Fonts.back()->LinkURL.toString(), "kept.htm");
 }
 
@@ -174,11 +174,11 @@ TEST(Model, FontListQueries) {
     s.AddImage(TAttributeList{});
     s.AddText(u"d");
     s.AddImage(TAttributeList{});
-    EXPECT_EQ(s.Images->GetImageCountAt(0), 6);
-    EXPECT_EQ(s.Images->GetImageCountAt(7), 1);
-    EXPECT_EQ(s.Images->GetImageCountAt(9), 9999);
-    EXPECT_EQ(s.Images->GetImageAt(8)->Pos, 8);
-    EXPECT_EQ(s.Images->GetImageAt(7), nullptr);
+    EXPECT_EQ(s.Images().GetImageCountAt(0), 6);
+    EXPECT_EQ(s.Images().GetImageCountAt(7), 1);
+    EXPECT_EQ(s.Images().GetImageCountAt(9), 9999);
+    EXPECT_EQ(s.Images().GetImageAt(8)->Pos, 8);
+    EXPECT_EQ(s.Images().GetImageAt(7), nullptr);
 }
 
 TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
@@ -210,8 +210,8 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
 TEST(Model, MissingImageShowsTheErrorPictureWithItsAltText) {
     Parsed p(QStringLiteral("<IMG SRC=\"no-such-file.gif\" ALT=\"Logo\"><IMG SRC=\"none.png\"><IMG SRC=x.gif ALIGN=top BORDER=0>"));
     const TSection* s = p.texts().at(0);
-    ASSERT_EQ(s->Images->Count(), 3);
-    TImageObj& withAlt = *s->Images->Item(0);
+    ASSERT_EQ(s->Images().Count(), 3);
+    TImageObj& withAlt = *s->Images().Item(0);
     const TMyFont& font = s->Fonts.Item(0)->RunFont();
     withAlt.Measure(p.list, p.canvas, font);
     EXPECT_EQ(withAlt.Kind(), TImageObj::BitmapSource::Error);
@@ -219,16 +219,16 @@ TEST(Model, MissingImageShowsTheErrorPictureWithItsAltText) {
     const int altWidth = 4 * FixedMetricsCanvas::charWidth(font);
     EXPECT_EQ(withAlt.ImageWidth, 27 + altWidth + 4);
     EXPECT_EQ(withAlt.ImageHeight, 32);
-    TImageObj& plain = *s->Images->Item(1);
+    TImageObj& plain = *s->Images().Item(1);
     plain.Measure(p.list, p.canvas, font);
     EXPECT_EQ(plain.ImageWidth, 27);
     EXPECT_EQ(plain.ImageAlign, 2);
-    EXPECT_EQ(s->Images->Item(2)->ImageAlign, 0);
-    EXPECT_TRUE(s->Images->Item(2)->NoBorder);
+    EXPECT_EQ(s->Images().Item(2)->ImageAlign, 0);
+    EXPECT_TRUE(s->Images().Item(2)->NoBorder);
     // With images off the 32 by 32 placeholder stands in and nothing is looked up.
     Parsed off(QStringLiteral("<IMG SRC=a.gif ALT=A>"));
     off.list.ShowImages = false;
-    TImageObj& image = *off.texts().at(0)->Images->Item(0);
+    TImageObj& image = *off.texts().at(0)->Images().Item(0);
     image.Measure(off.list, off.canvas, font);
     EXPECT_EQ(image.Kind(), TImageObj::BitmapSource::None);
     EXPECT_EQ(image.ImageWidth, 32 + FixedMetricsCanvas::charWidth(font) + 4);

@@ -42,8 +42,8 @@ struct Parsed {
     QStringList nonEmptyTexts() const {
         QStringList out;
         for (const TSection* t : texts())
-            if (!t->TextBuffer.isEmpty())
-                out << t->TextBuffer.toString();
+            if (!t->TextBuffer().isEmpty())
+                out << t->TextBuffer().toString();
         return out;
     }
     // The kinds of the top-level sections, empty text sections left out.
@@ -51,7 +51,7 @@ struct Parsed {
         QStringList out;
         for (const auto& s : list) {
             const auto* t = dynamic_cast<const TSection*>(s.get());
-            if (t && t->TextBuffer.isEmpty())
+            if (t && t->TextBuffer().isEmpty())
                 continue;
             out << QString::fromLatin1(s->KindName());
         }
@@ -70,7 +70,7 @@ inline QString cellText(const TCell& cell) {
     QString text;
     for (const auto& s : cell)
         if (const auto* t = dynamic_cast<const TSection*>(s.get()))
-            text += t->TextBuffer.toString();
+            text += t->TextBuffer().toString();
     return text;
 }
 

@@ -11,12 +11,12 @@ namespace {
 QStringList items(const Parsed& p) {
     QStringList out;
     for (const TSection* t : p.texts()) {
-        if (t->TextBuffer.isEmpty())
+        if (t->TextBuffer().isEmpty())
             continue;
         QString line = QStringLiteral("%1 %2").arg(QLatin1String(t->KindName())).arg(t->Level);
         if (t->ListType == 1)
             line += QStringLiteral(" #%1").arg(t->ListNumber);
-        out << line + u' ' + t->TextBuffer.toString();
+        out << line + u' ' + t->TextBuffer().toString();
     }
     return out;
 }
@@ -73,7 +73,7 @@ TEST(ParserPre, OneSectionPerLineKeepingSpaces) {
     QStringList lines;
     for (const TSection* t : p.texts())
         if (dynamic_cast<const TPreFormated*>(t))
-            lines << t->TextBuffer.toString();
+            lines << t->TextBuffer().toString();
     // The line break right after PRE gives an empty first line (one blank).
     EXPECT_EQ(lines, (QStringList{" ", "  a  b", " ", "xy&", "z", "w"}));
     const TSection* styled = p.texts().at(4);
@@ -88,7 +88,7 @@ TEST(ParserPre, OneSectionPerLineKeepingSpaces) {
 TEST(ParserPre, HeadingsAndListsAreIgnoredButLinksWork) {
     const Parsed p(QStringLiteral("<PRE><H1>h</H1><UL><LI>l <A HREF=a.htm NAME=n>k</A><SUB>s</SUB><SUP>p</PRE>"));
     const TSection* line = p.texts().at(1);
-    EXPECT_EQ(line->TextBuffer.toString(), "hl ksp");
+    EXPECT_EQ(line->TextBuffer().toString(), "hl ksp");
     for (const auto& f : line->Fonts) // SUB and SUP change nothing here
         EXPECT_EQ(f->ScriptPosition, 0);
     EXPECT_EQ(line->Fonts.GetFontObjAt(5)->RunFont().NormalSize, 10);
@@ -159,7 +159,7 @@ TEST(ParserTables, CaptionNestedTablesAndRestoredState) {
     // After the table the page's alignment and styles are back.
     const auto texts = p.texts();
     const TSection* next = texts.at(texts.size() - 2); // </CENTER> opens one more, empty section
-    EXPECT_EQ(next->TextBuffer.toString(), "next");
+    EXPECT_EQ(next->TextBuffer().toString(), "next");
     EXPECT_EQ(next->Justify, 2);
     EXPECT_FALSE(next->Fonts.Item(0)->RunFont().bold);
 }
@@ -226,9 +226,9 @@ TEST(ParserForms, ControlsJoinFormsAndSections) {
     EXPECT_EQ(submission, "h=x");
     // One placeholder per visible control; the hidden field has none.
     const TSection* s = p.texts().at(0);
-    EXPECT_EQ(s->TextBuffer.toString(), QString(11, QChar(kControlChar)));
-    EXPECT_EQ(int(s->FormControls->size()), 11);
-    EXPECT_EQ((*s->FormControls)[5]->Pos, 5);
+    EXPECT_EQ(s->TextBuffer().toString(), QString(11, QChar(kControlChar)));
+    EXPECT_EQ(int(s->FormControls().size()), 11);
+    EXPECT_EQ(s->FormControls()[5]->Pos, 5);
 }
 
 TEST(ParserForms, SelectOptions) {
@@ -277,8 +277,8 @@ TEST(ParserPre, LineEndsAndTabsAreNormalised) {
         const Parsed p(QString::fromLatin1(html));
         QStringList got;
         for (const TSection* t : p.texts())
-            if (dynamic_cast<const TPreFormated*>(t) && !t->TextBuffer.isEmpty())
-                got << t->TextBuffer.toString();
+            if (dynamic_cast<const TPreFormated*>(t) && !t->TextBuffer().isEmpty())
+                got << t->TextBuffer().toString();
         EXPECT_EQ(got, lines) << html;
     }
 }

@@ -71,7 +71,7 @@ TEST(Parser, RunsOfParagraphTagsMakeOneSpace) {
     const Parsed p(QStringLiteral("one<P><P>\r\n<P>two<P ALIGN=right>three"));
     EXPECT_EQ(p.kinds(), (QStringList{"Section", "ParagraphSpace", "Section", "ParagraphSpace", "Section"}));
     const auto texts = p.texts();
-    EXPECT_EQ(texts.back()->TextBuffer.toString(), "three");
+    EXPECT_EQ(texts.back()->TextBuffer().toString(), "three");
     EXPECT_EQ(texts.back()->Justify, 3);
 }
 
@@ -88,7 +88,7 @@ TEST(Parser, OpenCommentAtEndRaisesAndKeepsWhatWasParsed) {
     }
     ASSERT_EQ(list.Count(), 1);
     // The blank before the comment was still being read when the input ran out.
-    EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer.toString(), "kept");
+    EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer().toString(), "kept");
     EXPECT_EQ(strings.Title, "t");
     EXPECT_EQ(names.Find("X"), list.Item(0));
 }
@@ -135,9 +135,9 @@ TEST(Parser, QuotedValueEndsAtTagEnd) {
     const Parsed p(QStringLiteral("<IMG SRC=x.gif ALT=\"a>b\">"));
     const auto texts = p.texts();
     ASSERT_EQ(texts.size(), 1u);
-    ASSERT_EQ(texts[0]->Images->Count(), 1);
-    EXPECT_EQ(texts[0]->Images->Item(0)->Alt, "a");
-    EXPECT_EQ(texts[0]->TextBuffer.toString(), QString(QChar(kImageChar)) + "b\"");
+    ASSERT_EQ(texts[0]->Images().Count(), 1);
+    EXPECT_EQ(texts[0]->Images().Item(0)->Alt, "a");
+    EXPECT_EQ(texts[0]->TextBuffer().toString(), QString(QChar(kImageChar)) + "b\"");
 }
 
 TEST(Parser, FontSizes) {
@@ -156,10 +156,10 @@ TEST(Parser, FontSizes) {
         const auto texts = p.texts();
         const TSection* s = nullptr;
         for (const TSection* t : texts)
-            if (t->TextBuffer.contains(u'x'))
+            if (t->TextBuffer().contains(u'x'))
                 s = t;
         ASSERT_NE(s, nullptr) << c.html;
-        const TFontObj* run = s->Fonts.GetFontObjAt(int(s->TextBuffer.indexOf(u'x')));
+        const TFontObj* run = s->Fonts.GetFontObjAt(int(s->TextBuffer().indexOf(u'x')));
         EXPECT_EQ(run->RunFont().NormalSize, c.nominal) << c.html;
         EXPECT_EQ(run->RunFont().size, c.nominal) << c.html; // default size 12 scales by 1
     }
@@ -179,7 +179,7 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
     const Parsed p(QStringLiteral("a<B>b<I>c</B>d</I><A HREF=\"x.htm\">e<U>f</U></A>g<FONT COLOR=red FACE=Arial>h</FONT>"
                                   "<SUB>i</SUB><SUP>j</SUP>k"));
     const TSection* s = p.texts().at(0);
-    EXPECT_EQ(s->TextBuffer.toString(), "abcdefghijk");
+    EXPECT_EQ(s->TextBuffer().toString(), "abcdefghijk");
     struct Run {
         int pos;
         const char* style;
@@ -253,8 +253,8 @@ TEST(Parser, CenterBreakAndAddress) {
     QStringList got;
     for (const auto& s : p.list) {
         if (const auto* t = dynamic_cast<const TSection*>(s.get())) {
-            if (!t->TextBuffer.isEmpty())
-                got << QStringLiteral("%1:%2%3").arg(t->TextBuffer.toString()).arg(t->Justify).arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
+            if (!t->TextBuffer().isEmpty())
+                got << QStringLiteral("%1:%2%3").arg(t->TextBuffer().toString()).arg(t->Justify).arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
         } else {
             got << QString::fromLatin1(s->KindName());
         }
@@ -267,7 +267,7 @@ TEST(Parser, TextLimitAndLongTokens) {
     const Parsed p(word);
     const TSection* s = p.texts().at(0);
     // Text runs arrive 100 characters at a time; the run that passes 20000 is the last one kept.
-    EXPECT_EQ(s->TextBuffer.size(), 20100);
+    EXPECT_EQ(s->TextBuffer().size(), 20100);
 }
 
 TEST(Parser, DeepNestingIsBounded) {
