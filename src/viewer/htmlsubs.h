@@ -100,6 +100,7 @@ using TFormControlList = std::vector<TFormControlObj*>; // not owning: forms own
 // Characters that stand for an image and for a visible form control in a section's text.
 inline constexpr char16_t kImageChar = 4;
 inline constexpr char16_t kControlChar = 2;
+inline bool isPlaceholder(QChar c) { return c.unicode() == kImageChar || c.unicode() == kControlChar; }
 
 enum class FormControlKind { Input, Select, TextArea };
 

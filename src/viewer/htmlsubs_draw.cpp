@@ -125,7 +125,7 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
         case Piece::Nothing: break;
         case Piece::Text: {
             const TFontObj& f = *piece.font;
-            const TRunMetrics m = f.Metrics(*master.ScreenCanvas);
+            const TRunMetrics m = RunMetrics(f);
             const QStringView text = TextBuffer().mid(pos, piece.count);
             const QColor color = master.Printing ? QColor(Qt::black) : f.RunFont().color;
             // Runs of different sizes share the line's baseline; sub- and

@@ -8,8 +8,6 @@ namespace zorvel {
 
 namespace {
 
-bool isPlaceholder(QChar c) { return c.unicode() == kImageChar || c.unicode() == kControlChar; }
-
 bool sameLook(const TFontObj& a, const TFontObj& b) {
     return a.Id() == b.Id() && a.ScriptPosition == b.ScriptPosition && a.RunFont().color == b.RunFont().color;
 }
@@ -27,7 +25,7 @@ int TSection::NextPlaceholder(int pos) const {
         const char16_t* const text = text_;
         const char16_t* p = text + pos;
         const char16_t* const end = text + std::max(pos, Len);
-        while (p < end && *p != kImageChar && *p != kControlChar)
+        while (p < end && !isPlaceholder(*p))
             ++p;
         o.markFrom = pos;
         o.markAt = int(p - text);
@@ -44,7 +42,7 @@ TFormControlObj* TSection::ControlAt(int pos) const {
 TSection::Piece TSection::PieceAt(int pos, int limit) const {
     Piece piece;
     const char16_t c = TextBuffer()[pos].unicode();
-    if (c == kImageChar || c == kControlChar) {
+    if (isPlaceholder(c)) {
         // A placeholder with no image or control behind it (a raw byte 2 or 4
         // in preformatted text) stays a piece of its own that measures nothing.
         if (c == kImageChar && (piece.image = Images().GetImageAt(pos)))

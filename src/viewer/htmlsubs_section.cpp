@@ -59,9 +59,7 @@ TSection::Objects& TSection::MakeObjects() {
 void TSection::Append(QStringView S) {
     // Layout looks for placeholders only in a section that has its objects:
     // an image's or control's, or one the page wrote itself.
-    if (!objects_ && std::any_of(S.begin(), S.end(), [](QChar c) {
-            return c.unicode() == kImageChar || c.unicode() == kControlChar;
-        }))
+    if (!objects_ && std::any_of(S.begin(), S.end(), isPlaceholder))
         MakeObjects();
     const QStringView grown = ParentSectionList->TextStore.Append(TextBuffer(), S);
     text_ = grown.utf16();

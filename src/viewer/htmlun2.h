@@ -101,23 +101,18 @@ private:
         T* const old = Data();
         const bool wasInline = Inline();
         const int oldCapacity = capacity_;
-        if (capacity <= 1) {
-            // Only from storage of their own (the list holds one at least).
-            if (count_ == 1)
-                std::construct_at(&one_, std::move(*old));
-        } else {
-            T* fresh = ModelAllocator<T>().allocate(std::size_t(capacity));
+        if (capacity > 1) {
+            T* const fresh = ModelAllocator<T>().allocate(std::size_t(capacity));
             std::uninitialized_move_n(old, count_, fresh);
             std::destroy_n(old, count_);
-            if (!wasInline)
-                ModelAllocator<T>().deallocate(old, std::size_t(oldCapacity));
             items_ = fresh;
-            capacity_ = capacity;
-            return;
+        } else if (count_ == 1) { // back from storage of their own: one record at most
+            std::construct_at(&one_, std::move(*old));
+            std::destroy_at(old);
         }
-        std::destroy_n(old, count_);
-        ModelAllocator<T>().deallocate(old, std::size_t(oldCapacity));
-        capacity_ = 1;
+        if (!wasInline)
+            ModelAllocator<T>().deallocate(old, std::size_t(oldCapacity));
+        capacity_ = std::max(capacity, 1);
     }
 
     union {
