@@ -14,7 +14,7 @@ TLinkText::TLinkText(QStringView text) {
     if (text.size() > std::numeric_limits<int>::max())
         throw std::bad_alloc();
     void* storage = modelAllocate(sizeof(Block) + std::size_t(text.size()) * sizeof(char16_t));
-    block_ = new (storage) Block{{1}, int(text.size())};
+    block_ = new (storage) Block{1, int(text.size())};
     std::memcpy(reinterpret_cast<char16_t*>(block_ + 1), text.utf16(), std::size_t(text.size()) * sizeof(char16_t));
 }
 
@@ -25,7 +25,7 @@ QStringView TLinkText::view() const {
 }
 
 void TLinkText::Release() noexcept {
-    if (!block_ || block_->holders.fetch_sub(1, std::memory_order_acq_rel) != 1)
+    if (!block_ || --block_->holders != 0)
         return;
     const std::size_t bytes = sizeof(Block) + std::size_t(block_->size) * sizeof(char16_t);
     block_->~Block();

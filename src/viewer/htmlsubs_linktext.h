@@ -3,10 +3,11 @@
 // tens of thousands of runs, most outside any link; a QString (three words)
 // in each cost more than the run's other fields. This is one pointer, null for
 // no link, to the text with a count of its holders: the runs of one link share it.
+// Like the rest of the model it lives on one thread: the count is a plain
+// integer (a locked count cost as much as the rest of freeing a run).
 #include <QString>
 #include <QStringView>
 
-#include <atomic>
 #include <utility>
 
 namespace zorvel {
@@ -18,14 +19,17 @@ public:
     TLinkText(const QString& text) : TLinkText(QStringView(text)) {} // NOLINT
     TLinkText(const TLinkText& other) noexcept : block_(other.block_) {
         if (block_)
-            block_->holders.fetch_add(1, std::memory_order_relaxed);
+            ++block_->holders;
     }
     TLinkText(TLinkText&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
     TLinkText& operator=(TLinkText other) noexcept {
         std::swap(block_, other.block_);
         return *this;
     }
-    ~TLinkText() { Release(); }
+    ~TLinkText() {
+        if (block_)
+            Release();
+    }
 
     bool isEmpty() const { return !block_; }
     QStringView view() const;
@@ -34,7 +38,7 @@ public:
 
 private:
     struct Block {
-        std::atomic<int> holders;
+        int holders;
         int size;
         // the characters follow
     };
