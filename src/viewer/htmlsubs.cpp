@@ -41,7 +41,7 @@ void TSectionBase::MinMaxWidth(Canvas&, int& Min, int& Max) {
 }
 
 std::unique_ptr<TSectionBase> TParagraphSpace::Clone(TSectionList* MasterList) const {
-    auto copy = std::make_unique<TParagraphSpace>(MasterList);
+    auto copy = makeModel<TParagraphSpace>(MasterList->Pool, MasterList);
     copy->SectionHeight = SectionHeight;
     return copy;
 }
@@ -49,7 +49,7 @@ std::unique_ptr<TSectionBase> TParagraphSpace::Clone(TSectionList* MasterList) c
 void TParagraphSpace::UpdateSpacing() { SectionHeight = Scaled(14); }
 
 std::unique_ptr<TSectionBase> THeadingSpace::Clone(TSectionList* MasterList) const {
-    auto copy = std::make_unique<THeadingSpace>(MasterList, HeadingSize);
+    auto copy = makeModel<THeadingSpace>(MasterList->Pool, MasterList, HeadingSize);
     copy->SectionHeight = SectionHeight;
     return copy;
 }
@@ -68,7 +68,7 @@ void THeadingSpace::UpdateSpacing() {
 }
 
 std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* MasterList) const {
-    auto copy = std::make_unique<THorzLine>(MasterList);
+    auto copy = makeModel<THorzLine>(MasterList->Pool, MasterList);
     copy->SectionHeight = SectionHeight;
     return copy;
 }
@@ -80,9 +80,10 @@ int THorzLine::DrawLogic(Canvas& canvas, int Y, int Width_, int& ScrollWidth, in
 
 void THorzLine::UpdateSpacing() { SectionHeight = Scaled(20); }
 
-TCell::TCell(TSectionList* master) : MasterList(master) {}
+TCell::TCell(TSectionList* master) : TFreeList<TSectionBase>(&master->Pool), MasterList(master) {}
 
-TCell::TCell(const TCell& source, TSectionList* master) : MasterList(master), FontSize(source.FontSize) {
+TCell::TCell(const TCell& source, TSectionList* master)
+    : TFreeList<TSectionBase>(&master->Pool), MasterList(master), FontSize(source.FontSize) {
     reserve(source.size());
     for (const auto& s : source)
         push_back(s->Clone(master));

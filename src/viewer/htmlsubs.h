@@ -122,8 +122,11 @@ public:
     // The section's images and visible controls, in text order.
     const TImageList& Images() const;
     const TFormControlList& FormControls() const;
-    // What only a section with a placeholder character has; made with the first.
-    struct Objects {
+    // What only a section with a placeholder character has; made with the
+    // first. It owns pictures and names outside the pool, which deletes it
+    // when the document goes.
+    struct Objects : TModelPool::Owner {
+        using Owner::Owner;
         TImageList Images;
         TFormControlList FormControls;
         int markFrom = -1, markAt = -1; // no placeholder from markFrom up to markAt

@@ -169,7 +169,7 @@ int TSection::BreakLine(Canvas& canvas, int P, int Rest, int Width, bool& Overfl
 }
 
 void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
-    LineRec* line = LineRecs.Add(LineRec{});
+    LineRec* line = LineRecs.Add(ParentSectionList->Pool, LineRec{});
     line->Start = P;
     line->CharCount = n;
     const int end = P + n;

@@ -8,29 +8,21 @@
 
 namespace zorvel {
 
-TLinkText::TLinkText(QStringView text) {
+TLinkText::TLinkText(TModelPool& pool, QStringView text) {
     if (text.isEmpty())
         return;
     if (text.size() > std::numeric_limits<int>::max())
         throw std::bad_alloc();
-    void* storage = modelAllocate(sizeof(Block) + std::size_t(text.size()) * sizeof(char16_t));
-    block_ = new (storage) Block{1, int(text.size())};
-    std::memcpy(reinterpret_cast<char16_t*>(block_ + 1), text.utf16(), std::size_t(text.size()) * sizeof(char16_t));
+    const std::size_t bytes = std::size_t(text.size()) * sizeof(char16_t);
+    auto* block = new (pool.Allocate(sizeof(Block) + bytes)) Block{int(text.size())};
+    std::memcpy(reinterpret_cast<char16_t*>(block + 1), text.utf16(), bytes);
+    block_ = block;
 }
 
 QStringView TLinkText::view() const {
     if (!block_)
         return {};
     return QStringView(reinterpret_cast<const char16_t*>(block_ + 1), block_->size);
-}
-
-void TLinkText::Release() noexcept {
-    if (!block_ || --block_->holders != 0)
-        return;
-    const std::size_t bytes = sizeof(Block) + std::size_t(block_->size) * sizeof(char16_t);
-    block_->~Block();
-    modelFree(block_, bytes);
-    block_ = nullptr;
 }
 
 } // namespace zorvel

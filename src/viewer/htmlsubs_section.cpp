@@ -10,7 +10,7 @@ TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString
     : TSectionBase(&master), Level(Level_), Indent(35 * Level_), Justify(Justify_) {
     TMyFont first = Font;
     addStyles(first, styles);
-    Fonts.Add(TFontObj(0, first, URL));
+    Fonts.Add(master.Pool, TFontObj(0, first, TLinkText(master.Pool, URL)));
     BaseFont = first;
 }
 
@@ -23,21 +23,30 @@ TSection::TSection(const TSection& source, TSectionList* master)
     Len = source.Len;
     if (source.objects_)
         MakeObjects(); // the copy has the same placeholders
-    for (const auto& f : source.Fonts)
-        Fonts.Add(*f);
+    // The copy keeps its links' text in its own pool, shared by its runs as
+    // the source's runs share theirs.
+    TLinkText sourceLink, link;
+    for (const auto& f : source.Fonts) {
+        if (!(f->LinkURL == sourceLink)) {
+            sourceLink = f->LinkURL;
+            link = TLinkText(master->Pool, sourceLink.view());
+        }
+        TFontObj* run = Fonts.Add(master->Pool, *f);
+        run->LinkURL = link;
+    }
     for (const auto& image : source.Images()) {
         TImageObj* copy = MakeObjects().Images.Add(std::make_unique<TImageObj>(*image));
         copy->ParentSectionList = master;
     }
     for (const auto& line : source.LineRecs)
-        LineRecs.Add(*line);
+        LineRecs.Add(master->Pool, *line);
     // The copy must never reach the original's window controls, which go with the original.
     for (const TFormControlObj* c : source.FormControls())
         MakeObjects().FormControls.push_back(master->ControlCopies.Add(c->CopyForPrint(master)));
 }
 
 std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new TSection(*this, MasterList));
+    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TSection(*this, MasterList));
 }
 
 const TImageList& TSection::Images() const {
@@ -52,7 +61,7 @@ const TFormControlList& TSection::FormControls() const {
 
 TSection::Objects& TSection::MakeObjects() {
     if (!objects_)
-        objects_ = std::make_unique<Objects>();
+        objects_ = std::make_unique<Objects>(ParentSectionList->Pool);
     return *objects_;
 }
 
@@ -85,14 +94,14 @@ void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontSt
     if (last->Pos == Len)
         last->SetFont(font);
     else
-        last = Fonts.Add(TFontObj(Len, font, last->LinkURL));
+        last = Fonts.Add(ParentSectionList->Pool, TFontObj(Len, font, last->LinkURL));
     last->ScriptPosition = subSup;
 }
 
 void TSection::SetLink(bool start, TSectionList& MasterList, const TMyFont& Font, const QString& URL,
                        TFontStyles styles, int subSup) {
     ChangeFont(MasterList, Font, styles, subSup);
-    Fonts.Item(Fonts.Count() - 1)->LinkURL = start ? URL : QString();
+    Fonts.Item(Fonts.Count() - 1)->LinkURL = start ? TLinkText(ParentSectionList->Pool, URL) : TLinkText();
 }
 
 void TSection::AddImage(const TAttributeList& Attributes) {
@@ -115,7 +124,7 @@ void TSection::UpdateFonts() {
 }
 
 std::unique_ptr<TSectionBase> TPreFormated::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new TPreFormated(*this, MasterList));
+    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TPreFormated(*this, MasterList));
 }
 
 void TPreFormated::AddText(QStringView S) {
@@ -129,7 +138,7 @@ TUListItem::TUListItem(TSectionList& master, int Level_, const QString& URL, con
 }
 
 std::unique_ptr<TSectionBase> TUListItem::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new TUListItem(*this, MasterList));
+    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TUListItem(*this, MasterList));
 }
 
 TDListItem::TDListItem(TSectionList& master, int Level_, const QString& URL, const TMyFont& Font, TFontStyles styles)
@@ -138,7 +147,7 @@ TDListItem::TDListItem(TSectionList& master, int Level_, const QString& URL, con
 }
 
 std::unique_ptr<TSectionBase> TDListItem::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new TDListItem(*this, MasterList));
+    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TDListItem(*this, MasterList));
 }
 
 TOListItem::TOListItem(TSectionList& master, int Level_, int Number, const QString& URL, const TMyFont& Font,
@@ -149,7 +158,7 @@ TOListItem::TOListItem(TSectionList& master, int Level_, int Number, const QStri
 }
 
 std::unique_ptr<TSectionBase> TOListItem::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new TOListItem(*this, MasterList));
+    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TOListItem(*this, MasterList));
 }
 
 } // namespace zorvel

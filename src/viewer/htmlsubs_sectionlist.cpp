@@ -9,8 +9,9 @@ TSectionList::TSectionList(Canvas& screenCanvas, QObject* owner, QObject* paintP
     : TCell(this), ScreenCanvas(&screenCanvas), OwnerControl(owner), PaintPanel(paintPanel) {}
 
 TSectionList::~TSectionList() {
-    // Sections point at form controls the forms own: drop the sections first.
-    clear();
+    // The sections' controls belong to the forms: the sections go first.
+    Abandon();
+    Pool.Release();
 }
 
 void TSectionList::Clear() {
@@ -18,7 +19,8 @@ void TSectionList::Clear() {
     BackgroundBitmapName.clear();
     SelectionStart = 0;
     SelectionEnd = 0;
-    clear();
+    Abandon();
+    Pool.Release();
     TextStore.Clear();
     FormList.Clear();
     ControlCopies.Clear();

@@ -8,8 +8,18 @@
 
 namespace zorvel {
 
-class TSectionList : public TCell {
+// The pool of a document's records: made before the master list, which takes
+// its storage from it, and released after.
+struct TDocumentPool {
+    TModelPool Pool;
+};
+
+class TSectionList : public TDocumentPool, public TCell {
 public:
+    // The document itself comes from the heap (or the stack), not from its pool.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+    static void operator delete(void* storage) noexcept { ::operator delete(storage); }
+
     // Fonts are measured on screenCanvas, which must outlive the document.
     explicit TSectionList(Canvas& screenCanvas, QObject* owner = nullptr, QObject* paintPanel = nullptr);
     ~TSectionList() override;
@@ -61,6 +71,8 @@ public:
 
     // Lets every form size its controls, then lays the sections out.
     int DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
+    // Lets go of every section at once, with the pool that holds them: no
+    // section is visited, and nothing may point into them after.
     void Clear();
     void SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,
                      const QColor& hotSpotColor, const QColor& fontColor, int fontSize);

@@ -8,7 +8,7 @@
 namespace zorvel {
 
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, int vAlign)
-    : VAlign(vAlign), Cell(std::make_unique<TCell>(master)) {
+    : VAlign(vAlign), Cell(makeModel<TCell>(master->Pool, master)) {
     if (const TAttribute* a = attributes.Find(AttrKind::ColSpan); a && a->NumericValue > 1)
         ColSpan = a->NumericValue;
     if (const TAttribute* a = attributes.Find(AttrKind::RowSpan); a && a->NumericValue > 1)
@@ -20,18 +20,18 @@ TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, int v
 TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
     : ColSpan(source.ColSpan), RowSpan(source.RowSpan), CellHeight(source.CellHeight), CellWidth(source.CellWidth),
       ContentHeight(source.ContentHeight), ContentOffset(source.ContentOffset), VAlign(source.VAlign),
-      WidthPercent(source.WidthPercent), Cell(std::make_unique<TCell>(*source.Cell, master)) {}
+      WidthPercent(source.WidthPercent), Cell(makeModel<TCell>(master->Pool, *source.Cell, master)) {}
 
 std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
-    auto filler = std::make_unique<TCellObj>(master, TAttributeList{}, 1);
+    auto filler = makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1);
     filler->ColSpan = 0;
     filler->RowSpan = rowSpan;
     return filler;
 }
 
 ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes)
-    : TSectionBase(master), Caption(std::make_unique<TCellObj>(master, TAttributeList{}, 1)), Justify(justify) {
-    Caption->Cell->Add(std::make_unique<THeadingSpace>(master, 6));
+    : TSectionBase(master), Rows(&master->Pool), Caption(makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1)), Justify(justify) {
+    Caption->Cell->Add(makeModel<THeadingSpace>(master->Pool, master, 6));
     for (const TAttribute& a : attributes) {
         switch (a.Kind) {
         // Only whether there is a border counts: frames are one-pixel bevels
@@ -62,16 +62,16 @@ ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& 
 }
 
 std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* MasterList) const {
-    auto copy = std::make_unique<ThtmlTable>(MasterList, Justify, TAttributeList{});
+    auto copy = makeModel<ThtmlTable>(MasterList->Pool, MasterList, Justify, TAttributeList{});
     copy->SectionHeight = SectionHeight;
     for (const auto& row : Rows) {
-        auto r = std::make_unique<TCellList>();
+        auto r = makeModel<TCellList>(MasterList->Pool, &MasterList->Pool);
         r->RowHeight = row->RowHeight;
         for (const auto& cell : *row)
-            r->Add(std::make_unique<TCellObj>(*cell, MasterList));
+            r->Add(makeModel<TCellObj>(MasterList->Pool, *cell, MasterList));
         copy->Rows.Add(std::move(r));
     }
-    copy->Caption = std::make_unique<TCellObj>(*Caption, MasterList);
+    copy->Caption = makeModel<TCellObj>(MasterList->Pool, *Caption, MasterList);
     copy->Initialized = Initialized;
     copy->GridFailed = GridFailed;
     copy->Border = Border;

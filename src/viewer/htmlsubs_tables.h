@@ -46,6 +46,7 @@ public:
 // One table row.
 class TCellList : public TFreeList<TCellObj>, public TModelStorage {
 public:
+    explicit TCellList(TModelPool* pool) : TFreeList<TCellObj>(pool) {}
     int RowHeight = 0;
 };
 

@@ -18,12 +18,23 @@ namespace zorvel {
 enum class Platform;
 
 // A list that owns its items and frees them when cleared or destroyed. Its
-// storage comes from the model's pools: a page of tables has thousands of
-// these lists (every row and every cell is one).
+// storage comes from its document's pool (a page of tables has thousands of
+// these lists: every row and every cell is one), or the heap without one.
 template <class T>
 class TFreeList : public std::vector<std::unique_ptr<T>, ModelAllocator<std::unique_ptr<T>>> {
+    using Base = std::vector<std::unique_ptr<T>, ModelAllocator<std::unique_ptr<T>>>;
+
 public:
+    explicit TFreeList(TModelPool* pool = nullptr) : Base(ModelAllocator<std::unique_ptr<T>>(pool)) {}
     void Clear() { this->clear(); }
+    // Lets go of the items without visiting them, and hands the list's own
+    // storage back: for the document's list, when its pool is released with
+    // every record in it.
+    void Abandon() noexcept {
+        for (auto& item : *this)
+            (void)item.release();
+        Base(this->get_allocator()).swap(*this);
+    }
     int Count() const { return int(this->size()); }
     T* Item(int i) const { return (*this)[std::size_t(i)].get(); }
     T* Add(std::unique_ptr<T> item) {
@@ -38,9 +49,13 @@ public:
 // out by pointer like TFreeList's. Adding may move the records. Every text
 // section has two of these (its font runs and its lines), and most hold one
 // record: the first is kept in the list itself, so such a section costs no
-// allocation to build, lay out or free; more go to storage of their own.
+// allocation to build, lay out or free; more go to storage of their own, from
+// the pool the caller names (the list's document's: the list does not keep it,
+// as a section has two lists and a page tens of thousands of sections).
 template <typename T>
 class TValueList {
+    static_assert(alignof(T) <= kModelAlignment);
+
 public:
     class const_iterator {
     public:
@@ -61,7 +76,7 @@ public:
     ~TValueList() {
         Clear();
         if (!Inline())
-            ModelAllocator<T>().deallocate(items_, std::size_t(capacity_));
+            TModelPool::Free(items_, std::size_t(capacity_) * sizeof(T));
     }
     // Keeps the room for the next records, as layout fills a section's lines again.
     void Clear() {
@@ -72,17 +87,17 @@ public:
     bool empty() const { return count_ == 0; }
     T* Item(int i) const { return Data() + i; }
     T* back() const { return Item(count_ - 1); }
-    T* Add(T item) {
+    T* Add(TModelPool& pool, T item) {
         if (count_ == capacity_)
-            Reallocate(Grown());
+            Reallocate(pool, Grown());
         T* added = std::construct_at(Data() + count_, std::move(item));
         ++count_;
         return added;
     }
     // Hands back the room kept for records not added.
-    void Squeeze() {
+    void Squeeze(TModelPool& pool) {
         if (capacity_ > std::max(count_, 1))
-            Reallocate(count_);
+            Reallocate(pool, count_);
     }
     const_iterator begin() const { return const_iterator(Data()); }
     const_iterator end() const { return const_iterator(Data() + count_); }
@@ -97,12 +112,12 @@ private:
     }
     // Moves the records to room for capacity of them: the list itself for
     // one (or none), storage of their own for more.
-    void Reallocate(int capacity) {
+    void Reallocate(TModelPool& pool, int capacity) {
         T* const old = Data();
         const bool wasInline = Inline();
         const int oldCapacity = capacity_;
         if (capacity > 1) {
-            T* const fresh = ModelAllocator<T>().allocate(std::size_t(capacity));
+            T* const fresh = static_cast<T*>(pool.Allocate(std::size_t(capacity) * sizeof(T)));
             std::uninitialized_move_n(old, count_, fresh);
             std::destroy_n(old, count_);
             items_ = fresh;
@@ -111,7 +126,7 @@ private:
             std::destroy_at(old);
         }
         if (!wasInline)
-            ModelAllocator<T>().deallocate(old, std::size_t(oldCapacity));
+            TModelPool::Free(old, std::size_t(oldCapacity) * sizeof(T));
         capacity_ = std::max(capacity, 1);
     }
 

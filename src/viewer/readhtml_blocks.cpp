@@ -47,13 +47,13 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
             CloseSection();
             if (listKind == tOL)
             {
-                section_ = std::make_unique<TOListItem>(master_, depth, counter, currentURL_, TopFont(), styleFlags_);
+                section_ = makeModel<TOListItem>(master_.Pool, master_, depth, counter, currentURL_, TopFont(), styleFlags_);
                 // The page chooses where counting starts; at the largest number it stays there.
                 if (counter < std::numeric_limits<int>::max())
                     ++counter;
             }
             else
-                section_ = std::make_unique<TUListItem>(master_, depth, currentURL_, TopFont(), styleFlags_);
+                section_ = makeModel<TUListItem>(master_.Pool, master_, depth, currentURL_, TopFont(), styleFlags_);
             subSup_ = 0;
             itemIndent = depth;
             NextToken();
@@ -62,7 +62,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
         case tDD:
             CloseSection();
             itemIndent = Sy == tDT ? depth - 1 : depth;
-            section_ = std::make_unique<TDListItem>(master_, itemIndent, currentURL_, TopFont(), styleFlags_);
+            section_ = makeModel<TDListItem>(master_.Pool, master_, itemIndent, currentURL_, TopFont(), styleFlags_);
             subSup_ = 0;
             NextToken();
             break;
@@ -88,7 +88,7 @@ void HtmlParser::ParsePreformatted() {
     }
     auto newLine = [this] {
         subSup_ = 0;
-        section_ = std::make_unique<TPreFormated>(master_, 0, 1, currentURL_, TopFont(), styleFlags_);
+        section_ = makeModel<TPreFormated>(master_.Pool, master_, 0, 1, currentURL_, TopFont(), styleFlags_);
     };
     newLine();
     inPre_ = true;
@@ -258,8 +258,8 @@ void HtmlParser::ParseTable() {
     TCell* const outer = sectionList_;
     const int savedJustify = justify_;
     const TFontStyles savedStyles = styleFlags_;
-    auto table = std::make_unique<ThtmlTable>(&master_, justify_, attributes_);
-    auto row = std::make_unique<TCellList>();
+    auto table = makeModel<ThtmlTable>(master_.Pool, &master_, justify_, attributes_);
+    auto row = makeModel<TCellList>(master_.Pool, &master_.Pool);
     std::unique_ptr<TCellObj> cell;
     int rowAlign = 0;
     int rowVAlign = 1;
@@ -308,7 +308,7 @@ void HtmlParser::ParseTable() {
                     styleFlags_ &= ~kStyleBold;
                 if (const int own = GetAlign(attributes_))
                     align = own;
-                cell = std::make_unique<TCellObj>(&master_, attributes_, GetVAlign(attributes_, rowVAlign));
+                cell = makeModel<TCellObj>(master_.Pool, &master_, attributes_, GetVAlign(attributes_, rowVAlign));
                 sectionList_ = cell->Cell.get();
                 justify_ = align;
                 NextToken();
@@ -324,7 +324,7 @@ void HtmlParser::ParseTable() {
                 finishCell();
                 if (!firstRowMarker) {
                     table->Rows.Add(std::move(row));
-                    row = std::make_unique<TCellList>();
+                    row = makeModel<TCellList>(master_.Pool, &master_.Pool);
                 }
                 firstRowMarker = false;
                 rowAlign = GetAlign(attributes_);

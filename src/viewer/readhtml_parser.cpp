@@ -66,7 +66,7 @@ void HtmlParser::PopFont() {
 
 std::unique_ptr<TSection> HtmlParser::NewSection(int indent, int justify, const TMyFont& font) {
     subSup_ = 0;
-    return std::make_unique<TSection>(master_, indent, justify, currentURL_, font, styleFlags_);
+    return makeModel<TSection>(master_.Pool, master_, indent, justify, currentURL_, font, styleFlags_);
 }
 
 void HtmlParser::OpenSection(int indent) {
@@ -78,7 +78,7 @@ void HtmlParser::CloseSection() {
     if (section_) {
         // A section's font runs are complete: room left for more would stay
         // unused for the page's life (a few hundred KB on a large page).
-        section_->Fonts.Squeeze();
+        section_->Fonts.Squeeze(master_.Pool);
         sectionList_->Add(std::move(section_));
     }
 }
@@ -129,7 +129,7 @@ void HtmlParser::ParseBody(const TokenSet& terminators) {
             break;
         case tHR:
             CloseSection();
-            sectionList_->Add(std::make_unique<THorzLine>(&master_));
+            sectionList_->Add(makeModel<THorzLine>(master_.Pool, &master_));
             NextToken();
             break;
         case tBASE:
@@ -299,7 +299,7 @@ void HtmlParser::ParseInline(int indent) {
         break;
     case tP: {
         CloseSection();
-        sectionList_->Add(std::make_unique<TParagraphSpace>(&master_));
+        sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
         const int align = GetAlign(attributes_);
         section_ = NewSection(indent, align ? align : justify_, TopFont());
         // A run of P tags makes one paragraph.
@@ -346,14 +346,14 @@ void HtmlParser::ParseInline(int indent) {
                 font.italic = false;
                 font.underline = false;
             }
-            sectionList_->Add(std::make_unique<THeadingSpace>(&master_, headingLevel_));
+            sectionList_->Add(makeModel<THeadingSpace>(master_.Pool, &master_, headingLevel_));
             section_ = NewSection(indent, justify_, TopFont());
         }
         break;
     case endOf(tH):
         if (fontStack_.size() > 1) {
             CloseSection();
-            sectionList_->Add(std::make_unique<THeadingSpace>(&master_, headingLevel_));
+            sectionList_->Add(makeModel<THeadingSpace>(master_.Pool, &master_, headingLevel_));
             PopFont();
         }
         break;

@@ -18,7 +18,7 @@ struct Doc {
     TSectionList list{canvas};
     TSection& section() {
         if (!owned)
-            owned = std::make_unique<TSection>(list, 0, 1, QString(), baseFont(list), 0);
+            owned = makeModel<TSection>(list.Pool, list, 0, 1, QString(), baseFont(list), 0);
         return *owned;
     }
     std::unique_ptr<TSection> owned;
@@ -73,7 +73,7 @@ TEST(Model, SectionTextStaysItsOwn) {
     EXPECT_EQ(a.Len, expectA.size());
 
     auto list = std::make_unique<TSectionList>(d.canvas);
-    auto* s = new TSection(*list, 0, 1, QString(), baseFont(*list), 0);
+    auto* s = new (list->Pool) TSection(*list, 0, 1, QString(), baseFont(*list), 0);
     s->AddText(u"kept in the copy");
     s->SetLink(true, *list, baseFont(*list), QStringLiteral("kept.htm"), 0, 0);
     s->AddText(u" with its link");
@@ -85,29 +85,66 @@ TEST(Model, SectionTextStaysItsOwn) {
     EXPECT_EQ(kept->Fonts.back()->LinkURL.toString(), "kept.htm");
 }
 
-// The model's record lists and link texts manage their own storage: records
-// must survive the list's growth and squeezing, and a link's text its holders
-// coming and going (the sanitizer run checks that nothing leaks or is freed twice).
+// The model's record lists keep their records through growth and squeezing,
+// in storage from the document's pool (the sanitizer run checks that nothing
+// leaks or is freed twice).
 TEST(Model, RecordListsAndLinksKeepTheirContents) {
-    const TLinkText shared(QStringLiteral("shared.htm"));
+    TModelPool pool;
+    const TLinkText shared(pool, QStringLiteral("shared.htm"));
     TValueList<TLinkText> list;
     for (int round = 0; round < 2; ++round) {
         for (int i = 0; i < 100; ++i)
-            list.Add(i % 2 ? shared : TLinkText(QString::number(i)));
-        list.Squeeze();
+            list.Add(pool, i % 2 ? shared : TLinkText(pool, QString::number(i)));
+        list.Squeeze(pool);
         ASSERT_EQ(list.Count(), 100);
         for (int i = 0; i < 100; ++i)
             EXPECT_EQ(list.Item(i)->toString(), i % 2 ? QStringLiteral("shared.htm") : QString::number(i)) << i;
         list.Clear();
         EXPECT_TRUE(list.empty());
         // One record left goes back into the list itself.
-        list.Add(shared);
-        list.Squeeze();
+        list.Add(pool, shared);
+        list.Squeeze(pool);
         EXPECT_EQ(list.Item(0)->toString(), "shared.htm");
         list.Clear();
     }
     EXPECT_EQ(shared.toString(), "shared.htm");
-    EXPECT_TRUE(TLinkText(QString()).isEmpty()); // an empty address is no link
+    EXPECT_TRUE(TLinkText(pool, QString()).isEmpty()); // an empty address is no link
+}
+
+// A document's pool hands everything back at once: records left in it are
+// not visited, Owners are deleted once (not again when deleted before), and
+// the pool serves the next page after (the sanitizer run checks the blocks).
+TEST(Model, PoolReleasesWholeAndServesAgain) {
+    struct Counted : TModelPool::Owner {
+        Counted(TModelPool& pool, int& deleted) : Owner(pool), deleted_(deleted) {}
+        ~Counted() override { ++deleted_; }
+        int& deleted_;
+    };
+    TModelPool pool;
+    for (int page = 0; page < 2; ++page) {
+        int deleted = 0;
+        std::vector<std::tuple<char*, std::size_t, char>> kept;
+        char fill = 0;
+        for (std::size_t size : {1, 8, 24, 144, 1024, 1025, 5000, 100000}) {
+            for (int i = 0; i < 50; ++i, ++fill) {
+                auto* b = static_cast<char*>(pool.Allocate(size));
+                std::fill_n(b, size, fill);
+                if (i % 2)
+                    TModelPool::Free(b, size);
+                else
+                    kept.emplace_back(b, size, fill);
+            }
+        }
+        auto* early = new Counted(pool, deleted);
+        new Counted(pool, deleted);
+        new Counted(pool, deleted);
+        delete early;
+        EXPECT_EQ(deleted, 1);
+        for (const auto& [b, size, value] : kept) // no kept block was handed out again
+            EXPECT_EQ(std::count(b, b + size, value), std::ptrdiff_t(size));
+        pool.Release();
+        EXPECT_EQ(deleted, 3) << page;
+    }
 }
 
 TEST(Model, SpacingScalesWithFontSize) {
@@ -120,10 +157,10 @@ TEST(Model, SpacingScalesWithFontSize) {
     for (const Case& c : cases) {
         Doc d;
         d.list.FontSize = c.fontSize;
-        d.list.Add(std::make_unique<TParagraphSpace>(&d.list));
-        d.list.Add(std::make_unique<THorzLine>(&d.list));
+        d.list.Add(makeModel<TParagraphSpace>(d.list.Pool, &d.list));
+        d.list.Add(makeModel<THorzLine>(d.list.Pool, &d.list));
         for (int level : {1, 2, 3, 4, 5, 6, 0})
-            d.list.Add(std::make_unique<THeadingSpace>(&d.list, level));
+            d.list.Add(makeModel<THeadingSpace>(d.list.Pool, &d.list, level));
         std::vector<int> heights;
         for (const auto& s : d.list)
             heights.push_back(s->SectionHeight);
