@@ -99,12 +99,20 @@ struct TModelPool::Chunk {
     Chunk* next;
 };
 
+namespace {
+
+// Whether a block of this size is allocated on its own rather than cut from a chunk.
+bool tracked(std::size_t size) { return !kChunked || size > TModelPool::kLargest; }
+// A chunk's blocks of this size, in grains: the index of their free list.
+std::size_t grainsOf(std::size_t size) { return size == 0 ? 1 : (size + kGrain - 1) / kGrain; }
+
+} // namespace
 
 void* TModelPool::Allocate(std::size_t size) {
     static_assert(sizeof(Chunk) % kGrain == 0);
-    if (!kChunked || size > kLargest)
+    if (tracked(size))
         return AllocateTracked(size);
-    const std::size_t grains = size == 0 ? 1 : (size + kGrain - 1) / kGrain;
+    const std::size_t grains = grainsOf(size);
     if (FreeBlock* block = free_[grains]) {
         free_[grains] = block->next;
         return block;
@@ -133,7 +141,7 @@ void* TModelPool::AllocateTracked(std::size_t size) {
 void TModelPool::Free(void* storage, std::size_t size) noexcept {
     if (!storage)
         return;
-    if (!kChunked || size > kLargest) {
+    if (tracked(size)) {
         Tracked* block = static_cast<Tracked*>(storage) - 1;
         block->prev->next = block->next;
         block->next->prev = block->prev;
@@ -142,10 +150,9 @@ void TModelPool::Free(void* storage, std::size_t size) noexcept {
     }
     const auto chunk = reinterpret_cast<Chunk*>(reinterpret_cast<std::uintptr_t>(storage) & ~(kChunk - 1));
     TModelPool& pool = *chunk->pool;
-    const std::size_t grains = size == 0 ? 1 : (size + kGrain - 1) / kGrain;
     auto* block = static_cast<FreeBlock*>(storage);
-    block->next = pool.free_[grains];
-    pool.free_[grains] = block;
+    block->next = pool.free_[grainsOf(size)];
+    pool.free_[grainsOf(size)] = block;
 }
 
 void TModelPool::Release() noexcept {

@@ -29,6 +29,10 @@ public:
     TModelPool(const TModelPool&) = delete;
     TModelPool& operator=(const TModelPool&) = delete;
 
+    // Blocks larger than this are few (a long page's list of sections): each
+    // is allocated on its own.
+    static constexpr std::size_t kLargest = 1024;
+
     void* Allocate(std::size_t size);
     // Storage from any pool, with the size it was asked for.
     static void Free(void* storage, std::size_t size) noexcept;
@@ -62,8 +66,6 @@ private:
         Tracked* prev;
         Tracked* next;
     };
-    static constexpr std::size_t kLargest = 1024; // larger blocks are few: each is allocated on its own
-
     void* AllocateTracked(std::size_t size);
 
     std::array<FreeBlock*, kLargest / kModelAlignment + 1> free_{};
