@@ -1,10 +1,10 @@
 #include "main_headless.h"
 
-#include "htmldump.h"
-#include "htmlrender.h"
-#include "qt_canvas.h"
-#include "viewer_paint.h"
-#include "vwprint_pdf.h"
+#include "headless/dump.h"
+#include "headless/render.h"
+#include "paint/qt_canvas.h"
+#include "paint/document_surface.h"
+#include "headless/print_pdf.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -9,7 +9,7 @@
 #include "find_replace.h"
 #include "recovery_store.h"
 #include "live_preview.h"
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "toolbox.h"
 
 #include <QAbstractEventDispatcher>

@@ -3,7 +3,7 @@
 #include "mainu1.h"
 
 #include "busy_cursor.h"
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "print_error.h"
 #include "print_source.h"
 #include "printer_job.h"

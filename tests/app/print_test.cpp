@@ -1,6 +1,6 @@
 // Printing the source and the preview into PDF files through the scripted
 // print dialog, read back with poppler.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "main_window_fixture.h"
 #include "pdf_text.h"
 #include "print_source.h"

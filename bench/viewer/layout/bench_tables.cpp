@@ -8,9 +8,9 @@
 //    plain page of the same corpora.
 // Layout only is the table code's part; parse + layout is what a user waits for.
 #include "bench_common.h"
-#include "htmlsubs_tables.h"
+#include "model/tables.h"
 #include "page_generator.h"
-#include "qt_canvas.h"
+#include "paint/qt_canvas.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>

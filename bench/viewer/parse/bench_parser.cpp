@@ -3,8 +3,8 @@
 // The summary gives MB/s and the ratios, and how time grows with size.
 #include "bench_common.h"
 #include "page_generator.h"
-#include "qt_canvas.h"
-#include "readhtml.h"
+#include "paint/qt_canvas.h"
+#include "parse/html_parse.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "canvas.h"
+#include "canvas/canvas.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "fixed_canvas.h"
+#include "canvas/fixed_canvas.h"
 
 namespace zorvel {
 

@@ -2,7 +2,7 @@
 // A canvas with metrics computed from the font size alone, so that measuring
 // gives the same exact numbers on every machine. Drawing calls are recorded
 // as readable lines for tests to inspect.
-#include "canvas.h"
+#include "canvas/canvas.h"
 
 #include <QStringList>
 

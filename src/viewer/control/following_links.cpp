@@ -1,5 +1,5 @@
 // The viewer control: anchors, following links and the history.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "form_widgets.h"
+#include "control/form_widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // The window controls of a page's forms as Qt widgets: line edits, push
 // buttons, check boxes, radio buttons, lists, drop-down lists and plain-text
 // editors, children of the widget the page is shown on.
-#include "htmlsubs_forms_window.h"
+#include "model/window_controls.h"
 
 #include <QPoint>
 

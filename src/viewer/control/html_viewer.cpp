@@ -1,10 +1,10 @@
 // The viewer control: properties, loading and layout.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 
 #include "busy_cursor.h"
+#include "control/screen.h"
 #include "prompter.h"
 #include "text_file.h"
-#include "viewer_screen.h"
 
 #include <QFileInfo>
 #include <QScrollBar>

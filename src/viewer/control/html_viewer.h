@@ -3,11 +3,11 @@
 // its width and shows it, scrolls it, and follows links to other local pages
 // and to anchors. The page is a virtual surface: only the visible band is
 // painted, so a page may be as tall as a 32-bit scroll range allows.
-#include "form_widgets.h"
-#include "htmlview_links.h"
-#include "qt_canvas.h"
-#include "readhtml.h"
-#include "viewer_paint.h"
+#include "control/form_widgets.h"
+#include "control/links_and_history.h"
+#include "paint/document_surface.h"
+#include "paint/qt_canvas.h"
+#include "parse/html_parse.h"
 
 #include <QAbstractScrollArea>
 #include <functional>

@@ -1,7 +1,7 @@
 // Link rules and the history of the viewer.
-#include "htmlview_links.h"
+#include "control/links_and_history.h"
 
-#include "htmlun2.h"
+#include "model/lists.h"
 
 #include <QDir>
 

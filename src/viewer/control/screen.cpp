@@ -1,4 +1,4 @@
-#include "viewer_screen.h"
+#include "control/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

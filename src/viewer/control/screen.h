@@ -1,7 +1,7 @@
 #pragma once
 // What the viewer takes from the screen once at start-up: its colour depth
 // and the cursor shown over links.
-#include "htmlun2_images.h"
+#include "model/image_cache.h"
 
 #include <QCursor>
 

@@ -1,7 +1,7 @@
 // The viewer control: painting the visible band, the mouse and the keys.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 
-#include "viewer_screen.h"
+#include "control/screen.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

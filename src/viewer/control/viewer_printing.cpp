@@ -1,7 +1,7 @@
 // The viewer control's printing of the page it shows.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 
-#include "vwprint_qt.h"
+#include "print/qt_printer.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 // Drawing of laid-out sections: text lines with their images, controls and
 // list marks, inline images, and horizontal rules.
-#include "htmlsubs_forms.h"
+#include "model/form_controls.h"
 
 #include <algorithm>
 

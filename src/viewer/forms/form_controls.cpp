@@ -1,6 +1,6 @@
 // Forms and form controls: creation from INPUT, SELECT and TEXTAREA, and
 // what a form does with its controls.
-#include "htmlsubs_forms.h"
+#include "model/form_controls.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "htmldump.h"
+#include "headless/dump.h"
 
-#include "fixed_canvas.h"
-#include "htmlsubs_forms.h"
-#include "htmlsubs_tables.h"
+#include "canvas/fixed_canvas.h"
+#include "model/form_controls.h"
+#include "model/tables.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A readable picture of the document model, one line per section, for
 // developers (`zorvel --dump PAGE.htm`) and for tests that compare whole models.
-#include "readhtml.h"
+#include "parse/html_parse.h"
 
 #include <QTextStream>
 

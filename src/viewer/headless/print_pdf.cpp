@@ -1,6 +1,6 @@
-#include "vwprint_pdf.h"
+#include "headless/print_pdf.h"
 
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "print_error.h"
 
 #include <QPageSize>

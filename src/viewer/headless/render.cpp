@@ -1,9 +1,9 @@
-#include "htmlrender.h"
+#include "headless/render.h"
 
-#include "form_widgets.h"
-#include "qt_canvas.h"
-#include "readhtml.h"
-#include "viewer_paint.h"
+#include "control/form_widgets.h"
+#include "paint/document_surface.h"
+#include "paint/qt_canvas.h"
+#include "parse/html_parse.h"
 
 #include <QDir>
 #include <QFileInfo>

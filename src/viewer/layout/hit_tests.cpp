@@ -1,6 +1,6 @@
 // Hit tests on the laid-out document: the link and the character under a
 // point, the place of a character, and text search.
-#include "htmlsubs.h"
+#include "model/sections.h"
 
 #include <algorithm>
 

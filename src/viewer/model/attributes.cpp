@@ -1,4 +1,4 @@
-#include "htmlun2.h"
+#include "model/lists.h"
 
 #include "path_rules.h"
 

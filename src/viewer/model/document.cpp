@@ -1,7 +1,7 @@
 // The master list: defaults, background, image look-up and cloning for print.
-#include "htmlsubs_sectionlist.h"
+#include "model/document.h"
 
-#include "htmlsubs_forms.h"
+#include "model/form_controls.h"
 
 namespace zorvel {
 

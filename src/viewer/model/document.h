@@ -1,8 +1,8 @@
 #pragma once
 // The whole document: the master list of sections with its defaults, the
 // image cache, the forms and the background.
-#include "htmlsubs.h"
-#include "htmlsubs_textstore.h"
+#include "model/sections.h"
+#include "model/text_store.h"
 
 #include <limits>
 

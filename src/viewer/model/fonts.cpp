@@ -1,6 +1,6 @@
-#include "htmlsubs_fonts.h"
+#include "model/fonts.h"
 
-#include "htmlsubs.h"
+#include "model/sections.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 // Fonts of the document model: a font with its nominal size, one font run of
 // a text section and the list of runs.
-#include "canvas.h"
-#include "htmlsubs_linktext.h"
-#include "htmlun2.h"
+#include "canvas/canvas.h"
+#include "model/link_text.h"
+#include "model/lists.h"
 
 namespace zorvel {
 

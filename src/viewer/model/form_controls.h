@@ -3,8 +3,8 @@
 // that the document's control factory makes (see htmlsubs_forms_window.h);
 // the controls size it, place it where layout put their placeholder, read
 // and reset its value, and turn it into a form's submission.
-#include "htmlsubs.h"
-#include "htmlsubs_forms_window.h"
+#include "model/sections.h"
+#include "model/window_controls.h"
 
 #include <optional>
 #include <utility>

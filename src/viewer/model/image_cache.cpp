@@ -1,4 +1,4 @@
-#include "htmlun2_images.h"
+#include "model/image_cache.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 // Inline images: creation from IMG attributes, measuring, and position queries.
-#include "htmlsubs_images.h"
+#include "model/images.h"
 
-#include "htmlsubs.h"
+#include "model/sections.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Inline images of a text section.
-#include "htmlsubs_fonts.h"
-#include "htmlun2.h"
+#include "model/fonts.h"
+#include "model/lists.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
-#include "htmlsubs_linktext.h"
+#include "model/link_text.h"
 
-#include "htmlsubs_pool.h"
+#include "model/pool.h"
 
 #include <cstring>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 // Utilities shared by the parser and the document model: the owning list,
 // parsed tag attributes, URL-to-file-name conversion and integer scaling.
-#include "htmlsubs_pool.h"
+#include "model/pool.h"
 
 #include <QString>
 #include <QStringView>

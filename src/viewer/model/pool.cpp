@@ -1,4 +1,4 @@
-#include "htmlsubs_pool.h"
+#include "model/pool.h"
 
 #include <QtGlobal>
 

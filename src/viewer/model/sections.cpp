@@ -1,5 +1,5 @@
 // Section base behaviour, spaces, rules and cells.
-#include "htmlsubs.h"
+#include "model/sections.h"
 
 #include <algorithm>
 

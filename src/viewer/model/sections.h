@@ -1,12 +1,12 @@
 #pragma once
 // The document model: a page is a list of sections (text, spaces, rules,
 // tables), a table's cells are again lists of sections.
-#include "canvas.h"
-#include "htmlsubs_fonts.h"
-#include "htmlsubs_images.h"
-#include "htmlsubs_pool.h"
-#include "htmlun2.h"
-#include "htmlun2_images.h"
+#include "canvas/canvas.h"
+#include "model/fonts.h"
+#include "model/image_cache.h"
+#include "model/images.h"
+#include "model/lists.h"
+#include "model/pool.h"
 
 #include <QObject>
 #include <QStringList>
@@ -301,4 +301,4 @@ public:
 
 } // namespace zorvel
 
-#include "htmlsubs_sectionlist.h"
+#include "model/document.h"

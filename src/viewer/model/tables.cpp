@@ -1,7 +1,7 @@
 // Table and cell construction from their attributes, and copying.
 // The grid is in htmlsubs_tables_grid.cpp, layout in
 // htmlsubs_tables_layout.cpp, drawing and hit tests in htmlsubs_tables_draw.cpp.
-#include "htmlsubs_tables.h"
+#include "model/tables.h"
 
 #include <algorithm>
 

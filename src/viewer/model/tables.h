@@ -4,7 +4,7 @@
 // narrowest and widest width, chooses column widths for the space it is
 // given, lays its cells out, draws them with bevelled frames and passes hit
 // tests and searches on to the cell under the point.
-#include "htmlsubs.h"
+#include "model/sections.h"
 
 #include <stdexcept>
 

@@ -1,5 +1,5 @@
 // Text sections: the text buffer, font runs, images and list items.
-#include "htmlsubs_forms.h"
+#include "model/form_controls.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "htmlsubs_textstore.h"
+#include "model/text_store.h"
 
 #include <algorithm>
 #include <cstring>

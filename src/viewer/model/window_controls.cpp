@@ -1,5 +1,5 @@
 // The in-memory window control, and the lines of a text area.
-#include "htmlsubs_forms_window.h"
+#include "model/window_controls.h"
 
 namespace zorvel {
 

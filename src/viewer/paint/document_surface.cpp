@@ -1,6 +1,6 @@
-#include "viewer_paint.h"
+#include "paint/document_surface.h"
 
-#include "qt_canvas.h"
+#include "paint/qt_canvas.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "qt_canvas.h"
+#include "paint/qt_canvas.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 // kerning off and no shaping, so the width Qt draws a run at is the sum of
 // its characters' advances; the canvas rounds that sum once per run, which
 // gives exactly QFontMetrics::horizontalAdvance of the run.
-#include "canvas.h"
+#include "canvas/canvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>

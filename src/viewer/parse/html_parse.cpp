@@ -1,7 +1,7 @@
 // The parser's entry points and the anchor-name list.
-#include "readhtml.h"
+#include "parse/html_parse.h"
 
-#include "readhtml_parser.h"
+#include "parse/parser.h"
 
 #include "text_file.h"
 

@@ -1,6 +1,6 @@
 // The body and inline levels of the builder: sections, fonts, links, images
 // and form controls.
-#include "readhtml_parser.h"
+#include "parse/parser.h"
 
 namespace zorvel::html {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The parser's state and its recursive-descent builder. One instance per parse.
-#include "htmlsubs_forms.h"
-#include "htmlsubs_tables.h"
-#include "readhtml.h"
-#include "readhtml_scan.h"
-#include "readhtml_tokens.h"
+#include "model/form_controls.h"
+#include "model/tables.h"
+#include "parse/html_parse.h"
+#include "parse/plain_text_scan.h"
+#include "parse/vocabulary.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,5 +1,5 @@
 // Lists, preformatted text, selection options, text areas and tables.
-#include "readhtml_parser.h"
+#include "parse/parser.h"
 
 namespace zorvel::html {
 

@@ -1,8 +1,8 @@
 // Character reading and tokens: line ends, "<!" constructs, text runs,
 // entities, tags and attributes.
-#include "readhtml_parser.h"
+#include "parse/parser.h"
 
-#include "fixed_canvas.h"
+#include "canvas/fixed_canvas.h"
 
 namespace zorvel::html {
 

@@ -1,6 +1,6 @@
 // The fixed vocabulary: tag, attribute and entity names, colours, font sizes.
-#include "readhtml.h"
-#include "readhtml_tokens.h"
+#include "parse/html_parse.h"
+#include "parse/vocabulary.h"
 
 #include <QHash>
 

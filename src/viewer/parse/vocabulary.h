@@ -1,7 +1,7 @@
 #pragma once
 // The parser's vocabulary: token kinds for the 50 tags (the first 37 with an
 // end kind), the fixed tables of names, entities and font sizes.
-#include "htmlun2.h"
+#include "model/lists.h"
 
 #include <QString>
 

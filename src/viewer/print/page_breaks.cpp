@@ -1,7 +1,7 @@
 // Where the printed pages of a laid-out document break: never inside a text
 // line, whether it stands on the page or in a table cell at any depth.
-#include "htmlsubs_tables.h"
-#include "vwprint.h"
+#include "model/tables.h"
+#include "print/printing.h"
 
 #include <algorithm>
 

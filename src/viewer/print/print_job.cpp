@@ -1,5 +1,5 @@
 // Printing a laid-out page: the job that draws it page by page.
-#include "vwprint.h"
+#include "print/printing.h"
 
 #include <exception>
 

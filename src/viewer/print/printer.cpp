@@ -1,6 +1,6 @@
 // The viewer's printer object: its three states, its errors, and which
 // printer is the current one.
-#include "vwprint.h"
+#include "print/printing.h"
 
 namespace zorvel {
 

@@ -1,4 +1,4 @@
-#include "vwprint_qt.h"
+#include "print/qt_printer.h"
 
 #include <QGuiApplication>
 #include <QPrinter>

@@ -1,8 +1,8 @@
 #pragma once
 // The viewer's printing on Qt's printer (a CUPS printer or a PDF file).
+#include "paint/qt_canvas.h"
+#include "print/printing.h"
 #include "printer_job.h"
-#include "qt_canvas.h"
-#include "vwprint.h"
 
 class QPrinter;
 

@@ -1,8 +1,8 @@
 // Form controls in the viewer control: real widgets on the viewport that
 // scroll with the page, go with it, and send what the user entered.
-#include "htmlrender.h"
-#include "htmlsubs_forms.h"
-#include "htmlview.h"
+#include "control/html_viewer.h"
+#include "headless/render.h"
+#include "model/form_controls.h"
 #include "temp_dir.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The viewer control: its properties, loading, links, history, scrolling and painting.
-#include "htmlrender.h"
-#include "htmlview.h"
+#include "control/html_viewer.h"
+#include "headless/render.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
 #include "text_file.h"

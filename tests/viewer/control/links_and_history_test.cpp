@@ -1,5 +1,5 @@
 // Which links the viewer follows, the file names they stand for, and the history.
-#include "htmlview_links.h"
+#include "control/links_and_history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Drawing of laid-out pages, read back from the fixed canvas's record of calls.
-#include "layout_helper.h"
+#include "layout/layout_helper.h"
 
 using namespace zorvel;
 using zorvel::testing::Laid;

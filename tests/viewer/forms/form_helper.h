@@ -2,7 +2,7 @@
 // A page with forms parsed with a factory of window controls that have fixed
 // metrics: in a control's own font a character is 8 pixels wide and 16 high,
 // in the screen's font 7 by 15, and a control by itself is 60 by 22.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 
 #include <tuple>
 

@@ -1,6 +1,6 @@
 // Forms at work with window controls of fixed sizes: what a form submits, the
 // Enter key, radio groups, reset, sizes in the line, and print copies.
-#include "form_helper.h"
+#include "forms/form_helper.h"
 
 using namespace zorvel;
 using zorvel::testing::FormPage;

@@ -3,8 +3,8 @@
 // memory must not change what the engine builds. After a deliberate change of
 // the model, run once with ZORVEL_WRITE_DUMPS=1 to write the dumps anew, and
 // review their diff.
-#include "htmldump.h"
-#include "fixed_canvas.h"
+#include "canvas/fixed_canvas.h"
+#include "headless/dump.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The model dump and the --dump entry point.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 #include "text_file.h"
 
 #include <QDir>

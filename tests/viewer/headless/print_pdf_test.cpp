@@ -1,9 +1,9 @@
 // The viewer printing on Qt's printer into PDF files, read back with poppler.
-#include "htmlview.h"
+#include "control/html_viewer.h"
+#include "headless/print_pdf.h"
 #include "pdf_text.h"
+#include "print/printing.h"
 #include "temp_dir.h"
-#include "vwprint.h"
-#include "vwprint_pdf.h"
 
 #include <QPrinter>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Reference pages: each x.htm in reference/ must render, through the same code
 // as `zorvel --render`, to exactly the picture of its simpler x.ref.htm.
-#include "htmlrender.h"
+#include "headless/render.h"
 
 #include <QDir>
 #include <QImage>

@@ -2,7 +2,7 @@
 // A page parsed and laid out with fixed metrics: 12-point text is 7 pixels a
 // character, 17 high with a descent of 3; 10-point preformatted text is 6 a
 // character, 13 high.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 
 #include <functional>
 

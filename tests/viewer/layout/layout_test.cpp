@@ -1,5 +1,5 @@
 // Line breaking, line heights, widths and hit tests, with fixed metrics.
-#include "layout_helper.h"
+#include "layout/layout_helper.h"
 
 using namespace zorvel;
 using zorvel::testing::Laid;

@@ -1,7 +1,7 @@
 // Tables with fixed metrics: column widths, row heights, captions, alignment,
 // frames, hit tests and the cost of nesting. 12-point text is 7 pixels a
 // character and 17 high; a default cell adds 2 x 2 padding and 3 spacing.
-#include "layout_helper.h"
+#include "layout/layout_helper.h"
 
 #include <QRegularExpression>
 

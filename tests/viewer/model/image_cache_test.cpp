@@ -1,5 +1,5 @@
 // Image addresses, decoding by extension, the ageing cache and the look-up protocol.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 #include "path_rules.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // The document model: text rules, font runs, spacing, defaults, images and queries.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 
 using namespace zorvel;
 using zorvel::testing::Parsed;

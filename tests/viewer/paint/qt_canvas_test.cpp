@@ -1,6 +1,6 @@
 // The Qt canvas measures with the real fonts and draws on a QPainter.
-#include "qt_canvas.h"
-#include "viewer_screen.h"
+#include "control/screen.h"
+#include "paint/qt_canvas.h"
 
 #include <QDir>
 #include <QFile>

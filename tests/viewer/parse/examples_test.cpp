@@ -1,5 +1,5 @@
 // Our own sample pages, parsed from their files and inspected.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 
 using namespace zorvel;
 using zorvel::testing::cellText;

@@ -1,10 +1,10 @@
 #pragma once
 // Parses a text into a fresh document with the viewer's defaults and fixed metrics.
-#include "fixed_canvas.h"
-#include "htmldump.h"
-#include "htmlsubs_forms.h"
-#include "htmlsubs_tables.h"
-#include "readhtml.h"
+#include "canvas/fixed_canvas.h"
+#include "headless/dump.h"
+#include "model/form_controls.h"
+#include "model/tables.h"
+#include "parse/html_parse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Lists, preformatted text, tables and forms as the parser builds them.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
 
 using namespace zorvel;
 using zorvel::testing::cellText;

@@ -1,8 +1,8 @@
 // Tokenizer and inline level of the parser: characters, entities, tags,
 // attributes, fonts, links and anchors.
-#include "parse_helper.h"
+#include "parse/parse_helper.h"
+#include "parse/parser.h"
 #include "text_file.h"
-#include "readhtml_parser.h"
 
 using namespace zorvel;
 using zorvel::testing::Parsed;

@@ -1,7 +1,7 @@
 // Printing a page on a recording printer with fixed metrics: the printer
 // object's states and errors, and where the pages break.
-#include "parse_helper.h"
-#include "vwprint.h"
+#include "parse/parse_helper.h"
+#include "print/printing.h"
 
 #include <QRegularExpression>
 
