@@ -3,7 +3,7 @@
 // shared, so wall time would count other people's work), peak memory in a
 // child process, the documentation pages of Debian packages, and our engine
 // and Qt's doing the same work on a page.
-#include "model/sections.h"
+#include "model/document.h"
 #include "parse/html_parse.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,5 +1,6 @@
 // Drawing of laid-out sections: text lines with their images, controls and
 // list marks, inline images, and horizontal rules.
+#include "model/document.h"
 #include "model/form_controls.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Drawing a laid-out table, with its bevelled frames, and passing hit tests
 // and searches on to the cell under the point.
+#include "model/document.h"
 #include "model/tables.h"
 
 namespace zorvel {

@@ -1,5 +1,6 @@
 // Form controls at work: their size in a line, their place on the page, their
 // initial values and what each one submits.
+#include "model/document.h"
 #include "model/form_controls.h"
 
 #include <algorithm>

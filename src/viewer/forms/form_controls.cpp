@@ -1,5 +1,6 @@
 // Forms and form controls: creation from INPUT, SELECT and TEXTAREA, and
 // what a form does with its controls.
+#include "model/document.h"
 #include "model/form_controls.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Layout of text sections: measuring runs of text, breaking them into lines
 // and the heights those lines take.
+#include "model/document.h"
 #include "model/form_controls.h"
 
 #include <algorithm>

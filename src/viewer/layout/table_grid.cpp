@@ -1,5 +1,6 @@
 // A table's grid: spans expanded into filler cells, and each column's
 // narrowest and widest width and percentage found from its cells.
+#include "model/document.h"
 #include "model/tables.h"
 
 #include <algorithm>

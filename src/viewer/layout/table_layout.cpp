@@ -1,5 +1,6 @@
 // A table's layout: column widths for the width it is given, row heights,
 // the caption above or below, and the cells laid out in place.
+#include "model/document.h"
 #include "model/tables.h"
 
 #include <algorithm>

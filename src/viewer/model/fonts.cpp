@@ -1,6 +1,6 @@
 #include "model/fonts.h"
 
-#include "model/sections.h"
+#include "model/document.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Inline images: creation from IMG attributes, measuring, and position queries.
 #include "model/images.h"
 
-#include "model/sections.h"
+#include "model/document.h"
 
 #include <algorithm>
 

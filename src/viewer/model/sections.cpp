@@ -1,6 +1,8 @@
 // Section base behaviour, spaces, rules and cells.
 #include "model/sections.h"
 
+#include "model/document.h"
+
 #include <algorithm>
 
 namespace zorvel {

@@ -300,5 +300,3 @@ public:
 };
 
 } // namespace zorvel
-
-#include "model/document.h"

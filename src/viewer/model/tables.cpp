@@ -3,6 +3,8 @@
 // htmlsubs_tables_layout.cpp, drawing and hit tests in htmlsubs_tables_draw.cpp.
 #include "model/tables.h"
 
+#include "model/document.h"
+
 #include <algorithm>
 
 namespace zorvel {

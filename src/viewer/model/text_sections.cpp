@@ -1,4 +1,5 @@
 // Text sections: the text buffer, font runs, images and list items.
+#include "model/document.h"
 #include "model/form_controls.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // The viewer's drawing surface: where a laid-out document sits on it and how
 // a band of it is painted. The viewer control and `zorvel --render` both
 // paint through here, so a rendered page looks as the control shows it.
-#include "model/sections.h"
+#include "model/document.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,6 +1,6 @@
 #pragma once
 // The HTML parser: turns a page's text into the document model.
-#include "model/sections.h"
+#include "model/document.h"
 #include "text_file.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 // in tests); the page loop lays a copy of the document out to the paper's
 // width and draws it page by page, never cutting a text line at the bottom
 // of a page.
-#include "model/sections.h"
+#include "model/document.h"
 #include "print_error.h"
 
 #include <QPoint>
