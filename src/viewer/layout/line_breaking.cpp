@@ -1,5 +1,5 @@
-// Layout of text sections: measuring runs of text, breaking them into lines
-// and the heights those lines take.
+// Layout of text sections: measuring runs of text and images, breaking them
+// into lines and the heights those lines take.
 #include "model/document.h"
 #include "model/form_controls.h"
 
@@ -221,6 +221,25 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     case 2: line->LineIndent = (Width - RunWidth(canvas, P, n, true)) / 2; break;
     case 3: line->LineIndent = Width - RunWidth(canvas, P, n, true); break;
     default: line->LineIndent = Indent; break;
+    }
+}
+
+void TImageObj::Measure(TSectionList& master, Canvas& canvas, const FontDescription& font) {
+    ParentSectionList = &master;
+    if (master.ShowImages && Kind_ == BitmapSource::None) {
+        if (std::optional<QImage> found = master.LookUpImage(Source))
+            SetBitmap(std::move(*found));
+        else
+            Kind_ = BitmapSource::Error;
+    }
+    const bool placeholder = !master.ShowImages || Kind_ != BitmapSource::Own;
+    const QImage& picture = master.ShowImages ? Bitmap() : DefaultBitmap();
+    ImageHeight = picture.height() + 2;
+    ImageWidth = picture.width();
+    if (!Alt.isEmpty() && placeholder) {
+        const QSize extent = canvas.textExtent(font, Alt);
+        ImageWidth += extent.width() + 4;
+        ImageHeight = std::max(ImageHeight, extent.height());
     }
 }
 

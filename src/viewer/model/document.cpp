@@ -1,4 +1,5 @@
-// The master list: defaults, background, image look-up and cloning for print.
+// The master list: defaults (and fonts sized and named from them), background,
+// image look-up and cloning for print.
 #include "model/document.h"
 
 #include "model/form_controls.h"
@@ -35,6 +36,18 @@ void TSectionList::SetDefaults(const QString& fontName, const QString& preFontNa
     FontColor = fontColor;
     FontSize = fontSize;
     UpdateFonts();
+}
+
+// A font takes its face and size from the document's defaults.
+void TMyFont::SetNominalSize(const TSectionList& MasterList, int N) {
+    NormalSize = N;
+    size = mulDiv(MasterList.FontSize, N, 12);
+}
+
+void TMyFont::UpdateFont(const TSectionList& MasterList, const QColor& Colour) {
+    name = Fixed ? MasterList.PreFontName : MasterList.FontName;
+    size = mulDiv(MasterList.FontSize, NormalSize, 12);
+    color = Colour;
 }
 
 void TSectionList::SetBackground(const QColor& colour) {

@@ -1,7 +1,5 @@
 #include "model/fonts.h"
 
-#include "model/document.h"
-
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -22,17 +20,6 @@ void addStyles(FontDescription& font, TFontStyles styles) {
 
 TFontStyles stylesOf(const FontDescription& font) {
     return (font.bold ? kStyleBold : 0) | (font.italic ? kStyleItalic : 0) | (font.underline ? kStyleUnderline : 0);
-}
-
-void TMyFont::SetNominalSize(const TSectionList& MasterList, int N) {
-    NormalSize = N;
-    size = mulDiv(MasterList.FontSize, N, 12);
-}
-
-void TMyFont::UpdateFont(const TSectionList& MasterList, const QColor& Colour) {
-    name = Fixed ? MasterList.PreFontName : MasterList.FontName;
-    size = mulDiv(MasterList.FontSize, NormalSize, 12);
-    color = Colour;
 }
 
 namespace {

@@ -24,6 +24,7 @@ struct TMyFont : FontDescription {
     int NormalSize = 12;
     bool Fixed = false;
 
+    // From the document's defaults (with the document, in model/document.cpp).
     void SetNominalSize(const TSectionList& MasterList, int N);
     void UpdateFont(const TSectionList& MasterList, const QColor& Colour);
 };

@@ -1,7 +1,7 @@
-// Inline images: creation from IMG attributes, measuring, and position queries.
+// Inline images: creation from IMG attributes, their pictures, and position queries.
 #include "model/images.h"
 
-#include "model/document.h"
+#include "model/image_cache.h"
 
 #include <algorithm>
 
@@ -29,25 +29,6 @@ const QImage& TImageObj::Bitmap() const {
 void TImageObj::SetBitmap(QImage bitmap) {
     Own_ = std::move(bitmap);
     Kind_ = BitmapSource::Own;
-}
-
-void TImageObj::Measure(TSectionList& master, Canvas& canvas, const FontDescription& font) {
-    ParentSectionList = &master;
-    if (master.ShowImages && Kind_ == BitmapSource::None) {
-        if (std::optional<QImage> found = master.LookUpImage(Source))
-            SetBitmap(std::move(*found));
-        else
-            Kind_ = BitmapSource::Error;
-    }
-    const bool placeholder = !master.ShowImages || Kind_ != BitmapSource::Own;
-    const QImage& picture = master.ShowImages ? Bitmap() : DefaultBitmap();
-    ImageHeight = picture.height() + 2;
-    ImageWidth = picture.width();
-    if (!Alt.isEmpty() && placeholder) {
-        const QSize extent = canvas.textExtent(font, Alt);
-        ImageWidth += extent.width() + 4;
-        ImageHeight = std::max(ImageHeight, extent.height());
-    }
 }
 
 TImageObj* TImageList::GetImageAt(int pos) const {

@@ -29,7 +29,8 @@ public:
     BitmapSource Kind() const { return Kind_; }
     void SetBitmap(QImage bitmap);
 
-    // Loads the bitmap when needed and sets the image's box from it and the ALT text.
+    // Loads the bitmap when needed and sets the image's box from it and the ALT
+    // text (part of layout, in layout/line_breaking.cpp).
     void Measure(TSectionList& master, Canvas& canvas, const FontDescription& font);
     // Draws the picture at X on a line whose text baseline is Baseline and
     // whose text band starts at TextTop; Font is the run in force at the image.
