@@ -1,5 +1,5 @@
 // Drawing of laid-out sections: text lines with their images, controls and
-// list marks, inline images, and horizontal rules.
+// list marks, inline images, horizontal rules, and the sections of a cell.
 #include "model/document.h"
 #include "model/form_controls.h"
 
@@ -203,6 +203,12 @@ int THorzLine::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
         canvas.drawLine(x1, y, x2, y, master.Printing ? QColor(Qt::black) : master.FontColor);
     }
     return result;
+}
+
+int TCell::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) {
+    for (const auto& s : *this)
+        Y = s->Draw(canvas, DrawRect, Width, X, Y);
+    return Y;
 }
 
 } // namespace zorvel

@@ -1,5 +1,4 @@
-// Drawing a laid-out table, with its bevelled frames, and passing hit tests
-// and searches on to the cell under the point.
+// Drawing a laid-out table, with its bevelled frames.
 #include "model/document.h"
 #include "model/tables.h"
 
@@ -67,100 +66,6 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
     if (!TopCaption)
         Caption->Cell->Draw(canvas, DrawRect, FullWidth, X + TableLeft, bodyBottom);
     return result;
-}
-
-TCell* ThtmlTable::CellAt(int X, int Y, int& ContentLeft) {
-    if (GridFailed)
-        return nullptr;
-    const int y = Y - TopY;
-    if (TopCaption ? y < CaptionHeight : y >= BodyHeight) {
-        if (X < TableLeft || X >= TableLeft + FullWidth)
-            return nullptr;
-        ContentLeft = TableLeft;
-        return Caption->Cell.get();
-    }
-    if (X < ColumnsLeft || X >= ColumnsLeft + TableWidth)
-        return nullptr;
-    int rowTop = RowsTop();
-    for (const auto& row : Rows) {
-        if (rowTop > Y)
-            break;
-        int x = ColumnsLeft;
-        for (int k = 0; k < row->Count(); ++k) {
-            TCellObj& cell = *row->Item(k);
-            if (cell.ColSpan > 0 && X >= x && X < x + cell.CellWidth && Y >= rowTop && Y < rowTop + cell.CellHeight) {
-                ContentLeft = x + CellSpacing + CellPadding;
-                return cell.Cell.get();
-            }
-            x += Widths[k];
-        }
-        rowTop += row->RowHeight;
-    }
-    return nullptr;
-}
-
-// The cells' sections know their tops from the layout, so Y goes on as it
-// is; X is moved to the left of the cell's contents.
-bool ThtmlTable::GetURL(Canvas& canvas, int X, int Y, QString& URL) {
-    int left = 0;
-    TCell* cell = CellAt(X, Y, left);
-    return cell && cell->GetURL(canvas, X - left, Y, URL);
-}
-
-int ThtmlTable::FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& CaretHeight) {
-    int left = 0;
-    TCell* cell = CellAt(X, Y, left);
-    if (!cell)
-        return -1;
-    const int position = cell->FindCursor(canvas, X - left, Y, XR, YR, CaretHeight);
-    if (position >= 0) {
-        XR += left;
-        YR -= TopY; // a section answers from its own top; the cell gave the page's
-    }
-    return position;
-}
-
-bool ThtmlTable::CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y) {
-    if (GridFailed)
-        return false;
-    if (TopCaption && Caption->Cell->CursorToXY(canvas, Cursor, X, Y)) {
-        X += TableLeft;
-        return true;
-    }
-    for (const auto& row : Rows) {
-        int x = ColumnsLeft;
-        for (int k = 0; k < row->Count(); ++k) {
-            TCellObj& cell = *row->Item(k);
-            if (cell.ColSpan > 0 && cell.Cell->CursorToXY(canvas, Cursor, X, Y)) {
-                X += x + CellSpacing + CellPadding;
-                return true;
-            }
-            x += Widths[k];
-        }
-    }
-    if (!TopCaption && Caption->Cell->CursorToXY(canvas, Cursor, X, Y)) {
-        X += TableLeft;
-        return true;
-    }
-    return false;
-}
-
-int ThtmlTable::FindString(int From, const QString& Text, bool MatchCase) {
-    if (GridFailed)
-        return -1;
-    // In the order the cells' characters were counted: a top caption, the
-    // cells row by row, a bottom caption.
-    if (TopCaption)
-        if (const int at = Caption->Cell->FindString(From, Text, MatchCase); at >= 0)
-            return at;
-    for (const auto& row : Rows)
-        for (const auto& cell : *row)
-            if (cell->ColSpan > 0)
-                if (const int at = cell->Cell->FindString(From, Text, MatchCase); at >= 0)
-                    return at;
-    if (!TopCaption)
-        return Caption->Cell->FindString(From, Text, MatchCase);
-    return -1;
 }
 
 } // namespace zorvel

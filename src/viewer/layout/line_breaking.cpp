@@ -1,5 +1,6 @@
 // Layout of text sections: measuring runs of text and images, breaking them
-// into lines and the heights those lines take.
+// into lines and the heights those lines take; rules, and the sections of a
+// cell or of the document one below the other.
 #include "model/document.h"
 #include "model/form_controls.h"
 
@@ -349,6 +350,36 @@ void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
     Max = RunWidth(canvas, 0, Len) + Indent;
     // A table may squeeze preformatted text (it is clipped, not wrapped) but no narrower than this.
     Min = std::min(500, Max);
+}
+
+int THorzLine::DrawLogic(Canvas& canvas, int Y, int Width_, int& ScrollWidth, int& CharPos) {
+    Width = Width_;
+    return TSectionBase::DrawLogic(canvas, Y, Width_, ScrollWidth, CharPos);
+}
+
+int TCell::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
+    TopY = Y;
+    StartPos = CharPos;
+    int height = 0;
+    ScrollWidth = 0;
+    for (const auto& s : *this) {
+        int w = 0;
+        height += s->DrawLogic(canvas, Y + height, Width, w, CharPos);
+        ScrollWidth = std::max(ScrollWidth, w);
+    }
+    Len = CharPos - StartPos;
+    return height;
+}
+
+void TCell::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
+    Min = 0;
+    Max = 0;
+    for (const auto& s : *this) {
+        int mn = 0, mx = 0;
+        s->MinMaxWidth(canvas, mn, mx);
+        Min = std::max(Min, mn);
+        Max = std::max(Max, mx);
+    }
 }
 
 int TSectionList::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {

@@ -1,6 +1,6 @@
 #pragma once
 // Forms and their controls. Each visible control is shown by a window control
-// that the document's control factory makes (see htmlsubs_forms_window.h);
+// that the document's control factory makes (see model/window_controls.h);
 // the controls size it, place it where layout put their placeholder, read
 // and reset its value, and turn it into a form's submission.
 #include "model/sections.h"

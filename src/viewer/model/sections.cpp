@@ -75,11 +75,6 @@ std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* MasterList) const {
     return copy;
 }
 
-int THorzLine::DrawLogic(Canvas& canvas, int Y, int Width_, int& ScrollWidth, int& CharPos) {
-    Width = Width_;
-    return TSectionBase::DrawLogic(canvas, Y, Width_, ScrollWidth, CharPos);
-}
-
 void THorzLine::UpdateSpacing() { SectionHeight = Scaled(20); }
 
 TCell::TCell(TSectionList* master) : TFreeList<TSectionBase>(&master->Pool), MasterList(master) {}
@@ -102,37 +97,6 @@ void TCell::Add(std::unique_ptr<TSectionBase> Section) {
 void TCell::UpdateFonts() {
     for (const auto& s : *this)
         s->UpdateFonts();
-}
-
-int TCell::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
-    TopY = Y;
-    StartPos = CharPos;
-    int height = 0;
-    ScrollWidth = 0;
-    for (const auto& s : *this) {
-        int w = 0;
-        height += s->DrawLogic(canvas, Y + height, Width, w, CharPos);
-        ScrollWidth = std::max(ScrollWidth, w);
-    }
-    Len = CharPos - StartPos;
-    return height;
-}
-
-void TCell::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
-    Min = 0;
-    Max = 0;
-    for (const auto& s : *this) {
-        int mn = 0, mx = 0;
-        s->MinMaxWidth(canvas, mn, mx);
-        Min = std::max(Min, mn);
-        Max = std::max(Max, mx);
-    }
-}
-
-int TCell::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) {
-    for (const auto& s : *this)
-        Y = s->Draw(canvas, DrawRect, Width, X, Y);
-    return Y;
 }
 
 TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {

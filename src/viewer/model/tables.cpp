@@ -1,6 +1,6 @@
 // Table and cell construction from their attributes, and copying.
-// The grid is in htmlsubs_tables_grid.cpp, layout in
-// htmlsubs_tables_layout.cpp, drawing and hit tests in htmlsubs_tables_draw.cpp.
+// The grid is in layout/table_grid.cpp, layout in layout/table_layout.cpp,
+// hit tests in layout/hit_tests.cpp and drawing in draw/table_drawing.cpp.
 #include "model/tables.h"
 
 #include "model/document.h"

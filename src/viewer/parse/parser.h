@@ -26,7 +26,7 @@ public:
     static constexpr int kMaxFonts = 25;
 
 private:
-    // Characters (readhtml_lexer.cpp). The next character of the page, with
+    // Characters (tokenizer.cpp). The next character of the page, with
     // "<!" constructs skipped, line ends made one CR and tabs made spaces. Most
     // characters need none of that: they are taken here, inline.
     void ReadChar() {
@@ -97,7 +97,7 @@ private:
         tokenLength_ += int(text.size());
     }
 
-    // Building (readhtml_parser.cpp).
+    // Building (parser.cpp).
     void ParseBody(const TokenSet& terminators);
     void ParseInline(int indent);
     bool ParseFontTag(int kind, bool normalText);
@@ -108,7 +108,7 @@ private:
     void DoFormControl(int indent, bool readNextAfterTextArea);
     void DoFont(bool normalText);
     void DoImage(int indent);
-    // Blocks (readhtml_blocks.cpp).
+    // Blocks (parser_blocks.cpp).
     void ParseList(int depth, int listKind, const TokenSet& terminators);
     void ParsePreformatted();
     void ParseSelectOptions(TListBoxFormControlObj* control);
