@@ -1,10 +1,43 @@
 // The master list: defaults (and fonts sized and named from them), background,
-// image look-up and cloning for print.
+// image look-up and cloning for print; what its sections take from it.
 #include "model/document.h"
 
 #include "model/form_controls.h"
 
 namespace zorvel {
+
+// What the sections take from their document: the pool their lists and
+// copies are made in, and the default font size their spacing scales with.
+int TSectionBase::Scaled(int value) const {
+    return ParentSectionList ? mulDiv(value, ParentSectionList->FontSize, 12) : value;
+}
+
+TCell::TCell(TSectionList* master) : TFreeList<TSectionBase>(&master->Pool), MasterList(master) {}
+
+TCell::TCell(const TCell& source, TSectionList* master)
+    : TFreeList<TSectionBase>(&master->Pool), MasterList(master), FontSize(source.FontSize) {
+    reserve(source.size());
+    for (const auto& s : source)
+        push_back(s->Clone(master));
+}
+
+std::unique_ptr<TSectionBase> TParagraphSpace::Clone(TSectionList* MasterList) const {
+    auto copy = makeModel<TParagraphSpace>(MasterList->Pool, MasterList);
+    copy->SectionHeight = SectionHeight;
+    return copy;
+}
+
+std::unique_ptr<TSectionBase> THeadingSpace::Clone(TSectionList* MasterList) const {
+    auto copy = makeModel<THeadingSpace>(MasterList->Pool, MasterList, HeadingSize);
+    copy->SectionHeight = SectionHeight;
+    return copy;
+}
+
+std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* MasterList) const {
+    auto copy = makeModel<THorzLine>(MasterList->Pool, MasterList);
+    copy->SectionHeight = SectionHeight;
+    return copy;
+}
 
 TSectionList::TSectionList(Canvas& screenCanvas, QObject* owner, QObject* paintPanel)
     : TCell(this), ScreenCanvas(&screenCanvas), OwnerControl(owner), PaintPanel(paintPanel) {}

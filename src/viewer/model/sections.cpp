@@ -1,18 +1,10 @@
 // Section base behaviour, spaces, rules and cells.
 #include "model/sections.h"
 
-#include "model/document.h"
-
-#include <algorithm>
-
 namespace zorvel {
 
 TSectionBase::TSectionBase(const TSectionBase& source, TSectionList* master)
     : ParentSectionList(master), SectionHeight(source.SectionHeight) {}
-
-int TSectionBase::Scaled(int value) const {
-    return ParentSectionList ? mulDiv(value, ParentSectionList->FontSize, 12) : value;
-}
 
 int TSectionBase::DrawLogic(Canvas&, int, int Width, int& ScrollWidth, int& CharPos) {
     StartPos = CharPos;
@@ -42,19 +34,7 @@ void TSectionBase::MinMaxWidth(Canvas&, int& Min, int& Max) {
     Max = 0;
 }
 
-std::unique_ptr<TSectionBase> TParagraphSpace::Clone(TSectionList* MasterList) const {
-    auto copy = makeModel<TParagraphSpace>(MasterList->Pool, MasterList);
-    copy->SectionHeight = SectionHeight;
-    return copy;
-}
-
 void TParagraphSpace::UpdateSpacing() { SectionHeight = Scaled(14); }
-
-std::unique_ptr<TSectionBase> THeadingSpace::Clone(TSectionList* MasterList) const {
-    auto copy = makeModel<THeadingSpace>(MasterList->Pool, MasterList, HeadingSize);
-    copy->SectionHeight = SectionHeight;
-    return copy;
-}
 
 void THeadingSpace::UpdateSpacing() {
     int value = 8;
@@ -69,22 +49,7 @@ void THeadingSpace::UpdateSpacing() {
     SectionHeight = Scaled(value);
 }
 
-std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* MasterList) const {
-    auto copy = makeModel<THorzLine>(MasterList->Pool, MasterList);
-    copy->SectionHeight = SectionHeight;
-    return copy;
-}
-
 void THorzLine::UpdateSpacing() { SectionHeight = Scaled(20); }
-
-TCell::TCell(TSectionList* master) : TFreeList<TSectionBase>(&master->Pool), MasterList(master) {}
-
-TCell::TCell(const TCell& source, TSectionList* master)
-    : TFreeList<TSectionBase>(&master->Pool), MasterList(master), FontSize(source.FontSize) {
-    reserve(source.size());
-    for (const auto& s : source)
-        push_back(s->Clone(master));
-}
 
 void TCell::Add(std::unique_ptr<TSectionBase> Section) {
     if (!Section)
