@@ -1,8 +1,9 @@
 #pragma once
 // The parser's state and its recursive-descent builder. One instance per parse.
+#include "model/document.h"
 #include "model/form_controls.h"
 #include "model/tables.h"
-#include "parse/html_parse.h"
+#include "parse/parse_results.h"
 #include "parse/plain_text_scan.h"
 #include "parse/vocabulary.h"
 

@@ -3,6 +3,7 @@
 #include "parse/parser.h"
 
 #include "canvas/fixed_canvas.h"
+#include "parse/decode.h"
 
 namespace zorvel::html {
 

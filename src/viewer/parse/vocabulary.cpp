@@ -1,5 +1,4 @@
 // The fixed vocabulary: tag, attribute and entity names, colours, font sizes.
-#include "parse/html_parse.h"
 #include "parse/vocabulary.h"
 
 #include <QHash>

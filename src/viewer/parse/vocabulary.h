@@ -3,6 +3,7 @@
 // end kind), the fixed tables of names, entities and font sizes.
 #include "model/lists.h"
 
+#include <QColor>
 #include <QString>
 
 #include <algorithm>
@@ -71,3 +72,10 @@ int fontSizeFor(int size, bool preformatted);
 int headingFontSize(int level);
 
 } // namespace zorvel::html
+
+namespace zorvel {
+
+// Reads BGCOLOR, TEXT, LINK and COLOR values: one of 16 names, or a hex RRGGBB with an optional "#".
+bool ColorFromString(const QString& text, QColor& colour);
+
+} // namespace zorvel
