@@ -1,7 +1,7 @@
 #include "live_preview.h"
 
 #include "editfrmu.h"
-#include "model/lists.h"
+#include "model/attributes.h"
 #include "control/links_and_history.h"
 #include "trecode.h"
 

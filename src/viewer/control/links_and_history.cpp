@@ -1,7 +1,7 @@
 // Link rules and the history of the viewer.
 #include "control/links_and_history.h"
 
-#include "model/lists.h"
+#include "model/attributes.h"
 
 #include <QDir>
 

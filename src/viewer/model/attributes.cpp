@@ -1,4 +1,5 @@
-#include "model/lists.h"
+// Tag attributes and their values: look-up, numbers, addresses as file names, alignment words.
+#include "model/attributes.h"
 
 #include "path_rules.h"
 

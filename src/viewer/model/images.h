@@ -1,5 +1,6 @@
 #pragma once
 // Inline images of a text section.
+#include "model/attributes.h"
 #include "model/fonts.h"
 #include "model/lists.h"
 

@@ -1,21 +1,15 @@
 #pragma once
-// Utilities shared by the parser and the document model: the owning list,
-// parsed tag attributes, URL-to-file-name conversion and integer scaling.
+// The model's lists: one that owns its items, and one that keeps small
+// records by value; both take their storage from the document's pool.
 #include "model/pool.h"
-
-#include <QString>
-#include <QStringView>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
-#include <optional>
 #include <stdexcept>
 #include <vector>
 
 namespace zorvel {
-
-enum class Platform;
 
 // A list that owns its items and frees them when cleared or destroyed. Its
 // storage comes from its document's pool (a page of tables has thousands of
@@ -137,43 +131,5 @@ private:
     int count_ = 0;
     int capacity_ = 1;
 };
-
-// The attribute names the parser knows; VALUE is written twice in the
-// vocabulary and both spellings share one kind.
-enum class AttrKind {
-    Href, Name, Src, Alt, Align, Text, BgColor, Link, Background, ColSpan, RowSpan, Border,
-    CellPadding, CellSpacing, VAlign, Width, Start, Value, Type, CheckBox, Radio, Method, Action,
-    Checked, Size, MaxLength, Cols, Rows, Multiple, Selected, Face, Color, Unknown
-};
-
-struct TAttribute {
-    AttrKind Kind = AttrKind::Unknown;
-    qint32 NumericValue = 0;
-    QString ValueText;
-};
-
-class TAttributeList : public std::vector<TAttribute> {
-public:
-    const TAttribute* Find(AttrKind kind) const;
-    // The value text of the first attribute of that kind, or empty.
-    QString Text(AttrKind kind) const;
-};
-
-// Windows' MulDiv: a * b / c with a 64-bit product, rounded half away from zero; -1 when c is 0.
-int mulDiv(int a, int b, int c);
-
-// Reads a decimal integer with an optional sign; nothing else may stand in the text.
-std::optional<qint32> parseDecimal(QStringView text);
-
-// The file name an image or link address stands for. On Windows an address with
-// "/" is lower-cased, loses "file:///" (or "file://") and gets "\" separators and
-// "|" turned to ":"; elsewhere only "file://" goes and the path keeps its case and "/".
-QString urlToFileName(const QString& address, Platform platform);
-QString urlToFileName(const QString& address);
-
-// Alignment words used by P, tables and cells: "left" 1, "center" 2, "right" 3, else 0.
-int GetAlign(const TAttributeList& attributes);
-// "top" 0, "middle" 1, "bottom" 2, else the default.
-int GetVAlign(const TAttributeList& attributes, int defaultValue);
 
 } // namespace zorvel

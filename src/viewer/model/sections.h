@@ -2,6 +2,7 @@
 // The document model: a page is a list of sections (text, spaces, rules,
 // tables), a table's cells are again lists of sections.
 #include "canvas/canvas.h"
+#include "model/attributes.h"
 #include "model/fonts.h"
 #include "model/image_cache.h"
 #include "model/images.h"

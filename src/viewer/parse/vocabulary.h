@@ -1,7 +1,7 @@
 #pragma once
 // The parser's vocabulary: token kinds for the 50 tags (the first 37 with an
-// end kind), the fixed tables of names, entities and font sizes.
-#include "model/lists.h"
+// end kind), the fixed tables of names, entities, colours and font sizes.
+#include "model/attributes.h"
 
 #include <QColor>
 #include <QString>
