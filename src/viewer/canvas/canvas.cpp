@@ -1,3 +1,4 @@
+// The program-wide table of fonts in use, and the canvas's measuring by default.
 #include "canvas/canvas.h"
 
 #include <QHash>

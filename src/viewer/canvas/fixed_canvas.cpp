@@ -1,3 +1,4 @@
+// The fixed-metrics canvas: sizes from the font size alone, drawing recorded as text.
 #include "canvas/fixed_canvas.h"
 
 namespace zorvel {

@@ -1,3 +1,4 @@
+// Qt widgets for a page's form controls, made by the factory on the viewer's surface.
 #include "control/form_widgets.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The screen's colour depth and the link cursor.
 #include "control/screen.h"
 
 #include <QGuiApplication>

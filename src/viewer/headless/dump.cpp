@@ -1,3 +1,4 @@
+// The model as readable text, and `zorvel --dump`.
 #include "headless/dump.h"
 
 #include "canvas/fixed_canvas.h"

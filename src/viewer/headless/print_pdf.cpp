@@ -1,3 +1,4 @@
+// `zorvel --print-pdf`: a page printed into a PDF file without a window.
 #include "headless/print_pdf.h"
 
 #include "control/html_viewer.h"

@@ -1,3 +1,4 @@
+// `zorvel --render`: a page laid out, painted and written to a PNG file without a window.
 #include "headless/render.h"
 
 #include "control/form_widgets.h"

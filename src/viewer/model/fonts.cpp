@@ -1,3 +1,4 @@
+// Style flags, the table of shared fonts, and a section's font runs.
 #include "model/fonts.h"
 
 #include <algorithm>

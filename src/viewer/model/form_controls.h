@@ -2,7 +2,7 @@
 // Forms and their controls. Each visible control is shown by a window control
 // that the document's control factory makes (see model/window_controls.h);
 // the controls size it, place it where layout put their placeholder, read
-// and reset its value, and turn it into a form's submission.
+// and reset its value, and turn it into a form's submission (defined in forms/).
 #include "model/sections.h"
 #include "model/window_controls.h"
 

@@ -1,3 +1,4 @@
+// Image files decoded by extension, the 8-bit palette, the placeholder pictures and the image cache.
 #include "model/image_cache.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// A link's address kept once in the document's pool.
 #include "model/link_text.h"
 
 #include "model/pool.h"

@@ -1,3 +1,4 @@
+// The document's pool: chunks cut into blocks of a few sizes, large blocks, and the owners it deletes.
 #include "model/pool.h"
 
 #include <QtGlobal>

@@ -1,6 +1,7 @@
 #pragma once
 // The document model: a page is a list of sections (text, spaces, rules,
-// tables), a table's cells are again lists of sections.
+// tables), a table's cells are again lists of sections. What a section does
+// at layout and in hit tests is defined in layout/, its drawing in draw/.
 #include "canvas/canvas.h"
 #include "model/attributes.h"
 #include "model/fonts.h"

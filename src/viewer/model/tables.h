@@ -3,7 +3,8 @@
 // table turns its spans into a rectangular grid, finds each column's
 // narrowest and widest width, chooses column widths for the space it is
 // given, lays its cells out, draws them with bevelled frames and passes hit
-// tests and searches on to the cell under the point.
+// tests and searches on to the cell under the point (defined in layout/ and
+// draw/).
 #include "model/sections.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// The blocks that hold the text of a page's sections.
 #include "model/text_store.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A document laid out on the viewer's surface, and a band of it painted.
 #include "paint/document_surface.h"
 
 #include "paint/qt_canvas.h"

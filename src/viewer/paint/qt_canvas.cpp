@@ -1,3 +1,4 @@
+// The canvas on Qt: fonts, cached character advances, and drawing on a QPainter.
 #include "paint/qt_canvas.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// Qt's printer as the viewer prints on it: the device, its page mapping, and the printer canvas.
 #include "print/qt_printer.h"
 
 #include <QGuiApplication>
