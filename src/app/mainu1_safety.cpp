@@ -172,12 +172,15 @@ bool TMainFrm::offerRecovery() {
 }
 
 bool TMainFrm::reloadFromDisk(TEditForm& form) {
+    // The caret stays where it was, as far as the new text reaches.
+    const int caret = form.MemoPad->SelStart();
     try {
         form.MemoPad->LoadFromFile(form.FileName);
     } catch (const std::exception& e) {
         showError(e);
         return false;
     }
+    form.MemoPad->setSelStart(caret);
     form.diskStamp = diskStampOf(form.FileName);
     form.postponedDisk.reset();
     return true;

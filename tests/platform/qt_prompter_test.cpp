@@ -3,49 +3,37 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace zorvel;
 
-namespace {
-
-enum class Leave { Enter, Escape, Close };
-
-// Leaves the box that is about to open the given way, once it is up.
-void leaveNextBox(Leave how) {
-    QTimer::singleShot(0, [how] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_TRUE(box);
-        if (how == Leave::Close) {
-            box->close();
-            return;
-        }
-        QKeyEvent press(QEvent::KeyPress, how == Leave::Enter ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(box, &press);
-    });
-}
-
-} // namespace
-
 TEST(QtPrompter, TheChosenDefaultTakesEnterAndTheEscapeButtonEscapeAndTheClose) {
-    QWidget parent;
-    QtPrompter prompter(&parent);
-    const QStringList buttons = {"&Reload", "&Keep my version", "Cancel"};
+    enum Leave { Enter, Escape, Close };
     const struct {
         Leave how;
         int defaultButton, escape, expected;
     } cases[] = {
-        {Leave::Enter, 2, 2, 2},  {Leave::Escape, 2, 2, 2}, {Leave::Close, 2, 2, 2},
-        {Leave::Enter, 1, 2, 1},  {Leave::Escape, 0, 1, 1}, {Leave::Close, 0, 1, 1},
+        {Enter, 2, 2, 2}, {Escape, 2, 2, 2}, {Close, 2, 2, 2}, {Enter, 1, 2, 1}, {Escape, 0, 1, 1}, {Close, 0, 1, 1},
     };
+    QWidget parent;
+    QtPrompter prompter(&parent);
     for (const auto& c : cases) {
-        leaveNextBox(c.how);
-        EXPECT_EQ(prompter.chooseWithDefault("question", MessageIcon::Warning, buttons, c.defaultButton, c.escape),
+        // Once the box is up, leave it the case's way.
+        QTimer::singleShot(0, [how = c.how] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_TRUE(box);
+            if (how == Close) {
+                box->close();
+                return;
+            }
+            QKeyEvent press(QEvent::KeyPress, how == Enter ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(box, &press);
+        });
+        EXPECT_EQ(prompter.chooseWithDefault("question", MessageIcon::Warning, {"&Reload", "&Keep my version", "Cancel"},
+                                             c.defaultButton, c.escape),
                   c.expected)
-            << int(c.how) << " default " << c.defaultButton << " escape " << c.escape;
+            << "case " << &c - cases;
     }
 }
