@@ -63,18 +63,7 @@ void TMainFrm::FormCreate() {
     SaverTimer->setInterval(1000);
     connect(SaverTimer, &QTimer::timeout, this, &TMainFrm::SaverTimerTimer);
 
-    recovery_ = std::make_unique<RecoveryStore>(env_.recoveryDir);
-    JournalTimer = new QTimer(this);
-    JournalTimer->setSingleShot(true);
-    JournalTimer->setInterval(1500);
-    connect(JournalTimer, &QTimer::timeout, this, &TMainFrm::JournalTick);
-    // Coming back from another program is when its changes to an open file show.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive && !closingAll_)
-            if (TEditForm* form = ActiveDocument())
-                checkOutsideChange(*form);
-    });
-
+    createSafetyNet();
     createSpeedBar();
     createWorkArea();
     createMenus();

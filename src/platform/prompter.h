@@ -37,6 +37,14 @@ public:
     // A question with buttons of its own (captions with "&" access keys); returns the
     // index of the one pressed. The first is the default; Escape presses the one at escape.
     virtual int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) = 0;
+    // The same with the default chosen: Enter presses the one at defaultButton; Escape
+    // and the box's close press the one at escape. A prompter that cannot choose the
+    // default asks as choose does.
+    virtual int chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons, int defaultButton,
+                                  int escape) {
+        (void)defaultButton;
+        return choose(text, icon, buttons, escape);
+    }
     // Empty optional: the user cancelled.
     virtual std::optional<QString> openFileName(const FileDialogOptions& chooser) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogOptions& chooser) = 0;
@@ -65,6 +73,8 @@ public:
     explicit QtPrompter(QWidget* parent) : parent_(parent) {}
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) override;
+    int chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons, int defaultButton,
+                          int escape) override;
     std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
     std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;

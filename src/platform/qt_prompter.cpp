@@ -78,6 +78,24 @@ int QtPrompter::choose(const QString& text, MessageIcon icon, const QStringList&
     return pressed < 0 ? escape : int(pressed);
 }
 
+int QtPrompter::chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons, int defaultButton,
+                                  int escape) {
+    if (buttons.isEmpty())
+        return -1;
+    QMessageBox box(parent_);
+    prepare(box, text, icon);
+    const int last = int(buttons.size()) - 1;
+    escape = std::clamp(escape, 0, last);
+    QList<QAbstractButton*> made;
+    for (int i = 0; i <= last; ++i)
+        made << box.addButton(buttons[i], i == escape ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setDefaultButton(qobject_cast<QPushButton*>(made[std::clamp(defaultButton, 0, last)]));
+    box.setEscapeButton(made[escape]);
+    box.exec();
+    const qsizetype pressed = made.indexOf(box.clickedButton());
+    return pressed < 0 ? escape : int(pressed);
+}
+
 static void prepare(QFileDialog& dialog, const FileDialogOptions& chooser) {
     dialog.setWindowTitle(chooser.title);
     dialog.setDirectory(chooser.directory);

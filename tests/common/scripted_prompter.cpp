@@ -31,9 +31,15 @@ MessageAnswer ScriptedPrompter::message(const QString& text, MessageIcon icon, M
 }
 
 int ScriptedPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) {
-    messages.push_back({text, icon, MessageButtons::Choice, buttons});
+    return chooseWithDefault(text, icon, buttons, 0, escape);
+}
+
+int ScriptedPrompter::chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons,
+                                        int defaultButton, int escape) {
+    messages.push_back({text, icon, MessageButtons::Choice, buttons, defaultButton, escape});
     const std::string what = "choice \"" + text.toStdString() + "\"";
-    return take(choices_, what.c_str(), escape);
+    const int chosen = take(choices_, what.c_str(), escape);
+    return chosen == kEscapePressed ? escape : chosen;
 }
 
 std::optional<QString> ScriptedPrompter::openFileName(const FileDialogOptions& chooser) {
