@@ -230,7 +230,6 @@ void TMainFrm::readSettings() {
     autoSave.configure(ini.readInteger(kOptions, QStringLiteral("Save_Interval"), -1));
     setSaverTimerOn(autoSave.configured());
 
-
     // The stored bounds are the window's outer ones, frame included; the frame is
     // taken off once the window manager has put it round the window.
     outerSize_ = QSize(std::max(width, 1), std::max(height, 1));
