@@ -77,13 +77,6 @@ void LivePreview::setActive(bool on) {
         timer_.stop();
 }
 
-void LivePreview::setLook(const QString& fontName, int fontSize, bool images) {
-    pane_->setDefFontName(fontName);
-    if (pane_->DefFontSize() != std::max(fontSize, THTMLViewer::kMinFontSize))
-        pane_->setDefFontSize(fontSize);
-    pane_->setViewImages(images);
-}
-
 void LivePreview::changed() {
     stale_ = true;
     if (active_)

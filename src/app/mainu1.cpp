@@ -9,6 +9,7 @@
 #include "find_replace.h"
 #include "recovery_store.h"
 #include "live_preview.h"
+#include "preview_look.h"
 #include "htmlview.h"
 #include "toolbox.h"
 
@@ -190,7 +191,8 @@ void TMainFrm::createWorkArea() {
 void TMainFrm::readSettings() {
     const IniProfile ini = settings();
     EmailAddress = QStringLiteral("Put_Your_Email_Address_Here");
-    ShowImages1->setChecked(ini.readBool(kOptions, QStringLiteral("Show_Graphics"), true));
+    const PageLook look = previewLook(ini.snapshot(), Preview->look());
+    ShowImages1->setChecked(look.showImages);
     hints_->setEnabled(ini.readBool(kOptions, QStringLiteral("Show_Help"), true));
 
     const int screenWidth = env_.screenSize.width();
@@ -217,16 +219,12 @@ void TMainFrm::readSettings() {
     autoSave.configure(ini.readInteger(kOptions, QStringLiteral("Save_Interval"), -1));
     setSaverTimerOn(autoSave.configured());
 
-    Preview->setDefFontName(ini.readString(kOptions, QStringLiteral("Preview_Font_Name"), QStringLiteral("Arial")));
-    const int previewFontSize = ini.readInteger(kOptions, QStringLiteral("Preview_Font_Size"), -1);
-    Preview->setDefFontSize(previewFontSize < 1 ? 12 : previewFontSize);
-
     // The stored bounds are the window's outer ones, frame included; the frame is
     // taken off once the window manager has put it round the window.
     outerSize_ = QSize(std::max(width, 1), std::max(height, 1));
     move(reachablePosition(QPoint(left, top), outerSize_, env_.screenSize));
     resize(outerSize_);
-    Preview->setViewImages(ShowImages1->isChecked());
+    Preview->setLook(look);
 
     ToolBox->setEnabled(false);
     const QString position = menuPosition.toLower();

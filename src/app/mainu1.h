@@ -6,6 +6,7 @@
 #include "path_rules.h"
 #include "prompter.h"
 #include "recent_files.h"
+#include "settings_keys.h"
 #include "support.h"
 
 #include <QMainWindow>
@@ -135,7 +136,7 @@ public:
     // Switching the automatic-save timer on only starts it while saving is configured.
     void setSaverTimerOn(bool on);
 
-    IniProfile settings() const { return IniProfile(env_.programDir + QStringLiteral("zor-vel.ini")); }
+    IniProfile settings() const { return IniProfile(env_.programDir + kSettingsFileName); }
     // Stores a menu's check mark among the options; a failure is reported and
     // the choice still holds for this run.
     void storeOption(const QString& key, bool on);
@@ -334,6 +335,9 @@ private:
     bool closingAll_ = false;
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
+    // The print dialog for printing pageFile (empty: a page not yet saved);
+    // printing to a file, it offers a file named after that page.
+    bool askPrintDialog(const QString& pageFile);
     std::shared_ptr<QPrinter> printer_;
     void createLivePreview();
     void showLivePreview();

@@ -2,10 +2,12 @@
 // and the printer set-up, all on the one printer the main window keeps.
 #include "mainu1.h"
 
+#include "atomic_write.h"
 #include "busy_cursor.h"
 #include "htmlview.h"
 #include "print_error.h"
 #include "print_source.h"
+#include "print_to_file.h"
 #include "printer_job.h"
 
 #include <QPrinter>
@@ -45,7 +47,9 @@ QPrinter& TMainFrm::printer() {
 void TMainFrm::runPrintJob(const std::function<void()>& job) {
     try {
         BusyCursor busy;
-        job();
+        printIntoFile(printer(), job);
+    } catch (const FileWriteError& e) {
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
     } catch (const PrintError& e) {
         prompter().notice(e.userText(), MessageIcon::Error);
     } catch (const std::exception& e) {
@@ -59,7 +63,7 @@ void TMainFrm::runPrintJob(const std::function<void()>& job) {
 
 void TMainFrm::Print1Click() {
     TEditForm* form = ActiveDocument();
-    if (!form || !prompter().printDialog(printer()))
+    if (!form || !askPrintDialog(form->FileName.trimmed()))
         return;
     runPrintJob([&] {
         // The range and selection chosen in the dialog do not matter: the whole text is printed.
@@ -78,7 +82,7 @@ void TMainFrm::Print1Click() {
 void TMainFrm::PrintSetup1Click() { prompter().pageSetupDialog(printer()); }
 
 void TMainFrm::Preview_Print_BTNClick() {
-    if (!PreviewActive || !prompter().printDialog(printer()))
+    if (!PreviewActive || !askPrintDialog(Preview->CurrentFile()))
         return;
     const auto [first, last] = previewPageRange(printer());
     runPrintJob([&] { Preview->Print(first, last, printer()); });

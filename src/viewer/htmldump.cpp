@@ -1,6 +1,5 @@
 #include "htmldump.h"
 
-#include "fixed_canvas.h"
 #include "htmlsubs_forms.h"
 #include "htmlsubs_tables.h"
 
@@ -229,53 +228,6 @@ QString dumpModelText(const TSectionList& list, const TNameList& names, const TP
     dumpModel(list, names, strings, out);
     out.flush();
     return text;
-}
-
-namespace {
-
-int dumpWith(const QString& path, QTextStream& out, QTextStream& err, Canvas& canvas, std::optional<int> textWidth) {
-    TSectionList list(canvas);
-    list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
-                     QColor(0, 0, 255), QColor(0, 0, 0), 12);
-    TNameList names;
-    TParseStrings strings;
-    int status = 0;
-    try {
-        HtmlParseFile(list, names, path, strings);
-    } catch (const EHtmlFileError& e) {
-        err << e.what() << '\n';
-        err.flush();
-        return 1;
-    } catch (const std::exception& e) {
-        err << e.what() << '\n';
-        status = 1;
-    }
-    int height = 0, scrollWidth = 0, chars = 0;
-    if (textWidth) {
-        height = list.DoLogic(canvas, 0, *textWidth, scrollWidth, chars);
-        if (list.LayoutError) {
-            err << *list.LayoutError << '\n';
-            status = 1;
-        }
-    }
-    dumpModel(list, names, strings, out, textWidth.has_value());
-    if (textWidth)
-        out << "Layout width=" << *textWidth << " height=" << height << " scrollwidth=" << scrollWidth
-            << " chars=" << chars << '\n';
-    out.flush();
-    err.flush();
-    return status;
-}
-
-} // namespace
-
-int runDump(const QString& path, QTextStream& out, QTextStream& err) {
-    FixedMetricsCanvas canvas;
-    return dumpWith(path, out, err, canvas, std::nullopt);
-}
-
-int runDump(const QString& path, QTextStream& out, QTextStream& err, Canvas& canvas, int textWidth) {
-    return dumpWith(path, out, err, canvas, textWidth);
 }
 
 } // namespace zorvel

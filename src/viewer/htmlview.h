@@ -5,6 +5,7 @@
 // painted, so a page may be as tall as a 32-bit scroll range allows.
 #include "form_widgets.h"
 #include "htmlview_links.h"
+#include "page_look.h"
 #include "qt_canvas.h"
 #include "readhtml.h"
 #include "viewer_paint.h"
@@ -31,19 +32,22 @@ public:
     ~THTMLViewer() override;
 
     // Properties.
-    const QString& DefFontName() const { return fontName_; }
+    // The defaults the page is shown with, all together; each setter below changes one.
+    const PageLook& look() const { return look_; }
+    void setLook(const PageLook& look);
+    const QString& DefFontName() const { return look_.fontName; }
     void setDefFontName(const QString& name);
-    const QString& DefPreFontName() const { return preFontName_; }
+    const QString& DefPreFontName() const { return look_.preFontName; }
     void setDefPreFontName(const QString& name);
-    int DefFontSize() const { return fontSize_; }
+    int DefFontSize() const { return look_.fontSize; }
     void setDefFontSize(int size);
-    const QColor& DefFontColor() const { return fontColor_; }
+    const QColor& DefFontColor() const { return look_.text; }
     void setDefFontColor(const QColor& colour);
-    const QColor& DefHotSpotColor() const { return hotSpotColor_; }
+    const QColor& DefHotSpotColor() const { return look_.link; }
     void setDefHotSpotColor(const QColor& colour);
-    const QColor& DefBackground() const { return background_; }
+    const QColor& DefBackground() const { return look_.background; }
     void setDefBackground(const QColor& colour);
-    bool ViewImages() const { return document_.ShowImages; }
+    bool ViewImages() const { return look_.showImages; }
     void setViewImages(bool on);
     int HistoryMaxCount() const { return historyMaxCount_; }
     void setHistoryMaxCount(int count);
@@ -63,8 +67,8 @@ public:
     // load, a table with too many columns); without a prompter they are only logged.
     void setPrompter(Prompter* prompter) { prompter_ = prompter; }
 
-    // Loading. Both throw: EHtmlFileError or TextFileError when the file cannot be
-    // read (the page shown stays), EParseError after showing the part parsed.
+    // Loading. Both throw: EHtmlFileError when the file cannot be read (the
+    // page shown stays), EParseError after showing the part parsed.
     void LoadFromFile(const QString& name);
     void LoadFromBuffer(QStringView text);
     virtual void Clear();
@@ -139,12 +143,7 @@ private:
     TViewerHistory history_;
     Prompter* prompter_ = nullptr;
 
-    QString fontName_ = QStringLiteral("Times New Roman");
-    QString preFontName_ = QStringLiteral("Courier New");
-    int fontSize_ = 12;
-    QColor fontColor_;
-    QColor hotSpotColor_ = QColor(0, 0, 255);
-    QColor background_;
+    PageLook look_;
     int historyMaxCount_ = 0;
     int imageCacheCount_ = 5;
 

@@ -1,23 +1,16 @@
 // The viewer control's printing of the page it shows.
 #include "htmlview.h"
 
+#include "page_loader.h"
 #include "vwprint_qt.h"
-
-#include <QFileInfo>
 
 namespace zorvel {
 
 void THTMLViewer::Print(int FirstPage, int LastPage, QPrinter& printer) {
     if (loading_)
         return;
-    // The job carries a name the user can tell apart in the print queue.
-    QString title = strings_.Title.trimmed();
-    if (title.isEmpty())
-        title = QFileInfo(currentFile_).fileName();
-    if (title.isEmpty())
-        title = QStringLiteral("Zorvel");
     QPrinterDevice device(printer);
-    PrintDocument(document_, device, FirstPage, LastPage, screenFontDpi(), title);
+    PrintDocument(document_, device, FirstPage, LastPage, screenFontDpi(), printJobTitle(strings_.Title, currentFile_));
 }
 
 } // namespace zorvel

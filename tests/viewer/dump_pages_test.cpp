@@ -4,6 +4,7 @@
 // the model, run once with ZORVEL_WRITE_DUMPS=1 to write the dumps anew, and
 // review their diff.
 #include "htmldump.h"
+#include "htmldump_run.h"
 #include "fixed_canvas.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
 // The model dump and the --dump entry point.
+#include "htmldump_run.h"
 #include "parse_helper.h"
 #include "text_file.h"
 
