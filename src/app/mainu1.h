@@ -322,6 +322,7 @@ private:
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
     std::shared_ptr<QPrinter> printer_;
+    bool printing_ = false; // a job is running
     void createLivePreview();
     void showLivePreview();
     std::unique_ptr<LivePreview> livePreview_;

@@ -9,6 +9,7 @@
 #include "printer_job.h"
 
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace zorvel {
@@ -27,6 +28,13 @@ std::pair<int, int> previewPageRange(const QPrinter& printer) {
     return {first, last};
 }
 
+constexpr const char* kPrintingTitle = "Printing";
+
+// Each page of the job shown in the progress dialog, whose Cancel stops it.
+PrintProgress shownIn(Progress& dialog) {
+    return [&dialog](int page, int pages) { return dialog.step(printingPageText(page, pages), page - 1, pages); };
+}
+
 } // namespace
 
 void TMainFrm::createPrinting() {
@@ -43,9 +51,13 @@ QPrinter& TMainFrm::printer() {
 }
 
 void TMainFrm::runPrintJob(const std::function<void()>& job) {
+    // The progress dialog lets events through between pages; no second job starts meanwhile.
+    const QScopedValueRollback<bool> guard(printing_, true);
     try {
         BusyCursor busy;
         job();
+    } catch (const PrintCancelled&) {
+        // The user stopped it: the job was dropped, and there is nothing to tell.
     } catch (const PrintError& e) {
         prompter().notice(e.userText(), MessageIcon::Error);
     } catch (const std::exception& e) {
@@ -59,29 +71,33 @@ void TMainFrm::runPrintJob(const std::function<void()>& job) {
 
 void TMainFrm::Print1Click() {
     TEditForm* form = ActiveDocument();
-    if (!form || !prompter().printDialog(printer()))
+    if (printing_ || !form || !prompter().printDialog(printer()))
         return;
     runPrintJob([&] {
         // The range and selection chosen in the dialog do not matter: the whole text is printed.
         SourcePrintout source;
-        const int count = form->MemoPad->LineCount();
-        source.lines.reserve(count);
-        for (int i = 0; i < count; ++i)
-            source.lines << form->MemoPad->Line(i);
+        source.lines = form->MemoPad->Lines();
         source.editorFont = form->MemoPad->font();
         source.color = form->MemoPad->palette().color(QPalette::Text);
         source.title = form->caption();
-        printSource(printer(), source);
+        const std::unique_ptr<Progress> progress = prompter().progress(QLatin1String(kPrintingTitle));
+        printSource(printer(), source, shownIn(*progress));
     });
 }
 
-void TMainFrm::PrintSetup1Click() { prompter().pageSetupDialog(printer()); }
+void TMainFrm::PrintSetup1Click() {
+    if (!printing_)
+        prompter().pageSetupDialog(printer());
+}
 
 void TMainFrm::Preview_Print_BTNClick() {
-    if (!PreviewActive || !prompter().printDialog(printer()))
+    if (printing_ || !PreviewActive || !prompter().printDialog(printer()))
         return;
     const auto [first, last] = previewPageRange(printer());
-    runPrintJob([&] { Preview->Print(first, last, printer()); });
+    runPrintJob([&] {
+        const std::unique_ptr<Progress> progress = prompter().progress(QLatin1String(kPrintingTitle));
+        Preview->Print(first, last, printer(), shownIn(*progress));
+    });
 }
 
 } // namespace zorvel

@@ -7,7 +7,7 @@
 
 namespace zorvel {
 
-void THTMLViewer::Print(int FirstPage, int LastPage, QPrinter& printer) {
+void THTMLViewer::Print(int FirstPage, int LastPage, QPrinter& printer, const PrintProgress& progress) {
     if (loading_)
         return;
     // The job carries a name the user can tell apart in the print queue.
@@ -17,7 +17,7 @@ void THTMLViewer::Print(int FirstPage, int LastPage, QPrinter& printer) {
     if (title.isEmpty())
         title = QStringLiteral("Zorvel");
     QPrinterDevice device(printer);
-    PrintDocument(document_, device, FirstPage, LastPage, screenFontDpi(), title);
+    PrintDocument(document_, device, FirstPage, LastPage, screenFontDpi(), title, progress);
 }
 
 } // namespace zorvel

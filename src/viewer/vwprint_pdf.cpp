@@ -2,6 +2,7 @@
 
 #include "htmlview.h"
 #include "print_error.h"
+#include "vwprint.h"
 
 #include <QPageSize>
 #include <QPrinter>
@@ -29,6 +30,9 @@ int runPrintPdf(const QString& pagePath, const QString& pdfPath, int firstPage, 
     printer.setPageSize(QPageSize(QPageSize::A4));
     try {
         viewer.Print(firstPage, lastPage, printer);
+    } catch (const EPageRangeError& e) {
+        err << e.what() << '\n'; // a range past the end is a usage error: nothing is written
+        status = 2;
     } catch (const PrintError& e) {
         err << e.userText().replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
         status = 1;

@@ -7,8 +7,9 @@
 namespace zorvel {
 
 // Prints pages firstPage to lastPage (counted from 1; 9999 for the rest) of
-// the page in pagePath into pdfPath. Returns 0, or 1 when the page could not
-// be read or the PDF not written (the reason on err).
+// the page in pagePath into pdfPath. Returns 0, 1 when the page could not be
+// read or the PDF not written, 2 when the first page is past the end and
+// nothing was written (the reason on err).
 int runPrintPdf(const QString& pagePath, const QString& pdfPath, int firstPage, int lastPage, QTextStream& err);
 
 } // namespace zorvel
