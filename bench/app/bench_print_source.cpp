@@ -28,7 +28,8 @@ QString makeSource(int lines, bool longLine) {
         out << QStringLiteral("<P>Line %1 of the page, with a <A HREF=\"other.htm#x\">link</A> and a few words.</P>")
                    .arg(i);
     if (longLine)
-        out[lines / 2] = QStringLiteral("<IMG SRC=\"data:") + QString(kLongLineLength - 17, u'Q') + QStringLiteral("\">");
+        out[lines / 2] =
+            QStringLiteral("<IMG SRC=\"data:") + QString(kLongLineLength - 17, u'Q') + QStringLiteral("\">");
     return out.join(QStringLiteral("\r\n"));
 }
 

@@ -30,9 +30,12 @@ std::pair<int, int> previewPageRange(const QPrinter& printer) {
 
 constexpr const char* kPrintingTitle = "Printing";
 
-// Each page of the job shown in the progress dialog, whose Cancel stops it.
-PrintProgress shownIn(Progress& dialog) {
-    return [&dialog](int page, int pages) { return dialog.step(printingPageText(page, pages), page - 1, pages); };
+// Each page of the job shown in the progress dialog, whose Cancel stops it;
+// so does the program's end (a logout) while the dialog lets events through.
+PrintProgress shownIn(Progress& dialog, const bool& ending) {
+    return [&dialog, &ending](int page, int pages) {
+        return dialog.step(printingPageText(page, pages), page - 1, pages) && !ending;
+    };
 }
 
 } // namespace
@@ -81,7 +84,7 @@ void TMainFrm::Print1Click() {
         source.color = form->MemoPad->palette().color(QPalette::Text);
         source.title = form->caption();
         const std::unique_ptr<Progress> progress = prompter().progress(QLatin1String(kPrintingTitle));
-        printSource(printer(), source, shownIn(*progress));
+        printSource(printer(), source, shownIn(*progress, terminating_));
     });
 }
 
@@ -96,7 +99,7 @@ void TMainFrm::Preview_Print_BTNClick() {
     const auto [first, last] = previewPageRange(printer());
     runPrintJob([&] {
         const std::unique_ptr<Progress> progress = prompter().progress(QLatin1String(kPrintingTitle));
-        Preview->Print(first, last, printer(), shownIn(*progress));
+        Preview->Print(first, last, printer(), shownIn(*progress, terminating_));
     });
 }
 

@@ -203,6 +203,15 @@ TEST_F(PrintTest, EachPageIsShownAndCancelDropsTheJobWithoutAWord) {
         QFile::remove(pdf);
         prompter->progressTexts.clear();
     }
+    // The program told to end (a logout) while a job runs drops the job.
+    prompter->onProgress = [&](int) {
+        frm->terminate();
+        return true;
+    };
+    queuePrintTo(pdf);
+    frm->Preview_Print_BTNClick();
+    EXPECT_EQ(prompter->progressTexts.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_TRUE(prompter->drained());
 }
 
