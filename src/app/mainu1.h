@@ -339,6 +339,7 @@ private:
     // printing to a file, it offers a file named after that page.
     bool askPrintDialog(const QString& pageFile);
     std::shared_ptr<QPrinter> printer_;
+    bool printing_ = false; // a job is running
     void createLivePreview();
     void showLivePreview();
     std::unique_ptr<LivePreview> livePreview_;

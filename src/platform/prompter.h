@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -27,6 +28,17 @@ struct FileDialogOptions {
     QString fileName;      // proposed name, may be empty
     QString filter;        // Qt filter text, e.g. "HTML Files (*.htm *.html);;All Files (*)"
     QString defaultSuffix; // added when the user types a name without one
+};
+
+// A long job's progress dialog: a line of text, a bar and Cancel. It shows
+// while the object lives.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shows text and done of total, and lets the program handle the events that
+    // waited meanwhile, so that its windows keep painting (the dialog keeps the
+    // user out of them). False once the user has pressed Cancel.
+    virtual bool step(const QString& text, int done, int total) = 0;
 };
 
 class Prompter {
@@ -54,6 +66,7 @@ public:
     virtual int exec(QDialog& dialog) = 0;
     virtual bool printDialog(QPrinter& printer) = 0;
     virtual bool pageSetupDialog(QPrinter& printer) = 0;
+    virtual std::unique_ptr<Progress> progress(const QString& title) = 0;
 
     // Shorthands for the two kinds of boxes the program shows.
     void notice(const QString& text, MessageIcon icon = MessageIcon::Information) {
@@ -82,6 +95,7 @@ public:
     int exec(QDialog& dialog) override;
     bool printDialog(QPrinter& printer) override;
     bool pageSetupDialog(QPrinter& printer) override;
+    std::unique_ptr<Progress> progress(const QString& title) override;
 
 private:
     QWidget* parent_;

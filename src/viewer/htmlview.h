@@ -6,6 +6,7 @@
 #include "form_widgets.h"
 #include "htmlview_links.h"
 #include "page_look.h"
+#include "print_progress.h"
 #include "qt_canvas.h"
 #include "readhtml.h"
 #include "viewer_paint.h"
@@ -81,8 +82,10 @@ public:
     // Lays the document out to the control's width; returns its height.
     int Layout();
     // Prints pages FirstPage to LastPage of the page shown, laid out to the
-    // paper's width; nothing while a page is loading. Throws PrintError.
-    void Print(int FirstPage, int LastPage, QPrinter& printer);
+    // paper's width; nothing while a page is loading. progress hears of each
+    // page and may stop the job. Throws PrintError (EPageRangeError when the
+    // first page is past the end, PrintCancelled when stopped).
+    void Print(int FirstPage, int LastPage, QPrinter& printer, const PrintProgress& progress = {});
 
     // Position and state, for the program and its tests.
     TScrollPosition ScrollPosition() const;

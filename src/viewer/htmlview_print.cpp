@@ -6,11 +6,12 @@
 
 namespace zorvel {
 
-void THTMLViewer::Print(int FirstPage, int LastPage, QPrinter& printer) {
+void THTMLViewer::Print(int FirstPage, int LastPage, QPrinter& printer, const PrintProgress& progress) {
     if (loading_)
         return;
     QPrinterDevice device(printer);
-    PrintDocument(document_, device, FirstPage, LastPage, screenFontDpi(), printJobTitle(strings_.Title, currentFile_));
+    PrintDocument(document_, device, FirstPage, LastPage, screenFontDpi(), printJobTitle(strings_.Title, currentFile_),
+                  progress);
 }
 
 } // namespace zorvel

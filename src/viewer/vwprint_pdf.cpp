@@ -6,6 +6,7 @@
 #include "print_to_file.h"
 #include "viewer_paint.h"
 #include "vwprint_qt.h"
+#include "vwprint.h"
 
 #include <QPageSize>
 #include <QPrinter>
@@ -51,6 +52,9 @@ int runPrintPdf(const QString& pagePath, const QString& pdfPath, int firstPage, 
             PrintDocument(page->document, device, firstPage, lastPage, screenFontDpi(),
                           printJobTitle(page->strings.Title, page->file));
         });
+    } catch (const EPageRangeError& e) {
+        err << e.what() << '\n'; // a range past the end is a usage error: nothing is written
+        status = 2;
     } catch (const PrintError& e) {
         err << e.userText().replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
         status = 1;

@@ -63,6 +63,8 @@ TEST_F(PrintTest, TheSourcePrintsEveryLineInOrderWhateverRangeOrSelectionWasChos
     EXPECT_TRUE(prompter->drained());
     EXPECT_TRUE(prompter->messages.empty()) << prompter->messageTexts().join('\n').toStdString();
     EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(prompter->progressTexts,
+              QStringList({"Printing page 1 of 3", "Printing page 2 of 3", "Printing page 3 of 3"}));
     EXPECT_EQ(pdfInfo(pdf, "Title"), frm->ActiveDocument()->caption());
     const std::vector<qsizetype> at = positions(pdfText(pdf), lines);
     EXPECT_TRUE(std::is_sorted(at.begin(), at.end()) && at.front() >= 0) << "every line, in order";
@@ -153,6 +155,67 @@ TEST_F(PrintTest, ThePreviewPrintsTheWholePageOrThePagesAsked) {
     frm->Preview_Print_BTNClick();
     EXPECT_EQ(pdfPages(part), 2);
     EXPECT_EQ(pdfText(part), pdfText(whole, 2, 3));
+
+    // A range past the end prints nothing and says how many pages there are.
+    const QString past = tmp.file("past.pdf");
+    queuePrintTo(past, QPrinter::PageRange, pages + 1, pages + 8);
+    frm->Preview_Print_BTNClick();
+    ASSERT_EQ(prompter->messages.size(), 1u);
+    EXPECT_TRUE(prompter->messages[0].text.contains(QStringLiteral("the document has %1 pages").arg(pages)))
+        << prompter->messages[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(past));
+    EXPECT_TRUE(prompter->drained());
+}
+
+TEST_F(PrintTest, EachPageIsShownAndCancelDropsTheJobWithoutAWord) {
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i)
+        lines << QStringLiteral("<P>Paragraph %1 of the page.").arg(i);
+    start({file("long.htm", lines.join("\r\n").toUtf8())});
+    const QString pdf = tmp.file("out.pdf");
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "the preview" : "the source");
+        if (preview)
+            frm->Preview_BtnClick();
+        const auto print = [&] { preview ? frm->Preview_Print_BTNClick() : frm->Print1Click(); };
+        // Cancel pressed while the second page is under way; meanwhile no
+        // other print can start (nothing is queued for its dialog).
+        prompter->onProgress = [&](int step) {
+            frm->Print1Click();
+            frm->Preview_Print_BTNClick();
+            frm->PrintSetup1Click();
+            return step < 2;
+        };
+        queuePrintTo(pdf);
+        print();
+        EXPECT_EQ(prompter->progressTexts.size(), 2);
+        EXPECT_FALSE(QFileInfo::exists(pdf)) << "a partial PDF is left";
+        EXPECT_TRUE(prompter->messages.empty()) << prompter->messageTexts().join('\n').toStdString();
+
+        // The printer is ready for the next job, which prints every page.
+        prompter->onProgress = nullptr;
+        prompter->progressTexts.clear();
+        queuePrintTo(pdf);
+        print();
+        const int pages = pdfPages(pdf);
+        EXPECT_GE(pages, 3);
+        QStringList shown;
+        for (int i = 1; i <= pages; ++i)
+            shown << QStringLiteral("Printing page %1 of %2").arg(i).arg(pages);
+        EXPECT_EQ(prompter->progressTexts, shown);
+        EXPECT_TRUE(pdfText(pdf).contains("Paragraph 200 of"));
+        QFile::remove(pdf);
+        prompter->progressTexts.clear();
+    }
+    // The program told to end (a logout) while a job runs drops the job.
+    prompter->onProgress = [&](int) {
+        frm->terminate();
+        return true;
+    };
+    queuePrintTo(pdf);
+    frm->Preview_Print_BTNClick();
+    EXPECT_EQ(prompter->progressTexts.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_TRUE(prompter->drained());
 }
 

@@ -80,4 +80,26 @@ bool ScriptedPrompter::pageSetupDialog(QPrinter& printer) {
     return script && script(printer);
 }
 
+namespace {
+
+class RecordedProgress final : public Progress {
+public:
+    explicit RecordedProgress(ScriptedPrompter& prompter) : prompter_(prompter) {}
+    bool step(const QString& text, int, int) override {
+        prompter_.progressTexts << text;
+        ++steps_;
+        return !prompter_.onProgress || prompter_.onProgress(steps_);
+    }
+
+private:
+    ScriptedPrompter& prompter_;
+    int steps_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> ScriptedPrompter::progress(const QString&) {
+    return std::make_unique<RecordedProgress>(*this);
+}
+
 } // namespace zorvel::testing

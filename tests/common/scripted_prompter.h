@@ -45,6 +45,12 @@ public:
     }
     void queuePrinterScript(PrinterScript script) { prints_.push_back(std::move(script)); }
 
+    // Progress dialogs: every text shown, in order. onProgress, when set, runs
+    // at each step (counted from 1 in each dialog), as events the dialog lets
+    // through would; it returns false where the user presses Cancel.
+    QStringList progressTexts;
+    std::function<bool(int step)> onProgress;
+
     // Everything queued was used.
     bool drained() const {
         return answers_.empty() && choices_.empty() && files_.empty() && colors_.empty() && fonts_.empty() && dialogs_.empty() &&
@@ -63,6 +69,7 @@ public:
     int exec(QDialog& dialog) override;
     bool printDialog(QPrinter& printer) override;
     bool pageSetupDialog(QPrinter& printer) override;
+    std::unique_ptr<Progress> progress(const QString& title) override;
 
 private:
     static constexpr int kEscapePressed = -1;
