@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QStandardPaths>
@@ -21,13 +20,11 @@
 
 namespace {
 
+// The editor writes its settings: the folder is made when it is not there yet.
 QString chooseProgramDir() {
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const bool writable = QFileInfo(exeDir).isWritable();
-    if (!writable)
-        QDir().mkpath(configDir);
-    return zorvel::programDirFor(exeDir, configDir, writable);
+    const QString dir = zorvel::findProgramDir();
+    QDir().mkpath(dir);
+    return dir;
 }
 
 // Borderless, centred, shown for a moment while the main window is made.

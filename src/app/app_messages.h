@@ -27,9 +27,15 @@ inline constexpr const char* kRecoveryQuestion =
     "Recover it, or discard it?";
 inline constexpr const char* kRecoverButton = "&Recover";
 inline constexpr const char* kDiscardButton = "&Discard";
-inline constexpr const char* kChangedOutside = "%1 has been changed outside Zorvel. Reload it, or keep your version?";
+inline constexpr const char* kChangedOutsideUnsaved =
+    "%1 has been changed outside Zorvel and you have unsaved changes here.\r\n\r\n"
+    "Reload the file and lose your changes, or keep your version and write it over the file at the next save?";
 inline constexpr const char* kReloadButton = "&Reload";
 inline constexpr const char* kKeepButton = "&Keep my version";
+inline constexpr const char* kCancelButton = "Cancel";
+inline constexpr const char* kReloadedOutside = "%1 was changed outside Zorvel and has been reloaded.";
+// %1: the file or folder, %2: the system's reason.
+inline constexpr const char* kJournalNotKept = "Unsaved changes are not being kept for recovery: cannot write %1: %2";
 inline constexpr const char* kDeletedOutside =
     "%1 has been deleted outside Zorvel. Your text is kept: save it to write the file again.";
 

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace zorvel {
 
@@ -23,6 +24,9 @@ public:
     bool autoSaveDeclined = false;
     // The file as last read or written here, to notice changes made by other programs.
     DiskStamp diskStamp;
+    // A change of the file the user chose to decide about later: coming forward
+    // does not ask about it again, saving does.
+    std::optional<DiskStamp> postponedDisk;
     // Names the document's recovery journal; unique in the run.
     int journalId = 0;
 

@@ -2,7 +2,7 @@
 
 #include "editfrmu.h"
 #include "model/attributes.h"
-#include "control/links_and_history.h"
+#include "load/link_names.h"
 #include "trecode.h"
 
 #include <QScopedValueRollback>
@@ -75,13 +75,6 @@ void LivePreview::setActive(bool on) {
         refresh();
     else if (!on)
         timer_.stop();
-}
-
-void LivePreview::setLook(const QString& fontName, int fontSize, bool images) {
-    pane_->setDefFontName(fontName);
-    if (pane_->DefFontSize() != std::max(fontSize, THTMLViewer::kMinFontSize))
-        pane_->setDefFontSize(fontSize);
-    pane_->setViewImages(images);
 }
 
 void LivePreview::changed() {

@@ -53,8 +53,8 @@ public:
     // While off, nothing is loaded; switched on, the followed document is loaded.
     void setActive(bool on);
     bool active() const { return active_; }
-    // The pane's font and pictures follow the built-in preview's.
-    void setLook(const QString& fontName, int fontSize, bool images);
+    // The pane looks as the built-in preview does.
+    void setLook(const PageLook& look) { pane_->setLook(look); }
 
 private:
     void changed();

@@ -10,6 +10,7 @@
 #include "recovery_store.h"
 #include "live_preview.h"
 #include "control/html_viewer.h"
+#include "preview_look.h"
 #include "toolbox.h"
 
 #include <QAbstractEventDispatcher>
@@ -63,18 +64,7 @@ void TMainFrm::FormCreate() {
     SaverTimer->setInterval(1000);
     connect(SaverTimer, &QTimer::timeout, this, &TMainFrm::SaverTimerTimer);
 
-    recovery_ = std::make_unique<RecoveryStore>(env_.recoveryDir);
-    JournalTimer = new QTimer(this);
-    JournalTimer->setSingleShot(true);
-    JournalTimer->setInterval(1500);
-    connect(JournalTimer, &QTimer::timeout, this, &TMainFrm::JournalTick);
-    // Coming back from another program is when its changes to an open file show.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive && !closingAll_)
-            if (TEditForm* form = ActiveDocument())
-                checkOutsideChange(*form);
-    });
-
+    createSafetyNet();
     createSpeedBar();
     createWorkArea();
     createMenus();
@@ -201,7 +191,8 @@ void TMainFrm::createWorkArea() {
 void TMainFrm::readSettings() {
     const IniProfile ini = settings();
     EmailAddress = QStringLiteral("Put_Your_Email_Address_Here");
-    ShowImages1->setChecked(ini.readBool(kOptions, QStringLiteral("Show_Graphics"), true));
+    const PageLook look = previewLook(ini.snapshot(), Preview->look());
+    ShowImages1->setChecked(look.showImages);
     hints_->setEnabled(ini.readBool(kOptions, QStringLiteral("Show_Help"), true));
 
     const int screenWidth = env_.screenSize.width();
@@ -228,16 +219,12 @@ void TMainFrm::readSettings() {
     autoSave.configure(ini.readInteger(kOptions, QStringLiteral("Save_Interval"), -1));
     setSaverTimerOn(autoSave.configured());
 
-    Preview->setDefFontName(ini.readString(kOptions, QStringLiteral("Preview_Font_Name"), QStringLiteral("Arial")));
-    const int previewFontSize = ini.readInteger(kOptions, QStringLiteral("Preview_Font_Size"), -1);
-    Preview->setDefFontSize(previewFontSize < 1 ? 12 : previewFontSize);
-
     // The stored bounds are the window's outer ones, frame included; the frame is
     // taken off once the window manager has put it round the window.
     outerSize_ = QSize(std::max(width, 1), std::max(height, 1));
     move(reachablePosition(QPoint(left, top), outerSize_, env_.screenSize));
     resize(outerSize_);
-    Preview->setViewImages(ShowImages1->isChecked());
+    Preview->setLook(look);
 
     ToolBox->setEnabled(false);
     const QString position = menuPosition.toLower();

@@ -6,6 +6,7 @@
 #include "path_rules.h"
 #include "prompter.h"
 #include "recent_files.h"
+#include "settings_keys.h"
 #include "support.h"
 
 #include <QMainWindow>
@@ -125,15 +126,17 @@ public:
     void flushJournals();
     // Ends the run after a termination signal: journals written, no questions.
     void terminate();
-    // Asks about a file another program changed or deleted; true when the
-    // document may go on as it is (kept, reloaded, or nothing changed).
-    enum class DiskCheck { Unchanged, Reloaded, Kept };
-    DiskCheck checkOutsideChange(TEditForm& form);
+    // Deals with a file another program changed or deleted: reloaded at once when
+    // the document has no unsaved changes, otherwise the user is asked (Reload,
+    // Keep my version, Cancel). Before a save only Unchanged and Kept let it go on.
+    enum class DiskCheck { Unchanged, Reloaded, Kept, Cancelled };
+    enum class DiskCheckFor { Activation, Save };
+    DiskCheck checkOutsideChange(TEditForm& form, DiskCheckFor moment);
 
     // Switching the automatic-save timer on only starts it while saving is configured.
     void setSaverTimerOn(bool on);
 
-    IniProfile settings() const { return IniProfile(env_.programDir + QStringLiteral("zor-vel.ini")); }
+    IniProfile settings() const { return IniProfile(env_.programDir + kSettingsFileName); }
     // Stores a menu's check mark among the options; a failure is reported and
     // the choice still holds for this run.
     void storeOption(const QString& key, bool on);
@@ -313,6 +316,17 @@ private:
     std::unique_ptr<RecoveryStore> recovery_;
     bool offerRecovery();
     void journalChanged(TEditForm& form);
+    // Made in FormCreate: the journals, their timer, the status bar, the look at the
+    // disk when the user comes back to Zorvel.
+    void createSafetyNet();
+    // Writes or removes the document's journal; why it could not, for the user.
+    std::optional<QString> writeJournal(TEditForm& form);
+    // The journals' state after a round of writes: told once per run, in a box the
+    // first time; the status bar shows it until a journal is written again.
+    void showJournalProblem(const std::optional<QString>& problem);
+    QString journalProblem_;
+    bool journalProblemTold_ = false;
+    bool reloadFromDisk(TEditForm& form);
     bool exitSequenceRan_ = false;
     // The stored outer size, and whether the frame is still to be taken off it.
     QSize outerSize_;
@@ -321,7 +335,11 @@ private:
     bool closingAll_ = false;
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
+    // The print dialog for printing pageFile (empty: a page not yet saved);
+    // printing to a file, it offers a file named after that page.
+    bool askPrintDialog(const QString& pageFile);
     std::shared_ptr<QPrinter> printer_;
+    bool printing_ = false; // a job is running
     void createLivePreview();
     void showLivePreview();
     std::unique_ptr<LivePreview> livePreview_;

@@ -137,7 +137,10 @@ void TMainFrm::Form_BtnClick(QObject* sender) {
             prompter().notice(QLatin1String(missing), MessageIcon::None);
             return;
         }
-        memo->setSelText(makeFormText(*fields));
+        const int start = memo->SelStart();
+        const Insertion insertion = makeFormText(*fields);
+        memo->setSelText(insertion.text);
+        memo->setSelStart(start + insertion.caret);
         memo->SetFocus();
         markChanged(*memo);
     });

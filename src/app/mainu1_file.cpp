@@ -208,13 +208,15 @@ void TMainFrm::Open1Click() {
 void TMainFrm::writeDocument(TEditForm& form, const QString& path) {
     form.MemoPad->SaveToFile(path);
     form.diskStamp = diskStampOf(path);
+    form.postponedDisk.reset();
 }
 
 TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
     if (fileNameOnly(form.FileName, env_.platform).trimmed().isEmpty())
         return saveDocumentAs(form);
     // Never over another program's change without asking; a reload is no save.
-    if (checkOutsideChange(form) == DiskCheck::Reloaded)
+    if (const DiskCheck disk = checkOutsideChange(form, DiskCheckFor::Save);
+        disk == DiskCheck::Reloaded || disk == DiskCheck::Cancelled)
         return SaveOutcome::Cancelled;
     SaveOutcome outcome = SaveOutcome::Failed;
     guarded(kSaveFailure, Timer::SwitchOff, [&] {
@@ -361,7 +363,7 @@ void TMainFrm::FormActivate(TEditForm* form) {
     // Windows come forward one after another while all are closed: no questions then
     // (a document saved on the way is still checked before it is written).
     if (!closingAll_)
-        checkOutsideChange(*form);
+        checkOutsideChange(*form, DiskCheckFor::Activation);
     // The position display belongs to the document now in front, not the designed "999: 999".
     showCaretPosition(form);
     if (const int index = tabIndexOf(form); FileTabSet->count() > 1 && index >= 0) {

@@ -58,8 +58,7 @@ void TMainFrm::SaverTimerTimer() {
             if (!form->FileName.trimmed().isEmpty()) {
                 // Another program's change to the file waits for the user to decide.
                 // (A deleted file is written again: that overwrites nobody's work.)
-                if (const DiskStamp now = diskStampOf(form->FileName);
-                    form->diskStamp.exists && now.exists && now != form->diskStamp)
+                if (diskChangeSince(form->diskStamp, form->FileName) == DiskChange::Changed)
                     continue;
                 writeDocument(*form, form->FileName);
             } else {

@@ -108,7 +108,6 @@ void TMainFrm::createLivePreview() {
     liveSplitter_->setStretchFactor(0, 1);
     liveSplitter_->setStretchFactor(1, 0);
     pane->setBorderStyle(QFrame::Box);
-    pane->setDefPreFontName(Preview->DefPreFontName());
     pane->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };
     pane->hide();
 
@@ -119,9 +118,7 @@ void TMainFrm::createLivePreview() {
     connect(workStack_, &QStackedWidget::currentChanged, keeper, [this] { showLivePreview(); });
     // After the preview's own handlers: the pane takes the font and pictures they set.
     for (QAction* a : {Font2, ShowImages1})
-        connect(a, &QAction::triggered, keeper, [this] {
-            livePreview_->setLook(Preview->DefFontName(), Preview->DefFontSize(), Preview->ViewImages());
-        });
+        connect(a, &QAction::triggered, keeper, [this] { livePreview_->setLook(Preview->look()); });
     showLivePreview();
 }
 
@@ -136,7 +133,7 @@ void TMainFrm::showLivePreview() {
         pane->hide();
     }
     if (on) {
-        livePreview_->setLook(Preview->DefFontName(), Preview->DefFontSize(), Preview->ViewImages());
+        livePreview_->setLook(Preview->look());
         livePreview_->follow(ActiveDocument());
         // The panel shows the link under the mouse in the pane.
         URL_Panel->show();

@@ -2,13 +2,16 @@
 // and the printer set-up, all on the one printer the main window keeps.
 #include "mainu1.h"
 
+#include "atomic_write.h"
 #include "busy_cursor.h"
 #include "control/html_viewer.h"
 #include "print_error.h"
 #include "print_source.h"
+#include "print_to_file.h"
 #include "printer_job.h"
 
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace zorvel {
@@ -27,6 +30,16 @@ std::pair<int, int> previewPageRange(const QPrinter& printer) {
     return {first, last};
 }
 
+constexpr const char* kPrintingTitle = "Printing";
+
+// Each page of the job shown in the progress dialog, whose Cancel stops it;
+// so does the program's end (a logout) while the dialog lets events through.
+PrintProgress shownIn(Progress& dialog, const bool& ending) {
+    return [&dialog, &ending](int page, int pages) {
+        return dialog.step(printingPageText(page, pages), page - 1, pages) && !ending;
+    };
+}
+
 } // namespace
 
 void TMainFrm::createPrinting() {
@@ -43,9 +56,15 @@ QPrinter& TMainFrm::printer() {
 }
 
 void TMainFrm::runPrintJob(const std::function<void()>& job) {
+    // The progress dialog lets events through between pages; no second job starts meanwhile.
+    const QScopedValueRollback<bool> guard(printing_, true);
     try {
         BusyCursor busy;
-        job();
+        printIntoFile(printer(), job);
+    } catch (const PrintCancelled&) {
+        // The user stopped it: the job was dropped, and there is nothing to tell.
+    } catch (const FileWriteError& e) {
+        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
     } catch (const PrintError& e) {
         prompter().notice(e.userText(), MessageIcon::Error);
     } catch (const std::exception& e) {
@@ -59,29 +78,33 @@ void TMainFrm::runPrintJob(const std::function<void()>& job) {
 
 void TMainFrm::Print1Click() {
     TEditForm* form = ActiveDocument();
-    if (!form || !prompter().printDialog(printer()))
+    if (printing_ || !form || !askPrintDialog(form->FileName.trimmed()))
         return;
     runPrintJob([&] {
         // The range and selection chosen in the dialog do not matter: the whole text is printed.
         SourcePrintout source;
-        const int count = form->MemoPad->LineCount();
-        source.lines.reserve(count);
-        for (int i = 0; i < count; ++i)
-            source.lines << form->MemoPad->Line(i);
+        source.lines = form->MemoPad->Lines();
         source.editorFont = form->MemoPad->font();
         source.color = form->MemoPad->palette().color(QPalette::Text);
         source.title = form->caption();
-        printSource(printer(), source);
+        const std::unique_ptr<Progress> progress = prompter().progress(QLatin1String(kPrintingTitle));
+        printSource(printer(), source, shownIn(*progress, terminating_));
     });
 }
 
-void TMainFrm::PrintSetup1Click() { prompter().pageSetupDialog(printer()); }
+void TMainFrm::PrintSetup1Click() {
+    if (!printing_)
+        prompter().pageSetupDialog(printer());
+}
 
 void TMainFrm::Preview_Print_BTNClick() {
-    if (!PreviewActive || !prompter().printDialog(printer()))
+    if (printing_ || !PreviewActive || !askPrintDialog(Preview->CurrentFile()))
         return;
     const auto [first, last] = previewPageRange(printer());
-    runPrintJob([&] { Preview->Print(first, last, printer()); });
+    runPrintJob([&] {
+        const std::unique_ptr<Progress> progress = prompter().progress(QLatin1String(kPrintingTitle));
+        Preview->Print(first, last, printer(), shownIn(*progress, terminating_));
+    });
 }
 
 } // namespace zorvel

@@ -8,6 +8,9 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 namespace zorvel {
 
@@ -47,6 +50,23 @@ std::unique_ptr<QLockFile> lockFor(const QString& path) {
     return lock;
 }
 
+// "exists size time device inode hash"; anything else is a stamp not known.
+DiskStamp decodeStamp(const QByteArray& value) {
+    const QList<QByteArray> f = value.split(' ');
+    bool ok[5] = {};
+    DiskStamp d;
+    if (f.size() != 6 || (f[0] != "0" && f[0] != "1"))
+        return DiskStamp::unknown();
+    d.exists = f[0] == "1";
+    d.size = f[1].toLongLong(&ok[0]);
+    d.modifiedNs = f[2].toLongLong(&ok[1]);
+    d.device = f[3].toULongLong(&ok[2]);
+    d.inode = f[4].toULongLong(&ok[3]);
+    d.hash = f[5] == "-" ? QByteArray() : QByteArray::fromHex(f[5]);
+    ok[4] = f[5] == "-" || !d.hash.isEmpty();
+    return std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }) ? d : DiskStamp::unknown();
+}
+
 } // namespace
 
 QByteArray encodeJournal(const JournalEntry& entry) {
@@ -56,6 +76,10 @@ QByteArray encodeJournal(const JournalEntry& entry) {
     out += "\nfile=" + QUrl::toPercentEncoding(entry.fileName);
     out += QByteArray("\nencoding=") + encodingName(entry.format.encoding);
     out += QByteArray("\nending=") + endingName(entry.format.lineEnding);
+    const DiskStamp& d = entry.disk;
+    out += QByteArray("\ndisk=") + (d.exists ? "1 " : "0 ") + QByteArray::number(d.size) + ' ' +
+           QByteArray::number(d.modifiedNs) + ' ' + QByteArray::number(d.device) + ' ' + QByteArray::number(d.inode) +
+           ' ' + (d.hash.isEmpty() ? QByteArray("-") : d.hash.toHex());
     out += "\n\n";
     out += entry.text.toUtf8();
     return out;
@@ -74,6 +98,8 @@ std::optional<JournalEntry> decodeJournal(const QByteArray& bytes) {
         const QByteArray key = line.left(eq), value = line.mid(eq + 1);
         if (key == "file")
             entry.fileName = QUrl::fromPercentEncoding(value);
+        if (key == "disk")
+            entry.disk = decodeStamp(value);
         for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf8WithBom, TextEncoding::Latin1})
             if (key == "encoding" && value == encodingName(e))
                 entry.format.encoding = e;
@@ -86,12 +112,25 @@ std::optional<JournalEntry> decodeJournal(const QByteArray& bytes) {
 }
 
 RecoveryStore::RecoveryStore(const QString& directory) : dir_(directory) {
-    if (dir_.isEmpty() || !QDir().mkpath(dir_))
+    if (dir_.isEmpty())
         return;
     session_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    takeLock();
+}
+
+std::optional<QString> RecoveryStore::takeLock() {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(dir_).toStdString()), error);
+    if (error)
+        return QString::fromLocal8Bit(error.message());
     auto lock = lockFor(QDir(dir_).filePath(session_ + kLockSuffix));
-    if (lock->tryLock(0))
-        lock_ = std::move(lock);
+    if (!lock->tryLock(0)) {
+        // The lock file is made in the folder like any other: a refusal there is the folder's.
+        return lock->error() == QLockFile::PermissionError ? QString::fromLocal8Bit(std::strerror(EACCES))
+                                                            : QStringLiteral("the folder cannot be locked");
+    }
+    lock_ = std::move(lock);
+    return std::nullopt;
 }
 
 RecoveryStore::~RecoveryStore() = default;
@@ -100,9 +139,27 @@ QString RecoveryStore::journalPath(int document) const {
     return QDir(dir_).filePath(session_ + QLatin1Char('-') + QString::number(document) + kJournalSuffix);
 }
 
-void RecoveryStore::write(int document, const JournalEntry& entry) const {
-    if (enabled())
-        writeFileAtomically(journalPath(document), encodeJournal(entry));
+void RecoveryStore::ensureLocked() {
+    if (lock_)
+        return;
+    if (const std::optional<QString> reason = takeLock())
+        throw FileWriteError(dir_, *reason);
+}
+
+void RecoveryStore::write(int document, const JournalEntry& entry) {
+    if (!enabled())
+        return;
+    ensureLocked();
+    writeFileAtomically(journalPath(document), encodeJournal(entry));
+}
+
+void RecoveryStore::adopt(const OrphanJournal& orphan, int document) {
+    if (!enabled())
+        return;
+    ensureLocked();
+    if (!QFile::rename(orphan.path, journalPath(document)))
+        write(document, orphan.entry);
+    discard(orphan);
 }
 
 void RecoveryStore::remove(int document) const {

@@ -4,6 +4,9 @@
 
 namespace zorvel {
 
+// The settings file, in the program's directory.
+inline constexpr QLatin1String kSettingsFileName("zor-vel.ini");
+
 // Where the open and save dialogs start, in section "Files".
 inline constexpr QLatin1String kFilesSection("Files");
 inline constexpr QLatin1String kOpenDirKey("Open_Dir");

@@ -164,6 +164,18 @@ QString TSRichEdit::Line(int index) const {
     return textBetween(block.position(), last.position() + last.length() - 1, kCrLf);
 }
 
+QStringList TSRichEdit::Lines() const {
+    const QString text = Text();
+    if (text.isEmpty())
+        return {};
+    // Every break of the text, whatever the file had, reads as CR LF; the
+    // pieces of a long line read as one line.
+    QStringList lines = text.split(kCrLf);
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 void TSRichEdit::AddLine(const QString& line) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);

@@ -5,6 +5,7 @@
 #include "text_file.h"
 
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <vector>
 
 namespace zorvel {
@@ -36,6 +37,9 @@ public:
     // start another line.
     int LineCount() const;
     QString Line(int index) const;
+    // Every line, as Line gives them, read in one pass: asking Line for each in
+    // turn walks the text from the top each time once a line is long.
+    QStringList Lines() const;
     void AddLine(const QString& line);
     // Loading leaves Modified false and remembers encoding and line endings for the save.
     void LoadFromFile(const QString& path);

@@ -1,5 +1,7 @@
 #include "background_text.h"
 
+#include "markup.h"
+
 namespace zorvel {
 
 QString colourText(const Rgb& rgb) {
@@ -28,7 +30,7 @@ QString makeBackgroundText(const BackgroundFields& f, Platform platform) {
         text += QLatin1String("link=\"") + colourText(f.link) + QLatin1String("\" ");
     if (!f.imageName.isEmpty()) {
         const QString name = platform == Platform::Windows ? asciiLower(f.imageName) : f.imageName;
-        text += QLatin1String("background=\"") + name + QLatin1String("\" ");
+        text += QLatin1String("background=\"") + escapeMarkup(name, MarkupPlace::QuotedValue) + QLatin1String("\" ");
     }
     return text.size() > 1 ? text : QString();
 }

@@ -1,5 +1,9 @@
 #include "form_text.h"
 
+#include "markup.h"
+
+#include <cstring>
+
 namespace zorvel {
 
 namespace {
@@ -14,10 +18,17 @@ constexpr const char* kMissingMessages[kFormPageCount] = {
     "Not enough info provided to construct a Button",
 };
 
+constexpr const char* kTextAreaEnd = "</TEXTAREA>";
+
+// A value the user typed, in the double quotes that follow it.
+QString quoted(const QString& value) {
+    return escapeMarkup(value, MarkupPlace::QuotedValue) + QLatin1Char('"');
+}
+
 // ` NAME="value"`, when the field holds more than blanks.
 void addOptional(QString& tag, const char* attribute, const QString& value) {
     if (!value.trimmed().isEmpty())
-        tag += QLatin1Char(' ') + QLatin1String(attribute) + QLatin1String("=\"") + value + QLatin1Char('"');
+        tag += QLatin1Char(' ') + QLatin1String(attribute) + QLatin1String("=\"") + quoted(value);
 }
 
 // A label in front of a field is followed by one space.
@@ -46,15 +57,50 @@ bool complete(const FormFields& f) {
 }
 
 QString selectionText(const FormFields& f) {
-    QString text = QLatin1String("<SELECT NAME =\"") + f.selectionName + QLatin1String("\">\r\n");
+    QString text = QLatin1String("<SELECT NAME =\"") + quoted(f.selectionName) + QLatin1String(">\r\n");
     if (f.selectionList.isEmpty()) {
         for (int n = 0; n < 3; ++n)
             text += QStringLiteral("<OPTION>List Item %1\r\n").arg(n);
     } else {
         for (const QString& entry : f.selectionList)
-            text += QLatin1String("<OPTION>") + entry + QLatin1String("\r\n");
+            text += QLatin1String("<OPTION>") + escapeMarkup(entry, MarkupPlace::Text) + QLatin1String("\r\n");
     }
     return text + QLatin1String("</SELECT>");
+}
+
+QString formFieldText(const FormFields& f) {
+    QString text;
+    switch (f.page) {
+    case FormPage::Skeleton:
+        return QLatin1String("<FORM\r\nMETHOD=\"POST\" ACTION=\"") + quoted(f.scriptName) +
+               QLatin1String(">\r\n\r\n\r\n</FORM>");
+    case FormPage::SingleText:
+        text = labelBefore(f.singleMemo) + QLatin1String("<INPUT TYPE=\"text\" NAME=\"") + quoted(f.singleName);
+        addOptional(text, "SIZE", f.singleSize);
+        addOptional(text, "MAXLENGTH", f.maxLength);
+        return text + QLatin1Char('>');
+    case FormPage::MultilineText:
+        // Without its end tag a text area takes in the rest of the page.
+        text = labelBefore(f.multilineMemo) + QLatin1String("<TEXTAREA NAME =\"") + quoted(f.multiLineName);
+        addOptional(text, "ROWS", f.multiLineRows);
+        addOptional(text, "COLS", f.multiLineCols);
+        return text + QLatin1Char('>') + QLatin1String(kTextAreaEnd);
+    case FormPage::RadioButtons:
+        text = QLatin1String("<INPUT TYPE=\"radio\" NAME=\"") + quoted(f.radioName);
+        addOptional(text, "VALUE", f.radioValue);
+        return text + QLatin1Char('>') + f.radioMemo;
+    case FormPage::CheckBoxes:
+        text = QLatin1String("<INPUT TYPE=\"checkbox\" NAME=\"") + quoted(f.checkBoxName);
+        if (f.valueIsChecked)
+            text += QLatin1String(" VALUE=\"checked\"");
+        return text + QLatin1Char('>') + f.checkBoxMemo;
+    case FormPage::Selections:
+        return selectionText(f);
+    case FormPage::Buttons:
+        return QLatin1String("<INPUT TYPE=\"") + QLatin1String(f.submit ? "submit\"" : "reset\"") +
+               QLatin1String(" VALUE=\"") + quoted(f.buttonMemo) + QLatin1Char('>');
+    }
+    return text;
 }
 
 } // namespace
@@ -63,39 +109,12 @@ const char* missingFormFields(const FormFields& fields) {
     return complete(fields) ? nullptr : kMissingMessages[static_cast<int>(fields.page)];
 }
 
-QString makeFormText(const FormFields& f) {
-    QString text;
-    switch (f.page) {
-    case FormPage::Skeleton:
-        return QLatin1String("<FORM\r\nMETHOD=\"POST\" ACTION=\"") + f.scriptName +
-               QLatin1String("\">\r\n\r\n\r\n</FORM>");
-    case FormPage::SingleText:
-        text =
-            labelBefore(f.singleMemo) + QLatin1String("<INPUT TYPE=\"text\" NAME=\"") + f.singleName + QLatin1Char('"');
-        addOptional(text, "SIZE", f.singleSize);
-        addOptional(text, "MAXLENGTH", f.maxLength);
-        return text + QLatin1Char('>');
-    case FormPage::MultilineText:
-        text = labelBefore(f.multilineMemo) + QLatin1String("<TEXTAREA NAME =\"") + f.multiLineName + QLatin1Char('"');
-        addOptional(text, "ROWS", f.multiLineRows);
-        addOptional(text, "COLS", f.multiLineCols);
-        return text + QLatin1Char('>');
-    case FormPage::RadioButtons:
-        text = QLatin1String("<INPUT TYPE=\"radio\" NAME=\"") + f.radioName + QLatin1Char('"');
-        addOptional(text, "VALUE", f.radioValue);
-        return text + QLatin1Char('>') + f.radioMemo;
-    case FormPage::CheckBoxes:
-        text = QLatin1String("<INPUT TYPE=\"checkbox\" NAME=\"") + f.checkBoxName + QLatin1Char('"');
-        if (f.valueIsChecked)
-            text += QLatin1String(" VALUE=\"checked\"");
-        return text + QLatin1Char('>') + f.checkBoxMemo;
-    case FormPage::Selections:
-        return selectionText(f);
-    case FormPage::Buttons:
-        return QLatin1String("<INPUT TYPE=\"") + QLatin1String(f.submit ? "submit\"" : "reset\"") +
-               QLatin1String(" VALUE=\"") + f.buttonMemo + QLatin1String("\">");
-    }
-    return text;
+Insertion makeFormText(const FormFields& f) {
+    QString text = formFieldText(f);
+    // The caret goes where the text area's initial text is typed.
+    const qsizetype caret =
+        f.page == FormPage::MultilineText ? text.size() - qsizetype(std::strlen(kTextAreaEnd)) : text.size();
+    return {std::move(text), int(caret)};
 }
 
 } // namespace zorvel

@@ -1,6 +1,8 @@
 #pragma once
 // The markup of a fill-in form, one piece at a time: the form itself with the
 // script that receives it, or one control.
+#include "markup.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -47,7 +49,9 @@ struct FormFields {
 // filled); null when the page can be built.
 const char* missingFormFields(const FormFields& fields);
 
-// The markup of the page, of any length.
-QString makeFormText(const FormFields& fields);
+// The markup of the page, of any length, and where the caret goes in it: after
+// it, or inside a text area, between its start and end tags. Values in quotes
+// and the items of a selection list are escaped; labels are the user's markup.
+Insertion makeFormText(const FormFields& fields);
 
 } // namespace zorvel

@@ -1,5 +1,7 @@
 #include "image_tag.h"
 
+#include "markup.h"
+
 namespace zorvel {
 
 namespace {
@@ -12,7 +14,8 @@ void addNumber(QString& tag, const char* attribute, const QString& value) {
 } // namespace
 
 QString makeImageTag(const ImageFields& f) {
-    QString tag = QLatin1String("<IMG SRC =\"") + f.fileName + QLatin1Char('"');
+    QString tag =
+        QLatin1String("<IMG SRC =\"") + escapeMarkup(f.fileName, MarkupPlace::QuotedValue) + QLatin1Char('"');
     addNumber(tag, " HSPACE=", f.horizontalSpace);
     addNumber(tag, " VSPACE=", f.verticalSpace);
     const std::pair<bool, const char*> alignments[] = {

@@ -7,7 +7,7 @@
 namespace zorvel {
 
 struct ImageFields {
-    QString fileName; // written into SRC unchanged
+    QString fileName; // written into SRC, escaped for its quotes
     QString horizontalSpace;
     QString verticalSpace;
     QString width;

@@ -1,5 +1,7 @@
 #include "links.h"
 
+#include "markup.h"
+
 #include <QCollator>
 #include <algorithm>
 #include <array>
@@ -38,17 +40,21 @@ std::optional<UrlParts> splitUrl(const QString& address) {
     return parts;
 }
 
-QString externalLinkText(const QString& url, const QString& memo) {
-    return QLatin1String("<A HREF=\"") + url + QLatin1String("\">") + memo + QLatin1String("</A>");
+namespace {
+
+// The link tag's start up to its opening quote, the value, then the text shown.
+QString linkText(const char* start, const QString& value, const QString& memo) {
+    return QLatin1String(start) + escapeMarkup(value, MarkupPlace::QuotedValue) + QLatin1String("\">") + memo +
+           QLatin1String("</A>");
 }
 
-QString bookMarkText(const QString& name, const QString& memo) {
-    return QLatin1String("<A NAME =\"") + name + QLatin1String("\">") + memo + QLatin1String("</A>");
-}
+} // namespace
 
-QString bookMarkLinkText(const QString& name, const QString& memo) {
-    return QLatin1String("<A HREF =\"#") + name + QLatin1String("\">") + memo + QLatin1String("</A>");
-}
+QString externalLinkText(const QString& url, const QString& memo) { return linkText("<A HREF=\"", url, memo); }
+
+QString bookMarkText(const QString& name, const QString& memo) { return linkText("<A NAME =\"", name, memo); }
+
+QString bookMarkLinkText(const QString& name, const QString& memo) { return linkText("<A HREF =\"#", name, memo); }
 
 namespace {
 
@@ -164,7 +170,8 @@ QStringList scanBookMarks(const QString& text) {
         const qsizetype hash = nextHash.from(nameStart);
         if (hash >= 0 && hash < nameEnd)
             ++nameStart;
-        found << text.mid(nameStart, std::max<qsizetype>(0, nameEnd - nameStart));
+        // Names are written escaped; the list holds them as typed.
+        found << unescapeQuotedValue(text.mid(nameStart, std::max<qsizetype>(0, nameEnd - nameStart)));
     }
 
     // Sorting keeps equal names in the order found, so the first spelling stays.

@@ -18,7 +18,8 @@ struct UrlParts {
 // A stored address split back into the three fields; nullopt when it has no "//".
 std::optional<UrlParts> splitUrl(const QString& address);
 
-// The three kinds of link; memo texts are inserted unchanged (CR LF line breaks).
+// The three kinds of link: the address or name escaped in its quotes, memo
+// texts inserted unchanged (CR LF line breaks), being the user's own markup.
 QString externalLinkText(const QString& url, const QString& memo);
 QString bookMarkText(const QString& name, const QString& memo);
 QString bookMarkLinkText(const QString& name, const QString& memo);
@@ -31,7 +32,8 @@ bool containsBookMark(const QStringList& sorted, const QString& name);
 void addBookMark(QStringList& sorted, const QString& name);
 
 // The anchor names of a text: every "<A NAME=" form in upper case, read up to
-// the next ">", first spelling kept, sorted. One pass over the text.
+// the next ">", with the entities the links dialog writes there turned back
+// into characters, first spelling kept, sorted. One pass over the text.
 QStringList scanBookMarks(const QString& text);
 // Refills a document's list from its text; an empty text leaves the list alone.
 void findAllBookMarks(const QString& text, QStringList& bookMarks);

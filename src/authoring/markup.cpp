@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QComboBox>
 
+#include <cstring>
+#include <utility>
+
 namespace zorvel {
 
 namespace {
@@ -89,7 +92,8 @@ std::optional<Insertion> listInsertion(int style, const QString& sel) {
 
 QString mailToText(const QString& address, const QString& sel) {
     const QString linkText = sel.isEmpty() ? QStringLiteral("   ") : sel;
-    return QLatin1String("<A HREF=\"mailto:") + address + QLatin1String("\">") + linkText + QLatin1String("</A>");
+    return QLatin1String("<A HREF=\"mailto:") + escapeMarkup(address, MarkupPlace::QuotedValue) +
+           QLatin1String("\">") + linkText + QLatin1String("</A>");
 }
 
 int commandNumber(const QObject* sender) {
@@ -98,6 +102,47 @@ int commandNumber(const QObject* sender) {
     if (qobject_cast<const QAbstractButton*>(sender) || qobject_cast<const QAction*>(sender))
         return sender->property("tag").toInt();
     return -1;
+}
+
+QString escapeMarkup(const QString& text, MarkupPlace place) {
+    const bool quoted = place == MarkupPlace::QuotedValue;
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '"': out += quoted ? QLatin1String("&quot;") : QLatin1String("\""); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString unescapeQuotedValue(const QString& value) {
+    static constexpr std::pair<const char*, char> kEntities[] = {
+        {"&amp;", '&'}, {"&quot;", '"'}, {"&lt;", '<'}, {"&gt;", '>'}};
+    if (!value.contains(QLatin1Char('&')))
+        return value;
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size();) {
+        bool decoded = false;
+        if (value[i] == QLatin1Char('&')) {
+            for (const auto& [entity, c] : kEntities) {
+                if (QStringView(value).mid(i).startsWith(QLatin1String(entity))) {
+                    out += QLatin1Char(c);
+                    i += qsizetype(std::strlen(entity));
+                    decoded = true;
+                    break;
+                }
+            }
+        }
+        if (!decoded)
+            out += value[i++];
+    }
+    return out;
 }
 
 QString toCrLf(const QString& text) {

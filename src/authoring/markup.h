@@ -22,12 +22,27 @@ std::optional<Insertion> listInsertion(int style, const QString& sel);
 
 // The address the e-mail command uses when none is configured.
 inline constexpr const char* kSubstituteEmailAddress = "Your_Email_Address";
-// The e-mail link; the caller substitutes kSubstituteEmailAddress for an empty address.
+// The e-mail link, the address escaped in its quotes; the caller substitutes
+// kSubstituteEmailAddress for an empty address.
 QString mailToText(const QString& address, const QString& sel);
 
 // The command number a sender stands for: the "tag" property of a button or
 // action, the current index of a combo box, -1 for anything else.
 int commandNumber(const QObject* sender);
+
+// Where a text the user typed goes in the markup, and so what it must not
+// contain as itself to be read back whole by a browser or by our viewer.
+// "&", "<" and ">" become entities in both places: our viewer, as older
+// browsers did, ends a tag at a ">" even inside quotes, and drops a stray ">"
+// from the text of a selection list's item.
+enum class MarkupPlace {
+    QuotedValue, // inside double quotes: "\"" becomes an entity as well
+    Text,        // between tags, as an item of a selection list
+};
+QString escapeMarkup(const QString& text, MarkupPlace place);
+// The quoted value as the user typed it: the entities escapeMarkup writes there
+// turned back into their characters, anything else left as it is.
+QString unescapeQuotedValue(const QString& value);
 
 // Memo controls hold "\n"-separated lines; inserted texts use CR LF.
 QString toCrLf(const QString& text);

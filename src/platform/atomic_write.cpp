@@ -44,6 +44,39 @@ std::optional<QByteArray> contentsAtRisk(const QString& path) {
     return old.readAll();
 }
 
+// Writes the rest of the bytes, again after a short write: a full disk shows as
+// a short write that reports no error, and the next one makes the system say why.
+// Returns the reason the writing stopped, empty when every byte was written.
+QString writeAll(QFileDevice& file, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        errno = 0;
+        const qint64 written = file.write(data, left);
+        if (written <= 0)
+            return systemReason(errno, file.errorString());
+        data += written;
+        left -= written;
+    }
+    return QString();
+}
+
+// A device or a pipe (/dev/stdout, /dev/full) is written into as it is: there
+// is nothing to replace, and a file renamed over it would take its place.
+bool isSpecialFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+void writeSpecialFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw FileWriteError(path, file.errorString());
+    const QString reason = writeAll(file, bytes);
+    if (!reason.isEmpty())
+        throw FileWriteError(path, reason);
+}
+
 void restore(const QString& path, const std::optional<QByteArray>& old) {
     if (!old)
         return;
@@ -55,6 +88,8 @@ void restore(const QString& path, const std::optional<QByteArray>& old) {
 } // namespace
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (isSpecialFile(path))
+        return writeSpecialFile(path, bytes);
     const std::optional<QByteArray> old = contentsAtRisk(path);
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
@@ -62,21 +97,10 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
         throw FileWriteError(path, file.errorString());
     keepOwner(path, file.handle());
 
-    // A full disk shows as a short write that reports no error; writing the rest
-    // again makes the system say why.
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        errno = 0;
-        const qint64 written = file.write(data, left);
-        if (written <= 0) {
-            const QString reason = systemReason(errno, file.errorString());
-            file.cancelWriting();
-            restore(path, old);
-            throw FileWriteError(path, reason);
-        }
-        data += written;
-        left -= written;
+    if (const QString reason = writeAll(file, bytes); !reason.isEmpty()) {
+        file.cancelWriting();
+        restore(path, old);
+        throw FileWriteError(path, reason);
     }
     if (!file.commit()) {
         const QString reason = systemReason(errno, file.errorString());

@@ -24,7 +24,8 @@ private:
 // or a file-size limit shows at the write that hits it, then renamed over the
 // target. Where the folder refuses the temporary file but the file itself may
 // be written, the file is written in place. A save as root keeps the file's
-// owner and group. Throws FileWriteError.
+// owner and group. A device or a pipe that exists by that name (/dev/full) is
+// written into directly. Throws FileWriteError.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace zorvel

@@ -22,4 +22,11 @@ private:
     QString reason_;
 };
 
+// The user stopped the job with Cancel. The job is dropped, not finished, and
+// no message is due: whoever started it leaves its output unwritten.
+class PrintCancelled : public PrintError {
+public:
+    PrintCancelled() : PrintError(QStringLiteral("Printing cancelled.")) {}
+};
+
 } // namespace zorvel

@@ -92,8 +92,20 @@ bool PrinterJob::end() {
     return false;
 }
 
+void PrinterJob::abort() {
+    if (!painter_.isActive())
+        return;
+    settle();
+    printer_.abort();
+    painter_.end();
+    if (toFile(printer_))
+        QFile::remove(printer_.outputFileName());
+}
+
 bool replaceIfStuck(std::shared_ptr<QPrinter>& printer) {
-    if (!printer || printer->printerState() != QPrinter::Active || printer->paintingActive())
+    if (!printer || printer->paintingActive())
+        return false;
+    if (printer->printerState() != QPrinter::Active && printer->printerState() != QPrinter::Aborted)
         return false;
     auto fresh = std::make_shared<QPrinter>(QPrinter::HighResolution);
     fresh->setOutputFormat(printer->outputFormat());

@@ -27,6 +27,10 @@ public:
     bool newPage();
     // Ends the job; false when the output could not be finished.
     bool end();
+    // Drops the job unfinished. A PDF file's partial output is removed. Qt
+    // can abort a job only on some systems; a CUPS printer gets what its
+    // job spooled so far, as Qt sends the job when it ends.
+    void abort();
     bool active() const { return painter_.isActive(); }
     QPainter& painter() { return painter_; }
     QPrinter& printer() { return printer_; }

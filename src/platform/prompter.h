@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -29,6 +30,17 @@ struct FileDialogOptions {
     QString defaultSuffix; // added when the user types a name without one
 };
 
+// A long job's progress dialog: a line of text, a bar and Cancel. It shows
+// while the object lives.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shows text and done of total, and lets the program handle the events that
+    // waited meanwhile, so that its windows keep painting (the dialog keeps the
+    // user out of them). False once the user has pressed Cancel.
+    virtual bool step(const QString& text, int done, int total) = 0;
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -37,6 +49,14 @@ public:
     // A question with buttons of its own (captions with "&" access keys); returns the
     // index of the one pressed. The first is the default; Escape presses the one at escape.
     virtual int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) = 0;
+    // The same with the default chosen: Enter presses the one at defaultButton; Escape
+    // and the box's close press the one at escape. A prompter that cannot choose the
+    // default asks as choose does.
+    virtual int chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons, int defaultButton,
+                                  int escape) {
+        (void)defaultButton;
+        return choose(text, icon, buttons, escape);
+    }
     // Empty optional: the user cancelled.
     virtual std::optional<QString> openFileName(const FileDialogOptions& chooser) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogOptions& chooser) = 0;
@@ -46,6 +66,7 @@ public:
     virtual int exec(QDialog& dialog) = 0;
     virtual bool printDialog(QPrinter& printer) = 0;
     virtual bool pageSetupDialog(QPrinter& printer) = 0;
+    virtual std::unique_ptr<Progress> progress(const QString& title) = 0;
 
     // Shorthands for the two kinds of boxes the program shows.
     void notice(const QString& text, MessageIcon icon = MessageIcon::Information) {
@@ -65,6 +86,8 @@ public:
     explicit QtPrompter(QWidget* parent) : parent_(parent) {}
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     int choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) override;
+    int chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons, int defaultButton,
+                          int escape) override;
     std::optional<QString> openFileName(const FileDialogOptions& chooser) override;
     std::optional<QString> saveFileName(const FileDialogOptions& chooser) override;
     std::optional<QColor> color(const QColor& initial) override;
@@ -72,6 +95,7 @@ public:
     int exec(QDialog& dialog) override;
     bool printDialog(QPrinter& printer) override;
     bool pageSetupDialog(QPrinter& printer) override;
+    std::unique_ptr<Progress> progress(const QString& title) override;
 
 private:
     QWidget* parent_;

@@ -10,6 +10,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace zorvel {
@@ -78,6 +79,24 @@ int QtPrompter::choose(const QString& text, MessageIcon icon, const QStringList&
     return pressed < 0 ? escape : int(pressed);
 }
 
+int QtPrompter::chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons, int defaultButton,
+                                  int escape) {
+    if (buttons.isEmpty())
+        return -1;
+    QMessageBox box(parent_);
+    prepare(box, text, icon);
+    const int last = int(buttons.size()) - 1;
+    escape = std::clamp(escape, 0, last);
+    QList<QAbstractButton*> made;
+    for (int i = 0; i <= last; ++i)
+        made << box.addButton(buttons[i], i == escape ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setDefaultButton(qobject_cast<QPushButton*>(made[std::clamp(defaultButton, 0, last)]));
+    box.setEscapeButton(made[escape]);
+    box.exec();
+    const qsizetype pressed = made.indexOf(box.clickedButton());
+    return pressed < 0 ? escape : int(pressed);
+}
+
 static void prepare(QFileDialog& dialog, const FileDialogOptions& chooser) {
     dialog.setWindowTitle(chooser.title);
     dialog.setDirectory(chooser.directory);
@@ -136,6 +155,48 @@ bool QtPrompter::printDialog(QPrinter& printer) {
 bool QtPrompter::pageSetupDialog(QPrinter& printer) {
     QPageSetupDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace zorvel
+
+namespace zorvel {
+
+namespace {
+
+// Shows itself once a job has run for a moment, so that a short one does not flash it.
+constexpr int kProgressDelayMs = 400;
+
+class DialogProgress final : public Progress {
+public:
+    DialogProgress(QWidget* parent, const QString& title) : dialog_(parent) {
+        dialog_.setWindowTitle(title);
+        dialog_.setCancelButtonText(QStringLiteral("Cancel"));
+        // While the job runs nothing else may start or change under it; the
+        // windows still paint.
+        dialog_.setWindowModality(Qt::ApplicationModal);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setMinimumDuration(kProgressDelayMs);
+        dialog_.setMinimumWidth(dialog_.fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+        dialog_.setValue(0);
+    }
+
+    bool step(const QString& text, int done, int total) override {
+        dialog_.setMaximum(std::max(total, 1));
+        dialog_.setLabelText(text);
+        dialog_.setValue(std::clamp(done, 0, dialog_.maximum()));
+        QCoreApplication::processEvents();
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> QtPrompter::progress(const QString& title) {
+    return std::make_unique<DialogProgress>(parent_, title);
 }
 
 } // namespace zorvel

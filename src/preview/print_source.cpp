@@ -4,6 +4,7 @@
 #include "printer_job.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QPrinter>
 
 namespace zorvel {
@@ -38,28 +39,30 @@ QFont sourcePrintFont(const QFont& editorFont) {
     return font;
 }
 
-void printSource(QPrinter& printer, const SourcePrintout& source) {
+void printSource(QPrinter& printer, const SourcePrintout& source, const PrintProgress& progress) {
     PrinterJob job(printer);
     if (!job.begin(source.title))
         fail(job);
     QPainter& painter = job.painter();
     const QFont font = sourcePrintFont(source.editorFont);
-    painter.setFont(font);
-    painter.setPen(source.color);
     const QFontMetrics metrics(font, &printer);
-    const int pageHeight = printer.height();
-    int y = 0;
-    for (const QString& line : source.lines) {
-        // A page holds at least one line, however tall the font.
-        if (y > 0 && y + metrics.height() > pageHeight) {
-            if (!job.newPage())
-                fail(job);
-            painter.setFont(font);
-            painter.setPen(source.color);
-            y = 0;
+    const int spacing = std::max(1, metrics.lineSpacing());
+    // A page holds at least one line, however tall the font.
+    const qsizetype perPage = 1 + std::max(0, (printer.height() - metrics.height()) / spacing);
+    const int pages = int(std::max<qsizetype>(1, (source.lines.size() + perPage - 1) / perPage));
+    for (int page = 1; page <= pages; ++page) {
+        if (progress && !progress(page, pages)) {
+            job.abort();
+            throw PrintCancelled();
         }
-        painter.drawText(0, y + metrics.ascent(), expandTabs(line));
-        y += metrics.lineSpacing();
+        if (page > 1 && !job.newPage())
+            fail(job);
+        painter.setFont(font);
+        painter.setPen(source.color);
+        const qsizetype first = (page - 1) * perPage;
+        const qsizetype end = std::min(source.lines.size(), first + perPage);
+        for (qsizetype i = first; i < end; ++i)
+            painter.drawText(0, int(i - first) * spacing + metrics.ascent(), expandTabs(source.lines[i]));
     }
     if (!job.end())
         fail(job);

@@ -3,11 +3,14 @@
 #include "main_window_fixture.h"
 #include "app_messages.h"
 
+#include "recovery_store.h"
 #include "termination_signals.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QStatusBar>
 #include <QThread>
+#include <QUrl>
 #include <QTimer>
 #include <QToolButton>
 
@@ -179,6 +182,15 @@ TEST_F(AbnormalEndScenario, DISABLED_TypeAndWaitToBeKilled) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+TEST_F(AbnormalEndScenario, DISABLED_TypeInTheFileAndWaitToBeKilled) {
+    startThere({given() + "a.htm"});
+    memo().setSelText(kTyped);
+    frm->JournalTick();
+    ready();
+    for (;;)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 TEST_F(AbnormalEndScenario, DISABLED_TypeAndWaitForTheLogout) {
     startThere({});
     frm->SaverTimer->stop();
@@ -220,6 +232,34 @@ TEST_F(AbnormalEnd, AKilledRunsTextIsRecoveredExactly) {
     EXPECT_EQ(journals(dir()).size(), 2);
 }
 
+const QString kChangedQuestion =
+    " has been changed outside Zorvel and you have unsaved changes here.\r\n\r\n"
+    "Reload the file and lose your changes, or keep your version and write it over the file at the next save?";
+
+// The file is changed by another program after the crash: the recovered text does
+// not go over it unasked, neither when it comes forward nor when it is saved.
+TEST_F(AbnormalEnd, ARecoveredTextAsksBeforeItOverwritesAChangeMadeAfterTheKill) {
+    const QString a = file("a.htm", "line\nend");
+    QProcess run;
+    startRun(run, "TypeInTheFileAndWaitToBeKilled");
+    run.kill(); // SIGKILL
+    run.waitForFinished();
+    file("a.htm", "changed by another program\n");
+
+    start({}, QSize(1024, 768), false);
+    prompter->queueChoice(0); // Recover
+    prompter->queueEscape();  // the question as the recovered text comes forward
+    frm->show();
+    ASSERT_EQ(prompter->messages.size(), 2u) << prompter->messageTexts().join("|").toStdString();
+    EXPECT_EQ(prompter->messages[1].text, a + kChangedQuestion);
+    prompter->queueEscape();
+    frm->Save1Click();
+    EXPECT_EQ(tmp.read("a.htm"), QByteArray("changed by another program\n"));
+    prompter->queueChoice(1); // keep my version
+    frm->Save1Click();
+    EXPECT_EQ(tmp.read("a.htm"), (QString(kTyped).replace("\r\n", "\n") + "line\nend").toUtf8());
+}
+
 TEST_F(AbnormalEnd, TerminationWritesTheJournalsAndLeavesWithoutQuestions) {
     QProcess run;
     startRun(run, "TypeAndWaitForTheLogout");
@@ -246,15 +286,19 @@ TEST_F(MainWindowTest, AChangeOutsideIsReloadedOrKeptButNeverOverwrittenUnasked)
     prompter->queueChoice(1); // keep my version
     frm->Save1Click();
     EXPECT_EQ(tmp.read("a.htm"), QByteArray("edit mine\r\n"));
-    EXPECT_EQ(prompter->messages.back().text, a + " has been changed outside Zorvel. Reload it, or keep your version?");
+    EXPECT_TRUE(prompter->messages.back().text.startsWith(a + " has been changed outside Zorvel"));
 
+    // Nothing unsaved here: the file is taken as it is, without a question.
     QThread::msleep(5);
     file("a.htm", "theirs again\r\n");
-    prompter->queueChoice(0); // reload
+    const size_t asked = prompter->messages.size();
     frm->New1Click();
     frm->FileTabSet->tabBarClicked(0); // back to a.htm
     EXPECT_EQ(memo().Text(), "theirs again\r\n");
     EXPECT_FALSE(memo().Modified());
+    EXPECT_EQ(prompter->messages.size(), asked);
+    EXPECT_EQ(frm->statusBar()->currentMessage(), a + " was changed outside Zorvel and has been reloaded.");
+    EXPECT_TRUE(frm->statusBar()->isVisible());
 
     QFile::remove(a);
     frm->New1Click();
@@ -264,4 +308,125 @@ TEST_F(MainWindowTest, AChangeOutsideIsReloadedOrKeptButNeverOverwrittenUnasked)
     EXPECT_TRUE(memo().Modified());
     frm->Save1Click();
     EXPECT_EQ(tmp.read("a.htm"), QByteArray("theirs again\r\n"));
+}
+
+// A journal a crashed run left, for a.htm holding "theirs": with the file's stamp
+// taken then, or without one, as earlier versions wrote them. The file is then
+// changed or only touched.
+TEST_F(MainWindowTest, ARecoveredDocumentAsksWhenItsFileChangedOrItsStateIsUnknown) {
+    const struct {
+        const char* name;
+        bool stamped;
+        QByteArray after; // empty: only touched
+        bool asked;
+    } cases[] = {
+        {"journal of an earlier version", false, {}, true},
+        {"file only touched", true, {}, false},
+        {"file changed, same size", true, "THEIRS", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString a = file("a.htm", "theirs");
+        const QByteArray old = "Zorvel recovery 1\nfile=" + QUrl::toPercentEncoding(a) + "\n\nrecovered text";
+        QDir().mkpath(dir() + "recovery");
+        tmp.write("recovery/crashedrun-1.journal",
+                  c.stamped ? encodeJournal({a, "recovered text", {}, diskStampOf(a)}) : old);
+        if (!c.after.isEmpty())
+            file("a.htm", c.after);
+        QFile touched(a);
+        ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+        touched.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+        touched.close();
+
+        start({}, QSize(1024, 768), false);
+        prompter->queueChoice(0); // Recover
+        if (c.asked)
+            prompter->queueEscape();
+        frm->show();
+        EXPECT_EQ(prompter->messages.size(), c.asked ? 2u : 1u) << prompter->messageTexts().join("|").toStdString();
+        EXPECT_EQ(memo().Text(), "recovered text");
+        TearDown();
+    }
+}
+
+// Each answer to the question, asked before a save or as the window comes forward.
+TEST_F(MainWindowTest, EachAnswerToTheChangedOnDiskQuestionDoesWhatItSays) {
+    // Escape presses the escape button, checked to be Cancel.
+    enum Answer { Reload, Keep, Cancel };
+    const struct {
+        bool onSave;
+        Answer answer;
+        QByteArray file;  // the file afterwards
+        const char* text; // the document afterwards
+        bool modified;
+    } cases[] = {
+        {true, Reload, "theirs\r\n", "theirs\r\n", false},
+        {true, Keep, "edit mine\r\n", "edit mine\r\n", false},
+        {true, Cancel, "theirs\r\n", "edit mine\r\n", true},
+        {false, Reload, "theirs\r\n", "theirs\r\n", false},
+        {false, Keep, "theirs\r\n", "edit mine\r\n", true},
+        {false, Cancel, "theirs\r\n", "edit mine\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.onSave ? "before a save, answer " : "on activation, answer ") +
+                     "RKC"[c.answer]);
+        const QString a = file("a.htm", "mine\r\n");
+        start({a});
+        memo().setSelText("edit ");
+        file("a.htm", "theirs\r\n");
+        prompter->queueChoice(c.answer);
+        if (c.onSave) {
+            frm->Save1Click();
+        } else {
+            frm->New1Click();
+            frm->FileTabSet->tabBarClicked(0);
+        }
+        ASSERT_EQ(prompter->messages.size(), 1u);
+        const RecordedMessage& q = prompter->messages[0];
+        EXPECT_EQ(q.text, a + kChangedQuestion);
+        EXPECT_EQ(q.choices, QStringList({"&Reload", "&Keep my version", "Cancel"}));
+        EXPECT_EQ(std::pair(q.defaultChoice, q.escapeChoice), std::pair(2, 2));
+        EXPECT_EQ(tmp.read("a.htm"), c.file);
+        EXPECT_EQ(memo().Text(), c.text);
+        EXPECT_EQ(memo().Modified(), c.modified);
+        EXPECT_EQ(frm->Save_Btn->isEnabled(), c.modified);
+
+        // Coming forward again asks nothing more; a save asks again only while the
+        // change is undecided, and after Keep overwrites without asking.
+        frm->New1Click();
+        frm->FileTabSet->tabBarClicked(0);
+        const bool undecided = c.answer == Cancel;
+        if (undecided)
+            prompter->queueChoice(Keep);
+        frm->Save1Click();
+        EXPECT_EQ(prompter->messages.size(), undecided ? 2u : 1u);
+        EXPECT_EQ(tmp.read("a.htm"), QByteArray(c.modified ? "edit mine\r\n" : c.file));
+        TearDown();
+    }
+}
+
+// A recovery folder that cannot be written: the user is told once, with the reason,
+// and the journal is tried again until it can be written.
+TEST_F(MainWindowTest, AnUnwritableRecoveryFolderIsToldOnceAndRetried) {
+    file("recovery", "a file where the folder should be");
+    start();
+    memo().setSelText("typed");
+    frm->JournalTick();
+    const QString told = "Unsaved changes are not being kept for recovery: cannot write " + dir() +
+                         "recovery: Not a directory";
+    EXPECT_EQ(prompter->messageTexts(), QStringList{told});
+    EXPECT_EQ(frm->statusBar()->currentMessage(), told);
+    EXPECT_TRUE(frm->statusBar()->isVisible());
+    EXPECT_TRUE(frm->JournalTimer->isActive()); // tried again later
+
+    memo().setSelText(" more");
+    frm->JournalTick();
+    EXPECT_EQ(prompter->messages.size(), 1u);
+
+    QFile::remove(dir() + "recovery");
+    frm->JournalTick();
+    EXPECT_EQ(journals(dir()).size(), 1);
+    EXPECT_EQ(frm->statusBar()->currentMessage(), "");
+    EXPECT_FALSE(frm->statusBar()->isVisible());
+    EXPECT_EQ(prompter->messages.size(), 1u);
 }

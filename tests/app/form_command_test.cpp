@@ -85,6 +85,26 @@ TEST_F(FormCommandTest, OkReplacesTheSelectionAsOneUndoableEdit) {
     EXPECT_EQ(memo().Text(), "Name: Ann.");
 }
 
+TEST_F(FormCommandTest, MultiLineEndsItsTextAreaAndLeavesTheCaretInsideForItsText) {
+    start();
+    memo().setText("Message:\r\n<P>after");
+    memo().setSelStart(0);
+    memo().setSelLength(8);
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("MultiLine_Name")->setText("message");
+        d.findChild<QLineEdit*>("MultiLine_Rows")->setText("5");
+        d.findChild<QLineEdit*>("MultiLine_Cols")->setText("40");
+        return int(QDialog::Accepted);
+    });
+    formCommands(frm->Forms1)[2]->trigger();
+    const QString start = "Message: <TEXTAREA NAME =\"message\" ROWS=\"5\" COLS=\"40\">";
+    EXPECT_EQ(memo().Text(), start + "</TEXTAREA>\r\n<P>after");
+    EXPECT_EQ(memo().SelStart(), start.size());
+    EXPECT_EQ(memo().SelLength(), 0);
+    memo().setSelText("Dear shop,\r\nhello");
+    EXPECT_EQ(memo().Text(), start + "Dear shop,\r\nhello</TEXTAREA>\r\n<P>after");
+}
+
 TEST_F(FormCommandTest, MissingFieldsAndCancelInsertNothing) {
     writeIni("[Options]\nSave_Interval=5\n");
     start();

@@ -1,9 +1,13 @@
 // Printing the source and the preview into PDF files through the scripted
 // print dialog, read back with poppler.
 #include "control/html_viewer.h"
+#include "full_disk.h"
 #include "main_window_fixture.h"
 #include "pdf_text.h"
+#include "preview_look.h"
+#include "print_file_name.h"
 #include "print_source.h"
+#include "headless/print_pdf.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -59,6 +63,8 @@ TEST_F(PrintTest, TheSourcePrintsEveryLineInOrderWhateverRangeOrSelectionWasChos
     EXPECT_TRUE(prompter->drained());
     EXPECT_TRUE(prompter->messages.empty()) << prompter->messageTexts().join('\n').toStdString();
     EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(prompter->progressTexts,
+              QStringList({"Printing page 1 of 3", "Printing page 2 of 3", "Printing page 3 of 3"}));
     EXPECT_EQ(pdfInfo(pdf, "Title"), frm->ActiveDocument()->caption());
     const std::vector<qsizetype> at = positions(pdfText(pdf), lines);
     EXPECT_TRUE(std::is_sorted(at.begin(), at.end()) && at.front() >= 0) << "every line, in order";
@@ -149,6 +155,67 @@ TEST_F(PrintTest, ThePreviewPrintsTheWholePageOrThePagesAsked) {
     frm->Preview_Print_BTNClick();
     EXPECT_EQ(pdfPages(part), 2);
     EXPECT_EQ(pdfText(part), pdfText(whole, 2, 3));
+
+    // A range past the end prints nothing and says how many pages there are.
+    const QString past = tmp.file("past.pdf");
+    queuePrintTo(past, QPrinter::PageRange, pages + 1, pages + 8);
+    frm->Preview_Print_BTNClick();
+    ASSERT_EQ(prompter->messages.size(), 1u);
+    EXPECT_TRUE(prompter->messages[0].text.contains(QStringLiteral("the document has %1 pages").arg(pages)))
+        << prompter->messages[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(past));
+    EXPECT_TRUE(prompter->drained());
+}
+
+TEST_F(PrintTest, EachPageIsShownAndCancelDropsTheJobWithoutAWord) {
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i)
+        lines << QStringLiteral("<P>Paragraph %1 of the page.").arg(i);
+    start({file("long.htm", lines.join("\r\n").toUtf8())});
+    const QString pdf = tmp.file("out.pdf");
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "the preview" : "the source");
+        if (preview)
+            frm->Preview_BtnClick();
+        const auto print = [&] { preview ? frm->Preview_Print_BTNClick() : frm->Print1Click(); };
+        // Cancel pressed while the second page is under way; meanwhile no
+        // other print can start (nothing is queued for its dialog).
+        prompter->onProgress = [&](int step) {
+            frm->Print1Click();
+            frm->Preview_Print_BTNClick();
+            frm->PrintSetup1Click();
+            return step < 2;
+        };
+        queuePrintTo(pdf);
+        print();
+        EXPECT_EQ(prompter->progressTexts.size(), 2);
+        EXPECT_FALSE(QFileInfo::exists(pdf)) << "a partial PDF is left";
+        EXPECT_TRUE(prompter->messages.empty()) << prompter->messageTexts().join('\n').toStdString();
+
+        // The printer is ready for the next job, which prints every page.
+        prompter->onProgress = nullptr;
+        prompter->progressTexts.clear();
+        queuePrintTo(pdf);
+        print();
+        const int pages = pdfPages(pdf);
+        EXPECT_GE(pages, 3);
+        QStringList shown;
+        for (int i = 1; i <= pages; ++i)
+            shown << QStringLiteral("Printing page %1 of %2").arg(i).arg(pages);
+        EXPECT_EQ(prompter->progressTexts, shown);
+        EXPECT_TRUE(pdfText(pdf).contains("Paragraph 200 of"));
+        QFile::remove(pdf);
+        prompter->progressTexts.clear();
+    }
+    // The program told to end (a logout) while a job runs drops the job.
+    prompter->onProgress = [&](int) {
+        frm->terminate();
+        return true;
+    };
+    queuePrintTo(pdf);
+    frm->Preview_Print_BTNClick();
+    EXPECT_EQ(prompter->progressTexts.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_TRUE(prompter->drained());
 }
 
@@ -167,6 +234,88 @@ TEST_F(PrintTest, TheSourcePrintsTheSameBeforeAndAfterThePreviewIsPrinted) {
     const QStringList words = runTool("pdftotext", {"-bbox", before, "-"}).split('\n').filter("<word");
     EXPECT_EQ(words.size(), 5);
     EXPECT_EQ(runTool("pdftotext", {"-bbox", after, "-"}).split('\n').filter("<word"), words);
+}
+
+// Printing to a file that cannot be written: the old file stays whole and the window says why.
+TEST_F(PrintTest, PrintingToAFileThatCannotBeWrittenSaysWhyAndKeepsTheOldFile) {
+    QByteArray html;
+    for (int i = 1; i <= 1500; ++i)
+        html += "<P>Paragraph " + QByteArray::number(i) + " has a few words of its own.\r\n";
+    start({file("long.htm", html)});
+    FullDisk disk;
+    // 40 of the disk's 64 KB: what is left cannot hold the new PDF.
+    const QByteArray good = "%PDF-1.4\n" + QByteArray(40000, 'x') + "\n%%EOF\n";
+    const QString old = disk.write("old.pdf", good);
+    for (const QString& target : {disk.mounted() ? old : QString(), QStringLiteral("/dev/full")}) {
+        if (target.isEmpty() || !QFileInfo::exists(target))
+            continue; // mounting a small tmpfs needs root
+        prompter->messages.clear();
+        queuePrintTo(target);
+        frm->Print1Click();
+        ASSERT_EQ(prompter->messages.size(), 1u) << target.toStdString();
+        EXPECT_EQ(prompter->messages[0].text, "Cannot write " + target + ": No space left on device");
+        EXPECT_EQ(prompter->messages[0].icon, MessageIcon::Error);
+    }
+    if (disk.mounted()) {
+        EXPECT_EQ(disk.read("old.pdf"), good);
+    }
+}
+
+// The dialog offers the page's own name, never the file the last job chose.
+TEST_F(PrintTest, PrintingToAFileOffersThePagesOwnName) {
+    const QString page2 = file("page2.htm", "<P>two"), page3 = file("page3.htm", "<P>three");
+    writeIni("[Files]\nSave_Dir=" + tmp.file("saved").toUtf8() + "\n");
+    start({page2});
+    QStringList offered;
+    const auto print = [&](const QString& page) {
+        if (page != page2)
+            frm->OpenDocument(page, true);
+        prompter->queuePrinterScript([&](QPrinter& printer) {
+            offered << printer.outputFileName();
+            // Taken as offered, once the first job has made the printer print to a file.
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(page == page2 ? tmp.file("page2.pdf") : offered.last());
+            return true;
+        });
+        frm->Print1Click();
+    };
+    print(page2);
+    print(page3);
+    frm->New1Click();
+    prompter->queuePrinterScript([&](QPrinter& printer) {
+        offered << printer.outputFileName();
+        return false;
+    });
+    frm->Print1Click();
+    EXPECT_EQ(offered.mid(1), QStringList({tmp.file("page3.pdf"), tmp.file("saved/untitled.pdf")}));
+    EXPECT_EQ(pdfText(tmp.file("page3.pdf")).trimmed(), "<P>three");
+    EXPECT_EQ(printFileSuggestion(tmp.file("notes.v2.txt"), {}), tmp.file("notes.v2.pdf"));
+    EXPECT_EQ(printFileSuggestion(tmp.file("scan.pdf"), {}), tmp.file("scan.pdf.pdf"));
+}
+
+// --print-pdf prints the pages the preview's Print prints, in the preview's font.
+TEST_F(PrintTest, ThePreviewAndPrintPdfPrintTheSamePages) {
+    writeIni("[Options]\nPreview_Font_Name=Courier New\nPreview_Font_Size=11\n");
+    QByteArray html = "<TITLE>Same</TITLE><H1>Heading</H1>";
+    for (int i = 1; i <= 80; ++i)
+        html += "<P>Paragraph <B>" + QByteArray::number(i) + "</B> of the page, with words enough to wrap the line.";
+    const QString page = file("same.htm", html);
+    start({page});
+    frm->Preview_BtnClick();
+    ASSERT_TRUE(frm->PreviewActive);
+    const QString shown = tmp.file("preview.pdf"), headless = tmp.file("headless.pdf");
+    queuePrintTo(shown);
+    frm->Preview_Print_BTNClick();
+    QString err;
+    QTextStream errors(&err);
+    ASSERT_EQ(runPrintPdf(page, headless, 1, 9999, errors, previewLook(ini().snapshot(), desktopLook())), 0)
+        << err.toStdString();
+    const auto words = [](const QString& pdf) {
+        return runTool("pdftotext", {"-bbox", pdf, "-"}).split('\n').filter("<word");
+    };
+    EXPECT_GE(pdfPages(shown), 2);
+    EXPECT_EQ(words(headless), words(shown));
+    EXPECT_TRUE(runTool("pdffonts", {headless}).contains("Mono"));
 }
 
 } // namespace

@@ -196,6 +196,30 @@ TEST(TSRichEdit, AHugeLineIsOneLineOfTheText) {
     EXPECT_EQ(saved, "<p>\r\n" + line.left(middle - 5) + "\r\n" + line.mid(middle - 5) + "\r\nend");
 }
 
+TEST(TSRichEdit, AllTheLinesAtOnceAreTheLinesOneByOne) {
+    const QByteArray longLine(5000, 'L');
+    const QByteArray samples[] = {
+        "",
+        "\r\n",
+        "one",
+        "one\r\ntwo\r\n",
+        "a\nb\rc\r\n\r\nd",
+        "x\xE2\x80\xA9y\r\n\xEF\xB7\x90",
+        "<p>\r\n" + longLine + "\r\nend",
+        "a\n" + longLine + longLine + "\n",
+        longLine,
+    };
+    TempDir tmp;
+    for (const QByteArray& bytes : samples) {
+        TSRichEdit edit;
+        edit.LoadFromFile(tmp.write("page.htm", bytes));
+        QStringList oneByOne;
+        for (int i = 0; i < edit.LineCount(); ++i)
+            oneByOne << edit.Line(i);
+        EXPECT_EQ(edit.Lines(), oneByOne) << bytes.left(20).toHex().constData();
+    }
+}
+
 TEST(TSRichEdit, TheClipboardCarriesTheTextAsItIs) {
     TSRichEdit edit;
     const QString longLine = QString(20000, QChar('w'));

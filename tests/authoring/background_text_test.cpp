@@ -37,6 +37,8 @@ TEST(MakeBackgroundText, ImageNamesAreLowerCasedOnlyWhereFileNamesIgnoreCase) {
         {"file:///D|/Web/Back.GIF", Platform::Windows, " background=\"file:///d|/web/back.gif\" "},
         {"\u00c4RGER.GIF", Platform::Windows, " background=\"\u00c4rger.gif\" "},
         {"file:///home/Ann/Back.GIF", Platform::Posix, " background=\"file:///home/Ann/Back.GIF\" "},
+        // Escaped in its quotes after lower-casing.
+        {"A&B \"1\" <2>.GIF", Platform::Windows, " background=\"a&amp;b &quot;1&quot; &lt;2&gt;.gif\" "},
     };
     for (const auto& c : cases) {
         BackgroundFields f;

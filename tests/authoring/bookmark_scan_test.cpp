@@ -1,5 +1,7 @@
 #include "links.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace zorvel;
@@ -22,6 +24,18 @@ TEST(BookmarkScan, NamesOfEveryFormAreFoundSortedAndTheirQuotesAndHashDropped) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(scanBookMarks(QString::fromLatin1(c.text)), c.names) << c.text;
+}
+
+TEST(BookmarkScan, ANameTheLinksDialogWroteComesBackAsTyped) {
+    const QStringList typed = {"R&D", "na\"me<x>", "&amp;", "plain"};
+    QString page;
+    for (const QString& name : typed)
+        page += bookMarkText(name, "x") + "\r\n";
+    QStringList expected = typed;
+    std::sort(expected.begin(), expected.end(), bookMarkLess);
+    EXPECT_EQ(scanBookMarks(page), expected);
+    // Other entities are none of ours and stay as written.
+    EXPECT_EQ(scanBookMarks("<A NAME=\"a&nbsp;b&c\">"), QStringList{"a&nbsp;b&c"});
 }
 
 TEST(BookmarkScan, ANameWithoutItsClosingBracketTakesTheNextAnchorsTextWithIt) {

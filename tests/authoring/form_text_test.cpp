@@ -25,13 +25,13 @@ TEST(MakeFormText, EachPageBuildsItsMarkup) {
         {{.page = P::SingleText, .singleName = " ", .singleSize = "  ", .maxLength = "\t", .singleMemo = " "},
          "  <INPUT TYPE=\"text\" NAME=\" \">"},
         {{.page = P::MultilineText, .multiLineName = "Msg", .multiLineCols = "40"},
-         "<TEXTAREA NAME =\"Msg\" COLS=\"40\">"},
+         "<TEXTAREA NAME =\"Msg\" COLS=\"40\"></TEXTAREA>"},
         {{.page = P::MultilineText,
           .multiLineName = "Msg",
           .multiLineRows = "4",
           .multiLineCols = "40",
           .multilineMemo = "Say:"},
-         "Say: <TEXTAREA NAME =\"Msg\" ROWS=\"4\" COLS=\"40\">"},
+         "Say: <TEXTAREA NAME =\"Msg\" ROWS=\"4\" COLS=\"40\"></TEXTAREA>"},
         {{.page = P::RadioButtons, .radioName = "size", .radioValue = "L", .radioMemo = "Large"},
          "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">Large"},
         {{.page = P::RadioButtons, .radioName = "size", .radioValue = "   "}, "<INPUT TYPE=\"radio\" NAME=\"size\">"},
@@ -49,13 +49,46 @@ TEST(MakeFormText, EachPageBuildsItsMarkup) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(missingFormFields(c.fields), nullptr) << c.text;
-        EXPECT_EQ(makeFormText(c.fields), QString::fromUtf8(c.text));
+        const Insertion made = makeFormText(c.fields);
+        EXPECT_EQ(made.text, QString::fromUtf8(c.text));
+        // The caret goes after the markup, or into a text area where its text is typed.
+        EXPECT_EQ(made.text.mid(made.caret), c.fields.page == P::MultilineText ? "</TEXTAREA>" : "") << c.text;
     }
+}
+
+// Values in quotes lose none of "&", '"', "<" and ">"; an item of a list keeps
+// its "&", "<" and ">" as text; labels beside a control are the user's own markup.
+TEST(MakeFormText, TypedValuesAreEscapedAndLabelsLeftAsMarkup) {
+    struct Case {
+        FormFields fields;
+        const char* text;
+    } cases[] = {
+        {{.page = P::Skeleton, .scriptName = "go?a=1&b=\"2\""},
+         "<FORM\r\nMETHOD=\"POST\" ACTION=\"go?a=1&amp;b=&quot;2&quot;\">\r\n\r\n\r\n</FORM>"},
+        {{.page = P::SingleText,
+          .singleName = "na\"me<x>",
+          .singleSize = "3\"",
+          .maxLength = "<9",
+          .singleMemo = "<B>Name</B> &"},
+         "<B>Name</B> & <INPUT TYPE=\"text\" NAME=\"na&quot;me&lt;x&gt;\" SIZE=\"3&quot;\" MAXLENGTH=\"&lt;9\">"},
+        {{.page = P::MultilineText, .multiLineName = "a&b", .multiLineRows = "5\"", .multilineMemo = "Say \"hi\":"},
+         "Say \"hi\": <TEXTAREA NAME =\"a&amp;b\" ROWS=\"5&quot;\"></TEXTAREA>"},
+        {{.page = P::RadioButtons, .radioName = "r\"", .radioValue = "x<y", .radioMemo = "<I>it</I> & \""},
+         "<INPUT TYPE=\"radio\" NAME=\"r&quot;\" VALUE=\"x&lt;y\"><I>it</I> & \""},
+        {{.page = P::CheckBoxes, .checkBoxName = "&amp;", .valueIsChecked = true},
+         "<INPUT TYPE=\"checkbox\" NAME=\"&amp;amp;\" VALUE=\"checked\">"},
+        {{.page = P::Selections, .selectionName = "s\">", .selectionList = {"Fish & \"chips\"", "a<b>c"}},
+         "<SELECT NAME =\"s&quot;&gt;\">\r\n<OPTION>Fish &amp; \"chips\"\r\n<OPTION>a&lt;b&gt;c\r\n</SELECT>"},
+        {{.page = P::Buttons, .reset = true, .buttonMemo = "Say \"OK\" & go"},
+         "<INPUT TYPE=\"reset\" VALUE=\"Say &quot;OK&quot; &amp; go\">"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(makeFormText(c.fields).text, QString::fromUtf8(c.text));
 }
 
 TEST(MakeFormText, LongTextsAreBuiltWhole) {
     const QString label(100000, QLatin1Char('x'));
-    const QString text = makeFormText({.page = P::Buttons, .submit = true, .buttonMemo = label});
+    const QString text = makeFormText({.page = P::Buttons, .submit = true, .buttonMemo = label}).text;
     EXPECT_EQ(text, "<INPUT TYPE=\"submit\" VALUE=\"" + label + "\">");
 }
 

@@ -74,7 +74,7 @@ TEST(FormDialog, OpensAtThePageAskedForWithItsCaptionsAndLabels) {
     });
     const auto fields = runFormDialog(prompter, FormPage::CheckBoxes, QString(), nullptr);
     ASSERT_TRUE(fields);
-    EXPECT_EQ(makeFormText(*fields), "<INPUT TYPE=\"checkbox\" NAME=\"news\" VALUE=\"checked\">");
+    EXPECT_EQ(makeFormText(*fields).text, "<INPUT TYPE=\"checkbox\" NAME=\"news\" VALUE=\"checked\">");
 }
 
 TEST(FormDialog, TheSelectionFillsTheFiveTextFieldsAndThePageShowingAtOkCounts) {
@@ -92,7 +92,7 @@ TEST(FormDialog, TheSelectionFillsTheFiveTextFieldsAndThePageShowingAtOkCounts) 
     });
     const auto fields = runFormDialog(prompter, FormPage::SingleText, "Pick\r\none", nullptr);
     ASSERT_TRUE(fields);
-    EXPECT_EQ(makeFormText(*fields), "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">Pick\r\none");
+    EXPECT_EQ(makeFormText(*fields).text, "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">Pick\r\none");
 }
 
 TEST(FormDialog, ValuesAreAddedByButtonOrEnterAndDeletedWithTheSelectionMoving) {
@@ -131,7 +131,7 @@ TEST(FormDialog, ValuesAreAddedByButtonOrEnterAndDeletedWithTheSelectionMoving) 
     });
     const auto fields = runFormDialog(prompter, FormPage::Selections, "ignored here", nullptr);
     ASSERT_TRUE(fields);
-    EXPECT_EQ(makeFormText(*fields), "<SELECT NAME =\"colour\">\r\n<OPTION>Red\r\n<OPTION>Red\r\n</SELECT>");
+    EXPECT_EQ(makeFormText(*fields).text, "<SELECT NAME =\"colour\">\r\n<OPTION>Red\r\n<OPTION>Red\r\n</SELECT>");
 }
 
 TEST(FormDialog, ButtonTypesExcludeEachOtherAndCancelGivesNothing) {
@@ -148,7 +148,7 @@ TEST(FormDialog, ButtonTypesExcludeEachOtherAndCancelGivesNothing) {
     });
     auto fields = runFormDialog(prompter, FormPage::Buttons, "Go", nullptr);
     ASSERT_TRUE(fields);
-    EXPECT_EQ(makeFormText(*fields), "<INPUT TYPE=\"reset\" VALUE=\"Go\">");
+    EXPECT_EQ(makeFormText(*fields).text, "<INPUT TYPE=\"reset\" VALUE=\"Go\">");
 
     prompter.queueDialog([](QDialog& d) {
         child<QLineEdit>(d, "Script_Name")->setText("x");

@@ -32,6 +32,7 @@ public:
     int exec(QDialog&) override { return QDialog::Rejected; }
     bool printDialog(QPrinter&) override { return false; }
     bool pageSetupDialog(QPrinter&) override { return false; }
+    std::unique_ptr<Progress> progress(const QString&) override { return nullptr; }
 };
 
 void shoot(QWidget& w, const QString& dir, const QString& name) {

@@ -63,4 +63,10 @@ TEST(MakeImageTag, FieldsAreAddedInTheirFixedOrderAndBlankOnesLeftOut) {
     all.memo = "two\r\nlines";
     EXPECT_EQ(makeImageTag(all), "<IMG SRC =\"a b.gif\" HSPACE=4 VSPACE=x ALIGN=RIGHT ALIGN=MIDDLE ALIGN=BOTTOM "
                                  "ALIGN=TEXTTOP ALIGN=ABSMIDDLE ALIGN=ABSBOTTOM WIDTH=1 HEIGHT=2 BORDER=3 >two\r\nlines");
+
+    // The address is escaped in its quotes; the text after the tag is markup.
+    ImageFields odd;
+    odd.fileName = "pic.cgi?a=1&b=\"<2>\"";
+    odd.memo = "<B>Fig. 1</B> & 2";
+    EXPECT_EQ(makeImageTag(odd), "<IMG SRC =\"pic.cgi?a=1&amp;b=&quot;&lt;2&gt;&quot;\" ><B>Fig. 1</B> & 2");
 }

@@ -65,16 +65,17 @@ TEST_F(LinkFixture, TypedFieldsComposeTheAddressAndAStoredOneIsWrittenOnOk) {
     const auto link = run("", [](QDialog& d) {
         child<QComboBox>(d, "URL_Type")->setCurrentText("ftp");
         child<QLineEdit>(d, "Domain_Name")->setText("server/docs");
-        child<QLineEdit>(d, "Ext_File_Name")->setText(" index.htm ");
+        child<QLineEdit>(d, "Ext_File_Name")->setText(" index.htm?a=1&b=2 ");
         EXPECT_EQ(child<QLabel>(d, "URL_Label")->text(), "URL to be used :");
         click(d, "Store_Address_Btn");
         EXPECT_TRUE(child<QPushButton>(d, "LookUp_Address_Btn")->isEnabled());
         click(d, "OK_Btn");
         return d.result();
     });
-    EXPECT_EQ(link, "<A HREF=\"ftp://server/docs/index.htm\"></A>");
+    // Escaped where it is written into the page, stored as typed.
+    EXPECT_EQ(link, "<A HREF=\"ftp://server/docs/index.htm?a=1&amp;b=2\"></A>");
     EXPECT_EQ(ini.readInteger("URLS", "No_URLS", -1), 1);
-    EXPECT_EQ(ini.readString("URLS", "URL_1", ""), "ftp://server/docs/index.htm");
+    EXPECT_EQ(ini.readString("URLS", "URL_1", ""), "ftp://server/docs/index.htm?a=1&b=2");
 }
 
 TEST_F(LinkFixture, ATypedProtocolIsTakenAsTypedAndEnterAddsNoProtocol) {

@@ -53,6 +53,11 @@ TEST(LinkTexts, NamesAndAddressesAreQuotedAndTheMemoFollowsUnchanged) {
     EXPECT_EQ(externalLinkText("", "a\r\nb"), "<A HREF=\"\">a\r\nb</A>");
     EXPECT_EQ(bookMarkText("top", " Top "), "<A NAME =\"top\"> Top </A>");
     EXPECT_EQ(bookMarkLinkText("top", "up"), "<A HREF =\"#top\">up</A>");
+    // Addresses and names are escaped in their quotes; the text shown is markup.
+    EXPECT_EQ(externalLinkText("find?q=a&n=\"2\"", "<B>Ham</B> & eggs"),
+              "<A HREF=\"find?q=a&amp;n=&quot;2&quot;\"><B>Ham</B> & eggs</A>");
+    EXPECT_EQ(bookMarkText("na\"me<x>", ""), "<A NAME =\"na&quot;me&lt;x&gt;\"></A>");
+    EXPECT_EQ(bookMarkLinkText("R&D", "<I>R&D</I>"), "<A HREF =\"#R&amp;D\"><I>R&D</I></A>");
 }
 
 TEST(AddBookMark, NamesGoInCaseBlindOrderAndACaseVariantIsNotAddedAgain) {

@@ -113,6 +113,23 @@ TEST(MailTo, LinkTextIsTheSelectionOrThreeSpaces) {
     EXPECT_EQ(mailToText(QString::fromLatin1(kSubstituteEmailAddress), QString()),
               "<A HREF=\"mailto:Your_Email_Address\">   </A>");
     EXPECT_EQ(mailToText("me@x.org", "write me"), "<A HREF=\"mailto:me@x.org\">write me</A>");
+    EXPECT_EQ(mailToText("a&b\"@x.org", "<B>me</B>"), "<A HREF=\"mailto:a&amp;b&quot;@x.org\"><B>me</B></A>");
+}
+
+TEST(EscapeMarkup, EachPlaceEscapesWhatWouldEndItAndQuotedValuesComeBackAsTyped) {
+    struct Case { const char* typed; const char* quoted; const char* text; } cases[] = {
+        {"plain", "plain", "plain"},
+        {"a&b\"c<d>e", "a&amp;b&quot;c&lt;d&gt;e", "a&amp;b\"c&lt;d&gt;e"},
+        {"&amp; &lt;", "&amp;amp; &amp;lt;", "&amp;amp; &amp;lt;"}, // typed entities stay what was typed
+        {"<!-- x -->", "&lt;!-- x --&gt;", "&lt;!-- x --&gt;"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(escapeMarkup(c.typed, MarkupPlace::QuotedValue), c.quoted) << c.typed;
+        EXPECT_EQ(escapeMarkup(c.typed, MarkupPlace::Text), c.text) << c.typed;
+        EXPECT_EQ(unescapeQuotedValue(c.quoted), c.typed) << c.typed;
+    }
+    EXPECT_EQ(unescapeQuotedValue("&&amp &nbsp; &quot"), "&&amp &nbsp; &quot"); // only whole entities of ours
 }
 
 TEST(CommandNumber, ButtonsAndActionsGiveTheirTagComboBoxesTheirIndexOthersMinusOne) {

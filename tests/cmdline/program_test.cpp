@@ -1,10 +1,14 @@
 // The built program run as a user runs it, where there is no display.
 #include "command_line.h"
+#include "full_disk.h"
 #include "pdf_text.h"
 #include "temp_dir.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStyle>
@@ -22,6 +26,10 @@ QProcessEnvironment withoutDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
+    // Without one Qt warns on standard error, which the tests read.
+    static const TempDir runtime;
+    if (!env.contains("XDG_RUNTIME_DIR"))
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
     return env;
 }
 
@@ -30,11 +38,12 @@ struct Outcome {
     QString out, err;
 };
 
-Outcome run(const QStringList& args, const QString& workDir = QString()) {
+Outcome run(const QStringList& args, const QString& workDir = QString(),
+            const QProcessEnvironment& env = withoutDisplay(), const QString& program = kProgram) {
     QProcess p;
-    p.setProcessEnvironment(withoutDisplay());
+    p.setProcessEnvironment(env);
     p.setWorkingDirectory(workDir);
-    p.start(kProgram, args);
+    p.start(program, args);
     Outcome r;
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return r;
@@ -106,6 +115,130 @@ TEST(Program, TheEditorStartsWithAFileNamedAfterTheMark) {
     EXPECT_FALSE(p.waitForFinished(4000)) << p.readAllStandardError().toStdString();
     p.kill();
     p.waitForFinished();
+}
+
+// A page of several A4 sheets: its PDF and its picture take far more than 64 KB.
+QByteArray longPage() {
+    QByteArray html = "<TITLE>Long</TITLE>";
+    for (int i = 1; i <= 1500; ++i)
+        html += "<P>Paragraph " + QByteArray::number(i) + " has a few words of its own.";
+    return html;
+}
+
+// 0 when the output was written, a table too wide only a warning, said once;
+// 1 when the page could not be read or the file not written; 2 for usage.
+TEST(Program, TheModesWithoutAWindowExitWithTheirOutcome) {
+    TempDir tmp;
+    const QString page = tmp.write("page.htm", "<P>plain");
+    QByteArray wide = "<TABLE><TR>";
+    for (int i = 0; i < 31; ++i)
+        wide += "<TD>c" + QByteArray::number(i);
+    const QString wideTable = tmp.write("wide.htm", wide + "</TABLE><P>after the table");
+    const QString open = tmp.write("open.htm", "<P>kept<!-- never closed");
+    const QString png = tmp.file("out.png"), pdf = tmp.file("out.pdf"), absent = tmp.file("absent.htm");
+    const QString tooWide = "Table has too many Columns\n";
+    const QString fullDevice = "Cannot write /dev/full: No space left on device\n";
+    const struct {
+        QStringList args;
+        int status;
+        QString err;
+    } cases[] = {
+        {{"--dump", page}, 0, ""},
+        {{"--dump", wideTable, "--width", "600"}, 0, tooWide},
+        {{"--render", wideTable, png}, 0, tooWide},
+        {{"--print-pdf", wideTable, pdf}, 0, tooWide},
+        {{"--dump", open}, 1, "Open Comment at End of HTML File\n"},
+        {{"--render", absent, png}, 1, "Can't locate file: " + absent + "\n"},
+        {{"--print-pdf", absent, pdf}, 1, "Can't locate file: " + absent + "\n"},
+        {{"--render", page, "/dev/full"}, 1, fullDevice},
+        {{"--print-pdf", page, "/dev/full"}, 1, fullDevice},
+        {{"--render", page}, 2, "zorvel: Missing OUT.png after --render.\n" + usageText()},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.err.toStdString(), c.err.toStdString()) << c.args.join(' ').toStdString();
+    }
+    EXPECT_EQ(pdfText(pdf).count("after the table"), 1);
+    EXPECT_FALSE(QImage(png).isNull());
+}
+
+// On a full disk the new file cannot be written: the old one stays as it was.
+TEST(Program, AFileThatCannotBeWrittenLeavesTheOldOneWhole) {
+    TempDir tmp;
+    const QString small = tmp.write("small.htm", "<P>The old page."), big = tmp.write("long.htm", longPage());
+    for (const char* mode : {"--print-pdf", "--render"}) {
+        FullDisk disk;
+        if (!disk.mounted())
+            GTEST_SKIP() << "mounting a small tmpfs needs root";
+        const QString old = disk.file(mode == QLatin1String("--render") ? "old.png" : "old.pdf");
+        ASSERT_EQ(run({mode, small, old}).status, 0) << mode;
+        const QByteArray before = disk.read(QFileInfo(old).fileName());
+        ASSERT_FALSE(before.isEmpty());
+        const Outcome r = run({mode, big, old});
+        EXPECT_EQ(r.status, 1) << mode;
+        EXPECT_EQ(r.err.toStdString(), ("Cannot write " + old + ": No space left on device\n").toStdString()) << mode;
+        EXPECT_EQ(disk.read(QFileInfo(old).fileName()), before) << mode;
+        EXPECT_EQ(QDir(QFileInfo(old).path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "nothing left behind";
+    }
+}
+
+// The page looks as the preview shows it: the font and pictures of the
+// settings file beside the program, which is only read, never written.
+TEST(Program, TheModesWithoutAWindowFollowThePreviewSettings) {
+    TempDir tmp;
+    ASSERT_TRUE(QDir().mkpath(tmp.file("bin")));
+    const QString program = tmp.file("bin/zorvel"), ini = tmp.file("bin/zor-vel.ini");
+    ASSERT_TRUE(QFile::copy(kProgram, program));
+    QProcessEnvironment env = withoutDisplay();
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        env.insert(QLatin1String(name), tmp.file("home"));
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(tmp.file("red.png")));
+    const QString page = tmp.write("page.htm", "<P>Words beside a picture <IMG SRC=\"red.png\">");
+    struct Look {
+        QString face;  // the page's font as the dump names it
+        int height;    // its first line's height
+        QString fonts; // the PDF's fonts
+        bool picture;  // the picture's own pixels are shown
+    };
+    const auto look = [&] {
+        Look l;
+        const Outcome dump = run({"--dump", page, "--width", "500"}, QString(), env, program);
+        EXPECT_EQ(dump.status, 0) << dump.err.toStdString();
+        l.face = dump.out.section("face=", 1).section(" size", 0, 0);
+        l.height = dump.out.section("line top=", 1).section("height=", 1).section(' ', 0, 0).toInt();
+        EXPECT_EQ(run({"--render", page, tmp.file("page.png")}, QString(), env, program).status, 0);
+        const QImage shown = QImage(tmp.file("page.png")).convertToFormat(QImage::Format_RGB32);
+        l.picture = false;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                l.picture = l.picture || shown.pixelColor(x, y) == Qt::red;
+        EXPECT_EQ(run({"--print-pdf", page, tmp.file("page.pdf")}, QString(), env, program).status, 0);
+        l.fonts = runTool("pdffonts", {tmp.file("page.pdf")});
+        return l;
+    };
+
+    Look l = look();
+    EXPECT_EQ(l.face.toStdString(), "\"Arial\"");
+    const int height = l.height;
+    EXPECT_TRUE(l.fonts.contains("Sans") && !l.fonts.contains("Serif")) << l.fonts.toStdString();
+    EXPECT_TRUE(l.picture);
+    EXPECT_FALSE(QFile::exists(ini));
+    EXPECT_FALSE(QFile::exists(tmp.file("home/zorvel"))) << "nothing is created";
+
+    const QByteArray settings =
+        "[Options]\r\nPreview_Font_Name=Courier New\r\nPreview_Font_Size=24\r\nShow_Graphics=0\r\n";
+    tmp.write("bin/zor-vel.ini", settings);
+    const QDateTime written = QFileInfo(ini).lastModified();
+    l = look();
+    EXPECT_EQ(l.face.toStdString(), "\"Courier New\"");
+    EXPECT_GT(l.height, height * 3 / 2) << "24 points against 12";
+    EXPECT_TRUE(l.fonts.contains("Mono")) << l.fonts.toStdString();
+    EXPECT_FALSE(l.picture);
+    EXPECT_EQ(tmp.read("bin/zor-vel.ini"), settings);
+    EXPECT_EQ(QFileInfo(ini).lastModified(), written);
 }
 
 } // namespace

@@ -31,9 +31,15 @@ MessageAnswer ScriptedPrompter::message(const QString& text, MessageIcon icon, M
 }
 
 int ScriptedPrompter::choose(const QString& text, MessageIcon icon, const QStringList& buttons, int escape) {
-    messages.push_back({text, icon, MessageButtons::Choice, buttons});
+    return chooseWithDefault(text, icon, buttons, 0, escape);
+}
+
+int ScriptedPrompter::chooseWithDefault(const QString& text, MessageIcon icon, const QStringList& buttons,
+                                        int defaultButton, int escape) {
+    messages.push_back({text, icon, MessageButtons::Choice, buttons, defaultButton, escape});
     const std::string what = "choice \"" + text.toStdString() + "\"";
-    return take(choices_, what.c_str(), escape);
+    const int chosen = take(choices_, what.c_str(), escape);
+    return chosen == kEscapePressed ? escape : chosen;
 }
 
 std::optional<QString> ScriptedPrompter::openFileName(const FileDialogOptions& chooser) {
@@ -72,6 +78,28 @@ bool ScriptedPrompter::printDialog(QPrinter& printer) {
 bool ScriptedPrompter::pageSetupDialog(QPrinter& printer) {
     const PrinterScript script = take(prints_, "page set-up dialog", PrinterScript{});
     return script && script(printer);
+}
+
+namespace {
+
+class RecordedProgress final : public Progress {
+public:
+    explicit RecordedProgress(ScriptedPrompter& prompter) : prompter_(prompter) {}
+    bool step(const QString& text, int, int) override {
+        prompter_.progressTexts << text;
+        ++steps_;
+        return !prompter_.onProgress || prompter_.onProgress(steps_);
+    }
+
+private:
+    ScriptedPrompter& prompter_;
+    int steps_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> ScriptedPrompter::progress(const QString&) {
+    return std::make_unique<RecordedProgress>(*this);
 }
 
 } // namespace zorvel::testing

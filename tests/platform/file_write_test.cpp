@@ -2,6 +2,7 @@
 // midway, a folder that refuses new files. Either every byte reaches the disk
 // or the old file stays whole, and the failure says why.
 #include "atomic_write.h"
+#include "full_disk.h"
 #include "ini_profile.h"
 #include "temp_dir.h"
 #include "text_file.h"
@@ -12,13 +13,13 @@
 
 #include <csignal>
 #include <pwd.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace zorvel;
+using zorvel::testing::FullDisk;
 using zorvel::testing::TempDir;
 
 namespace {
@@ -55,28 +56,9 @@ void expectRefused(const Writer& w, const QString& path, const char* reason) {
     EXPECT_EQ(f.readAll(), kOldPage) << w.name;
 }
 
-// A tmpfs of 64 KB holding the old 9 KB file: the new text cannot fit.
-class FullDisk {
-public:
-    FullDisk() {
-        if (::geteuid() != 0)
-            return;
-        mounted_ = ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~FullDisk() {
-        if (mounted_)
-            ::umount(QFile::encodeName(dir_.path()).constData());
-    }
-    bool mounted() const { return mounted_; }
-    QString file(const char* name) const { return dir_.file(name); }
-
-private:
-    TempDir dir_;
-    bool mounted_ = false;
-};
-
 } // namespace
 
+// The old 9 KB file on a 64 KB disk: the new text cannot fit.
 TEST(FileWrite, AFullDiskIsAFailureAndLeavesTheOldFile) {
     for (const Writer& w : kWriters) {
         FullDisk disk;
@@ -163,4 +145,21 @@ TEST(FileWrite, ASaveAsRootKeepsTheOwnerAndGroup) {
     EXPECT_EQ(st.st_uid, nobody->pw_uid);
     EXPECT_EQ(st.st_gid, nobody->pw_gid);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A device is written into, never replaced by a file renamed over it.
+TEST(FileWrite, ADeviceIsWrittenIntoAndKeptADevice) {
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo::exists(full))
+        GTEST_SKIP() << "no /dev/full";
+    try {
+        writeFileAtomically(full, kOldPage);
+        ADD_FAILURE() << "the write reported success";
+    } catch (const FileWriteError& e) {
+        EXPECT_EQ(e.reason(), "No space left on device");
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    EXPECT_TRUE(QDir("/dev").entryList({"full.*"}, QDir::Files | QDir::Hidden).isEmpty());
 }

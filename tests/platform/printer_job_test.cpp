@@ -1,5 +1,7 @@
-// Print jobs on Qt's printer: why one cannot start, and a printer Qt leaves stuck.
+// Print jobs on Qt's printer: why one cannot start, a printer Qt leaves stuck,
+// and a PDF that replaces the chosen file only when it is whole.
 #include "pdf_text.h"
+#include "print_to_file.h"
 #include "printer_job.h"
 #include "temp_dir.h"
 
@@ -34,4 +36,39 @@ TEST(PrinterJob, AStuckPrinterIsReplacedByOneWithItsSettings) {
     EXPECT_TRUE(job.end());
     EXPECT_EQ(pdfText(tmp.file("out.pdf")).trimmed(), "printed");
     EXPECT_EQ(pdfInfo(tmp.file("out.pdf"), "Title"), "again");
+}
+
+TEST(PrintIntoFile, ThePdfMustEndInItsTrailer) {
+    const std::pair<const char*, bool> cases[] = {{"%PDF-1.4\nx\n%%EOF\n", true},
+                                                  {"%PDF-1.4\nx\n<< /Len", false},
+                                                  {"%PDF-1.4\n%%EOF\nx", false},
+                                                  {"%%EOF\n", false}};
+    for (const auto& [bytes, whole] : cases)
+        EXPECT_EQ(isCompletePdf(QByteArray(bytes)), whole) << bytes;
+}
+
+TEST(PrintIntoFile, TheChosenFileIsReplacedOnlyByAWholePdf) {
+    TempDir tmp;
+    const QString target = tmp.write("out.pdf", "old contents");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    // A job that fails midway, after some pages, writes nothing.
+    const auto print = [&](bool fails) {
+        printIntoFile(printer, [&] {
+            EXPECT_NE(printer.outputFileName(), target) << "the job prints elsewhere first";
+            PrinterJob job(printer);
+            ASSERT_TRUE(job.begin(QStringLiteral("t"))) << job.failure().toStdString();
+            job.painter().drawText(100, 100, QStringLiteral("printed"));
+            if (fails)
+                throw std::runtime_error("stopped");
+            job.end();
+        });
+    };
+    EXPECT_THROW(print(true), std::runtime_error);
+    EXPECT_EQ(printer.outputFileName(), target);
+    EXPECT_EQ(tmp.read("out.pdf"), "old contents");
+    print(false);
+    EXPECT_EQ(printer.outputFileName(), target);
+    EXPECT_EQ(pdfText(target).trimmed(), "printed");
 }

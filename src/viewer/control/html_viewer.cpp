@@ -2,7 +2,8 @@
 #include "control/html_viewer.h"
 
 #include "busy_cursor.h"
-#include "control/screen.h"
+#include "load/page_loader.h"
+#include "paint/screen.h"
 #include "prompter.h"
 #include "text_file.h"
 
@@ -15,7 +16,6 @@
 namespace zorvel {
 
 namespace {
-constexpr const char* kCantLocateFile = "Can't locate file: ";
 constexpr const char* kTooLarge = "HTML file too large, display truncated";
 } // namespace
 
@@ -32,8 +32,8 @@ struct THTMLViewer::LoadingGuard {
 THTMLViewer::THTMLViewer(QWidget* parent)
     : QAbstractScrollArea(parent), measureCanvas_(), formFactory_(viewport()),
       document_(measureCanvas_, this, viewport()) {
-    fontColor_ = palette().color(QPalette::ButtonText);
-    background_ = palette().color(QPalette::Button);
+    look_.text = palette().color(QPalette::ButtonText);
+    look_.background = palette().color(QPalette::Button);
     document_.Display = screenDisplayCapabilities();
     document_.BitmapList.SetMaxAge(imageCacheCount_);
     document_.OnBackgroundChange = [this](const QColor&) { viewport()->update(); };
@@ -42,7 +42,7 @@ THTMLViewer::THTMLViewer(QWidget* parent)
     };
     document_.ExpandImageName = [this](const QString& name) { return ExpandLinkFileName(name); };
     document_.ControlFactory = &formFactory_;
-    document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
+    applyLook(document_, look_);
 
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
@@ -62,42 +62,58 @@ void THTMLViewer::setOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) han
 }
 
 void THTMLViewer::rebuildFonts(bool relayoutToo) {
-    document_.FontName = fontName_;
-    document_.PreFontName = preFontName_;
-    document_.FontSize = fontSize_;
+    document_.FontName = look_.fontName;
+    document_.PreFontName = look_.preFontName;
+    document_.FontSize = look_.fontSize;
     document_.UpdateFonts();
     if (relayoutToo && document_.Count() > 0)
         relayout();
     viewport()->update();
 }
 
+void THTMLViewer::setLook(const PageLook& look) {
+    setDefFontColor(look.text);
+    setDefHotSpotColor(look.link);
+    setDefBackground(look.background);
+    // The fonts change together, with one layout for all three.
+    const bool fontsChanged = look.fontName.compare(look_.fontName, Qt::CaseInsensitive) != 0 ||
+                              look.preFontName.compare(look_.preFontName, Qt::CaseInsensitive) != 0 ||
+                              std::max(look.fontSize, kMinFontSize) != look_.fontSize;
+    look_.fontName = look.fontName;
+    look_.preFontName = look.preFontName;
+    look_.fontSize = std::max(look.fontSize, kMinFontSize);
+    if (fontsChanged)
+        rebuildFonts(true);
+    setViewImages(look.showImages);
+}
+
 void THTMLViewer::setDefFontName(const QString& name) {
-    if (name.compare(fontName_, Qt::CaseInsensitive) == 0)
+    if (name.compare(look_.fontName, Qt::CaseInsensitive) == 0)
         return;
-    fontName_ = name;
+    look_.fontName = name;
     rebuildFonts(true);
 }
 
 void THTMLViewer::setDefPreFontName(const QString& name) {
-    if (name.compare(preFontName_, Qt::CaseInsensitive) == 0)
+    if (name.compare(look_.preFontName, Qt::CaseInsensitive) == 0)
         return;
-    preFontName_ = name;
+    look_.preFontName = name;
     rebuildFonts(true);
 }
 
 void THTMLViewer::setDefFontSize(int size) {
-    fontSize_ = std::max(size, kMinFontSize);
+    look_.fontSize = std::max(size, kMinFontSize);
     rebuildFonts(true);
 }
 
 void THTMLViewer::setDefFontColor(const QColor& colour) {
-    fontColor_ = colour;
+    look_.text = colour;
     document_.FontColor = colour;
     rebuildFonts(false);
 }
 
 void THTMLViewer::setDefHotSpotColor(const QColor& colour) {
-    hotSpotColor_ = colour;
+    look_.link = colour;
     document_.HotSpotColor = colour;
     rebuildFonts(false);
 }
@@ -105,15 +121,16 @@ void THTMLViewer::setDefHotSpotColor(const QColor& colour) {
 void THTMLViewer::setDefBackground(const QColor& colour) {
     if (loading_)
         return;
-    background_ = colour;
+    look_.background = colour;
     document_.SetBackground(colour);
     viewport()->update();
 }
 
 void THTMLViewer::setViewImages(bool on) {
-    if (on == document_.ShowImages || loading_)
+    if (on == look_.showImages || loading_)
         return;
     BusyCursor busy;
+    look_.showImages = on;
     document_.ShowImages = on;
     if (document_.Count() > 0)
         relayout();
@@ -143,7 +160,7 @@ void THTMLViewer::setBorderStyle(QFrame::Shape shape) {
 void THTMLViewer::clearForLoad() {
     document_.Clear();
     document_.BitmapList.Age();
-    document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
+    applyLook(document_, look_);
     nameList_.Clear();
     caret_ = -1;
 }
@@ -170,9 +187,7 @@ void THTMLViewer::loadFile(const QString& fileName, const QString& anchor) {
     {
         LoadingGuard guard(*this);
         // Everything that can refuse the file comes before the page shown is cleared.
-        if (!QFileInfo::exists(fileName))
-            throw EHtmlFileError((QLatin1String(kCantLocateFile) + fileName).toStdString());
-        const QString text = viewerText(loadTextFile(fileName));
+        const QString text = readPageFile(fileName);
 
         clearForLoad();
         TParseStrings strings;
@@ -232,7 +247,7 @@ void THTMLViewer::Clear() {
     if (loading_)
         return;
     document_.Clear();
-    document_.SetDefaults(fontName_, preFontName_, background_, hotSpotColor_, fontColor_, fontSize_);
+    applyLook(document_, look_);
     nameList_.Clear();
     strings_ = TParseStrings{};
     surface_ = DocumentSurface{};

@@ -5,9 +5,12 @@
 // painted, so a page may be as tall as a 32-bit scroll range allows.
 #include "control/form_widgets.h"
 #include "control/links_and_history.h"
+#include "load/link_names.h"
+#include "load/page_look.h"
 #include "paint/document_surface.h"
 #include "paint/qt_canvas.h"
 #include "parse/html_parse.h"
+#include "print_progress.h"
 
 #include <QAbstractScrollArea>
 #include <functional>
@@ -31,19 +34,22 @@ public:
     ~THTMLViewer() override;
 
     // Properties.
-    const QString& DefFontName() const { return fontName_; }
+    // The defaults the page is shown with, all together; each setter below changes one.
+    const PageLook& look() const { return look_; }
+    void setLook(const PageLook& look);
+    const QString& DefFontName() const { return look_.fontName; }
     void setDefFontName(const QString& name);
-    const QString& DefPreFontName() const { return preFontName_; }
+    const QString& DefPreFontName() const { return look_.preFontName; }
     void setDefPreFontName(const QString& name);
-    int DefFontSize() const { return fontSize_; }
+    int DefFontSize() const { return look_.fontSize; }
     void setDefFontSize(int size);
-    const QColor& DefFontColor() const { return fontColor_; }
+    const QColor& DefFontColor() const { return look_.text; }
     void setDefFontColor(const QColor& colour);
-    const QColor& DefHotSpotColor() const { return hotSpotColor_; }
+    const QColor& DefHotSpotColor() const { return look_.link; }
     void setDefHotSpotColor(const QColor& colour);
-    const QColor& DefBackground() const { return background_; }
+    const QColor& DefBackground() const { return look_.background; }
     void setDefBackground(const QColor& colour);
-    bool ViewImages() const { return document_.ShowImages; }
+    bool ViewImages() const { return look_.showImages; }
     void setViewImages(bool on);
     int HistoryMaxCount() const { return historyMaxCount_; }
     void setHistoryMaxCount(int count);
@@ -63,8 +69,8 @@ public:
     // load, a table with too many columns); without a prompter they are only logged.
     void setPrompter(Prompter* prompter) { prompter_ = prompter; }
 
-    // Loading. Both throw: EHtmlFileError or TextFileError when the file cannot be
-    // read (the page shown stays), EParseError after showing the part parsed.
+    // Loading. Both throw: EHtmlFileError when the file cannot be read (the
+    // page shown stays), EParseError after showing the part parsed.
     void LoadFromFile(const QString& name);
     void LoadFromBuffer(QStringView text);
     virtual void Clear();
@@ -77,8 +83,10 @@ public:
     // Lays the document out to the control's width; returns its height.
     int Layout();
     // Prints pages FirstPage to LastPage of the page shown, laid out to the
-    // paper's width; nothing while a page is loading. Throws PrintError.
-    void Print(int FirstPage, int LastPage, QPrinter& printer);
+    // paper's width; nothing while a page is loading. progress hears of each
+    // page and may stop the job. Throws PrintError (EPageRangeError when the
+    // first page is past the end, PrintCancelled when stopped).
+    void Print(int FirstPage, int LastPage, QPrinter& printer, const PrintProgress& progress = {});
 
     // Position and state, for the program and its tests.
     TScrollPosition ScrollPosition() const;
@@ -139,12 +147,7 @@ private:
     TViewerHistory history_;
     Prompter* prompter_ = nullptr;
 
-    QString fontName_ = QStringLiteral("Times New Roman");
-    QString preFontName_ = QStringLiteral("Courier New");
-    int fontSize_ = 12;
-    QColor fontColor_;
-    QColor hotSpotColor_ = QColor(0, 0, 255);
-    QColor background_;
+    PageLook look_;
     int historyMaxCount_ = 0;
     int imageCacheCount_ = 5;
 

@@ -1,8 +1,6 @@
 #pragma once
-// What the viewer does with a link, and the list of places visited, apart from
-// the widget so that both can be tested on their own.
-#include "path_rules.h"
-
+// The list of places the viewer visited, apart from the widget so that it can
+// be tested on its own.
 #include <QString>
 
 #include <vector>
@@ -16,29 +14,6 @@ struct TScrollPosition {
     int Offset = 0;
     bool operator==(const TScrollPosition&) const = default;
 };
-
-// "http:", "mailto:", "news:" and the like: an address on the network, which the
-// viewer does not follow. A one-letter scheme is a drive letter, "file:" is local.
-bool hasNetworkScheme(const QString& link);
-
-// A name split at its first "#": the file part and the anchor with its "#".
-struct LinkParts {
-    QString file;
-    QString anchor;
-};
-LinkParts splitAnchor(const QString& link);
-
-// Whether a file name ends in ".htm" or ".html" (without regard to case).
-bool isHtmlFileName(const QString& fileName);
-
-// Whether a file name needs no directory in front of it: a drive on Windows,
-// a leading "/" elsewhere.
-bool isAbsoluteFileName(const QString& fileName, Platform platform);
-
-// The file a link or image address names. A relative name gets the base's
-// directory in front of it (unless the base is "DosPath"), or the directory of
-// the file shown when there is no base.
-QString expandLinkFileName(const QString& link, const QString& base, const QString& currentFile, Platform platform);
 
 struct THistoryItem {
     QString FileName;

@@ -1,7 +1,7 @@
 // The viewer control: painting the visible band, the mouse and the keys.
 #include "control/html_viewer.h"
 
-#include "control/screen.h"
+#include "paint/screen.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -16,11 +16,4 @@ QString dumpModelText(const TSectionList& list, const TNameList& names, const TP
 // A section's text with its placeholder and control characters made visible.
 QString visibleText(const QString& text);
 
-// Parses the file with the viewer's default fonts and colours and dumps it.
-// Returns 0, or 1 after writing the failure's message to err; a parse error
-// still dumps the part parsed.
-int runDump(const QString& path, QTextStream& out, QTextStream& err);
-// The same, measured on canvas and laid out in textWidth pixels, with the lines.
-int runDump(const QString& path, QTextStream& out, QTextStream& err, Canvas& canvas, int textWidth);
-
 } // namespace zorvel

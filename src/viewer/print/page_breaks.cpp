@@ -117,16 +117,20 @@ std::vector<PrintPage> paginate(const TSectionList& document, int pageHeight, in
             break;
         }
         int next = page.bottom;
-        if (const std::optional<int> end = pageBreakAt(document, page.top, page.bottom)) {
+        const std::optional<int> end = pageBreakAt(document, page.top, page.bottom);
+        // A page takes at least half a page. Ending it higher, above a line
+        // taller than a page that is cut wherever it goes, would leave a
+        // sheet all but blank.
+        if (end && 2 * (*end - page.top) >= pageHeight) {
             page.bottom = next = *end;
         } else {
-            // Every place on the page cuts a line: one taller than a page (a
-            // picture, mostly), or one of the lines of cells side by side
-            // that never end together. A line taller than a page fits on
-            // none, so it is cut at the page's full height. The lines that
-            // would be cut there and fit on a page are left for the next,
-            // which starts at the highest of them and so shows again the
-            // strip between it and this page's end; the lines this page
+            // Every place in the page's lower half cuts a line: one taller
+            // than a page (a picture, mostly), or one of the lines of cells
+            // side by side that never end together. A line taller than a page
+            // fits on none, so it is cut at the page's full height. The lines
+            // that would be cut there and fit on a page are left for the
+            // next, which starts at the highest of them and so shows again
+            // the strip between it and this page's end; the lines this page
             // printed whole in that strip are not printed again.
             next = lineTopAcross(document, page.bottom, pageHeight).value_or(page.bottom);
         }

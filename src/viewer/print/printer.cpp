@@ -16,6 +16,13 @@ TvwPrinter* vwSetPrinter(TvwPrinter* printer) {
     return previous;
 }
 
+EPageRangeError::EPageRangeError(int firstPage, int pageCount)
+    : EPrinterError(QStringLiteral("Page %1 is past the end: the document has %2 %3")
+                        .arg(firstPage)
+                        .arg(pageCount)
+                        .arg(pageCount == 1 ? QStringLiteral("page") : QStringLiteral("pages"))),
+      pageCount_(pageCount) {}
+
 TvwPrinter::~TvwPrinter() {
     if (Printing())
         device_.endJob();
@@ -44,6 +51,7 @@ void TvwPrinter::BeginDoc() {
     if (!device_.beginJob(Title))
         throw EPrinterError(QLatin1String(kPrinterNotValid), device_.failureReason());
     state_ = State::Printing;
+    aborted_ = false;
     pageNumber_ = 1;
 }
 
@@ -60,6 +68,14 @@ void TvwPrinter::EndDoc() {
     pageNumber_ = 0;
     if (!device_.endJob())
         throw EPrinterError(QLatin1String(kPrinterNotValid), device_.failureReason());
+}
+
+void TvwPrinter::Abort() {
+    requirePrinting();
+    state_ = State::None;
+    aborted_ = true;
+    pageNumber_ = 0;
+    device_.abortJob();
 }
 
 zorvel::Canvas& TvwPrinter::Canvas() {

@@ -6,6 +6,7 @@
 // of a page.
 #include "model/document.h"
 #include "print_error.h"
+#include "print_progress.h"
 
 #include <QPoint>
 #include <QRect>
@@ -24,6 +25,16 @@ inline constexpr const char* kPrintingInProgress = "Printing in progress";
 inline constexpr const char* kNotPrinting = "Printer is not currently printing";
 inline constexpr const char* kPrinterNotValid = "Printer selected is not valid";
 
+// The pages asked for begin past the document's end: nothing is printed.
+class EPageRangeError : public EPrinterError {
+public:
+    EPageRangeError(int firstPage, int pageCount);
+    int pageCount() const { return pageCount_; }
+
+private:
+    int pageCount_;
+};
+
 // What a TvwPrinter prints on. Sizes are in the device's own pixels.
 class PrintDevice {
 public:
@@ -36,6 +47,8 @@ public:
     virtual bool beginJob(const QString& title) = 0;
     virtual bool newPage() = 0;
     virtual bool endJob() = 0;
+    // Drops the job unfinished.
+    virtual void abortJob() = 0;
     virtual QString failureReason() const = 0;
     // From now on one drawing unit is 1/screenDpi inch, the point windowOrigin
     // lands on the printable area's top-left corner, and nothing is drawn
@@ -62,6 +75,8 @@ public:
     void BeginDoc();
     void NewPage();
     void EndDoc();
+    // Drops the job unfinished (the user stopped it); throws EPrinterError while not printing.
+    void Abort();
     zorvel::Canvas& Canvas();
     int PageWidth();
     int PageHeight();
@@ -70,6 +85,7 @@ public:
 
     State state() const { return state_; }
     bool Printing() const { return state_ == State::Printing; }
+    bool Aborted() const { return aborted_; }
     int PageNumber() const { return pageNumber_; }
 
 private:
@@ -78,6 +94,7 @@ private:
 
     PrintDevice& device_;
     State state_ = State::None;
+    bool aborted_ = false;
     int pageNumber_ = 0;
 };
 
@@ -100,9 +117,9 @@ struct PrintPage {
 // The pages 1 to lastPage of a document laid out at the height pageHeight
 // (fewer when the document ends first). A page ends at the lowest place that
 // cuts no text line, on the page or in a table cell (at the top of a table
-// row when nothing of the row but its frames would be left above); when
-// every place on it cuts one, it ends at its full height and only what is
-// taller than a page is cut there.
+// row when nothing of the row but its frames would be left above), as long as
+// that leaves at least half a page on it; otherwise it ends at its full
+// height and only what is taller than a page is cut there.
 std::vector<PrintPage> paginate(const TSectionList& document, int pageHeight, int lastPage);
 
 // The top of the highest text line that y passes through (its top above y,
@@ -118,10 +135,12 @@ std::optional<int> pageBreakAt(const TSectionList& document, int pageTop, int y)
 // Prints pages firstPage to lastPage of a copy of the document (the copy
 // prints black on white without its background picture or form controls) on
 // a new TvwPrinter made current meanwhile. screenDpi is the resolution the
-// document's fonts are measured at. Whatever happens, the job is ended, the
-// previous printer made current again and the copy freed; a failure then
-// throws EPrinterError.
+// document's fonts are measured at. progress hears of each page before it is
+// printed and may stop the job. Whatever happens, the job is ended (or
+// dropped when stopped), the previous printer made current again and the copy
+// freed; a failure then throws EPrinterError, a first page past the end
+// EPageRangeError before any job begins, a stop PrintCancelled.
 void PrintDocument(const TSectionList& document, PrintDevice& device, int firstPage, int lastPage, int screenDpi,
-                   const QString& title);
+                   const QString& title, const PrintProgress& progress = {});
 
 } // namespace zorvel

@@ -54,6 +54,11 @@ bool QPrinterDevice::endJob() {
     return job_.end();
 }
 
+void QPrinterDevice::abortJob() {
+    canvas_.reset();
+    job_.abort();
+}
+
 void QPrinterDevice::setMapping(int screenDpi, QPoint windowOrigin, const QRect& clip) {
     QPainter& painter = job_.painter();
     painter.resetTransform();

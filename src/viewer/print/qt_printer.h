@@ -66,6 +66,7 @@ public:
     bool beginJob(const QString& title) override;
     bool newPage() override { return job_.newPage(); }
     bool endJob() override;
+    void abortJob() override;
     QString failureReason() const override { return refusal_.isEmpty() ? job_.failure() : refusal_; }
     void setMapping(int screenDpi, QPoint windowOrigin, const QRect& clip) override;
     Canvas& canvas() override { return *canvas_; }

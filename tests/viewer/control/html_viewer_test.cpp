@@ -154,7 +154,7 @@ TEST_F(ViewerTest, AFileThatCannotBeReadLeavesThePageShown) {
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QDir().mkpath(tmp.file(QStringLiteral("folder.htm")));
     for (const QString& bad : {fifo, tmp.file(QStringLiteral("folder.htm"))})
-        EXPECT_THROW(viewer.LoadFromFile(bad), TextFileError) << bad.toStdString();
+        EXPECT_THROW(viewer.LoadFromFile(bad), EHtmlFileError) << bad.toStdString();
     EXPECT_EQ(viewer.CurrentFile(), good);
     EXPECT_EQ(viewer.Title(), QStringLiteral("Good"));
     EXPECT_EQ(viewer.Document().Count(), sections);

@@ -5,6 +5,7 @@
 // review their diff.
 #include "canvas/fixed_canvas.h"
 #include "headless/dump.h"
+#include "headless/dump_run.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,5 @@
 // The model dump and the --dump entry point.
+#include "headless/dump_run.h"
 #include "parse/parse_helper.h"
 #include "text_file.h"
 

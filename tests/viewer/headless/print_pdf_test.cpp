@@ -5,6 +5,7 @@
 #include "print/printing.h"
 #include "temp_dir.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,18 @@ TEST(PrintPdf, PrintsThePageOnA4WithItsTitleAndTheRangeAsked) {
     ASSERT_EQ(printPdf(page, part, 2, 3).status, 0);
     EXPECT_EQ(pdfPages(part), 2);
     EXPECT_EQ(pdfText(part), pdfText(whole, 2, 3));
+
+    // From inside to past the end: the pages there are. From past the end: nothing, and why.
+    const int pages = pdfPages(whole);
+    ASSERT_EQ(printPdf(page, part, pages - 1, pages + 8).status, 0);
+    EXPECT_EQ(pdfText(part), pdfText(whole, pages - 1, pages));
+    for (const auto& [first, last] : {std::pair{pages + 1, pages + 8}, std::pair{999, 999}}) {
+        const QString none = tmp.file("none.pdf");
+        const PrintPdf r = printPdf(page, none, first, last);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("the document has %1 pages\n").arg(pages))) << r.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(none));
+    }
 }
 
 TEST(PrintPdf, FailuresAreReported) {
@@ -59,7 +72,7 @@ TEST(PrintPdf, FailuresAreReported) {
         const char* says;
     } cases[] = {
         {tmp.file("absent.htm"), tmp.file("a.pdf"), "Can't locate file"},
-        {page, tmp.file("no/such/dir/a.pdf"), "Printer selected is not valid\nCannot write"},
+        {page, tmp.file("no/such/dir/a.pdf"), "Cannot write"},
     };
     for (const auto& c : cases) {
         const PrintPdf r = printPdf(c.page, c.pdf);

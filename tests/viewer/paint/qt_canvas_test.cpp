@@ -1,5 +1,5 @@
 // The Qt canvas measures with the real fonts and draws on a QPainter.
-#include "control/screen.h"
+#include "paint/screen.h"
 #include "paint/qt_canvas.h"
 
 #include <QDir>

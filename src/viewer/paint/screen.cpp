@@ -1,5 +1,5 @@
 // The screen's colour depth and the link cursor.
-#include "control/screen.h"
+#include "paint/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
