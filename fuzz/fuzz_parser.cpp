@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the parser, then walks the model it built: the
 // dump, a clone and a change of defaults touch every section.
-#include "fixed_canvas.h"
-#include "htmldump.h"
-#include "readhtml.h"
+#include "canvas/fixed_canvas.h"
+#include "headless/dump.h"
+#include "parse/html_parse.h"
 
 #include <cstddef>
 #include <cstdint>

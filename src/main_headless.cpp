@@ -1,14 +1,15 @@
 #include "main_headless.h"
 
-#include "form_widgets.h"
-#include "htmldump_run.h"
-#include "htmlrender.h"
+#include "control/form_widgets.h"
+#include "headless/dump.h"
+#include "headless/dump_run.h"
+#include "headless/print_pdf.h"
+#include "headless/render.h"
+#include "paint/document_surface.h"
+#include "paint/qt_canvas.h"
 #include "path_rules.h"
 #include "preview_look.h"
-#include "qt_canvas.h"
 #include "settings_keys.h"
-#include "viewer_paint.h"
-#include "vwprint_pdf.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 // shared, so wall time would count other people's work), peak memory in a
 // child process, the documentation pages of Debian packages, and our engine
 // and Qt's doing the same work on a page.
-#include "htmlsubs.h"
-#include "readhtml.h"
+#include "model/document.h"
+#include "parse/html_parse.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>

@@ -9,7 +9,7 @@
 // shared); memory is the growth of the peak resident set in a child process.
 #include "bench_common.h"
 #include "page_generator.h"
-#include "qt_canvas.h"
+#include "paint/qt_canvas.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "html_colours.h"
 
-#include "readhtml_tokens.h"
+#include "parse/vocabulary.h"
 
 namespace zorvel {
 

@@ -3,7 +3,7 @@
 // document's text as it is being written, unsaved changes included. It is
 // loaded from the editor's text, never from the file, and only once the
 // typing has paused, so that a keystroke never waits for a layout.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -9,8 +9,8 @@
 #include "find_replace.h"
 #include "recovery_store.h"
 #include "live_preview.h"
+#include "control/html_viewer.h"
 #include "preview_look.h"
-#include "htmlview.h"
 #include "toolbox.h"
 
 #include <QAbstractEventDispatcher>

@@ -3,7 +3,7 @@
 #include "mainu1.h"
 #include "settings_keys.h"
 
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "toolbox.h"
 
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 
 #include "atomic_write.h"
 #include "busy_cursor.h"
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "print_error.h"
 #include "print_source.h"
 #include "print_to_file.h"

@@ -1,6 +1,6 @@
 #include "preview_look.h"
 
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "settings_keys.h"
 
 namespace zorvel {

@@ -1,6 +1,6 @@
 #include "table_viewer.h"
 
-#include "htmlview.h"
+#include "control/html_viewer.h"
 
 namespace zorvel {
 

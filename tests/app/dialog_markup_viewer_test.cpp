@@ -2,13 +2,13 @@
 // every character that could end a value or a tag comes back whole, and the
 // page around it is untouched.
 #include "background_text.h"
-#include "fixed_canvas.h"
+#include "canvas/fixed_canvas.h"
 #include "form_text.h"
-#include "htmlsubs_forms.h"
+#include "model/form_controls.h"
 #include "image_tag.h"
 #include "links.h"
 #include "markup.h"
-#include "readhtml.h"
+#include "parse/html_parse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The live preview beside the documents and the syntax-colour switch: what the
 // pane shows and when, which document it follows, and the settings kept.
-#include "htmldump.h"
+#include "headless/dump.h"
 #include "live_preview.h"
 #include "main_window_fixture.h"
 

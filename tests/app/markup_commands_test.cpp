@@ -1,7 +1,7 @@
 // The markup commands on a real document: the text put in, the caret, undo, the dialogs.
 #include "main_window_fixture.h"
-#include "htmldump.h"
-#include "htmlview.h"
+#include "headless/dump.h"
+#include "control/html_viewer.h"
 #include "toolbox.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The built-in preview: saved first, shown in place of the documents, and left
 // for the right document.
-#include "htmlview.h"
+#include "control/html_viewer.h"
 #include "main_window_fixture.h"
 #include "toolbox.h"
 

@@ -1,13 +1,13 @@
 // Printing the source and the preview into PDF files through the scripted
 // print dialog, read back with poppler.
+#include "control/html_viewer.h"
 #include "full_disk.h"
-#include "htmlview.h"
 #include "main_window_fixture.h"
 #include "pdf_text.h"
 #include "preview_look.h"
 #include "print_file_name.h"
 #include "print_source.h"
-#include "vwprint_pdf.h"
+#include "headless/print_pdf.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>

@@ -1,0 +1,65 @@
+#include "load/page_loader.h"
+
+#include "load/link_names.h"
+#include "paint/qt_canvas.h"
+#include "paint/screen.h"
+#include "text_file.h"
+
+#include <QFileInfo>
+
+namespace zorvel {
+
+namespace {
+constexpr const char* kCantLocateFile = "Can't locate file: ";
+} // namespace
+
+QString readPageFile(const QString& path) {
+    if (!QFileInfo::exists(path))
+        throw EHtmlFileError((QLatin1String(kCantLocateFile) + path).toStdString());
+    // The editor's checks: a regular file (a FIFO would block, a device never end) of a sane size.
+    try {
+        return viewerText(loadTextFile(path));
+    } catch (const TextFileError& e) {
+        throw EHtmlFileError(e.what());
+    }
+}
+
+PageLook desktopLook() {
+    const SystemColors system = QtCanvas().systemColors();
+    PageLook look;
+    look.background = system.ButtonFace;
+    look.text = system.ButtonText;
+    return look;
+}
+
+QString printJobTitle(const QString& pageTitle, const QString& file) {
+    QString title = pageTitle.trimmed();
+    if (title.isEmpty())
+        title = QFileInfo(file).fileName();
+    if (title.isEmpty())
+        title = QStringLiteral("Zorvel");
+    return title;
+}
+
+std::unique_ptr<LoadedPage> loadPage(const QString& path, const PageLook& look, Canvas& screen,
+                                     FormControlFactory* controls) {
+    const QString text = readPageFile(path);
+    auto page = std::make_unique<LoadedPage>(screen);
+    page->file = QFileInfo(path).absoluteFilePath();
+    TSectionList& document = page->document;
+    document.Display = screenDisplayCapabilities();
+    document.ControlFactory = controls;
+    // Pictures are looked for when the page is laid out, after the parse has found its BASE.
+    document.ExpandImageName = [p = page.get()](const QString& name) {
+        return expandLinkFileName(name, p->strings.Base, p->file, kHostPlatform);
+    };
+    applyLook(document, look);
+    try {
+        HtmlParseBuffer(document, page->names, text, page->strings);
+    } catch (const EParseError& e) {
+        page->parseError = QString::fromUtf8(e.what());
+    }
+    return page;
+}
+
+} // namespace zorvel

@@ -1,0 +1,29 @@
+#pragma once
+// How a page looks where it says nothing itself: its fonts, its colours and
+// whether its pictures are shown. The viewer control, the live pane and the
+// modes without a window all give a document its defaults from one of these.
+#include "model/document.h"
+
+#include <QColor>
+#include <QString>
+
+namespace zorvel {
+
+struct PageLook {
+    QString fontName = QStringLiteral("Times New Roman");
+    QString preFontName = QStringLiteral("Courier New");
+    int fontSize = 12;
+    QColor background = QColor(0xC0, 0xC0, 0xC0);
+    QColor text = Qt::black;
+    QColor link = QColor(0, 0, 255);
+    bool showImages = true;
+
+    bool operator==(const PageLook&) const = default;
+};
+
+inline void applyLook(TSectionList& document, const PageLook& look) {
+    document.ShowImages = look.showImages;
+    document.SetDefaults(look.fontName, look.preFontName, look.background, look.link, look.text, look.fontSize);
+}
+
+} // namespace zorvel
