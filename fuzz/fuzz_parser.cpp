@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString dump = dumpModelText(list, names, strings);
     (void)dump;
     const std::unique_ptr<TSectionList> copy = list.Clone();
-    copy->SetDefaults(QStringLiteral("Arial"), QStringLiteral("Courier New"), QColor(255, 255, 255),
-                      QColor(255, 0, 0), QColor(0, 0, 0), 18);
+    copy->SetDefaults(QStringLiteral("Arial"), QStringLiteral("Courier New"), QColor(255, 255, 255), QColor(255, 0, 0),
+                      QColor(0, 0, 0), 18);
     int scrollWidth = 0;
     int charPos = 0;
     copy->DoLogic(canvas, 0, 600, scrollWidth, charPos);

@@ -105,8 +105,11 @@ void BM_Repaint(benchmark::State& state) {
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(BM_Repaint)->ArgNames({"oneLine", "colours"})->ArgsProduct({{0}, {0, 1}})
-    ->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_Repaint)
+    ->ArgNames({"oneLine", "colours"})
+    ->ArgsProduct({{0}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(50);
 
 // A jump to the end of a coloured page: the lines before it are read once, without colours.
 void BM_JumpToEnd(benchmark::State& state) {
@@ -125,11 +128,17 @@ void BM_JumpToEnd(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_OpenEditor)->ArgNames({"oneLine", "colours"})->ArgsProduct({{0, 1}, {0, 1}})
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenEditor)
+    ->ArgNames({"oneLine", "colours"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK(BM_OpenQtPlainText)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_Keystroke)->ArgNames({"oneLine", "colours"})->ArgsProduct({{0, 1}, {0, 1}})
-    ->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_Keystroke)
+    ->ArgNames({"oneLine", "colours"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 BENCHMARK(BM_JumpToEnd)->ArgName("oneLine")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -158,8 +167,8 @@ int main(int argc, char** argv) {
     std::printf("\nWhat syntax colours cost on a page of 10 MB (at most 0.5 s to open, 50 ms a key):\n");
     for (const char* lines : {"0", "1"}) {
         auto at = [&](const char* bench, const char* colours, int n) {
-            return r.ms[std::string(bench) + "/oneLine:" + lines + "/colours:" + colours + "/iterations:" +
-                             std::to_string(n)];
+            return r.ms[std::string(bench) + "/oneLine:" + lines + "/colours:" + colours +
+                        "/iterations:" + std::to_string(n)];
         };
         std::printf("%-12s open %+7.3f s    keystroke %6.1f ms (%6.1f ms without)\n",
                     *lines == '1' ? "one line" : "80-char lines",

@@ -46,8 +46,14 @@ void BM_LivePreviewRefresh(benchmark::State& state) {
     lastLoad[kb] = live.lastLoadMs();
 }
 
-BENCHMARK(BM_LivePreviewRefresh)->ArgName("KB")->Arg(10)->Arg(100)->Arg(300)->Arg(1000)
-    ->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LivePreviewRefresh)
+    ->ArgName("KB")
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(300)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 } // namespace
 

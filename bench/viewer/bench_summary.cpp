@@ -26,7 +26,7 @@ struct Figures {
     int pages = 0;
     qint64 bytes = 0;
     double parse = 0, layout = 0, free = 0, qt = -1, scan = 0; // seconds
-    double memory = 0;                                          // peak bytes per input byte
+    double memory = 0;                                         // peak bytes per input byte
     double sum() const { return parse + layout + free; }
 };
 
@@ -126,10 +126,10 @@ Figures measure(Canvas& canvas, const std::vector<const QString*>& texts, qint64
 }
 
 void header() {
-    std::printf("%-30s %5s %7s %8s %8s %8s %8s %9s %8s %7s %7s %7s %7s %6s\n", "corpus / page", "pages", "MB",
-                "parse", "layout", "free", "sum", "Qt", "scan", "parse", "sum", "Qt/sum", "free/", "mem/B");
-    std::printf("%-30s %5s %7s %8s %8s %8s %8s %9s %8s %7s %7s %7s %7s %6s\n", "", "", "", "ms", "ms", "ms", "ms",
-                "ms", "ms", "MB/s", "MB/s", "", "parse", "");
+    std::printf("%-30s %5s %7s %8s %8s %8s %8s %9s %8s %7s %7s %7s %7s %6s\n", "corpus / page", "pages", "MB", "parse",
+                "layout", "free", "sum", "Qt", "scan", "parse", "sum", "Qt/sum", "free/", "mem/B");
+    std::printf("%-30s %5s %7s %8s %8s %8s %8s %9s %8s %7s %7s %7s %7s %6s\n", "", "", "", "ms", "ms", "ms", "ms", "ms",
+                "ms", "MB/s", "MB/s", "", "parse", "");
 }
 
 void row(const QString& name, const Figures& f) {
@@ -219,7 +219,8 @@ int main(int argc, char** argv) {
         row(QString::fromLatin1(package), measurePages(canvas, pages));
         const Page& big = *std::max_element(pages.begin(), pages.end(),
                                             [](const Page& a, const Page& b) { return a.bytes < b.bytes; });
-        row(QStringLiteral("  largest ") + big.path.section(u'/', -1), measure(canvas, {&big.text}, big.bytes, true, {big.path}));
+        row(QStringLiteral("  largest ") + big.path.section(u'/', -1),
+            measure(canvas, {&big.text}, big.bytes, true, {big.path}));
         for (Page& p : pages)
             all.push_back(std::move(p));
     }
@@ -228,7 +229,8 @@ int main(int argc, char** argv) {
     row(QStringLiteral("all corpora"), measurePages(canvas, all));
 
     // Growth: time and memory per byte should stay flat as the page grows.
-    const Page& big = *std::max_element(all.begin(), all.end(), [](const Page& a, const Page& b) { return a.bytes < b.bytes; });
+    const Page& big =
+        *std::max_element(all.begin(), all.end(), [](const Page& a, const Page& b) { return a.bytes < b.bytes; });
     double onceSum = 0;
     for (const int times : {1, 2, 4, 8}) {
         const QString text = repeated(big.text, times);

@@ -4,7 +4,8 @@
 
 namespace zorvel {
 
-inline constexpr FailureMessage kCreateBlankFailure = {"Error in CreateBlankHTMLFile..,\r\nPlease report to ", true, ""};
+inline constexpr FailureMessage kCreateBlankFailure = {"Error in CreateBlankHTMLFile..,\r\nPlease report to ", true,
+                                                       ""};
 inline constexpr FailureMessage kNewFailure = {"Exception error in New1Click ..", false, ""};
 inline constexpr FailureMessage kOpenFailure = {"Exception error in Open1Click\r\nPlease report this error to ", true,
                                                 ""};
@@ -59,7 +60,7 @@ inline constexpr const char* kAutoSaveProposedName = "untitled.htm";
 
 // The blank page, one line each.
 inline constexpr const char* kBlankPage[] = {
-    "<HTML>", "<HEAD>", "<TITLE>Put Your Pages's Title here </TITLE>", "</HEAD>", "<BODY>", "  ", "  ", "  ",
+    "<HTML>",  "<HEAD>",  "<TITLE>Put Your Pages's Title here </TITLE>", "</HEAD>", "<BODY>", "  ", "  ", "  ",
     "</BODY>", "</HTML>",
 };
 // The caret of a blank page: the start of its sixth line.

@@ -8,21 +8,21 @@ namespace {
 
 enum Mode : std::uint8_t {
     Text,
-    TagOpen,       // after "<", and after "</"
+    TagOpen, // after "<", and after "</"
     TagName,
-    AfterName,     // blanks after the name; a heading's digit
-    AttrStart,     // blanks before an attribute, or the tag's end
+    AfterName, // blanks after the name; a heading's digit
+    AttrStart, // blanks before an attribute, or the tag's end
     AttrName,
     AfterAttrName, // blanks before "=" or the next attribute
     AfterEquals,   // blanks before a value
     Quoted,
     Number,
-    AfterNumber,   // blanks and one "%" after a number
+    AfterNumber, // blanks and one "%" after a number
     Word,
-    SkipToGt,      // what the viewer skips up to the tag's ">"
+    SkipToGt, // what the viewer skips up to the tag's ">"
     Comment,
-    TextArea,      // the text of a TEXTAREA: only its end tag is markup
-    TextAreaTag,   // a "<" in it and what follows, up to a blank, a line end or ">"
+    TextArea,    // the text of a TEXTAREA: only its end tag is markup
+    TextAreaTag, // a "<" in it and what follows, up to a blank, a line end or ">"
 };
 
 enum Flag : std::uint8_t {
@@ -43,11 +43,21 @@ constexpr char16_t kTextAreaName[] = u"TEXTAREA";
 constexpr char16_t kTextAreaEnd[] = u"</textarea";
 constexpr int kTextAreaEndLength = 10;
 
-bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r'; }
-char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
-char16_t lower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+bool isLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r';
+}
+char16_t upper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+}
+char16_t lower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
 
 // The length of the entity at i that the viewer turns into a character, or 0.
 int entityLength(QStringView s, int i) {

@@ -1,8 +1,8 @@
 #include "live_preview.h"
 
 #include "editfrmu.h"
-#include "model/attributes.h"
 #include "load/link_names.h"
+#include "model/attributes.h"
 #include "trecode.h"
 
 #include <QScopedValueRollback>

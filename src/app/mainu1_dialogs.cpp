@@ -39,8 +39,10 @@ TEditForm* TMainFrm::newFromTemplate() {
         CreateBlankHTMLFile();
         EnableDocumentCommands();
         return ActiveDocument();
-    case TemplateChoiceKind::Cancelled: return nullptr;
-    case TemplateChoiceKind::Chosen: break;
+    case TemplateChoiceKind::Cancelled:
+        return nullptr;
+    case TemplateChoiceKind::Chosen:
+        break;
     }
     TEditForm* form = OpenDocument(choice.path, false);
     form->FileName.clear();
@@ -147,9 +149,9 @@ void TMainFrm::Form_BtnClick(QObject* sender) {
 }
 
 void TMainFrm::About1Click() {
-    QMessageBox::about(this, QStringLiteral("About Zorvel"),
-                       QStringLiteral("<b>Zorvel</b> %1<br>An editor for HTML pages.")
-                           .arg(QCoreApplication::applicationVersion()));
+    QMessageBox::about(
+        this, QStringLiteral("About Zorvel"),
+        QStringLiteral("<b>Zorvel</b> %1<br>An editor for HTML pages.").arg(QCoreApplication::applicationVersion()));
 }
 
 } // namespace zorvel

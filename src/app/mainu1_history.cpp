@@ -22,7 +22,8 @@ void TMainFrm::RebuildHistoryMenu() {
     }
     const int shown = std::min(FileHistory.count(), RecentFiles::kShown);
     for (int i = 0; i < shown; ++i) {
-        MenuEntry[static_cast<size_t>(i)]->setText(QStringLiteral("&%1 - ").arg(i + 1) + shownLiterally(FileHistory.entries()[i]));
+        MenuEntry[static_cast<size_t>(i)]->setText(QStringLiteral("&%1 - ").arg(i + 1) +
+                                                   shownLiterally(FileHistory.entries()[i]));
         MenuEntry[static_cast<size_t>(i)]->setVisible(true);
     }
     HistorySeparator->setVisible(true);

@@ -71,7 +71,8 @@ std::optional<QString> TMainFrm::writeJournal(TEditForm& form) {
     } catch (const FileWriteError& e) {
         return QLatin1String(kJournalNotKept).arg(e.path(), e.reason());
     } catch (const std::exception& e) {
-        return QLatin1String(kJournalNotKept).arg(recovery_->journalPath(form.journalId), QString::fromLocal8Bit(e.what()));
+        return QLatin1String(kJournalNotKept)
+            .arg(recovery_->journalPath(form.journalId), QString::fromLocal8Bit(e.what()));
     }
 }
 

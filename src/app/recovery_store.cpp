@@ -22,18 +22,24 @@ const QString kLockSuffix = QStringLiteral(".lock");
 
 const char* encodingName(TextEncoding e) {
     switch (e) {
-    case TextEncoding::Utf8: return "utf-8";
-    case TextEncoding::Utf8WithBom: return "utf-8-bom";
-    case TextEncoding::Latin1: return "latin-1";
+    case TextEncoding::Utf8:
+        return "utf-8";
+    case TextEncoding::Utf8WithBom:
+        return "utf-8-bom";
+    case TextEncoding::Latin1:
+        return "latin-1";
     }
     return "utf-8";
 }
 
 const char* endingName(LineEnding e) {
     switch (e) {
-    case LineEnding::CrLf: return "crlf";
-    case LineEnding::Lf: return "lf";
-    case LineEnding::Cr: return "cr";
+    case LineEnding::CrLf:
+        return "crlf";
+    case LineEnding::Lf:
+        return "lf";
+    case LineEnding::Cr:
+        return "cr";
     }
     return "crlf";
 }
@@ -127,7 +133,7 @@ std::optional<QString> RecoveryStore::takeLock() {
     if (!lock->tryLock(0)) {
         // The lock file is made in the folder like any other: a refusal there is the folder's.
         return lock->error() == QLockFile::PermissionError ? QString::fromLocal8Bit(std::strerror(EACCES))
-                                                            : QStringLiteral("the folder cannot be locked");
+                                                           : QStringLiteral("the folder cannot be locked");
     }
     lock_ = std::move(lock);
     return std::nullopt;

@@ -28,7 +28,9 @@ QString TSRichEdit::textBetween(int from, int to, const QString& lineBreak) cons
     return storedtext::read(*document(), from, to, {lineBreak});
 }
 
-QString TSRichEdit::Text() const { return textBetween(0, document()->characterCount() - 1, kCrLf); }
+QString TSRichEdit::Text() const {
+    return textBetween(0, document()->characterCount() - 1, kCrLf);
+}
 
 void TSRichEdit::replaceRange(QTextCursor& cursor, const QString& text) {
     const storedtext::Prepared prepared = storedtext::prepare(text, format_.lineEnding, false);
@@ -95,7 +97,9 @@ int TSRichEdit::toDocumentPosition(int offset) const {
     return block.position() + std::min(column, block.length() - 1);
 }
 
-int TSRichEdit::SelStart() const { return toOffset(textCursor().selectionStart()); }
+int TSRichEdit::SelStart() const {
+    return toOffset(textCursor().selectionStart());
+}
 
 void TSRichEdit::setSelStart(int offset) {
     QTextCursor cursor = textCursor();
@@ -132,8 +136,12 @@ void TSRichEdit::setSelText(const QString& text) {
     replaced_ = {document()->availableUndoSteps(), start, length};
 }
 
-bool TSRichEdit::Modified() const { return document()->isModified(); }
-void TSRichEdit::setModified(bool modified) { document()->setModified(modified); }
+bool TSRichEdit::Modified() const {
+    return document()->isModified();
+}
+void TSRichEdit::setModified(bool modified) {
+    document()->setModified(modified);
+}
 
 int TSRichEdit::LineCount() const {
     const QTextDocument* doc = document();
@@ -180,8 +188,8 @@ void TSRichEdit::AddLine(const QString& line) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     // Like a list of strings: every line ends with a break, so the next line starts fresh.
-    const QString text = (document()->lastBlock().length() > 1 ? QStringLiteral("\n") : QString()) + line +
-                         QLatin1Char('\n');
+    const QString text =
+        (document()->lastBlock().length() > 1 ? QStringLiteral("\n") : QString()) + line + QLatin1Char('\n');
     replaceRange(cursor, text);
 }
 
@@ -205,7 +213,9 @@ QString TSRichEdit::exactText() const {
     return storedtext::read(*document(), 0, document()->characterCount() - 1, {QString(), true, format_.lineEnding});
 }
 
-void TSRichEdit::SaveToFile(const QString& path) const { saveExactText(path, exactText(), format_.encoding); }
+void TSRichEdit::SaveToFile(const QString& path) const {
+    saveExactText(path, exactText(), format_.encoding);
+}
 
 int TSRichEdit::rowOfPosition(int position) const {
     const QTextBlock block = document()->findBlock(position);
@@ -220,9 +230,13 @@ int TSRichEdit::rowOfPosition(int position) const {
     return row;
 }
 
-int TSRichEdit::RowOfOffset(int offset) const { return rowOfPosition(toDocumentPosition(offset)); }
+int TSRichEdit::RowOfOffset(int offset) const {
+    return rowOfPosition(toDocumentPosition(offset));
+}
 
-int TSRichEdit::CaretRow() const { return rowOfPosition(textCursor().selectionStart()); }
+int TSRichEdit::CaretRow() const {
+    return rowOfPosition(textCursor().selectionStart());
+}
 
 int TSRichEdit::CaretColumn() const {
     const int position = textCursor().selectionStart();
@@ -247,11 +261,21 @@ void TSRichEdit::ScrollToLine(int row) {
     verticalScrollBar()->setValue(std::clamp(row, 0, last));
 }
 
-void TSRichEdit::SelectAll() { selectAll(); }
-void TSRichEdit::CutToClipboard() { cut(); }
-void TSRichEdit::CopyToClipboard() { copy(); }
-void TSRichEdit::PasteFromClipboard() { paste(); }
-bool TSRichEdit::CanUndo() const { return document()->isUndoAvailable(); }
+void TSRichEdit::SelectAll() {
+    selectAll();
+}
+void TSRichEdit::CutToClipboard() {
+    cut();
+}
+void TSRichEdit::CopyToClipboard() {
+    copy();
+}
+void TSRichEdit::PasteFromClipboard() {
+    paste();
+}
+bool TSRichEdit::CanUndo() const {
+    return document()->isUndoAvailable();
+}
 void TSRichEdit::Undo() {
     const bool undoingReplacement = replaced_.undoSteps >= 0 && replaced_.undoSteps == document()->availableUndoSteps();
     undo();

@@ -8,13 +8,18 @@ namespace zorvel::storedtext {
 
 namespace {
 
-bool needsStandIn(char16_t c) { return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1; }
+bool needsStandIn(char16_t c) {
+    return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+}
 
 BreakKind kindOf(LineEnding ending) {
     switch (ending) {
-    case LineEnding::CrLf: return CrLf;
-    case LineEnding::Lf: return Lf;
-    case LineEnding::Cr: return Cr;
+    case LineEnding::CrLf:
+        return CrLf;
+    case LineEnding::Lf:
+        return Lf;
+    case LineEnding::Cr:
+        return Cr;
     }
     return CrLf;
 }
@@ -134,11 +139,16 @@ BreakKind breakBefore(const QTextBlock& block) {
 
 QString endingText(BreakKind kind, LineEnding documentEnding) {
     switch (kind) {
-    case Default: return lineEndingText(documentEnding);
-    case CrLf: return QStringLiteral("\r\n");
-    case Lf: return QStringLiteral("\n");
-    case Cr: return QStringLiteral("\r");
-    case Soft: return QString();
+    case Default:
+        return lineEndingText(documentEnding);
+    case CrLf:
+        return QStringLiteral("\r\n");
+    case Lf:
+        return QStringLiteral("\n");
+    case Cr:
+        return QStringLiteral("\r");
+    case Soft:
+        return QString();
     }
     return lineEndingText(documentEnding);
 }
@@ -147,11 +157,10 @@ QString read(const QTextDocument& document, int from, int to, const Separators& 
     QString out;
     if (to <= from)
         return out;
-    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
-         block = block.next()) {
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to; block = block.next()) {
         if (block.position() > from) {
             const BreakKind kind = breakBefore(block);
-            out += kind == Soft              ? QString()
+            out += kind == Soft             ? QString()
                    : separators.fileEndings ? endingText(kind, separators.documentEnding)
                                             : separators.hard;
         }

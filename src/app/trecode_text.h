@@ -56,7 +56,7 @@ BreakKind breakBefore(const QTextBlock& block);
 
 // The separators read back for each kind of break.
 struct Separators {
-    QString hard;    // a break the text has (CR LF for offsets, "\n" for the clipboard)
+    QString hard;             // a break the text has (CR LF for offsets, "\n" for the clipboard)
     bool fileEndings = false; // instead: each break as the file had it, the default being documentEnding
     LineEnding documentEnding = LineEnding::CrLf;
 };

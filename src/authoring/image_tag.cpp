@@ -14,13 +14,12 @@ void addNumber(QString& tag, const char* attribute, const QString& value) {
 } // namespace
 
 QString makeImageTag(const ImageFields& f) {
-    QString tag =
-        QLatin1String("<IMG SRC =\"") + escapeMarkup(f.fileName, MarkupPlace::QuotedValue) + QLatin1Char('"');
+    QString tag = QLatin1String("<IMG SRC =\"") + escapeMarkup(f.fileName, MarkupPlace::QuotedValue) + QLatin1Char('"');
     addNumber(tag, " HSPACE=", f.horizontalSpace);
     addNumber(tag, " VSPACE=", f.verticalSpace);
     const std::pair<bool, const char*> alignments[] = {
-        {f.left, " ALIGN=LEFT"},       {f.right, " ALIGN=RIGHT"},         {f.top, " ALIGN=TOP"},
-        {f.middle, " ALIGN=MIDDLE"},   {f.bottom, " ALIGN=BOTTOM"},       {f.textTop, " ALIGN=TEXTTOP"},
+        {f.left, " ALIGN=LEFT"},           {f.right, " ALIGN=RIGHT"},         {f.top, " ALIGN=TOP"},
+        {f.middle, " ALIGN=MIDDLE"},       {f.bottom, " ALIGN=BOTTOM"},       {f.textTop, " ALIGN=TEXTTOP"},
         {f.absMiddle, " ALIGN=ABSMIDDLE"}, {f.absBottom, " ALIGN=ABSBOTTOM"},
     };
     for (const auto& [set, attribute] : alignments)

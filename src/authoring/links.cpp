@@ -50,11 +50,17 @@ QString linkText(const char* start, const QString& value, const QString& memo) {
 
 } // namespace
 
-QString externalLinkText(const QString& url, const QString& memo) { return linkText("<A HREF=\"", url, memo); }
+QString externalLinkText(const QString& url, const QString& memo) {
+    return linkText("<A HREF=\"", url, memo);
+}
 
-QString bookMarkText(const QString& name, const QString& memo) { return linkText("<A NAME =\"", name, memo); }
+QString bookMarkText(const QString& name, const QString& memo) {
+    return linkText("<A NAME =\"", name, memo);
+}
 
-QString bookMarkLinkText(const QString& name, const QString& memo) { return linkText("<A HREF =\"#", name, memo); }
+QString bookMarkLinkText(const QString& name, const QString& memo) {
+    return linkText("<A HREF =\"#", name, memo);
+}
 
 namespace {
 
@@ -78,7 +84,9 @@ int compareBookMarks(const QString& a, const QString& b) {
 
 } // namespace
 
-bool bookMarkLess(const QString& a, const QString& b) { return compareBookMarks(a, b) < 0; }
+bool bookMarkLess(const QString& a, const QString& b) {
+    return compareBookMarks(a, b) < 0;
+}
 
 bool containsBookMark(const QStringList& sorted, const QString& name) {
     const auto it = std::lower_bound(sorted.begin(), sorted.end(), name, bookMarkLess);
@@ -125,12 +133,16 @@ constexpr qsizetype kShortFormReach = 32000;
 
 QStringList scanBookMarks(const QString& text) {
     static const std::array<QString, 4> patterns = {
-        QStringLiteral("< A NAME ="), QStringLiteral("<A NAME ="), QStringLiteral("<A NAME="),
+        QStringLiteral("< A NAME ="),
+        QStringLiteral("<A NAME ="),
+        QStringLiteral("<A NAME="),
         QStringLiteral("< A NAME="),
     };
     std::array<NextOccurrence, 4> next = {
-        NextOccurrence(text, patterns[0]), NextOccurrence(text, patterns[1]),
-        NextOccurrence(text, patterns[2]), NextOccurrence(text, patterns[3]),
+        NextOccurrence(text, patterns[0]),
+        NextOccurrence(text, patterns[1]),
+        NextOccurrence(text, patterns[2]),
+        NextOccurrence(text, patterns[3]),
     };
     NextOccurrence nextClose(text, QStringLiteral(">"));
     NextOccurrence nextQuote(text, QStringLiteral("\""));

@@ -22,26 +22,16 @@ struct FormatRow {
 
 // Indexed by tag - 1.
 constexpr FormatRow kFormats[] = {
-    {"<B>", "</B>", Shape::Wrap},
-    {"<EM>", "</EM>", Shape::Wrap},
-    {"<U>", "</U>", Shape::Wrap},
-    {"<STRONG>", "</STRONG>", Shape::Wrap},
-    {"<HR>\r\n", "", Shape::Replace},
-    {"<BR>\r\n", "", Shape::Before},
-    {"<P>\r\n", "", Shape::Before},
-    {"<CODE>", "</CODE>", Shape::Wrap},
-    {"<KBD>", "</KBD>", Shape::Wrap},
-    {"<VAR>", "</VAR>", Shape::Wrap},
-    {"<SAMP>", "</SAMP>", Shape::Wrap},
-    {"<CITE>", "</CITE>", Shape::Wrap},
-    {"<BLINK>", "</BLINK>", Shape::Wrap},
-    {"<CENTER>", "</CENTER>", Shape::Wrap},
-    {"<FONT>", "</FONT>", Shape::Wrap},
-    {"&#174;", "", Shape::Before},
-    {"&#169;", "", Shape::Before},
-    {"&amp;", "", Shape::Before},
-    {"&lt;", "", Shape::Before},
-    {"&gt;", "", Shape::Before},
+    {"<B>", "</B>", Shape::Wrap},         {"<EM>", "</EM>", Shape::Wrap},
+    {"<U>", "</U>", Shape::Wrap},         {"<STRONG>", "</STRONG>", Shape::Wrap},
+    {"<HR>\r\n", "", Shape::Replace},     {"<BR>\r\n", "", Shape::Before},
+    {"<P>\r\n", "", Shape::Before},       {"<CODE>", "</CODE>", Shape::Wrap},
+    {"<KBD>", "</KBD>", Shape::Wrap},     {"<VAR>", "</VAR>", Shape::Wrap},
+    {"<SAMP>", "</SAMP>", Shape::Wrap},   {"<CITE>", "</CITE>", Shape::Wrap},
+    {"<BLINK>", "</BLINK>", Shape::Wrap}, {"<CENTER>", "</CENTER>", Shape::Wrap},
+    {"<FONT>", "</FONT>", Shape::Wrap},   {"&#174;", "", Shape::Before},
+    {"&#169;", "", Shape::Before},        {"&amp;", "", Shape::Before},
+    {"&lt;", "", Shape::Before},          {"&gt;", "", Shape::Before},
 };
 
 // Indexed by style - 1; every line ends with CR LF and the selection follows.
@@ -69,9 +59,12 @@ std::optional<Insertion> textFormatInsertion(int tag, const QString& sel) {
     const FormatRow& f = kFormats[tag - 1];
     const QString open = QLatin1String(f.open);
     switch (f.shape) {
-    case Shape::Wrap: return withCaret(open + sel + QLatin1String(f.close));
-    case Shape::Replace: return withCaret(open);
-    case Shape::Before: break;
+    case Shape::Wrap:
+        return withCaret(open + sel + QLatin1String(f.close));
+    case Shape::Replace:
+        return withCaret(open);
+    case Shape::Before:
+        break;
     }
     return withCaret(open + sel);
 }
@@ -80,8 +73,7 @@ std::optional<Insertion> headingInsertion(int level, const QString& sel) {
     if (level < 1 || level > 6)
         return std::nullopt;
     const QString n = QString::number(level);
-    return withCaret(QLatin1String("<H") + n + QLatin1Char('>') + sel + QLatin1String("</H") + n +
-                     QLatin1Char('>'));
+    return withCaret(QLatin1String("<H") + n + QLatin1Char('>') + sel + QLatin1String("</H") + n + QLatin1Char('>'));
 }
 
 std::optional<Insertion> listInsertion(int style, const QString& sel) {
@@ -92,8 +84,8 @@ std::optional<Insertion> listInsertion(int style, const QString& sel) {
 
 QString mailToText(const QString& address, const QString& sel) {
     const QString linkText = sel.isEmpty() ? QStringLiteral("   ") : sel;
-    return QLatin1String("<A HREF=\"mailto:") + escapeMarkup(address, MarkupPlace::QuotedValue) +
-           QLatin1String("\">") + linkText + QLatin1String("</A>");
+    return QLatin1String("<A HREF=\"mailto:") + escapeMarkup(address, MarkupPlace::QuotedValue) + QLatin1String("\">") +
+           linkText + QLatin1String("</A>");
 }
 
 int commandNumber(const QObject* sender) {
@@ -110,11 +102,20 @@ QString escapeMarkup(const QString& text, MarkupPlace place) {
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '"': out += quoted ? QLatin1String("&quot;") : QLatin1String("\""); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        default: out += c;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '"':
+            out += quoted ? QLatin1String("&quot;") : QLatin1String("\"");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;

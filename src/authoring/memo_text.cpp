@@ -21,6 +21,8 @@ QString memoText(const QPlainTextEdit* memo) {
     return out;
 }
 
-void setMemoText(QPlainTextEdit* memo, const QString& crlfText) { memo->setPlainText(fromCrLf(crlfText)); }
+void setMemoText(QPlainTextEdit* memo, const QString& crlfText) {
+    memo->setPlainText(fromCrLf(crlfText));
+}
 
 } // namespace zorvel

@@ -47,9 +47,8 @@ inline constexpr MenuEntry kHeadingsMenu[] = {
 
 // Lists_Click.
 inline constexpr MenuEntry kListsMenu[] = {
-    {"", "&Numbered", 1, "Ctrl+Shift+F1"}, {"", "Bu&lleted", 2, "Ctrl+Shift+F2"},
-    {"", "&Menu", 3, "Ctrl+Shift+F3"},     {"", "&Directory", 4, "Ctrl+Shift+F4"},
-    {"", "&Glossary", 5, "Ctrl+Shift+F5"},
+    {"", "&Numbered", 1, "Ctrl+Shift+F1"},  {"", "Bu&lleted", 2, "Ctrl+Shift+F2"}, {"", "&Menu", 3, "Ctrl+Shift+F3"},
+    {"", "&Directory", 4, "Ctrl+Shift+F4"}, {"", "&Glossary", 5, "Ctrl+Shift+F5"},
 };
 
 // The single items of the HTML menu that open the other markup commands.
@@ -66,7 +65,10 @@ inline constexpr const char* kTextFieldsMenuCaption = "&Text Fields...";
 inline constexpr MenuEntry kCreateFormMenuItem = {"", "Create A &Form", 0, ""};
 inline constexpr MenuEntry kTextFieldsMenu[] = {{"", "&Single Line", 1, ""}, {"", "&Multi Line", 2, ""}};
 inline constexpr MenuEntry kFormControlsMenu[] = {
-    {"", "&Radio Buttons", 3, ""}, {"", "&Check Boxes", 4, ""}, {"", "&Selections", 5, ""}, {"", "&Buttons", 6, ""},
+    {"", "&Radio Buttons", 3, ""},
+    {"", "&Check Boxes", 4, ""},
+    {"", "&Selections", 5, ""},
+    {"", "&Buttons", 6, ""},
 };
 
 } // namespace zorvel

@@ -45,9 +45,12 @@ QString captionLine(const TableFields& f) {
 
 const char* alignText(CellJustify justify) {
     switch (justify) {
-    case CellJustify::Centre: return "Align=Center>";
-    case CellJustify::Right: return "Align=Right>";
-    case CellJustify::Left: break;
+    case CellJustify::Centre:
+        return "Align=Center>";
+    case CellJustify::Right:
+        return "Align=Right>";
+    case CellJustify::Left:
+        break;
     }
     return "Align=Left>";
 }
@@ -60,8 +63,8 @@ QString makeTableText(const TableFields& f) {
     for (int i = 0; i < f.rows; ++i) {
         t += QLatin1String("<tr>\r\n");
         for (int j = 0; j < f.cols; ++j) {
-            const std::size_t index = static_cast<std::size_t>(i) * static_cast<std::size_t>(f.cols) +
-                                      static_cast<std::size_t>(j);
+            const std::size_t index =
+                static_cast<std::size_t>(i) * static_cast<std::size_t>(f.cols) + static_cast<std::size_t>(j);
             const TableCell& cell = index < f.cells.size() ? f.cells[index] : empty;
             const bool heading = j < f.headingCols || i < f.headingRows;
             t += QLatin1String(heading ? "<th " : "<td ") + QLatin1String(alignText(cell.justify)) +

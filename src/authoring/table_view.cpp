@@ -24,6 +24,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<TableView> makeSourceTableView(QWidget* parent) { return std::make_unique<SourceTableView>(parent); }
+std::unique_ptr<TableView> makeSourceTableView(QWidget* parent) {
+    return std::make_unique<SourceTableView>(parent);
+}
 
 } // namespace zorvel

@@ -42,8 +42,7 @@ constexpr AlignButton kVerticalButtons[] = {
     {"VB_AlignBtn", "Bottom", nullptr, {Qt::AlignLeft, Qt::AlignBottom}},
 };
 
-template <typename W>
-W* named(W* widget, const char* name) {
+template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
@@ -255,14 +254,18 @@ void TTableFrm::showEvent(QShowEvent* event) {
     }
 }
 
-void TTableFrm::fitColumnsToGrid() { Grid->setDefaultColumnWidth(Grid->viewport()->width() / Cols->value()); }
+void TTableFrm::fitColumnsToGrid() {
+    Grid->setDefaultColumnWidth(Grid->viewport()->width() / Cols->value());
+}
 
 void TTableFrm::ColsChange() {
     Grid->setColumns(Cols->value());
     fitColumnsToGrid();
 }
 
-void TTableFrm::RowsChange() { Grid->setRows(Rows->value()); }
+void TTableFrm::RowsChange() {
+    Grid->setRows(Rows->value());
+}
 
 void TTableFrm::HeadColsSpinEditChange() {
     const int count = HeadColsSpinEdit->value();

@@ -4,16 +4,16 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace zorvel {
 
 FileWriteError::FileWriteError(QString path, QString reason)
-    : std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString()),
-      path_(std::move(path)), reason_(std::move(reason)) {}
+    : std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString()), path_(std::move(path)),
+      reason_(std::move(reason)) {}
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "atomic_write.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 #include <optional>
 
@@ -145,7 +145,9 @@ bool IniSnapshot::readBool(const QString& section, const QString& key, bool def)
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-bool IniSnapshot::hasKey(const QString& section, const QString& key) const { return find(section, key) != nullptr; }
+bool IniSnapshot::hasKey(const QString& section, const QString& key) const {
+    return find(section, key) != nullptr;
+}
 
 int IniSnapshot::lastNumber(const QString& section, const QString& prefix) const {
     const auto s = sections_.constFind(section.toLower());
@@ -182,7 +184,9 @@ int IniProfile::readColorNumber(const QString& section, const QString& key, int 
     return readInteger(section, key, def);
 }
 
-bool IniProfile::hasKey(const QString& section, const QString& key) const { return snapshot().hasKey(section, key); }
+bool IniProfile::hasKey(const QString& section, const QString& key) const {
+    return snapshot().hasKey(section, key);
+}
 
 void IniProfile::writeString(const QString& section, const QString& key, const QString& value) const {
     IniText ini = load(path_);

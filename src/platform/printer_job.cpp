@@ -8,7 +8,9 @@ namespace zorvel {
 
 namespace {
 
-bool toFile(const QPrinter& printer) { return printer.outputFormat() == QPrinter::PdfFormat; }
+bool toFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}
 
 // The system's reason a file cannot be written, found by opening it the way
 // the PDF writer does, without changing it (and removing it again when the

@@ -1,7 +1,6 @@
 #include "prompter.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -12,6 +11,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
 
 namespace zorvel {
 
@@ -31,10 +31,18 @@ static void prepare(QMessageBox& box, const QString& text, MessageIcon icon) {
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(text);
     switch (icon) {
-    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
 }
 
@@ -51,12 +59,16 @@ MessageAnswer QtPrompter::message(const QString& text, MessageIcon icon, Message
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         switch (box.exec()) {
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        default: return MessageAnswer::Cancel;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Cancel;
         }
     case MessageButtons::Ok:
-    case MessageButtons::Choice: break;
+    case MessageButtons::Choice:
+        break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -141,7 +153,9 @@ std::optional<QFont> QtPrompter::font(const QFont& initial) {
     return chosen;
 }
 
-int QtPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+int QtPrompter::exec(QDialog& dialog) {
+    return dialog.exec();
+}
 
 bool QtPrompter::printDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);

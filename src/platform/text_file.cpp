@@ -10,9 +10,12 @@ namespace zorvel {
 
 QString lineEndingText(LineEnding ending) {
     switch (ending) {
-    case LineEnding::CrLf: return QStringLiteral("\r\n");
-    case LineEnding::Lf: return QStringLiteral("\n");
-    case LineEnding::Cr: return QStringLiteral("\r");
+    case LineEnding::CrLf:
+        return QStringLiteral("\r\n");
+    case LineEnding::Lf:
+        return QStringLiteral("\n");
+    case LineEnding::Cr:
+        return QStringLiteral("\r");
     }
     return QStringLiteral("\r\n");
 }
@@ -62,10 +65,10 @@ LoadedText loadTextFile(const QString& path) {
         throw TextFileError(QStringLiteral("%1 is not a file.").arg(path).toStdString());
     if (info.size() > kMaxDocumentBytes)
         throw FileTooLargeError(QStringLiteral("The file %1 is too large to edit (%2 bytes; at most %3 bytes).")
-                                .arg(path)
-                                .arg(info.size())
-                                .arg(kMaxDocumentBytes)
-                                .toStdString());
+                                    .arg(path)
+                                    .arg(info.size())
+                                    .arg(kMaxDocumentBytes)
+                                    .toStdString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw TextFileError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()).toStdString());
@@ -88,8 +91,10 @@ QByteArray encodeCharacters(const QString& out, TextEncoding encoding) {
             return out.toLatin1();
         return out.toUtf8();
     }
-    case TextEncoding::Utf8WithBom: return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
-    case TextEncoding::Utf8: return out.toUtf8();
+    case TextEncoding::Utf8WithBom:
+        return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+    case TextEncoding::Utf8:
+        return out.toUtf8();
     }
     return out.toUtf8();
 }

@@ -16,7 +16,7 @@ struct TextFormat {
 };
 
 struct LoadedText {
-    QString text; // with its line breaks as the file has them
+    QString text;      // with its line breaks as the file has them
     TextFormat format; // the line ending is the first one met
 };
 

@@ -4,8 +4,8 @@
 #include "printer_job.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 #include <QPrinter>
+#include <algorithm>
 
 namespace zorvel {
 
@@ -28,7 +28,9 @@ QString expandTabs(const QString& line) {
     return out;
 }
 
-[[noreturn]] void fail(const PrinterJob& job) { throw PrintError(QLatin1String(kSourceNotPrinted), job.failure()); }
+[[noreturn]] void fail(const PrinterJob& job) {
+    throw PrintError(QLatin1String(kSourceNotPrinted), job.failure());
+}
 
 } // namespace
 

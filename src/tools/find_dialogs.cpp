@@ -29,8 +29,7 @@ constexpr const char* kReplace = "&Replace";
 constexpr const char* kReplaceAll = "Replace &All";
 constexpr const char* kCancel = "Cancel";
 
-template <typename W>
-W* named(W* widget, const char* name) {
+template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
@@ -114,11 +113,21 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TFindDialog::findText() const { return findEdit_->text(); }
-void TFindDialog::setFindText(const QString& text) { findEdit_->setText(text); }
-bool TFindDialog::matchCase() const { return matchCase_->isChecked(); }
-bool TFindDialog::wholeWord() const { return wholeWord_->isChecked(); }
-bool TFindDialog::directionUp() const { return up_->isChecked(); }
+QString TFindDialog::findText() const {
+    return findEdit_->text();
+}
+void TFindDialog::setFindText(const QString& text) {
+    findEdit_->setText(text);
+}
+bool TFindDialog::matchCase() const {
+    return matchCase_->isChecked();
+}
+bool TFindDialog::wholeWord() const {
+    return wholeWord_->isChecked();
+}
+bool TFindDialog::directionUp() const {
+    return up_->isChecked();
+}
 
 void TFindDialog::showOrRaise() {
     show();
@@ -161,12 +170,24 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TReplaceDialog::findText() const { return findEdit_->text(); }
-void TReplaceDialog::setFindText(const QString& text) { findEdit_->setText(text); }
-QString TReplaceDialog::replaceText() const { return replaceEdit_->text(); }
-void TReplaceDialog::setReplaceText(const QString& text) { replaceEdit_->setText(text); }
-bool TReplaceDialog::matchCase() const { return matchCase_->isChecked(); }
-bool TReplaceDialog::wholeWord() const { return wholeWord_->isChecked(); }
+QString TReplaceDialog::findText() const {
+    return findEdit_->text();
+}
+void TReplaceDialog::setFindText(const QString& text) {
+    findEdit_->setText(text);
+}
+QString TReplaceDialog::replaceText() const {
+    return replaceEdit_->text();
+}
+void TReplaceDialog::setReplaceText(const QString& text) {
+    replaceEdit_->setText(text);
+}
+bool TReplaceDialog::matchCase() const {
+    return matchCase_->isChecked();
+}
+bool TReplaceDialog::wholeWord() const {
+    return wholeWord_->isChecked();
+}
 
 void TReplaceDialog::showOrRaise() {
     show();

@@ -8,7 +8,9 @@ namespace zorvel {
 
 namespace {
 
-inline char16_t foldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c; }
+inline char16_t foldAscii(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
+}
 
 // Knuth-Morris-Pratt over UTF-16 units, optionally comparing with a-z folded
 // to A-Z: linear in the haystack whatever it holds, unlike a naive or
@@ -36,8 +38,7 @@ public:
 
     // Forwards: the first accepted match starting at or after from. Backwards:
     // the last accepted match starting before from. -1 when there is none.
-    template <typename Accept>
-    qsizetype find(QStringView hay, qsizetype from, const Accept& accept) const {
+    template <typename Accept> qsizetype find(QStringView hay, qsizetype from, const Accept& accept) const {
         const qsizetype m = needle_.size();
         const qsizetype n = hay.size();
         if (m == 0 || m > n)
@@ -106,7 +107,9 @@ bool wholeWordAt(QStringView text, qsizetype start, qsizetype length) {
 
 } // namespace
 
-bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_'); }
+bool isWordCharacter(QChar c) {
+    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
+}
 
 QString upperAscii(QString text) {
     for (QChar& c : text)
@@ -129,7 +132,7 @@ ReplaceAllResult replaceAll(const QString& text, const QString& findText, const 
     const auto accept = [&](qsizetype at) {
         if (!wholeWord)
             return true;
-        const bool wordBefore = at > pos                ? isWordCharacter(text[at - 1])
+        const bool wordBefore = at > pos                  ? isWordCharacter(text[at - 1])
                                 : !result.matches.empty() ? !out.isEmpty() && isWordCharacter(out.back())
                                                           : at > 0 && isWordCharacter(text[at - 1]);
         return !wordBefore && (at + findText.size() >= text.size() || !isWordCharacter(text[at + findText.size()]));

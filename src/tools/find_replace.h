@@ -47,7 +47,9 @@ ReplaceAllResult replaceAll(const QString& text, const QString& findText, const 
 // The first row to scroll to so that the match's row stands in the middle of
 // the view: half the visible rows above it, halved towards zero (a hidden
 // editor's -1 rows give no shift). The editor clamps the row.
-inline int centredFirstRow(int caretRow, int visibleLineCount) { return caretRow - visibleLineCount / 2; }
+inline int centredFirstRow(int caretRow, int visibleLineCount) {
+    return caretRow - visibleLineCount / 2;
+}
 
 class SearchState {
 public:

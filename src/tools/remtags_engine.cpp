@@ -11,7 +11,7 @@ const QString kLineBreak = QStringLiteral("\r\n");
 void checkRemoveTagsLength(const QString& text) {
     if (text.size() > kMaxRemoveTagsText)
         throw TextTooLongError("Remove Tags: the text has " + std::to_string(text.size()) +
-                            " characters, more than the 65534 it can handle");
+                               " characters, more than the 65534 it can handle");
 }
 
 // Replacing "<P>" or "<BR>" by CR LF can never make a new occurrence (neither

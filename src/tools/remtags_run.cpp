@@ -15,7 +15,6 @@ namespace zorvel {
 
 namespace {
 
-
 // Steps under the hourglass with the progress window up; both go however
 // this is left.
 RemoveTagsResult runPasses(QWidget* parent, const QString& workingText, const RemoveTagOptions& options) {

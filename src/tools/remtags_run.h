@@ -14,9 +14,9 @@ class QWidget;
 namespace zorvel {
 
 struct RemoveTagsRequest {
-    QString workingText;  // the selected text when selection is set, else the whole document (CR LF)
-    bool selection = false; // the editor's selection length is 1 or more
-    QString programDir;     // where the save dialog starts
+    QString workingText;          // the selected text when selection is set, else the whole document (CR LF)
+    bool selection = false;       // the editor's selection length is 1 or more
+    QString programDir;           // where the save dialog starts
     FileDialogOptions saveDialog; // the main window's save dialog; its directory is replaced
     // The document's whole current text (CR LF), read only to place invalid HTML.
     std::function<QString()> documentText;

@@ -12,8 +12,8 @@ namespace {
 constexpr const char* kWaitText = "Please wait, removing Tags ..";
 // Indexed by RemoveTagPass.
 constexpr const char* kPassTexts[] = {
-    "Processing <P> && <BR> tags", "Removing all tags", "Processing &&amp tags", "Processing &&lt tags",
-    "Processing &&gt tags",
+    "Processing <P> && <BR> tags", "Removing all tags",    "Processing &&amp tags",
+    "Processing &&lt tags",        "Processing &&gt tags",
 };
 
 } // namespace
@@ -63,7 +63,9 @@ TWaitFrm::TWaitFrm(QWidget* parent) : QFrame(parent, Qt::Tool | Qt::FramelessWin
     setAutoFillBackground(true);
 }
 
-QString TWaitFrm::passText(RemoveTagPass pass) { return QString::fromLatin1(kPassTexts[int(pass)]); }
+QString TWaitFrm::passText(RemoveTagPass pass) {
+    return QString::fromLatin1(kPassTexts[int(pass)]);
+}
 
 void TWaitFrm::showPass(RemoveTagPass pass) {
     // A label shows an ampersand as it is; the stored text doubles it.

@@ -160,9 +160,10 @@ TEST_F(BrowsersTest, AFailedSaveKeepsThePageChangedAndTheBrowserUnstarted) {
     QDir(tmp.file("sub")).removeRecursively();
     memo().setSelText("new ");
     frm->Browser_Btn1->click();
-    EXPECT_EQ(prompter->messageTexts(),
-              QStringList({page + " has been deleted outside Zorvel. Your text is kept: save it to write the file again.",
-                           "Exception error in Save1Click ..\r\nCannot write " + page + ": No such file or directory"}));
+    EXPECT_EQ(
+        prompter->messageTexts(),
+        QStringList({page + " has been deleted outside Zorvel. Your text is kept: save it to write the file again.",
+                     "Exception error in Save1Click ..\r\nCannot write " + page + ": No such file or directory"}));
     EXPECT_TRUE(memo().Modified());
     EXPECT_EQ(waitForRecord(1500), QByteArray());
 }

@@ -4,10 +4,10 @@
 #include "background_text.h"
 #include "canvas/fixed_canvas.h"
 #include "form_text.h"
-#include "model/form_controls.h"
 #include "image_tag.h"
 #include "links.h"
 #include "markup.h"
+#include "model/form_controls.h"
 #include "parse/html_parse.h"
 
 #include <gtest/gtest.h>

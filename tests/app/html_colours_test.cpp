@@ -39,9 +39,7 @@ struct Case {
 
 TEST(HtmlColours, ColourTheMarkupAsTheViewerReadsIt) {
     const Case cases[] = {
-        {"a tag with a quoted value and a text",
-         {R"(<A HREF="x.htm">link</A>)"},
-         {R"(tt.nnnntvvvvvvvt....tttt)"}},
+        {"a tag with a quoted value and a text", {R"(<A HREF="x.htm">link</A>)"}, {R"(tt.nnnntvvvvvvvt....tttt)"}},
         {"quoted, unquoted, numeric with % and bare values",
          {R"(<IMG SRC='a b.gif' ALT=hi WIDTH=50 % BORDER>)"},
          {R"(tttt.nnntvvvvvvvvv.nnntvv.nnnnntvv.v.nnnnnnt)"}},
@@ -55,9 +53,7 @@ TEST(HtmlColours, ColourTheMarkupAsTheViewerReadsIt) {
         {"a number ends at a letter that is no hex digit, which starts another attribute",
          {"<TD WIDTH=50px>"},
          {"ttt.nnnnntvvnnt"}},
-        {"<! inside a tag is a comment too, and the tag goes on after it",
-         {"<A HREF=x<!y>z>t"},
-         {"tt.nnnntvccccvt."}},
+        {"<! inside a tag is a comment too, and the tag goes on after it", {"<A HREF=x<!y>z>t"}, {"tt.nnnntvccccvt."}},
         {"a tag, a value and a comment over several lines",
          {"<IMG", "  SRC=\"long", "name.gif\" ALT=x>text <!-- note", "still --> after"},
          {"tttt", "..nnntvvvvv", "vvvvvvvvv.nnntvt.....ccccccccc", "ccccccccc......"}},

@@ -2,12 +2,12 @@
 // print dialog, read back with poppler.
 #include "control/html_viewer.h"
 #include "full_disk.h"
+#include "headless/print_pdf.h"
 #include "main_window_fixture.h"
 #include "pdf_text.h"
 #include "preview_look.h"
 #include "print_file_name.h"
 #include "print_source.h"
-#include "headless/print_pdf.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>

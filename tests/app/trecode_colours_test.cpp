@@ -114,8 +114,9 @@ TEST(SyntaxColours, ColouringChangesNeitherTextNorBreaksNorUndoNorTheChangedFlag
 TEST(SyntaxColours, OnlyTheLinesShownAreReadAndAnEditAboveIsSeenFurtherDown) {
     QString text;
     for (int i = 0; i < 20000; ++i)
-        text += i < 15000 ? QStringLiteral("text &amp; more\n") : i == 15000 ? QStringLiteral("a > b\n")
-                                                                          : QStringLiteral("<B>line</B>\n");
+        text += i < 15000    ? QStringLiteral("text &amp; more\n")
+                : i == 15000 ? QStringLiteral("a > b\n")
+                             : QStringLiteral("<B>line</B>\n");
     TSRichEdit edit;
     edit.resize(500, 400);
     edit.show();
@@ -155,8 +156,8 @@ TEST(SyntaxColours, OnlyTheLinesShownAreReadAndAnEditAboveIsSeenFurtherDown) {
 }
 
 TEST(SyntaxColours, ThePaletteIsReadableOnLightAndDarkBackgrounds) {
-    for (const char* background : {"#ffffff", "#fffbe6", "#f0f0f0", "#777777", "#3c3f41", "#1e1e1e", "#000000",
-                                   "#000080"}) {
+    for (const char* background :
+         {"#ffffff", "#fffbe6", "#f0f0f0", "#777777", "#3c3f41", "#1e1e1e", "#000000", "#000080"}) {
         const SyntaxPalette palette = syntaxPaletteFor(QColor(QLatin1String(background)));
         for (const QColor& colour : palette.colours)
             EXPECT_GE(contrastRatio(colour, QColor(QLatin1String(background))), 4.5)

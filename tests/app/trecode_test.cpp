@@ -128,13 +128,15 @@ TEST(TSRichEdit, OpenThenSaveIsByteIdentical) {
     for (int b = 0; b < 256; ++b)
         allBytes += char(b);
     const QByteArray samples[] = {
-        "a\xC2\xA0" "b\r\n",                    // non-breaking space, UTF-8
-        "caf\xE9\xA0" "b\n",                    // non-breaking space, Latin-1
-        "x\xE2\x80\xA8y\xE2\x80\xA9z\r\n",      // line and paragraph separators
+        "a\xC2\xA0"
+        "b\r\n", // non-breaking space, UTF-8
+        "caf\xE9\xA0"
+        "b\n",                                     // non-breaking space, Latin-1
+        "x\xE2\x80\xA8y\xE2\x80\xA9z\r\n",         // line and paragraph separators
         "\xEF\xB7\x90<p>\xEF\xB7\x91\xEF\xBF\xBD", // U+FDD0, U+FDD1 and a real U+FFFD
-        "a\r\nb\nc\rd\r\r\ne",                  // mixed line endings
-        "\xEF\xBB\xBF\xC2\xA0\n\n",             // BOM
-        allBytes,                               // every byte, read as Latin-1
+        "a\r\nb\nc\rd\r\r\ne",                     // mixed line endings
+        "\xEF\xBB\xBF\xC2\xA0\n\n",                // BOM
+        allBytes,                                  // every byte, read as Latin-1
         QByteArray(100000, 'x') + "\r\n<b>" + QByteArray(9000, 'y') + "\xE2\x80\xA9" + QByteArray(5000, ' '),
         "",
     };

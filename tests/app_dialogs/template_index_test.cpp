@@ -56,8 +56,12 @@ TEST(TemplateIndex, AnEntryLeadingOutOfTheTemplateFolderIsNotUsable) {
     fx.plant(1, "Good");
     fx.tmp.write("zor-vel-secret.txt", "x");
     const QString outside = fx.programDir + "zor-vel-secret.txt";
-    const QString cases[] = {outside, dir + "/../zor-vel-secret.txt", dir + "/../template-x/../zor-vel-secret.txt",
-                             dir + "x/../../zor-vel-secret.txt", "../zor-vel-secret.txt", dir + "/link.tpl"};
+    const QString cases[] = {outside,
+                             dir + "/../zor-vel-secret.txt",
+                             dir + "/../template-x/../zor-vel-secret.txt",
+                             dir + "x/../../zor-vel-secret.txt",
+                             "../zor-vel-secret.txt",
+                             dir + "/link.tpl"};
     QFile::link(outside, dir + "/link.tpl");
     fx.ini.writeInteger("Templates", "No_Templates", 2);
     fx.ini.writeString("Templates", "TempName_2", "Trap");
@@ -69,7 +73,8 @@ TEST(TemplateIndex, AnEntryLeadingOutOfTheTemplateFolderIsNotUsable) {
     // A folder below the template folder, and the other platform's spelling.
     EXPECT_TRUE(TemplateIndex::isInside(dir + "/old/temp2.tpl", dir));
     EXPECT_TRUE(TemplateIndex::isInside("c:\\prog\\TEMPLATE\\temp2.tpl", "C:\\PROG\\template", Platform::Windows));
-    EXPECT_FALSE(TemplateIndex::isInside("C:\\PROG\\template\\..\\zor-vel.ini", "C:\\PROG\\template", Platform::Windows));
+    EXPECT_FALSE(
+        TemplateIndex::isInside("C:\\PROG\\template\\..\\zor-vel.ini", "C:\\PROG\\template", Platform::Windows));
     EXPECT_FALSE(TemplateIndex::isInside("/opt/zorvel/TEMPLATE/temp2.tpl", "/opt/zorvel/template", Platform::Posix));
 }
 

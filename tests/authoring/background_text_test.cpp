@@ -32,7 +32,11 @@ TEST(MakeBackgroundText, GroupsAndImageAppearInOrderBehindOneSpace) {
 }
 
 TEST(MakeBackgroundText, ImageNamesAreLowerCasedOnlyWhereFileNamesIgnoreCase) {
-    struct Case { const char* name; Platform platform; const char* text; } cases[] = {
+    struct Case {
+        const char* name;
+        Platform platform;
+        const char* text;
+    } cases[] = {
         {"D:\\Web\\Back.GIF", Platform::Windows, " background=\"d:\\web\\back.gif\" "},
         {"file:///D|/Web/Back.GIF", Platform::Windows, " background=\"file:///d|/web/back.gif\" "},
         {"\u00c4RGER.GIF", Platform::Windows, " background=\"\u00c4rger.gif\" "},

@@ -1,5 +1,5 @@
-#include "dialog_child.h"
 #include "bkgrndu.h"
+#include "dialog_child.h"
 #include "scripted_prompter.h"
 
 #include <QCheckBox>
@@ -17,7 +17,9 @@ using zorvel::testing::ScriptedPrompter;
 
 namespace {
 
-QColor sample(QDialog& d, const char* name) { return child<QFrame>(d, name)->palette().color(QPalette::Window); }
+QColor sample(QDialog& d, const char* name) {
+    return child<QFrame>(d, name)->palette().color(QPalette::Window);
+}
 
 void setBoxes(QDialog& d, const char* red, const char* green, const char* blue, int r, int g, int b) {
     child<QSpinBox>(d, red)->setValue(r);
@@ -120,7 +122,8 @@ TEST(BackgroundDialog, TheImageIsBrowsedAndStoredAsAPathOrAnAddress) {
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].title, "Image to select ..");
     EXPECT_EQ(prompter.fileDialogs[0].directory, "/opt/zorvel/");
-    EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
+    EXPECT_EQ(prompter.fileDialogs[0].filter,
+              "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
 }
 
 TEST(BackgroundDialog, ATypedNameStaysUntilTheFormatIsSwitchedAfterABrowse) {

@@ -7,7 +7,10 @@
 using namespace zorvel;
 
 TEST(BookmarkScan, NamesOfEveryFormAreFoundSortedAndTheirQuotesAndHashDropped) {
-    struct Case { const char* text; QStringList names; } cases[] = {
+    struct Case {
+        const char* text;
+        QStringList names;
+    } cases[] = {
         {"<A NAME=\"top\">x</A> text < A NAME =\"end\">y</A>", {"end", "top"}},
         {"<A NAME =\"b\"> <A NAME=\"a\"> < A NAME=\"c\">", {"a", "b", "c"}},
         {"<A NAME=\"Top\"></A><A NAME=\"top\"></A>", {"Top"}},

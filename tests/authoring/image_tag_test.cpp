@@ -5,7 +5,10 @@
 using namespace zorvel;
 
 TEST(MakeHTMLPath, DriveLettersAndBackslashesBecomeFileAddresses) {
-    struct Case { const char* path; const char* address; } cases[] = {
+    struct Case {
+        const char* path;
+        const char* address;
+    } cases[] = {
         {"D:\\images\\logo.gif", "file:///D|/images/logo.gif"},
         {"\\pics\\a.gif", "file:////pics/a.gif"},
         {"logo.gif", "file:///logo.gif"},
@@ -61,8 +64,9 @@ TEST(MakeImageTag, FieldsAreAddedInTheirFixedOrderAndBlankOnesLeftOut) {
     all.height = "2";
     all.border = "3";
     all.memo = "two\r\nlines";
-    EXPECT_EQ(makeImageTag(all), "<IMG SRC =\"a b.gif\" HSPACE=4 VSPACE=x ALIGN=RIGHT ALIGN=MIDDLE ALIGN=BOTTOM "
-                                 "ALIGN=TEXTTOP ALIGN=ABSMIDDLE ALIGN=ABSBOTTOM WIDTH=1 HEIGHT=2 BORDER=3 >two\r\nlines");
+    EXPECT_EQ(makeImageTag(all),
+              "<IMG SRC =\"a b.gif\" HSPACE=4 VSPACE=x ALIGN=RIGHT ALIGN=MIDDLE ALIGN=BOTTOM "
+              "ALIGN=TEXTTOP ALIGN=ABSMIDDLE ALIGN=ABSBOTTOM WIDTH=1 HEIGHT=2 BORDER=3 >two\r\nlines");
 
     // The address is escaped in its quotes; the text after the tag is markup.
     ImageFields odd;

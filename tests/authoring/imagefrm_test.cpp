@@ -15,7 +15,9 @@ using zorvel::testing::ScriptedPrompter;
 
 namespace {
 
-QString text(QDialog& d, const char* name) { return child<QLineEdit>(d, name)->text(); }
+QString text(QDialog& d, const char* name) {
+    return child<QLineEdit>(d, name)->text();
+}
 
 } // namespace
 
@@ -67,8 +69,7 @@ TEST(ImageDialog, BrowseGivesTheBareNameAndStoreInHtmlFormatSwitchesToTheAddress
         EXPECT_EQ(text(d, "Image_FileName"), "/home/ann/pics/Logo.gif");
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(runImageDialog(prompter, "/opt/zorvel/", QString(), nullptr),
-              "<IMG SRC =\"/home/ann/pics/Logo.gif\" >");
+    EXPECT_EQ(runImageDialog(prompter, "/opt/zorvel/", QString(), nullptr), "<IMG SRC =\"/home/ann/pics/Logo.gif\" >");
     ASSERT_EQ(prompter.fileDialogs.size(), 2u);
     EXPECT_EQ(prompter.fileDialogs[0].directory, "/opt/zorvel/");
     EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)");

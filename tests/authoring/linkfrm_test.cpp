@@ -23,7 +23,9 @@ using zorvel::testing::TempDir;
 
 namespace {
 
-void click(QDialog& d, const char* name) { child<QPushButton>(d, name)->click(); }
+void click(QDialog& d, const char* name) {
+    child<QPushButton>(d, name)->click();
+}
 
 void press(QWidget* w, int key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);

@@ -5,7 +5,12 @@
 using namespace zorvel;
 
 TEST(ComposeUrl, ProtocolDomainAndFileAreJoinedAsTheFieldsAllow) {
-    struct Case { const char* protocol; const char* domain; const char* file; const char* url; } cases[] = {
+    struct Case {
+        const char* protocol;
+        const char* domain;
+        const char* file;
+        const char* url;
+    } cases[] = {
         {"ftp", "server/docs", "index.htm", "ftp://server/docs/index.htm"},
         {"ftp", "", "index.htm", "ftp://index.htm"},
         {"", "server/docs", "index.htm", "index.htm"},
@@ -21,13 +26,15 @@ TEST(ComposeUrl, ProtocolDomainAndFileAreJoinedAsTheFieldsAllow) {
 }
 
 TEST(SplitUrl, AddressIsSplitAtDoubleSlashAndItsLastSlash) {
-    struct Case { const char* address; const char* protocol; const char* domain; const char* file; } cases[] = {
-        {"ftp://server/a/b.htm", "ftp", "server/a", "b.htm"},
-        {"ftp://server", "ftp", "server", ""},
-        {"http://www.x.org/", "http", "www.x.org", ""},
-        {"//host/f", "", "host", "f"},
-        {"file:///c/x.htm", "file", "/c", "x.htm"},
-        {"news:://a", "news:", "a", ""},
+    struct Case {
+        const char* address;
+        const char* protocol;
+        const char* domain;
+        const char* file;
+    } cases[] = {
+        {"ftp://server/a/b.htm", "ftp", "server/a", "b.htm"}, {"ftp://server", "ftp", "server", ""},
+        {"http://www.x.org/", "http", "www.x.org", ""},       {"//host/f", "", "host", "f"},
+        {"file:///c/x.htm", "file", "/c", "x.htm"},           {"news:://a", "news:", "a", ""},
     };
     for (const auto& c : cases) {
         const auto parts = splitUrl(c.address);

@@ -92,19 +92,19 @@ TEST(Headings, SixLevelsWrapTheSelectionAndOthersInsertNothing) {
 }
 
 TEST(Lists, SkeletonsEndEveryLineWithCrLfAndLeaveTheCaretAtTheStart) {
-    expectCases("list", listInsertion,
-                {
-                    {1, "abc", "<OL>\r\n<LI> No 1\r\n<LI> No 2\r\n<LI> No 3\r\n<LI> No 4\r\n</OL>\r\nabc", 0},
-                    {2, "",
-                     "<UL>\r\n<LI> First Line\r\n<LI> Second Line\r\n<LI> Third Line\r\n<LI> Fourth Line\r\n</UL>\r\n",
-                     0},
-                    {3, "",
-                     "<MENU>\r\n<LI> Menu Item 1\r\n<LI> Menu Item 2\r\n<LI> Menu Item 3\r\n<LI> Menu Item "
-                     "4\r\n</MENU>\r\n",
-                     0},
-                    {4, "", "<DIR>\r\n<LI> Directory 1\r\n<LI> Directory 2\r\n</DIR>\r\n", 0},
-                    {5, "x", "<DL>\r\n<DT> Term <DD> Description of Term \r\n</DL>\r\nx", 0},
-                });
+    expectCases(
+        "list", listInsertion,
+        {
+            {1, "abc", "<OL>\r\n<LI> No 1\r\n<LI> No 2\r\n<LI> No 3\r\n<LI> No 4\r\n</OL>\r\nabc", 0},
+            {2, "", "<UL>\r\n<LI> First Line\r\n<LI> Second Line\r\n<LI> Third Line\r\n<LI> Fourth Line\r\n</UL>\r\n",
+             0},
+            {3, "",
+             "<MENU>\r\n<LI> Menu Item 1\r\n<LI> Menu Item 2\r\n<LI> Menu Item 3\r\n<LI> Menu Item "
+             "4\r\n</MENU>\r\n",
+             0},
+            {4, "", "<DIR>\r\n<LI> Directory 1\r\n<LI> Directory 2\r\n</DIR>\r\n", 0},
+            {5, "x", "<DL>\r\n<DT> Term <DD> Description of Term \r\n</DL>\r\nx", 0},
+        });
     for (int style : {-1, 0, 6})
         EXPECT_FALSE(listInsertion(style, QString()).has_value()) << style;
 }
@@ -117,7 +117,11 @@ TEST(MailTo, LinkTextIsTheSelectionOrThreeSpaces) {
 }
 
 TEST(EscapeMarkup, EachPlaceEscapesWhatWouldEndItAndQuotedValuesComeBackAsTyped) {
-    struct Case { const char* typed; const char* quoted; const char* text; } cases[] = {
+    struct Case {
+        const char* typed;
+        const char* quoted;
+        const char* text;
+    } cases[] = {
         {"plain", "plain", "plain"},
         {"a&b\"c<d>e", "a&amp;b&quot;c&lt;d&gt;e", "a&amp;b\"c&lt;d&gt;e"},
         {"&amp; &lt;", "&amp;amp; &amp;lt;", "&amp;amp; &amp;lt;"}, // typed entities stay what was typed

@@ -8,7 +8,9 @@ using namespace zorvel;
 
 namespace {
 
-QString lines(const QStringList& list) { return list.join("\r\n") + "\r\n"; }
+QString lines(const QStringList& list) {
+    return list.join("\r\n") + "\r\n";
+}
 
 // The rows of a table of empty, left-justified data cells.
 QStringList emptyRows(int rows, int cols) {
@@ -25,8 +27,8 @@ QStringList emptyRows(int rows, int cols) {
 } // namespace
 
 TEST(MakeTableText, TheDefaultsGiveTheTwoByTwoTable) {
-    EXPECT_EQ(makeTableText({}),
-              lines(QStringList{"<table align=Left border=10 width=100% >", ""} + emptyRows(2, 2) + QStringList{"</table>"}));
+    EXPECT_EQ(makeTableText({}), lines(QStringList{"<table align=Left border=10 width=100% >", ""} + emptyRows(2, 2) +
+                                       QStringList{"</table>"}));
 }
 
 TEST(MakeTableText, TheOpeningTagAndCaptionLineFollowTheFields) {
@@ -37,13 +39,28 @@ TEST(MakeTableText, TheOpeningTagAndCaptionLineFollowTheFields) {
         const char* caption;
     } cases[] = {
         {"no attributes", [](TableFields& f) { f.border = f.width = f.align = ""; }, "<table>", ""},
-        {"pixels", [](TableFields& f) { f.width = "400"; f.widthInPercent = false; },
+        {"pixels",
+         [](TableFields& f) {
+             f.width = "400";
+             f.widthInPercent = false;
+         },
          "<table align=Left border=10 width=400 >", ""},
-        {"align as typed", [](TableFields& f) { f.align = "Centre"; }, "<table align=Centre border=10 width=100% >", ""},
-        {"blanks count", [](TableFields& f) { f.border = " "; f.width = ""; f.align = ""; }, "<table border=  >", ""},
-        {"caption on top", [](TableFields& f) { f.caption = " Prices"; },
-         "<table align=Left border=10 width=100% >", "<caption> Prices</caption> "},
-        {"caption below", [](TableFields& f) { f.caption = "Prices"; f.captionAtBottom = true; },
+        {"align as typed", [](TableFields& f) { f.align = "Centre"; }, "<table align=Centre border=10 width=100% >",
+         ""},
+        {"blanks count",
+         [](TableFields& f) {
+             f.border = " ";
+             f.width = "";
+             f.align = "";
+         },
+         "<table border=  >", ""},
+        {"caption on top", [](TableFields& f) { f.caption = " Prices"; }, "<table align=Left border=10 width=100% >",
+         "<caption> Prices</caption> "},
+        {"caption below",
+         [](TableFields& f) {
+             f.caption = "Prices";
+             f.captionAtBottom = true;
+         },
          "<table align=Left border=10 width=100% >", "<caption align=bottom>Prices</caption> "},
         // Padding and spacing appear together once either leaves its default.
         {"padding", [](TableFields& f) { f.cellPadding = "5"; },
@@ -52,7 +69,11 @@ TEST(MakeTableText, TheOpeningTagAndCaptionLineFollowTheFields) {
          "<table align=Left border=10 width=100% cellpadding=1 cellspacing=0 >", ""},
         {"padding emptied", [](TableFields& f) { f.cellPadding = ""; },
          "<table align=Left border=10 width=100% cellspacing=2 >", ""},
-        {"only padding", [](TableFields& f) { f.border = f.width = f.align = ""; f.cellPadding = "4"; },
+        {"only padding",
+         [](TableFields& f) {
+             f.border = f.width = f.align = "";
+             f.cellPadding = "4";
+         },
          "<table cellpadding=4 cellspacing=2 >", ""},
         {"padding typed with a blank", [](TableFields& f) { f.cellPadding = "1 "; },
          "<table align=Left border=10 width=100% cellpadding=1  cellspacing=2 >", ""},
@@ -71,14 +92,14 @@ TEST(MakeTableText, HeadingRowsAndColumnsAndCellJustification) {
     f.border = f.width = f.align = "";
     f.rows = f.cols = 3;
     f.headingRows = f.headingCols = 1;
-    f.cells = {{"Name"}, {" Price ", CellJustify::Centre}, {"Stock", CellJustify::Right},
+    f.cells = {{"Name"},    {" Price ", CellJustify::Centre},      {"Stock", CellJustify::Right},
                {"\tpen\n"}, {"\u00a01\u00a0", CellJustify::Right}, {}};
     // Cells past the given ones are empty and left-justified.
-    EXPECT_EQ(makeTableText(f), lines({"<table>", "", "<tr>", "<th Align=Left>Name</th>",
-                                       "<th Align=Center>Price</th>", "<th Align=Right>Stock</th>", "</tr>", "<tr>",
-                                       "<th Align=Left>pen</th>", "<td Align=Right>\u00a01\u00a0</td>",
-                                       "<td Align=Left></td>", "</tr>", "<tr>", "<th Align=Left></th>",
-                                       "<td Align=Left></td>", "<td Align=Left></td>", "</tr>", "</table>"}));
+    EXPECT_EQ(makeTableText(f),
+              lines({"<table>", "", "<tr>", "<th Align=Left>Name</th>", "<th Align=Center>Price</th>",
+                     "<th Align=Right>Stock</th>", "</tr>", "<tr>", "<th Align=Left>pen</th>",
+                     "<td Align=Right>\u00a01\u00a0</td>", "<td Align=Left></td>", "</tr>", "<tr>",
+                     "<th Align=Left></th>", "<td Align=Left></td>", "<td Align=Left></td>", "</tr>", "</table>"}));
 
     // Counts beyond the table make every cell a heading cell.
     TableFields all;

@@ -20,8 +20,12 @@ using zorvel::testing::ScriptedPrompter;
 
 namespace {
 
-QSpinBox* spin(QDialog& d, const char* name) { return child<QSpinBox>(d, name); }
-TImproveGrid* grid(QDialog& d) { return child<TImproveGrid>(d, "Grid"); }
+QSpinBox* spin(QDialog& d, const char* name) {
+    return child<QSpinBox>(d, name);
+}
+TImproveGrid* grid(QDialog& d) {
+    return child<TImproveGrid>(d, "Grid");
+}
 
 void typeCell(QDialog& d, int row, int column, const QString& text) {
     grid(d)->setItem(row, column, new QTableWidgetItem(text));
@@ -66,8 +70,10 @@ TEST(TableDialog, OpensWithItsDefaultsAndOkGivesTheirTable) {
         EXPECT_TRUE(align->isEditable());
         EXPECT_EQ(align->currentText(), "Left");
         EXPECT_EQ(align->itemText(2), "Centre");
-        struct Spin { const char* name; int value, minimum; } spins[] = {
-            {"Cols", 2, 1}, {"Rows", 2, 1}, {"HeadColsSpinEdit", 0, 0}, {"HeadRowsSpinEdit", 0, 0}};
+        struct Spin {
+            const char* name;
+            int value, minimum;
+        } spins[] = {{"Cols", 2, 1}, {"Rows", 2, 1}, {"HeadColsSpinEdit", 0, 0}, {"HeadRowsSpinEdit", 0, 0}};
         for (const Spin& s : spins) {
             EXPECT_EQ(spin(d, s.name)->value(), s.value) << s.name;
             EXPECT_EQ(spin(d, s.name)->minimum(), s.minimum) << s.name;

@@ -2,9 +2,9 @@
 #include "toolbox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QCoreApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -24,12 +24,25 @@ QStringList items(const QComboBox* box) {
 } // namespace
 
 TEST(ToolBox, BothBoxesHoldTheSameTaggedButtonsWithTheirHints) {
-    const struct { int tag; const char* hint; const char* text; } expected[] = {
-        {1, "Bold", "B"}, {2, "Italic", "I"}, {3, "Underlined", nullptr}, {4, "Strong", nullptr},
-        {5, "Horizontal line", nullptr}, {6, "Break a line", nullptr}, {7, "Paragraph break", nullptr},
-        {13, "Make a block of text Blink", nullptr}, {14, "Centre a block of text", nullptr},
-        {15, "Set the font for a block of text", nullptr}, {16, "Registered Symbol", nullptr},
-        {17, "Copyright Symbol", nullptr}, {18, "Ampersand Symbol", "&&"}, {19, "Less Than Symbol", "<"},
+    const struct {
+        int tag;
+        const char* hint;
+        const char* text;
+    } expected[] = {
+        {1, "Bold", "B"},
+        {2, "Italic", "I"},
+        {3, "Underlined", nullptr},
+        {4, "Strong", nullptr},
+        {5, "Horizontal line", nullptr},
+        {6, "Break a line", nullptr},
+        {7, "Paragraph break", nullptr},
+        {13, "Make a block of text Blink", nullptr},
+        {14, "Centre a block of text", nullptr},
+        {15, "Set the font for a block of text", nullptr},
+        {16, "Registered Symbol", nullptr},
+        {17, "Copyright Symbol", nullptr},
+        {18, "Ampersand Symbol", "&&"},
+        {19, "Less Than Symbol", "<"},
         {20, "Greater Than Symbol", ">"},
     };
     for (Qt::Orientation o : {Qt::Vertical, Qt::Horizontal}) {

@@ -6,8 +6,7 @@
 
 namespace zorvel::testing {
 
-template <typename W>
-W* child(QWidget& parent, const char* name) {
+template <typename W> W* child(QWidget& parent, const char* name) {
     W* w = parent.findChild<W*>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
     return w;

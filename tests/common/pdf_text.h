@@ -23,7 +23,9 @@ inline QString pdfInfo(const QString& path, const QString& field) {
     return m.hasMatch() ? m.captured(1).trimmed() : info;
 }
 
-inline int pdfPages(const QString& path) { return pdfInfo(path, QStringLiteral("Pages")).toInt(); }
+inline int pdfPages(const QString& path) {
+    return pdfInfo(path, QStringLiteral("Pages")).toInt();
+}
 
 // The text of pages first to last (all when 0), each page ended by a form feed.
 inline QString pdfText(const QString& path, int first = 0, int last = 0) {

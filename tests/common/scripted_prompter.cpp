@@ -4,8 +4,7 @@
 
 namespace zorvel::testing {
 
-template <typename T>
-static T take(std::deque<T>& queue, const char* what, T answer) {
+template <typename T> static T take(std::deque<T>& queue, const char* what, T answer) {
     if (queue.empty()) {
         ADD_FAILURE() << "unexpected " << what << ": nothing queued";
     } else {

@@ -15,7 +15,7 @@ struct RecordedMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
-    QStringList choices; // the buttons of a choice
+    QStringList choices;   // the buttons of a choice
     int defaultChoice = 0; // the button Enter presses
     int escapeChoice = -1; // the button Escape and the box's close press
 };
@@ -53,8 +53,8 @@ public:
 
     // Everything queued was used.
     bool drained() const {
-        return answers_.empty() && choices_.empty() && files_.empty() && colors_.empty() && fonts_.empty() && dialogs_.empty() &&
-               prints_.empty();
+        return answers_.empty() && choices_.empty() && files_.empty() && colors_.empty() && fonts_.empty() &&
+               dialogs_.empty() && prints_.empty();
     }
     QStringList messageTexts() const;
 

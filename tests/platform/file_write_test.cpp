@@ -28,7 +28,9 @@ const QByteArray kOldPage = QByteArray("<HTML>old page</HTML>\r\n").repeated(400
 const QString kNewPage = QString("<P>new text</P>\r\n").repeated(4000);            // about 68 KB
 
 // Both writers the program has: the document save and the settings file.
-void saveDocument(const QString& path) { saveTextFile(path, kNewPage, {}); }
+void saveDocument(const QString& path) {
+    saveTextFile(path, kNewPage, {});
+}
 void writeSetting(const QString& path) {
     IniProfile(path).writeString("Options", "Email_Address", QString(70000, QChar('a')));
 }

@@ -26,9 +26,12 @@ TEST(IniProfile, NamesMatchWithoutCaseAndBlanksAroundNamesAndValuesAreIgnored) {
 }
 
 TEST(IniProfile, IntegersAreDecimalOrHexAfter0xAndAnythingElseIsTheDefault) {
-    struct Case { const char* text; int expected; } cases[] = {
-        {"5", 5}, {"-1", -1}, {"0x5", 5}, {"0X1f", 31}, {"0x", -1}, {"0xZZ", -1},
-        {"abc", -1}, {"12abc", -1}, {"", -1}, {"0xFFFFFFFF", -1}, {"0xFFFF", 65535}, {"007", 7},
+    struct Case {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {"5", 5},    {"-1", -1},    {"0x5", 5}, {"0X1f", 31},       {"0x", -1},        {"0xZZ", -1},
+        {"abc", -1}, {"12abc", -1}, {"", -1},   {"0xFFFFFFFF", -1}, {"0xFFFF", 65535}, {"007", 7},
     };
     TempDir tmp;
     IniProfile ini(tmp.file("zor-vel.ini"));
@@ -67,9 +70,10 @@ TEST(IniProfile, WritingCreatesFileSectionAndKeyAndLeavesEverythingElseAlone) {
     ini.writeInteger("size", "TOP", 20);
     ini.writeInteger("Size", "Width", 800);
     ini.writeString("Files", "Open_Dir", "/tmp/");
-    EXPECT_EQ(tmp.read("zor-vel.ini"), QByteArray("; my settings\r\n[Options]\r\nShow_Help=0\r\n\r\n[Size]\r\nLeft=1\r\n"
-                                                  "TOP=20\r\nWidth=800\r\n\r\n[Mine]\r\nkeep = this\r\n\r\n"
-                                                  "[Files]\r\nOpen_Dir=/tmp/\r\n"));
+    EXPECT_EQ(tmp.read("zor-vel.ini"),
+              QByteArray("; my settings\r\n[Options]\r\nShow_Help=0\r\n\r\n[Size]\r\nLeft=1\r\n"
+                         "TOP=20\r\nWidth=800\r\n\r\n[Mine]\r\nkeep = this\r\n\r\n"
+                         "[Files]\r\nOpen_Dir=/tmp/\r\n"));
 }
 
 TEST(IniProfile, AValueWithALineBreakIsStoredAsItsFirstLineAndCannotPlantKeys) {

@@ -31,8 +31,8 @@ TEST(QtPrompter, TheChosenDefaultTakesEnterAndTheEscapeButtonEscapeAndTheClose) 
             QKeyEvent press(QEvent::KeyPress, how == Enter ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(box, &press);
         });
-        EXPECT_EQ(prompter.chooseWithDefault("question", MessageIcon::Warning, {"&Reload", "&Keep my version", "Cancel"},
-                                             c.defaultButton, c.escape),
+        EXPECT_EQ(prompter.chooseWithDefault("question", MessageIcon::Warning,
+                                             {"&Reload", "&Keep my version", "Cancel"}, c.defaultButton, c.escape),
                   c.expected)
             << "case " << &c - cases;
     }

@@ -15,8 +15,7 @@ using testing::child;
 // Counts the emissions of one signal.
 struct Counter {
     int count = 0;
-    template <typename Sender, typename Signal>
-    Counter(Sender* sender, Signal signal) {
+    template <typename Sender, typename Signal> Counter(Sender* sender, Signal signal) {
         QObject::connect(sender, signal, [this] { ++count; });
     }
 };

@@ -210,7 +210,12 @@ TEST(SearchState, WholeWordAndUpSequences) {
     };
     const Case cases[] = {
         {"whole word skips a tag's start", "<body> bod", "bod", {false, true}, 0, {7}},
-        {"whole word: digits and underscores are word characters", "he the he2 _he he", "he", {false, true}, 0, {0, 15}},
+        {"whole word: digits and underscores are word characters",
+         "he the he2 _he he",
+         "he",
+         {false, true},
+         0,
+         {0, 15}},
         {"whole word: accented letters too", "éhe he", "HE", {false, true}, 0, {4}},
         {"whole word at both ends of a line", "ab\r\nab", "ab", {true, true}, 0, {0, 4}},
         {"up from the end finds the last match first", "ab ab ab", "ab", {false, false, true}, 8, {6, 3, 0}},

@@ -38,7 +38,9 @@ RemoveTagsResult naiveRemoveTags(QString t, const RemoveTagOptions& o) {
     return {t, false};
 }
 
-RemoveTagOptions optionsFromBits(int bits) { return {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0}; }
+RemoveTagOptions optionsFromBits(int bits) {
+    return {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+}
 
 constexpr RemoveTagOptions kNone{};
 constexpr RemoveTagOptions kBreaks{true, false, false, false};
@@ -136,8 +138,8 @@ TEST(RemoveTags, SnippetLookupAndLine) {
 // Random texts made of the pieces the passes react to, against the
 // rescanning procedure, for every combination of options.
 TEST(RemoveTags, OnePassEqualsRescanningProcedure) {
-    const char* pieces[] = {"<", ">", "P", "BR", "B", "<P>", "<BR>", "&", "amp;", "amp", "lt;", "gt;", "&amp;",
-                            "&lt;", "&gt;", "a", " ", "\r\n", ";", "</P>", "<B>"};
+    const char* pieces[] = {"<",   ">",     "P",    "BR",   "B", "<P>", "<BR>", "&", "amp;", "amp", "lt;",
+                            "gt;", "&amp;", "&lt;", "&gt;", "a", " ",   "\r\n", ";", "</P>", "<B>"};
     std::mt19937 rng(4711);
     std::uniform_int_distribution<int> piece(0, int(std::size(pieces)) - 1);
     std::uniform_int_distribution<int> length(0, 40);

@@ -62,7 +62,9 @@ std::vector<TablePage> tablePagesOf(const char* package) {
     return pages;
 }
 
-double perKb(double seconds, qint64 bytes) { return seconds * 1e6 / (double(bytes) / 1024.0); } // µs per KB
+double perKb(double seconds, qint64 bytes) {
+    return seconds * 1e6 / (double(bytes) / 1024.0);
+} // µs per KB
 
 void pageRow(const char* label, qint64 bytes, const Timing& t, const Timing& plain, qint64 plainBytes) {
     const double ours = perKb(t.layout, bytes), oursPlain = perKb(plain.layout, plainBytes);
@@ -145,7 +147,8 @@ int main(int argc, char** argv) {
             int mn = 0, mx = 0;
             m->list->TCell::MinMaxWidth(canvas, mn, mx);
         });
-        std::printf("%-34s %7.1f %9.1f %6.2fx\n", QByteArray("plain text at " + QByteArray::number(cellWidth) + " px").constData(),
+        std::printf("%-34s %7.1f %9.1f %6.2fx\n",
+                    QByteArray("plain text at " + QByteArray::number(cellWidth) + " px").constData(),
                     double(plainBytes) / 1024.0, perKb(narrow, plainBytes), narrow / plain.layout);
         std::printf("%-34s %7.1f %9.1f %6.2fx\n", "plain text's min and max widths", double(plainBytes) / 1024.0,
                     perKb(minMax, plainBytes), minMax / plain.layout);

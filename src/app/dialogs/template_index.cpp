@@ -38,7 +38,9 @@ bool TemplateIndex::isUsable(const IniSnapshot& ini, int number) const {
            !read(ini, kNameKey, number).isEmpty();
 }
 
-bool TemplateIndex::isUsable(int number) const { return isUsable(ini_.snapshot(), number); }
+bool TemplateIndex::isUsable(int number) const {
+    return isUsable(ini_.snapshot(), number);
+}
 
 TemplateEntry TemplateIndex::entry(int number) const {
     const IniSnapshot ini = ini_.snapshot();
@@ -49,7 +51,8 @@ std::vector<TemplateEntry> TemplateIndex::usableTemplates() const {
     std::vector<TemplateEntry> result;
     const IniSnapshot ini = ini_.snapshot();
     // A template needs its file key, so numbers past the last one in the file hold none.
-    const int last = std::min(ini.readInteger(kSection, kCountKey, -1), ini.lastNumber(kSection, QLatin1String(kFileKey)));
+    const int last =
+        std::min(ini.readInteger(kSection, kCountKey, -1), ini.lastNumber(kSection, QLatin1String(kFileKey)));
     for (int n = 1; n <= last; ++n)
         if (isUsable(ini, n))
             result.push_back({n, read(ini, kNameKey, n), read(ini, kFileKey, n), read(ini, kDescrKey, n)});

@@ -3,8 +3,8 @@
 #include "dialog_buttons.h"
 #include "dialog_frame.h"
 
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>

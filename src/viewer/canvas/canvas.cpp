@@ -18,7 +18,9 @@ struct Key {
     int styles;
     bool operator==(const Key&) const = default;
 };
-size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.name, key.size, key.styles); }
+size_t qHash(const Key& key, size_t seed) {
+    return qHashMulti(seed, key.name, key.size, key.styles);
+}
 
 struct Table {
     std::mutex mutex;

@@ -24,11 +24,11 @@ struct FontDescription {
 };
 
 struct FontMetricsInfo {
-    int height = 0;          // ascent + descent
+    int height = 0; // ascent + descent
     int ascent = 0;
     int descent = 0;
     int externalLeading = 0;
-    int overhang = 0;        // extra width of synthesised styles
+    int overhang = 0; // extra width of synthesised styles
     int averageCharWidth = 0;
 };
 
@@ -64,7 +64,8 @@ public:
     virtual SystemColors systemColors() const = 0;
 
     // Text is placed by its top-left corner; an opaque background is filled first.
-    virtual void drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background = nullptr) = 0;
+    virtual void drawText(int x, int y, const FontDescription& font, QStringView text,
+                          const QColor* background = nullptr) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2, const QColor& color) = 0;
     // Outlines, fills and ellipses cover the rectangle's pixels and no more.
     virtual void drawRect(const QRect& rect, const QColor& color) = 0;

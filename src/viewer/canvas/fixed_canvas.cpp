@@ -3,9 +3,13 @@
 
 namespace zorvel {
 
-static QString colorName(const QColor& c) { return c.name(QColor::HexRgb); }
+static QString colorName(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
 
-int FixedMetricsCanvas::charWidth(const FontDescription& font) { return font.size * 6 / 10 + (font.bold ? 1 : 0); }
+int FixedMetricsCanvas::charWidth(const FontDescription& font) {
+    return font.size * 6 / 10 + (font.bold ? 1 : 0);
+}
 
 FontMetricsInfo FixedMetricsCanvas::fontMetrics(const FontDescription& font) {
     ++metricsRequests;
@@ -29,7 +33,8 @@ SystemColors FixedMetricsCanvas::systemColors() const {
             QColor(0, 0, 0)};
 }
 
-void FixedMetricsCanvas::drawText(int x, int y, const FontDescription& font, QStringView text, const QColor* background) {
+void FixedMetricsCanvas::drawText(int x, int y, const FontDescription& font, QStringView text,
+                                  const QColor* background) {
     calls << QStringLiteral("text %1,%2 %3 %4%5 \"%6\"")
                  .arg(x)
                  .arg(y)
@@ -43,11 +48,21 @@ void FixedMetricsCanvas::drawLine(int x1, int y1, int x2, int y2, const QColor& 
 }
 
 void FixedMetricsCanvas::drawRect(const QRect& r, const QColor& color) {
-    calls << QStringLiteral("rect %1,%2 %3x%4 %5").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).arg(colorName(color));
+    calls << QStringLiteral("rect %1,%2 %3x%4 %5")
+                 .arg(r.x())
+                 .arg(r.y())
+                 .arg(r.width())
+                 .arg(r.height())
+                 .arg(colorName(color));
 }
 
 void FixedMetricsCanvas::fillRect(const QRect& r, const QColor& color) {
-    calls << QStringLiteral("fill %1,%2 %3x%4 %5").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).arg(colorName(color));
+    calls << QStringLiteral("fill %1,%2 %3x%4 %5")
+                 .arg(r.x())
+                 .arg(r.y())
+                 .arg(r.width())
+                 .arg(r.height())
+                 .arg(colorName(color));
 }
 
 void FixedMetricsCanvas::drawEllipse(const QRect& r, const QColor& color, bool filled) {
@@ -67,6 +82,8 @@ void FixedMetricsCanvas::setClipRect(const QRect& r) {
     calls << QStringLiteral("clip %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-void FixedMetricsCanvas::clearClip() { calls << QStringLiteral("noclip"); }
+void FixedMetricsCanvas::clearClip() {
+    calls << QStringLiteral("noclip");
+}
 
 } // namespace zorvel

@@ -28,7 +28,9 @@ bool THTMLViewer::GoToAnchor(const QString& name) {
     return true;
 }
 
-bool THTMLViewer::HotSpotClick(const QString& url) { return OnHotSpotClick && OnHotSpotClick(url); }
+bool THTMLViewer::HotSpotClick(const QString& url) {
+    return OnHotSpotClick && OnHotSpotClick(url);
+}
 
 void THTMLViewer::FollowLink(const QString& link) {
     if (HotSpotClick(link))

@@ -99,8 +99,7 @@ protected:
 
 namespace {
 
-template <class W>
-class Typed : public QtWindowControl {
+template <class W> class Typed : public QtWindowControl {
 public:
     Typed(QtFormControlFactory& factory, W* widget) : QtWindowControl(factory, widget) {}
     W* w() const { return static_cast<W*>(widget_.data()); }
@@ -165,8 +164,7 @@ public:
 
 class ListControl : public Typed<QListWidget> {
 public:
-    ListControl(QtFormControlFactory& factory, QListWidget* list)
-        : Typed(factory, list), rows_(new RowDelegate(list)) {
+    ListControl(QtFormControlFactory& factory, QListWidget* list) : Typed(factory, list), rows_(new RowDelegate(list)) {
         list->setItemDelegate(rows_);
     }
     void setGeometry(const QRect& rect) override {
@@ -256,7 +254,9 @@ QFont fixedFont(const WindowControlRequest& request) {
 }
 
 // A caption is shown as written: "&" marks no shortcut key.
-QString literalCaption(QString caption) { return caption.replace(u'&', QLatin1String("&&")); }
+QString literalCaption(QString caption) {
+    return caption.replace(u'&', QLatin1String("&&"));
+}
 
 } // namespace
 
@@ -305,7 +305,7 @@ std::unique_ptr<FormWindowControl> QtFormControlFactory::create(const WindowCont
         list->setFont(fixedFont(request));
         list->setCursor(Qt::ArrowCursor);
         list->setSelectionMode(request.multiSelect ? QAbstractItemView::ExtendedSelection
-                                                : QAbstractItemView::SingleSelection);
+                                                   : QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
         list->setFrameStyle(QFrame::Box | QFrame::Plain);
         list->setLineWidth(1);

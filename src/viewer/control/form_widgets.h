@@ -35,7 +35,7 @@ private:
     friend class QtWindowControl;
     QWidget* host_;
     QPoint origin_;
-    std::unique_ptr<QStyle> passwordStyle_; // shows "*" for each character
+    std::unique_ptr<QStyle> passwordStyle_;  // shows "*" for each character
     std::vector<QtWindowControl*> controls_; // alive, to be moved with the view
 };
 

@@ -264,7 +264,9 @@ int THTMLViewer::LayoutWidth() const {
     return std::max(0, layoutWidthForControl(width(), scrollBar));
 }
 
-int THTMLViewer::surfaceWidth() const { return surface_.size(viewport()->size()).width(); }
+int THTMLViewer::surfaceWidth() const {
+    return surface_.size(viewport()->size()).width();
+}
 
 int THTMLViewer::Layout() {
     struct Processing {

@@ -26,8 +26,8 @@ void THTMLViewer::paintEvent(QPaintEvent* event) {
     // The band of the surface that the window shows here, from the scroll positions.
     followScroll();
     painter.translate(area.topLeft());
-    paintDocumentBand(painter, document_,
-                      area.translated(horizontalScrollBar()->value(), verticalScrollBar()->value()), surfaceWidth());
+    paintDocumentBand(painter, document_, area.translated(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+                      surfaceWidth());
 }
 
 void THTMLViewer::resizeEvent(QResizeEvent* event) {
@@ -114,15 +114,33 @@ void THTMLViewer::keyPressEvent(QKeyEvent* event) {
     const int client = viewport()->height();
     // The scroll bars clamp to 0 and their range.
     switch (event->key()) {
-    case Qt::Key_PageUp: v->setValue(v->value() - client); break;
-    case Qt::Key_PageDown: v->setValue(v->value() + client); break;
-    case Qt::Key_Home: v->setValue(0); break;
-    case Qt::Key_End: v->setValue(v->maximum()); break;
-    case Qt::Key_Up: v->setValue(v->value() - kVerticalStep); break;
-    case Qt::Key_Down: v->setValue(v->value() + kVerticalStep); break;
-    case Qt::Key_Left: h->setValue(h->value() - h->singleStep()); break;
-    case Qt::Key_Right: h->setValue(h->value() + h->singleStep()); break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_PageUp:
+        v->setValue(v->value() - client);
+        break;
+    case Qt::Key_PageDown:
+        v->setValue(v->value() + client);
+        break;
+    case Qt::Key_Home:
+        v->setValue(0);
+        break;
+    case Qt::Key_End:
+        v->setValue(v->maximum());
+        break;
+    case Qt::Key_Up:
+        v->setValue(v->value() - kVerticalStep);
+        break;
+    case Qt::Key_Down:
+        v->setValue(v->value() + kVerticalStep);
+        break;
+    case Qt::Key_Left:
+        h->setValue(h->value() - h->singleStep());
+        break;
+    case Qt::Key_Right:
+        h->setValue(h->value() + h->singleStep());
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -11,17 +11,24 @@ namespace {
 
 // Drawing rectangles are half-open, as layout's heights are: a section from Y
 // of height H covers Y .. Y + H - 1.
-int bottomOf(const QRect& r) { return r.y() + r.height(); }
+int bottomOf(const QRect& r) {
+    return r.y() + r.height();
+}
 
-bool sameColor(const QColor& a, const QColor& b) { return a.rgb() == b.rgb(); }
+bool sameColor(const QColor& a, const QColor& b) {
+    return a.rgb() == b.rgb();
+}
 
 QColor discColor(int level) {
     switch (level) {
     case 1:
-    case 4: return QColor(0x00, 0x00, 0x80); // navy
+    case 4:
+        return QColor(0x00, 0x00, 0x80); // navy
     case 2:
-    case 5: return QColor(0x80, 0x00, 0x00); // maroon
-    default: return QColor(0xFF, 0x00, 0x00);
+    case 5:
+        return QColor(0x80, 0x00, 0x00); // maroon
+    default:
+        return QColor(0xFF, 0x00, 0x00);
     }
 }
 
@@ -97,8 +104,7 @@ void TSection::DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bott
     }
 }
 
-void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart,
-                              int SelEnd) const {
+void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd) const {
     const TSectionList& master = *ParentSectionList;
     const int baseline = Bottom - line.Descent;
     const int textTop = Bottom - line.LineHeight;
@@ -123,7 +129,8 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
             x += piece.control->ControlWidth();
             break;
         }
-        case Piece::Nothing: break;
+        case Piece::Nothing:
+            break;
         case Piece::Text: {
             const TFontObj& f = *piece.font;
             const TRunMetrics m = RunMetrics(f);
@@ -161,9 +168,15 @@ void TImageObj::Draw(Canvas& canvas, int X, int Baseline, int TextTop, const TFo
     const TRunMetrics m = Font.Metrics(*master.ScreenCanvas);
     int top = 0;
     switch (ImageAlign) {
-    case 0: top = TextTop + 1; break;
-    case 1: top = Baseline + m.Descent - m.TextHeight / 2 - picture.height() / 2; break;
-    default: top = Baseline - ImageHeight + 2; break; // the picture stands on the baseline
+    case 0:
+        top = TextTop + 1;
+        break;
+    case 1:
+        top = Baseline + m.Descent - m.TextHeight / 2 - picture.height() / 2;
+        break;
+    default:
+        top = Baseline - ImageHeight + 2;
+        break; // the picture stands on the baseline
     }
     canvas.drawImage(X, top, picture);
     const QColor color = master.Printing ? QColor(Qt::black) : Font.RunFont().color;

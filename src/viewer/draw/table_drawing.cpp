@@ -6,7 +6,9 @@ namespace zorvel {
 
 namespace {
 
-bool sameColor(const QColor& a, const QColor& b) { return a.rgb() == b.rgb(); }
+bool sameColor(const QColor& a, const QColor& b) {
+    return a.rgb() == b.rgb();
+}
 
 } // namespace
 

@@ -13,15 +13,23 @@ namespace {
 // control is never made larger than the toolkit allows a widget to be.
 constexpr qint64 kMaxControlExtent = 16777215;
 
-int extent(qint64 v) { return int(std::clamp<qint64>(v, 0, kMaxControlExtent)); }
+int extent(qint64 v) {
+    return int(std::clamp<qint64>(v, 0, kMaxControlExtent));
+}
 
-QSize letterA(const FormWindowControl& w) { return w.textExtent(QStringLiteral("A")); }
+QSize letterA(const FormWindowControl& w) {
+    return w.textExtent(QStringLiteral("A"));
+}
 
 } // namespace
 
-int TFormControlObj::ControlWidth() const { return WindowControl ? WindowControl->geometry().width() : 0; }
+int TFormControlObj::ControlWidth() const {
+    return WindowControl ? WindowControl->geometry().width() : 0;
+}
 
-int TFormControlObj::ControlHeight() const { return WindowControl ? WindowControl->geometry().height() : 0; }
+int TFormControlObj::ControlHeight() const {
+    return WindowControl ? WindowControl->geometry().height() : 0;
+}
 
 void TFormControlObj::HideControl() {
     if (WindowControl)
@@ -35,14 +43,18 @@ void TFormControlObj::ShowControlAt(int x, int y) {
     WindowControl->setVisible(true);
 }
 
-void TFormControlObj::Draw(Canvas&, int x, int y) { ShowControlAt(x, y); }
+void TFormControlObj::Draw(Canvas&, int x, int y) {
+    ShowControlAt(x, y);
+}
 
 void TFormControlObj::SetControlSize(qint64 width, qint64 height) {
     if (WindowControl)
         WindowControl->setGeometry(QRect(WindowControl->geometry().topLeft(), QSize(extent(width), extent(height))));
 }
 
-bool TFormControlObj::GetSubmission(int, QString&) { return false; }
+bool TFormControlObj::GetSubmission(int, QString&) {
+    return false;
+}
 
 bool THiddenFormControlObj::GetSubmission(int Index, QString& S) {
     if (Index != 0)
@@ -51,7 +63,9 @@ bool THiddenFormControlObj::GetSubmission(int Index, QString& S) {
     return true;
 }
 
-void TEditFormControlObj::RestoreInitialValue() { WindowControl->setText(Value); }
+void TEditFormControlObj::RestoreInitialValue() {
+    WindowControl->setText(Value);
+}
 
 bool TEditFormControlObj::GetSubmission(int Index, QString& S) {
     if (Index != 0)
@@ -69,7 +83,9 @@ void TButtonFormControlObj::SizeControl(Canvas&) {
     SetControlSize(qint64(WindowControl->textExtent(Caption()).width()) + 20, letterA(*WindowControl).height() + 8);
 }
 
-void TCheckBoxFormControlObj::RestoreInitialValue() { WindowControl->setChecked(IsChecked); }
+void TCheckBoxFormControlObj::RestoreInitialValue() {
+    WindowControl->setChecked(IsChecked);
+}
 
 bool TCheckBoxFormControlObj::GetSubmission(int Index, QString& S) {
     if (Index != 0 || !WindowControl->isChecked())
@@ -78,7 +94,9 @@ bool TCheckBoxFormControlObj::GetSubmission(int Index, QString& S) {
     return true;
 }
 
-void TRadioButtonFormControlObj::RestoreInitialValue() { WindowControl->setChecked(IsChecked); }
+void TRadioButtonFormControlObj::RestoreInitialValue() {
+    WindowControl->setChecked(IsChecked);
+}
 
 void TRadioButtonFormControlObj::ShowControlAt(int x, int y) {
     TFormControlObj::ShowControlAt(x, y);

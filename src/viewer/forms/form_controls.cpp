@@ -1,7 +1,7 @@
 // Forms and form controls: creation from INPUT, SELECT and TEXTAREA, and
 // what a form does with its controls.
-#include "model/document.h"
 #include "model/form_controls.h"
+#include "model/document.h"
 
 #include <algorithm>
 
@@ -31,8 +31,7 @@ WindowControlRequest TFormControlObj::FixedFontRequest(WindowControlKind kind) c
     return request;
 }
 
-TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes,
-                                         bool password)
+TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes, bool password)
     : TFormControlObj(master, pos, attributes), Password(password) {
     if (const TAttribute* a = attributes.Find(AttrKind::Size); a && a->NumericValue > 0)
         EditSize = a->NumericValue;
@@ -80,8 +79,7 @@ TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* master, int pos, 
     RestoreInitialValue();
 }
 
-TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList* master, int pos,
-                                                       const TAttributeList& attributes)
+TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes), IsChecked(attributes.Find(AttrKind::Checked) != nullptr) {
     BaseLine = true;
     MakeWindowControl(KindRequest(WindowControlKind::RadioButton));
@@ -196,7 +194,9 @@ TFormControlObj* TSection::AddFormControl(FormControlKind Kind, TSectionList& Ma
                                           const TAttributeList& Attributes, ThtmlForm*& currentForm) {
     std::unique_ptr<TFormControlObj> control;
     switch (Kind) {
-    case FormControlKind::Input: control = makeInput(&MasterList, Len, Attributes); break;
+    case FormControlKind::Input:
+        control = makeInput(&MasterList, Len, Attributes);
+        break;
     case FormControlKind::Select: {
         const TAttribute* size = Attributes.Find(AttrKind::Size);
         if (Attributes.Find(AttrKind::Multiple) || (size && size->NumericValue > 1))
@@ -205,7 +205,9 @@ TFormControlObj* TSection::AddFormControl(FormControlKind Kind, TSectionList& Ma
             control = std::make_unique<TComboFormControlObj>(&MasterList, Len, Attributes);
         break;
     }
-    case FormControlKind::TextArea: control = std::make_unique<TTextAreaFormControlObj>(&MasterList, Len, Attributes); break;
+    case FormControlKind::TextArea:
+        control = std::make_unique<TTextAreaFormControlObj>(&MasterList, Len, Attributes);
+        break;
     }
     if (!currentForm)
         currentForm = ThtmlForm::Create(MasterList, TAttributeList{});

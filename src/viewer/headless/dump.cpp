@@ -11,10 +11,16 @@ namespace zorvel {
 
 namespace {
 
-const char* justifyName(int j) { return j == 2 ? "center" : j == 3 ? "right" : j == 1 ? "left" : "none"; }
-const char* valignName(int v) { return v == 0 ? "top" : v == 2 ? "bottom" : "middle"; }
+const char* justifyName(int j) {
+    return j == 2 ? "center" : j == 3 ? "right" : j == 1 ? "left" : "none";
+}
+const char* valignName(int v) {
+    return v == 0 ? "top" : v == 2 ? "bottom" : "middle";
+}
 
-QString quoted(const QString& s) { return u'"' + visibleText(s) + u'"'; }
+QString quoted(const QString& s) {
+    return u'"' + visibleText(s) + u'"';
+}
 
 QString styleName(const FontDescription& f) {
     QString s;
@@ -46,7 +52,8 @@ private:
         if (const auto* text = dynamic_cast<const TSection*>(&s)) {
             textSection(*text, depth);
         } else if (const auto* heading = dynamic_cast<const THeadingSpace*>(&s)) {
-            line(depth, QStringLiteral("HeadingSpace level=%1 height=%2").arg(heading->HeadingSize).arg(s.SectionHeight));
+            line(depth,
+                 QStringLiteral("HeadingSpace level=%1 height=%2").arg(heading->HeadingSize).arg(s.SectionHeight));
         } else if (const auto* table = dynamic_cast<const ThtmlTable*>(&s)) {
             tableSection(*table, depth, path);
         } else {
@@ -145,7 +152,10 @@ private:
                                    .arg(QLatin1String(valignName(obj.VAlign)))
                                    .arg(obj.WidthPercent);
                 if (withLines_ && obj.ColSpan > 0)
-                    head += QStringLiteral(" box=%1x%2 offset=%3").arg(obj.CellWidth).arg(obj.CellHeight).arg(obj.ContentOffset);
+                    head += QStringLiteral(" box=%1x%2 offset=%3")
+                                .arg(obj.CellWidth)
+                                .arg(obj.CellHeight)
+                                .arg(obj.ContentOffset);
                 line(depth + 2, head);
                 cell(*obj.Cell, depth + 3, path + QStringLiteral("/r%1c%2").arg(r + 1).arg(c + 1));
             }
@@ -220,8 +230,8 @@ void dumpModel(const TSectionList& list, const TNameList& names, const TParseStr
         out << " image=" << quoted(list.BackgroundBitmapName);
     out << " text=" << list.FontColor.name() << " link=" << list.HotSpotColor.name() << '\n';
     for (int i = 0; i < names.Count(); ++i)
-        out << "Anchor " << quoted(names.Name(i)) << " section="
-            << dumper.paths.value(names.Section(i), QStringLiteral("none")) << '\n';
+        out << "Anchor " << quoted(names.Name(i))
+            << " section=" << dumper.paths.value(names.Section(i), QStringLiteral("none")) << '\n';
 }
 
 QString dumpModelText(const TSectionList& list, const TNameList& names, const TParseStrings& strings) {

@@ -3,11 +3,11 @@
 
 #include "atomic_write.h"
 #include "control/form_widgets.h"
+#include "paint/document_surface.h"
+#include "print/printing.h"
+#include "print/qt_printer.h"
 #include "print_error.h"
 #include "print_to_file.h"
-#include "paint/document_surface.h"
-#include "print/qt_printer.h"
-#include "print/printing.h"
 
 #include <QPageSize>
 #include <QPrinter>

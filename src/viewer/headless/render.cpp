@@ -38,9 +38,8 @@ RenderResult renderPage(const QString& pagePath, const RenderOptions& options) {
     const QSize size = surface.size(QSize(std::max(1, viewWidth), 1));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        result.error = QStringLiteral("The page is too large to render: %1 by %2 pixels")
-                           .arg(size.width())
-                           .arg(size.height());
+        result.error =
+            QStringLiteral("The page is too large to render: %1 by %2 pixels").arg(size.width()).arg(size.height());
         return result;
     }
     {

@@ -10,8 +10,8 @@
 namespace zorvel {
 
 struct RenderOptions {
-    int controlWidth = 800;   // the viewer's outer width the page is laid out for
-    int scrollBarWidth = 16;  // the style's vertical scroll bar
+    int controlWidth = 800;        // the viewer's outer width the page is laid out for
+    int scrollBarWidth = 16;       // the style's vertical scroll bar
     PageLook look = desktopLook(); // the control's own unless the caller says otherwise
 };
 

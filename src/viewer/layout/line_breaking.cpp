@@ -73,15 +73,18 @@ TSection::Piece TSection::PieceAt(int pos, int limit) const {
 
 int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
     switch (piece.kind) {
-    case Piece::Image: return piece.image->ImageWidth;
-    case Piece::Control: return piece.control->ControlWidth();
-    case Piece::Nothing: return 0;
-    case Piece::Text: break;
+    case Piece::Image:
+        return piece.image->ImageWidth;
+    case Piece::Control:
+        return piece.control->ControlWidth();
+    case Piece::Nothing:
+        return 0;
+    case Piece::Text:
+        break;
     }
     // An italic face's extent includes the slant hanging over its end; runs
     // set side by side overlap by it, so it is not counted as width.
-    return canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) -
-           RunMetrics(*piece.font).Overhang;
+    return canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) - RunMetrics(*piece.font).Overhang;
 }
 
 int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces) const {
@@ -197,12 +200,16 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
         const int H = image.ImageHeight;
         const int G = H - line->LineHeight;
         switch (image.ImageAlign) {
-        case 0: line->SpaceAfter = std::max(line->SpaceAfter, G); break;
+        case 0:
+            line->SpaceAfter = std::max(line->SpaceAfter, G);
+            break;
         case 1:
             line->SpaceBefore = std::max(line->SpaceBefore, G / 2 + 1);
             line->SpaceAfter = std::max(line->SpaceAfter, G / 2 + 1);
             break;
-        default: line->SpaceBefore = std::max(line->SpaceBefore, H + line->Descent - line->LineHeight); break;
+        default:
+            line->SpaceBefore = std::max(line->SpaceBefore, H + line->Descent - line->LineHeight);
+            break;
         }
     }
     // Controls stand on the baseline (check boxes, radio buttons) or on the
@@ -219,9 +226,15 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // Centred and right-aligned lines are placed by their visible text: the
     // spaces kept at a break do not count, and neither does the indent.
     switch (Justify) {
-    case 2: line->LineIndent = (Width - RunWidth(canvas, P, n, true)) / 2; break;
-    case 3: line->LineIndent = Width - RunWidth(canvas, P, n, true); break;
-    default: line->LineIndent = Indent; break;
+    case 2:
+        line->LineIndent = (Width - RunWidth(canvas, P, n, true)) / 2;
+        break;
+    case 3:
+        line->LineIndent = Width - RunWidth(canvas, P, n, true);
+        break;
+    default:
+        line->LineIndent = Indent;
+        break;
     }
 }
 

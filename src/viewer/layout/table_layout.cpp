@@ -139,7 +139,9 @@ void ThtmlTable::ChooseWidths(int Avail, int* Min, int* Max) {
                         : Max[k];
 }
 
-int ThtmlTable::RowsTop() const { return TopY + (TopCaption ? CaptionHeight : 0) + CellSpacing; }
+int ThtmlTable::RowsTop() const {
+    return TopY + (TopCaption ? CaptionHeight : 0) + CellSpacing;
+}
 
 int ThtmlTable::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
     TopY = Y;
@@ -186,8 +188,7 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, in
                     continue;
                 cell.CellWidth = std::accumulate(Widths + k, Widths + k + cell.ColSpan, 0);
                 int chars = CharPos;
-                cell.ContentHeight =
-                    LayOutCell(canvas, cell, 0, cell.CellWidth - 2 * CellPadding - CellSpacing, chars);
+                cell.ContentHeight = LayOutCell(canvas, cell, 0, cell.CellWidth - 2 * CellPadding - CellSpacing, chars);
                 H = std::max(H, cell.ContentHeight + 2 * CellPadding + CellSpacing);
             }
             if (j == 1) {

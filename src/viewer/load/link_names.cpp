@@ -46,8 +46,8 @@ QString expandLinkFileName(const QString& link, const QString& base, const QStri
         return name;
     // A base names a folder ("…/docs/") or a page in it ("…/docs/index.htm"):
     // either way the link is relative to that folder.
-    const QString dir = base.isEmpty() ? directoryOf(currentFile, platform)
-                                       : directoryOf(urlToFileName(base, platform), platform);
+    const QString dir =
+        base.isEmpty() ? directoryOf(currentFile, platform) : directoryOf(urlToFileName(base, platform), platform);
     name = dir + name;
     return platform == Platform::Posix && name.startsWith(u'/') ? QDir::cleanPath(name) : name;
 }

@@ -80,7 +80,9 @@ QString urlToFileName(const QString& address, Platform platform) {
     return s;
 }
 
-QString urlToFileName(const QString& address) { return urlToFileName(address, kHostPlatform); }
+QString urlToFileName(const QString& address) {
+    return urlToFileName(address, kHostPlatform);
+}
 
 int GetAlign(const TAttributeList& attributes) {
     const TAttribute* a = attributes.Find(AttrKind::Align);

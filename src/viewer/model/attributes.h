@@ -15,9 +15,39 @@ enum class Platform;
 // The attribute names the parser knows; VALUE is written twice in the
 // vocabulary and both spellings share one kind.
 enum class AttrKind {
-    Href, Name, Src, Alt, Align, Text, BgColor, Link, Background, ColSpan, RowSpan, Border,
-    CellPadding, CellSpacing, VAlign, Width, Start, Value, Type, CheckBox, Radio, Method, Action,
-    Checked, Size, MaxLength, Cols, Rows, Multiple, Selected, Face, Color, Unknown
+    Href,
+    Name,
+    Src,
+    Alt,
+    Align,
+    Text,
+    BgColor,
+    Link,
+    Background,
+    ColSpan,
+    RowSpan,
+    Border,
+    CellPadding,
+    CellSpacing,
+    VAlign,
+    Width,
+    Start,
+    Value,
+    Type,
+    CheckBox,
+    Radio,
+    Method,
+    Action,
+    Checked,
+    Size,
+    MaxLength,
+    Cols,
+    Rows,
+    Multiple,
+    Selected,
+    Face,
+    Color,
+    Unknown
 };
 
 struct TAttribute {

@@ -95,8 +95,7 @@ TSharedFont::TSharedFont() {
 
 TSharedFont::TSharedFont(const TMyFont& font) : entry_(internFont(font)) {}
 
-TFontObj::TFontObj(int pos, const TMyFont& font, TLinkText link)
-    : Pos(pos), LinkURL(std::move(link)), RunFont_(font) {}
+TFontObj::TFontObj(int pos, const TMyFont& font, TLinkText link) : Pos(pos), LinkURL(std::move(link)), RunFont_(font) {}
 
 TRunMetrics TFontObj::Metrics(Canvas& screen) const {
     const FontMetricsInfo m = screen.fontMetrics(Id());

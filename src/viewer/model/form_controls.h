@@ -24,7 +24,7 @@ public:
     ThtmlForm* OwnerForm = nullptr;
     QString Value;
     QString Name;
-    bool BaseLine = false; // check boxes and radio buttons stand on the text baseline
+    bool BaseLine = false;                            // check boxes and radio buttons stand on the text baseline
     std::unique_ptr<FormWindowControl> WindowControl; // none for hidden fields
 
     // The room the control takes in a line: its window control's size.

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QImageReader>
 
-static void initViewerResources() { Q_INIT_RESOURCE(viewer); }
+static void initViewerResources() {
+    Q_INIT_RESOURCE(viewer);
+}
 
 namespace zorvel {
 
@@ -84,9 +86,13 @@ const QImage& DefaultBitmap() {
     return image;
 }
 
-QString imageCacheKey(const QString& address) { return address.toUpper(); }
+QString imageCacheKey(const QString& address) {
+    return address.toUpper();
+}
 
-void TStringBitmapList::Add(const QString& key, QImage bitmap) { items_[key] = TBitmapItem{std::move(bitmap), 0}; }
+void TStringBitmapList::Add(const QString& key, QImage bitmap) {
+    items_[key] = TBitmapItem{std::move(bitmap), 0};
+}
 
 std::optional<QImage> TStringBitmapList::Get(const QString& key) {
     const auto it = items_.find(key);

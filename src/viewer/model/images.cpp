@@ -18,10 +18,13 @@ TImageObj::TImageObj(int pos, const TAttributeList& attributes) : Pos(pos) {
 
 const QImage& TImageObj::Bitmap() const {
     switch (Kind_) {
-    case BitmapSource::Own: return Own_;
-    case BitmapSource::Error: return ErrorBitmap();
+    case BitmapSource::Own:
+        return Own_;
+    case BitmapSource::Error:
+        return ErrorBitmap();
     case BitmapSource::None:
-    case BitmapSource::Default: break;
+    case BitmapSource::Default:
+        break;
     }
     return DefaultBitmap();
 }
@@ -32,17 +35,20 @@ void TImageObj::SetBitmap(QImage bitmap) {
 }
 
 TImageObj* TImageList::GetImageAt(int pos) const {
-    auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
+    auto it =
+        std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
     return it != end() && (*it)->Pos == pos ? it->get() : nullptr;
 }
 
 int TImageList::IndexAtOrAfter(int pos) const {
-    auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
+    auto it =
+        std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
     return int(it - begin());
 }
 
 int TImageList::GetImageCountAt(int pos) const {
-    auto it = std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
+    auto it =
+        std::lower_bound(begin(), end(), pos, [](const std::unique_ptr<TImageObj>& i, int p) { return i->Pos < p; });
     return it == end() ? 9999 : (*it)->Pos - pos;
 }
 

@@ -14,8 +14,7 @@ namespace zorvel {
 // A list that owns its items and frees them when cleared or destroyed. Its
 // storage comes from its document's pool (a page of tables has thousands of
 // these lists: every row and every cell is one), or the heap without one.
-template <class T>
-class TFreeList : public std::vector<std::unique_ptr<T>, ModelAllocator<std::unique_ptr<T>>> {
+template <class T> class TFreeList : public std::vector<std::unique_ptr<T>, ModelAllocator<std::unique_ptr<T>>> {
     using Base = std::vector<std::unique_ptr<T>, ModelAllocator<std::unique_ptr<T>>>;
 
 public:
@@ -46,8 +45,7 @@ public:
 // allocation to build, lay out or free; more go to storage of their own, from
 // the pool the caller names (the list's document's: the list does not keep it,
 // as a section has two lists and a page tens of thousands of sections).
-template <typename T>
-class TValueList {
+template <typename T> class TValueList {
     static_assert(alignof(T) <= kModelAlignment);
 
 public:

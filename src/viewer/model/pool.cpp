@@ -103,9 +103,13 @@ struct TModelPool::Chunk {
 namespace {
 
 // Whether a block of this size is allocated on its own rather than cut from a chunk.
-bool tracked(std::size_t size) { return !kChunked || size > TModelPool::kLargest; }
+bool tracked(std::size_t size) {
+    return !kChunked || size > TModelPool::kLargest;
+}
 // A chunk's blocks of this size, in grains: the index of their free list.
-std::size_t grainsOf(std::size_t size) { return size == 0 ? 1 : (size + kGrain - 1) / kGrain; }
+std::size_t grainsOf(std::size_t size) {
+    return size == 0 ? 1 : (size + kGrain - 1) / kGrain;
+}
 
 } // namespace
 

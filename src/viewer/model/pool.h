@@ -71,7 +71,7 @@ private:
     std::array<FreeBlock*, kLargest / kModelAlignment + 1> free_{};
     char* next_ = nullptr; // the rest of the newest chunk
     char* end_ = nullptr;
-    Chunk* chunks_ = nullptr; // newest first
+    Chunk* chunks_ = nullptr;               // newest first
     Tracked tracked_{&tracked_, &tracked_}; // a ring: its own head when empty
     Owner* owners_ = nullptr;
 };
@@ -90,20 +90,17 @@ struct TModelStorage {
     static void* operator new(std::size_t) = delete; // every record belongs to a document's pool
 };
 
-template <typename T, typename... Args>
-std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args) {
+template <typename T, typename... Args> std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args) {
     return std::unique_ptr<T>(new (pool) T(std::forward<Args>(args)...));
 }
 
 // The same storage for the model's lists; without a pool, the general heap
 // (lists of records that are not in a document's pool).
-template <typename T>
-struct ModelAllocator {
+template <typename T> struct ModelAllocator {
     using value_type = T;
     static_assert(alignof(T) <= kModelAlignment);
     ModelAllocator(TModelPool* pool = nullptr) : pool_(pool) {} // NOLINT: a pool is its allocator
-    template <typename U>
-    ModelAllocator(const ModelAllocator<U>& other) : pool_(other.pool()) {} // NOLINT
+    template <typename U> ModelAllocator(const ModelAllocator<U>& other) : pool_(other.pool()) {} // NOLINT
     T* allocate(std::size_t n) {
         return static_cast<T*>(pool_ ? pool_->Allocate(n * sizeof(T)) : ::operator new(n * sizeof(T)));
     }
@@ -114,8 +111,7 @@ struct ModelAllocator {
             ::operator delete(p);
     }
     TModelPool* pool() const { return pool_; }
-    template <typename U>
-    bool operator==(const ModelAllocator<U>& other) const { return pool_ == other.pool(); }
+    template <typename U> bool operator==(const ModelAllocator<U>& other) const { return pool_ == other.pool(); }
 
 private:
     TModelPool* pool_;

@@ -22,11 +22,21 @@ void TSectionBase::MoveBy(int dy, int dpos) {
     StartPos += dpos;
 }
 
-bool TSectionBase::GetURL(Canvas&, int, int, QString&) { return false; }
-int TSectionBase::FindCursor(Canvas&, int, int, int&, int&, int&) { return -1; }
-int TSectionBase::FindString(int, const QString&, bool) { return -1; }
-bool TSectionBase::CursorToXY(Canvas&, int, int&, int&) { return false; }
-void TSectionBase::UpdateFonts() { UpdateSpacing(); }
+bool TSectionBase::GetURL(Canvas&, int, int, QString&) {
+    return false;
+}
+int TSectionBase::FindCursor(Canvas&, int, int, int&, int&, int&) {
+    return -1;
+}
+int TSectionBase::FindString(int, const QString&, bool) {
+    return -1;
+}
+bool TSectionBase::CursorToXY(Canvas&, int, int&, int&) {
+    return false;
+}
+void TSectionBase::UpdateFonts() {
+    UpdateSpacing();
+}
 void TSectionBase::UpdateSpacing() {}
 
 void TSectionBase::MinMaxWidth(Canvas&, int& Min, int& Max) {
@@ -34,22 +44,37 @@ void TSectionBase::MinMaxWidth(Canvas&, int& Min, int& Max) {
     Max = 0;
 }
 
-void TParagraphSpace::UpdateSpacing() { SectionHeight = Scaled(14); }
+void TParagraphSpace::UpdateSpacing() {
+    SectionHeight = Scaled(14);
+}
 
 void THeadingSpace::UpdateSpacing() {
     int value = 8;
     switch (HeadingSize) {
-    case 1: value = 16; break;
-    case 2: value = 12; break;
-    case 3: value = 10; break;
-    case 5: value = 6; break;
-    case 6: value = 4; break;
-    default: break;
+    case 1:
+        value = 16;
+        break;
+    case 2:
+        value = 12;
+        break;
+    case 3:
+        value = 10;
+        break;
+    case 5:
+        value = 6;
+        break;
+    case 6:
+        value = 4;
+        break;
+    default:
+        break;
     }
     SectionHeight = Scaled(value);
 }
 
-void THorzLine::UpdateSpacing() { SectionHeight = Scaled(20); }
+void THorzLine::UpdateSpacing() {
+    SectionHeight = Scaled(20);
+}
 
 void TCell::Add(std::unique_ptr<TSectionBase> Section) {
     if (!Section)

@@ -102,7 +102,9 @@ using TFormControlList = std::vector<TFormControlObj*>; // not owning: forms own
 // Characters that stand for an image and for a visible form control in a section's text.
 inline constexpr char16_t kImageChar = 4;
 inline constexpr char16_t kControlChar = 2;
-inline bool isPlaceholder(QChar c) { return c.unicode() == kImageChar || c.unicode() == kControlChar; }
+inline bool isPlaceholder(QChar c) {
+    return c.unicode() == kImageChar || c.unicode() == kControlChar;
+}
 
 enum class FormControlKind { Input, Select, TextArea };
 
@@ -110,8 +112,7 @@ class TSection : public TSectionBase {
 public:
     static constexpr int kMaxChars = 20000;
 
-    TSection(TSectionList& master, int Level, int Justify, const QString& URL, const TMyFont& Font,
-             TFontStyles styles);
+    TSection(TSectionList& master, int Level, int Justify, const QString& URL, const TMyFont& Font, TFontStyles styles);
     ~TSection() override;
     const char* KindName() const override { return "Section"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
@@ -194,7 +195,8 @@ protected:
     // The piece at pos, ending at limit at the latest.
     Piece PieceAt(int pos, int limit) const;
     int PieceWidth(Canvas& canvas, const Piece& piece, int pos) const;
-    // The largest k <= N such that k characters of text in font F from pos take at most Room pixels; their width in Used.
+    // The largest k <= N such that k characters of text in font F from pos take at most Room pixels; their width in
+    // Used.
     int FitText(Canvas& canvas, const TFontObj& F, int pos, int N, int Room, int& Used) const;
     // The first placeholder character at or after pos, or Len when there is none.
     int NextPlaceholder(int pos) const;

@@ -32,13 +32,16 @@ std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
 }
 
 ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes)
-    : TSectionBase(master), Rows(&master->Pool), Caption(makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1)), Justify(justify) {
+    : TSectionBase(master), Rows(&master->Pool),
+      Caption(makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1)), Justify(justify) {
     Caption->Cell->Add(makeModel<THeadingSpace>(master->Pool, master, 6));
     for (const TAttribute& a : attributes) {
         switch (a.Kind) {
         // Only whether there is a border counts: frames are one-pixel bevels
         // whatever the value, so BORDER=10 draws as BORDER does.
-        case AttrKind::Border: Border = a.NumericValue > 0; break;
+        case AttrKind::Border:
+            Border = a.NumericValue > 0;
+            break;
         case AttrKind::Align: {
             const QString v = a.ValueText.toUpper();
             if (v == QLatin1String("CENTER"))
@@ -58,7 +61,8 @@ ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& 
             if (a.NumericValue >= 0)
                 CellSpacing = std::min(a.NumericValue, 39) + 1;
             break;
-        default: break;
+        default:
+            break;
         }
     }
 }

@@ -84,7 +84,9 @@ void TSection::AddText(QStringView S) {
     Append(S);
 }
 
-TRunMetrics TSection::RunMetrics(const TFontObj& run) const { return run.Metrics(*ParentSectionList->ScreenCanvas); }
+TRunMetrics TSection::RunMetrics(const TFontObj& run) const {
+    return run.Metrics(*ParentSectionList->ScreenCanvas);
+}
 
 void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup) {
     TMyFont font = Font;

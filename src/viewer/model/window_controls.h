@@ -24,9 +24,9 @@ struct WindowControlRequest {
     // text in, at fontSize points; buttons keep the toolkit's own font.
     QString fontName;
     int fontSize = 10;
-    QString caption;        // a button's
-    bool password = false;  // an edit box that shows every character as "*"
-    int maxLength = 0;      // an edit box's limit; 0: none
+    QString caption;       // a button's
+    bool password = false; // an edit box that shows every character as "*"
+    int maxLength = 0;     // an edit box's limit; 0: none
     bool multiSelect = false;
 };
 

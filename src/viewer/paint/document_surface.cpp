@@ -9,7 +9,9 @@
 
 namespace zorvel {
 
-int layoutWidthForControl(int controlWidth, int scrollBarWidth) { return controlWidth - scrollBarWidth - 24; }
+int layoutWidthForControl(int controlWidth, int scrollBarWidth) {
+    return controlWidth - scrollBarWidth - 24;
+}
 
 QSize DocumentSurface::size(QSize view) const {
     return QSize(std::max(scrollWidth + 2 * kDocumentMargin, view.width()), std::max(height, view.height()));
@@ -26,7 +28,9 @@ DocumentSurface layoutDocument(TSectionList& document, Canvas& canvas, int textW
 namespace {
 
 // The first multiple of step at or before v, for negative v too.
-int alignDown(int v, int step) { return v >= 0 ? v / step * step : -((-v + step - 1) / step) * step; }
+int alignDown(int v, int step) {
+    return v >= 0 ? v / step * step : -((-v + step - 1) / step) * step;
+}
 
 } // namespace
 

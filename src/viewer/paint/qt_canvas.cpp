@@ -52,9 +52,13 @@ qreal QtCanvas::FontEntry::measureAdvance(char32_t c) {
 }
 
 QtCanvas::QtCanvas(QPainter* painter, QPaintDevice* device)
-    : painter_(painter), device_(device ? device : painter ? painter->device() : nullptr) {}
+    : painter_(painter), device_(device    ? device
+                                 : painter ? painter->device()
+                                           : nullptr) {}
 
-QtCanvas::~QtCanvas() { clearClip(); }
+QtCanvas::~QtCanvas() {
+    clearClip();
+}
 
 QtCanvas::FontEntry& QtCanvas::entry(FontId id) {
     if (id < 0)
@@ -67,7 +71,9 @@ QtCanvas::FontEntry& QtCanvas::entry(FontId id) {
     return *e;
 }
 
-FontMetricsInfo QtCanvas::fontMetrics(const FontDescription& font) { return entry(FontTable::intern(font)).info; }
+FontMetricsInfo QtCanvas::fontMetrics(const FontDescription& font) {
+    return entry(FontTable::intern(font)).info;
+}
 
 QSize QtCanvas::textExtent(const FontDescription& font, QStringView text) {
     const FontId id = FontTable::intern(font);

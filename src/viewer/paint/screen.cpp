@@ -11,6 +11,8 @@ DisplayCapabilities screenDisplayCapabilities() {
     return displayCapabilitiesFor(screen ? screen->depth() : 24);
 }
 
-QCursor linkCursor() { return QCursor(Qt::PointingHandCursor); }
+QCursor linkCursor() {
+    return QCursor(Qt::PointingHandCursor);
+}
 
 } // namespace zorvel

@@ -12,9 +12,8 @@ QString upperName(const QString& name) {
     if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() >= 0x80; }))
         return name.toUpper();
     QString upper(name.size(), Qt::Uninitialized);
-    std::transform(name.begin(), name.end(), upper.begin(), [](QChar c) {
-        return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c;
-    });
+    std::transform(name.begin(), name.end(), upper.begin(),
+                   [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; });
     return upper;
 }
 } // namespace
@@ -25,11 +24,27 @@ HtmlParser::HtmlParser(TSectionList& master, TNameList& names, QStringView text,
 
 bool HtmlParser::IsStyleTag(int sy) {
     switch (sy) {
-    case tB: case tSTRONG: case tI: case tEM: case tCITE: case tVAR: case tU: case tSUB: case tSUP:
-    case endOf(tB): case endOf(tSTRONG): case endOf(tI): case endOf(tEM): case endOf(tCITE): case endOf(tVAR):
-    case endOf(tU): case endOf(tSUB): case endOf(tSUP):
+    case tB:
+    case tSTRONG:
+    case tI:
+    case tEM:
+    case tCITE:
+    case tVAR:
+    case tU:
+    case tSUB:
+    case tSUP:
+    case endOf(tB):
+    case endOf(tSTRONG):
+    case endOf(tI):
+    case endOf(tEM):
+    case endOf(tCITE):
+    case endOf(tVAR):
+    case endOf(tU):
+    case endOf(tSUB):
+    case endOf(tSUP):
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -37,13 +52,39 @@ bool HtmlParser::IsInlineToken(int sy) {
     if (IsStyleTag(sy))
         return true;
     switch (sy) {
-    case tP: case tH: case endOf(tH): case tTT: case endOf(tTT): case tCODE: case endOf(tCODE): case tKBD:
-    case endOf(tKBD): case tSAMP: case endOf(tSAMP): case tBR: case tADDRESS: case endOf(tADDRESS): case tPRE:
-    case tIMG: case tCENTER: case endOf(tCENTER): case tA: case endOf(tA): case TextToken: case tTABLE:
-    case tINPUT: case tFORM: case endOf(tFORM): case tTEXTAREA: case tSELECT: case tFONT: case endOf(tFONT):
+    case tP:
+    case tH:
+    case endOf(tH):
+    case tTT:
+    case endOf(tTT):
+    case tCODE:
+    case endOf(tCODE):
+    case tKBD:
+    case endOf(tKBD):
+    case tSAMP:
+    case endOf(tSAMP):
+    case tBR:
+    case tADDRESS:
+    case endOf(tADDRESS):
+    case tPRE:
+    case tIMG:
+    case tCENTER:
+    case endOf(tCENTER):
+    case tA:
+    case endOf(tA):
+    case TextToken:
+    case tTABLE:
+    case tINPUT:
+    case tFORM:
+    case endOf(tFORM):
+    case tTEXTAREA:
+    case tSELECT:
+    case tFONT:
+    case endOf(tFONT):
     case tBASEFONT:
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -138,7 +179,11 @@ void HtmlParser::ParseBody(const TokenSet& terminators) {
                     strings_.Base = href->ValueText;
             NextToken();
             break;
-        case tOL: case tUL: case tDIR: case tMENU: case tDL:
+        case tOL:
+        case tUL:
+        case tDIR:
+        case tMENU:
+        case tDL:
             ParseList(1, Sy, terminators);
             break;
         case tBLOCKQUOTE:
@@ -178,8 +223,11 @@ void HtmlParser::DoBody() {
             if (ColorFromString(a.ValueText, colour))
                 master_.SetBackground(colour);
             break;
-        case AttrKind::Background: master_.SetBackgroundBitmap(a.ValueText); break;
-        default: break;
+        case AttrKind::Background:
+            master_.SetBackgroundBitmap(a.ValueText);
+            break;
+        default:
+            break;
         }
     }
     section_ = NewSection(0, justify_, fontStack_.front());
@@ -190,15 +238,41 @@ void HtmlParser::DoBody() {
 
 void HtmlParser::DoStyleTag() {
     switch (Sy) {
-    case tB: case tSTRONG: styleFlags_ |= kStyleBold; break;
-    case endOf(tB): case endOf(tSTRONG): styleFlags_ &= ~kStyleBold; break;
-    case tI: case tEM: case tCITE: case tVAR: styleFlags_ |= kStyleItalic; break;
-    case endOf(tI): case endOf(tEM): case endOf(tCITE): case endOf(tVAR): styleFlags_ &= ~kStyleItalic; break;
-    case tU: styleFlags_ |= kStyleUnderline; break;
-    case endOf(tU): styleFlags_ &= ~kStyleUnderline; break;
-    case tSUB: subSup_ = 1; break;
-    case tSUP: subSup_ = 2; break;
-    default: subSup_ = 0; break;
+    case tB:
+    case tSTRONG:
+        styleFlags_ |= kStyleBold;
+        break;
+    case endOf(tB):
+    case endOf(tSTRONG):
+        styleFlags_ &= ~kStyleBold;
+        break;
+    case tI:
+    case tEM:
+    case tCITE:
+    case tVAR:
+        styleFlags_ |= kStyleItalic;
+        break;
+    case endOf(tI):
+    case endOf(tEM):
+    case endOf(tCITE):
+    case endOf(tVAR):
+        styleFlags_ &= ~kStyleItalic;
+        break;
+    case tU:
+        styleFlags_ |= kStyleUnderline;
+        break;
+    case endOf(tU):
+        styleFlags_ &= ~kStyleUnderline;
+        break;
+    case tSUB:
+        subSup_ = 1;
+        break;
+    case tSUP:
+        subSup_ = 2;
+        break;
+    default:
+        subSup_ = 0;
+        break;
     }
     ChangeFont();
 }
@@ -319,7 +393,10 @@ void HtmlParser::ParseInline(int indent) {
         justify_ = Sy == tCENTER ? 2 : 1;
         section_ = NewSection(indent, justify_, TopFont());
         break;
-    case tTT: case tCODE: case tKBD: case tSAMP:
+    case tTT:
+    case tCODE:
+    case tKBD:
+    case tSAMP:
         if (PushFont()) {
             TopFont().name = master_.PreFontName;
             TopFont().SetNominalSize(master_, 10);
@@ -327,7 +404,11 @@ void HtmlParser::ParseInline(int indent) {
         }
         ChangeFont();
         break;
-    case endOf(tTT): case endOf(tCODE): case endOf(tKBD): case endOf(tSAMP): case endOf(tFONT):
+    case endOf(tTT):
+    case endOf(tCODE):
+    case endOf(tKBD):
+    case endOf(tSAMP):
+    case endOf(tFONT):
         PopFont();
         ChangeFont();
         break;
@@ -370,9 +451,15 @@ void HtmlParser::ParseInline(int indent) {
     case tPRE:
         ParsePreformatted();
         return;
-    case tIMG: DoImage(indent); break;
-    case tA: DoAnchor(indent); break;
-    case endOf(tA): DoAnchorEnd(); break;
+    case tIMG:
+        DoImage(indent);
+        break;
+    case tA:
+        DoAnchor(indent);
+        break;
+    case endOf(tA):
+        DoAnchorEnd();
+        break;
     case tINPUT:
     case tSELECT:
         DoFormControl(indent, true);
@@ -380,12 +467,17 @@ void HtmlParser::ParseInline(int indent) {
     case tTEXTAREA:
         DoFormControl(indent, true);
         return;
-    case tFORM: currentForm_ = ThtmlForm::Create(master_, attributes_); break;
-    case endOf(tFORM): currentForm_ = nullptr; break;
+    case tFORM:
+        currentForm_ = ThtmlForm::Create(master_, attributes_);
+        break;
+    case endOf(tFORM):
+        currentForm_ = nullptr;
+        break;
     case tTABLE:
         ParseTable();
         return;
-    default: break;
+    default:
+        break;
     }
     NextToken();
 }

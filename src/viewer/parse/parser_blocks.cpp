@@ -34,7 +34,12 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
         if (terminators.test(std::size_t(Sy)))
             return;
         switch (Sy) {
-        case tOL: case tUL: case tDIR: case tMENU: case tDL: case tBLOCKQUOTE:
+        case tOL:
+        case tUL:
+        case tDIR:
+        case tMENU:
+        case tDL:
+        case tBLOCKQUOTE:
             if (depth >= kMaxListDepth) {
                 NextToken();
                 break;
@@ -45,14 +50,13 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
             break;
         case tLI:
             CloseSection();
-            if (listKind == tOL)
-            {
-                section_ = makeModel<TOListItem>(master_.Pool, master_, depth, counter, currentURL_, TopFont(), styleFlags_);
+            if (listKind == tOL) {
+                section_ =
+                    makeModel<TOListItem>(master_.Pool, master_, depth, counter, currentURL_, TopFont(), styleFlags_);
                 // The page chooses where counting starts; at the largest number it stays there.
                 if (counter < std::numeric_limits<int>::max())
                     ++counter;
-            }
-            else
+            } else
                 section_ = makeModel<TUListItem>(master_.Pool, master_, depth, currentURL_, TopFont(), styleFlags_);
             subSup_ = 0;
             itemIndent = depth;
@@ -130,7 +134,9 @@ void HtmlParser::ParsePreformatted() {
                 if (CurChar == u'\r')
                     ReadChar();
                 break;
-            case endOf(tPRE): done = true; break;
+            case endOf(tPRE):
+                done = true;
+                break;
             case tIMG:
                 flush(false);
                 DoImage(0);
@@ -149,8 +155,12 @@ void HtmlParser::ParsePreformatted() {
                 flush(false);
                 DoFormControl(0, false);
                 break;
-            case tFORM: currentForm_ = ThtmlForm::Create(master_, attributes_); break;
-            case endOf(tFORM): currentForm_ = nullptr; break;
+            case tFORM:
+                currentForm_ = ThtmlForm::Create(master_, attributes_);
+                break;
+            case endOf(tFORM):
+                currentForm_ = nullptr;
+                break;
             case tFONT:
             case tBASEFONT:
                 flush(false);
@@ -161,7 +171,8 @@ void HtmlParser::ParsePreformatted() {
                 PopFont();
                 ChangeFont();
                 break;
-            default: break;
+            default:
+                break;
             }
         } else {
             // Plain characters up to the next line end, entity or tag, in one go.
@@ -342,7 +353,9 @@ void HtmlParser::ParseTable() {
                 if (Sy == endOf(tCAPTION))
                     NextToken();
                 break;
-            default: NextToken(); break;
+            default:
+                NextToken();
+                break;
             }
         }
     } catch (...) {

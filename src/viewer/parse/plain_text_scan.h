@@ -20,9 +20,9 @@ inline const char16_t* findPlainEnd(const char16_t* p, const char16_t* end, char
     const __m128i va = _mm_set1_epi16(short(a)), vb = _mm_set1_epi16(short(b)), vc = _mm_set1_epi16(short(c));
     for (; end - p >= 8; p += 8) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i stops = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi16(x, va), _mm_cmpeq_epi16(x, vb)),
-            _mm_or_si128(_mm_cmpeq_epi16(x, vc), _mm_cmpeq_epi16(_mm_subs_epu16(x, belowBound), zero)));
+        const __m128i stops =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(x, va), _mm_cmpeq_epi16(x, vb)),
+                         _mm_or_si128(_mm_cmpeq_epi16(x, vc), _mm_cmpeq_epi16(_mm_subs_epu16(x, belowBound), zero)));
         if (const int mask = _mm_movemask_epi8(stops))
             return p + std::countr_zero(unsigned(mask)) / 2;
     }

@@ -11,10 +11,18 @@ namespace {
 constexpr char16_t kEnd = 26;
 constexpr int kMaxTextRun = 100;
 
-char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
-bool isUpperLetter(char16_t c) { return c >= u'A' && c <= u'Z'; }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isLetter(char16_t c) { return isUpperLetter(asciiUpper(c)); }
+char16_t asciiUpper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+}
+bool isUpperLetter(char16_t c) {
+    return c >= u'A' && c <= u'Z';
+}
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isLetter(char16_t c) {
+    return isUpperLetter(asciiUpper(c));
+}
 struct FixedMetricsCanvasHolder {
     FixedMetricsCanvas canvas;
     TSectionList list{canvas};

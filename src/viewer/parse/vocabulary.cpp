@@ -17,16 +17,16 @@ struct TagInfo {
 };
 
 constexpr std::array<TagInfo, kTagCount> kTags = {{
-    {"HTML", false},   {"TITLE", false},    {"BODY", true},    {"HEAD", false},  {"B", false},
-    {"I", false},      {"H", false},        {"EM", false},     {"STRONG", false}, {"U", false},
-    {"CITE", false},   {"VAR", false},      {"TT", false},     {"CODE", false},  {"KBD", false},
-    {"SAMP", false},   {"OL", true},        {"UL", false},     {"DIR", false},   {"MENU", false},
-    {"DL", false},     {"A", true},         {"ADDRESS", false}, {"BLOCKQUOTE", false}, {"PRE", false},
-    {"CENTER", false}, {"TABLE", true},     {"TD", true},      {"TH", true},     {"CAPTION", true},
-    {"FORM", true},    {"TEXTAREA", true},  {"SELECT", true},  {"OPTION", true}, {"FONT", true},
-    {"SUB", false},    {"SUP", false},      {"LI", false},     {"P", true},      {"BR", false},
-    {"HR", false},     {"DD", false},       {"DT", false},     {"IMG", true},    {"BASE", true},
-    {"TR", true},      {"BUTTON", false},   {"INPUT", true},   {"SELECTED", false}, {"BASEFONT", true},
+    {"HTML", false},   {"TITLE", false},   {"BODY", true},     {"HEAD", false},       {"B", false},
+    {"I", false},      {"H", false},       {"EM", false},      {"STRONG", false},     {"U", false},
+    {"CITE", false},   {"VAR", false},     {"TT", false},      {"CODE", false},       {"KBD", false},
+    {"SAMP", false},   {"OL", true},       {"UL", false},      {"DIR", false},        {"MENU", false},
+    {"DL", false},     {"A", true},        {"ADDRESS", false}, {"BLOCKQUOTE", false}, {"PRE", false},
+    {"CENTER", false}, {"TABLE", true},    {"TD", true},       {"TH", true},          {"CAPTION", true},
+    {"FORM", true},    {"TEXTAREA", true}, {"SELECT", true},   {"OPTION", true},      {"FONT", true},
+    {"SUB", false},    {"SUP", false},     {"LI", false},      {"P", true},           {"BR", false},
+    {"HR", false},     {"DD", false},      {"DT", false},      {"IMG", true},         {"BASE", true},
+    {"TR", true},      {"BUTTON", false},  {"INPUT", true},    {"SELECTED", false},   {"BASEFONT", true},
 }};
 
 struct AttrInfo {
@@ -35,17 +35,39 @@ struct AttrInfo {
 };
 
 constexpr std::array<AttrInfo, 33> kAttributes = {{
-    {"HREF", AttrKind::Href},         {"NAME", AttrKind::Name},         {"SRC", AttrKind::Src},
-    {"ALT", AttrKind::Alt},           {"ALIGN", AttrKind::Align},       {"TEXT", AttrKind::Text},
-    {"BGCOLOR", AttrKind::BgColor},   {"LINK", AttrKind::Link},         {"BACKGROUND", AttrKind::Background},
-    {"COLSPAN", AttrKind::ColSpan},   {"ROWSPAN", AttrKind::RowSpan},   {"BORDER", AttrKind::Border},
-    {"CELLPADDING", AttrKind::CellPadding}, {"CELLSPACING", AttrKind::CellSpacing}, {"VALIGN", AttrKind::VAlign},
-    {"WIDTH", AttrKind::Width},       {"START", AttrKind::Start},       {"VALUE", AttrKind::Value},
-    {"TYPE", AttrKind::Type},         {"CHECKBOX", AttrKind::CheckBox}, {"RADIO", AttrKind::Radio},
-    {"METHOD", AttrKind::Method},     {"ACTION", AttrKind::Action},     {"CHECKED", AttrKind::Checked},
-    {"SIZE", AttrKind::Size},         {"MAXLENGTH", AttrKind::MaxLength}, {"COLS", AttrKind::Cols},
-    {"ROWS", AttrKind::Rows},         {"MULTIPLE", AttrKind::Multiple}, {"VALUE", AttrKind::Value},
-    {"SELECTED", AttrKind::Selected}, {"FACE", AttrKind::Face},         {"COLOR", AttrKind::Color},
+    {"HREF", AttrKind::Href},
+    {"NAME", AttrKind::Name},
+    {"SRC", AttrKind::Src},
+    {"ALT", AttrKind::Alt},
+    {"ALIGN", AttrKind::Align},
+    {"TEXT", AttrKind::Text},
+    {"BGCOLOR", AttrKind::BgColor},
+    {"LINK", AttrKind::Link},
+    {"BACKGROUND", AttrKind::Background},
+    {"COLSPAN", AttrKind::ColSpan},
+    {"ROWSPAN", AttrKind::RowSpan},
+    {"BORDER", AttrKind::Border},
+    {"CELLPADDING", AttrKind::CellPadding},
+    {"CELLSPACING", AttrKind::CellSpacing},
+    {"VALIGN", AttrKind::VAlign},
+    {"WIDTH", AttrKind::Width},
+    {"START", AttrKind::Start},
+    {"VALUE", AttrKind::Value},
+    {"TYPE", AttrKind::Type},
+    {"CHECKBOX", AttrKind::CheckBox},
+    {"RADIO", AttrKind::Radio},
+    {"METHOD", AttrKind::Method},
+    {"ACTION", AttrKind::Action},
+    {"CHECKED", AttrKind::Checked},
+    {"SIZE", AttrKind::Size},
+    {"MAXLENGTH", AttrKind::MaxLength},
+    {"COLS", AttrKind::Cols},
+    {"ROWS", AttrKind::Rows},
+    {"MULTIPLE", AttrKind::Multiple},
+    {"VALUE", AttrKind::Value},
+    {"SELECTED", AttrKind::Selected},
+    {"FACE", AttrKind::Face},
+    {"COLOR", AttrKind::Color},
 }};
 
 // Slots 8..71 name the characters 192..255; the two empty slots (215, 247) never match.
@@ -62,16 +84,27 @@ struct ColourName {
     QRgb rgb;
 };
 constexpr std::array<ColourName, 16> kColours = {{
-    {"BLACK", 0x000000}, {"MAROON", 0x800000}, {"GREEN", 0x008000}, {"OLIVE", 0x808000},
-    {"NAVY", 0x000080},  {"PURPLE", 0x800080}, {"TEAL", 0x008080},  {"GRAY", 0x808080},
-    {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},   {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
-    {"BLUE", 0x0000FF},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
+    {"BLACK", 0x000000},
+    {"MAROON", 0x800000},
+    {"GREEN", 0x008000},
+    {"OLIVE", 0x808000},
+    {"NAVY", 0x000080},
+    {"PURPLE", 0x800080},
+    {"TEAL", 0x008080},
+    {"GRAY", 0x808080},
+    {"SILVER", 0xC0C0C0},
+    {"RED", 0xFF0000},
+    {"LIME", 0x00FF00},
+    {"YELLOW", 0xFFFF00},
+    {"BLUE", 0x0000FF},
+    {"FUCHSIA", 0xFF00FF},
+    {"AQUA", 0x00FFFF},
+    {"WHITE", 0xFFFFFF},
 }};
 // A fixed set of short names, looked up once per entity of a page: open
 // addressing over a hash of the length and three letters, far cheaper than
 // hashing the whole name.
-template <typename Char, typename Value, std::size_t Slots>
-class NameIndex {
+template <typename Char, typename Value, std::size_t Slots> class NameIndex {
 public:
     using View = std::basic_string_view<Char>;
     void insert(View name, Value value) {
@@ -104,11 +137,9 @@ private:
 // Tag and attribute names by their packed keys, built when the program is
 // compiled: open addressing over a multiplicative hash of the two words; a
 // slot with the empty key is free.
-template <typename Value>
-class KeyIndex {
+template <typename Value> class KeyIndex {
 public:
-    template <typename Names>
-    constexpr KeyIndex(const Names& names) {
+    template <typename Names> constexpr KeyIndex(const Names& names) {
         for (const auto& entry : names) {
             const NameKey key = nameKey(entry.name);
             std::size_t i = slotOf(key);
@@ -150,11 +181,17 @@ constexpr KeyIndex<int> kTagIndex(kTagNames);
 constexpr KeyIndex<AttrKind> kAttributeIndex(kAttributes);
 } // namespace
 
-int lookupTag(NameKey name) { return kTagIndex.find(name, -1); }
+int lookupTag(NameKey name) {
+    return kTagIndex.find(name, -1);
+}
 
-bool tagKeepsAttributes(int tag) { return tag >= 0 && tag < kTagCount && kTags[std::size_t(tag)].keepsAttributes; }
+bool tagKeepsAttributes(int tag) {
+    return tag >= 0 && tag < kTagCount && kTags[std::size_t(tag)].keepsAttributes;
+}
 
-AttrKind lookupAttribute(NameKey name) { return kAttributeIndex.find(name, AttrKind::Unknown); }
+AttrKind lookupAttribute(NameKey name) {
+    return kAttributeIndex.find(name, AttrKind::Unknown);
+}
 
 char16_t lookupEntity(QStringView name) {
     static const auto index = [] {
@@ -210,9 +247,9 @@ bool ColorFromString(const QString& text, QColor& colour) {
     uint value = 0;
     for (const QChar ch : std::as_const(hex)) {
         const int digit = QChar::isDigit(ch.unicode()) && ch.unicode() < 128 ? ch.unicode() - '0'
-                          : (ch.unicode() >= 'a' && ch.unicode() <= 'f') ? ch.unicode() - 'a' + 10
-                          : (ch.unicode() >= 'A' && ch.unicode() <= 'F') ? ch.unicode() - 'A' + 10
-                                                                         : -1;
+                          : (ch.unicode() >= 'a' && ch.unicode() <= 'f')     ? ch.unicode() - 'a' + 10
+                          : (ch.unicode() >= 'A' && ch.unicode() <= 'F')     ? ch.unicode() - 'A' + 10
+                                                                             : -1;
         if (digit < 0)
             return false;
         value = value * 16 + uint(digit);

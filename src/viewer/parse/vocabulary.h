@@ -16,17 +16,65 @@
 namespace zorvel::html {
 
 enum Tag : int {
-    tHTML, tTITLE, tBODY, tHEAD, tB, tI, tH, tEM, tSTRONG, tU, tCITE, tVAR, tTT, tCODE, tKBD, tSAMP,
-    tOL, tUL, tDIR, tMENU, tDL, tA, tADDRESS, tBLOCKQUOTE, tPRE, tCENTER, tTABLE, tTD, tTH, tCAPTION,
-    tFORM, tTEXTAREA, tSELECT, tOPTION, tFONT, tSUB, tSUP,
+    tHTML,
+    tTITLE,
+    tBODY,
+    tHEAD,
+    tB,
+    tI,
+    tH,
+    tEM,
+    tSTRONG,
+    tU,
+    tCITE,
+    tVAR,
+    tTT,
+    tCODE,
+    tKBD,
+    tSAMP,
+    tOL,
+    tUL,
+    tDIR,
+    tMENU,
+    tDL,
+    tA,
+    tADDRESS,
+    tBLOCKQUOTE,
+    tPRE,
+    tCENTER,
+    tTABLE,
+    tTD,
+    tTH,
+    tCAPTION,
+    tFORM,
+    tTEXTAREA,
+    tSELECT,
+    tOPTION,
+    tFONT,
+    tSUB,
+    tSUP,
     // Tags without an end kind.
-    tLI, tP, tBR, tHR, tDD, tDT, tIMG, tBASE, tTR, tBUTTON, tINPUT, tSELECTED, tBASEFONT,
+    tLI,
+    tP,
+    tBR,
+    tHR,
+    tDD,
+    tDT,
+    tIMG,
+    tBASE,
+    tTR,
+    tBUTTON,
+    tINPUT,
+    tSELECTED,
+    tBASEFONT,
     kTagCount
 };
 inline constexpr int kTagsWithEnd = tSUP + 1;
 
 // Token kinds: a tag's start kind is its Tag value, its end kind endOf(tag).
-inline constexpr int endOf(int tag) { return kTagCount + tag; }
+inline constexpr int endOf(int tag) {
+    return kTagCount + tag;
+}
 enum OtherToken : int {
     TextToken = kTagCount + kTagsWithEnd,
     EofToken,

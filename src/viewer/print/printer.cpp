@@ -8,7 +8,9 @@ namespace {
 TvwPrinter* currentPrinter = nullptr;
 } // namespace
 
-TvwPrinter* vwPrinter() { return currentPrinter; }
+TvwPrinter* vwPrinter() {
+    return currentPrinter;
+}
 
 TvwPrinter* vwSetPrinter(TvwPrinter* printer) {
     TvwPrinter* previous = currentPrinter;

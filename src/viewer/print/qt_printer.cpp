@@ -18,8 +18,7 @@ void PrinterCanvas::drawText(int x, int y, const FontDescription& font, QStringV
     drawText(x, y, FontTable::intern(font), font.color, text, background);
 }
 
-void PrinterCanvas::drawText(int x, int y, FontId id, const QColor& color, QStringView text,
-                             const QColor* background) {
+void PrinterCanvas::drawText(int x, int y, FontId id, const QColor& color, QStringView text, const QColor* background) {
     if (text.isEmpty())
         return;
     const FontMetricsInfo m = screen_.fontMetrics(FontTable::describe(id));
@@ -37,9 +36,13 @@ bool QPrinterDevice::openInformation() {
     return refusal_.isEmpty();
 }
 
-QSize QPrinterDevice::pageSize() const { return QSize(printer_.width(), printer_.height()); }
+QSize QPrinterDevice::pageSize() const {
+    return QSize(printer_.width(), printer_.height());
+}
 
-QSize QPrinterDevice::resolution() const { return QSize(printer_.logicalDpiX(), printer_.logicalDpiY()); }
+QSize QPrinterDevice::resolution() const {
+    return QSize(printer_.logicalDpiX(), printer_.logicalDpiY());
+}
 
 bool QPrinterDevice::beginJob(const QString& title) {
     refusal_.clear();

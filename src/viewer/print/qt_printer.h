@@ -25,9 +25,7 @@ public:
     void setFontScale(qreal scale) { fontScale_ = scale; }
 
     FontMetricsInfo fontMetrics(const FontDescription& font) override { return screen_.fontMetrics(font); }
-    QSize textExtent(const FontDescription& font, QStringView text) override {
-        return screen_.textExtent(font, text);
-    }
+    QSize textExtent(const FontDescription& font, QStringView text) override { return screen_.textExtent(font, text); }
     SystemColors systemColors() const override { return screen_.systemColors(); }
     int textWidth(FontId font, QStringView text) override { return screen_.textWidth(font, text); }
     int fitCount(FontId font, QStringView text, int room, int& width) override {

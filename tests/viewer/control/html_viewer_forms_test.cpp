@@ -41,8 +41,7 @@ protected:
         viewer.viewport()->grab(); // drawing the lines shows their controls
         return path;
     }
-    template <class W>
-    W* only() {
+    template <class W> W* only() {
         const QList<W*> all = viewer.viewport()->findChildren<W*>(Qt::FindDirectChildrenOnly);
         EXPECT_EQ(all.size(), 1);
         return all.isEmpty() ? nullptr : all.first();
@@ -62,7 +61,9 @@ private:
     int pages_ = 0;
 };
 
-QByteArray rules(int n) { return QByteArray("<HR>").repeated(n); }
+QByteArray rules(int n) {
+    return QByteArray("<HR>").repeated(n);
+}
 
 TEST_F(ViewerFormsTest, ControlsAreWidgetsOnTheViewportThatScrollWithThePageAndGoWithIt) {
     load("<P>Name <INPUT NAME=n>" + rules(40));

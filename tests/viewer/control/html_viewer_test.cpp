@@ -22,7 +22,9 @@ using zorvel::testing::TempDir;
 namespace {
 
 // Rules have a fixed height, so a page of them is tall whatever the fonts.
-QByteArray rules(int n) { return QByteArray("<HR>").repeated(n); }
+QByteArray rules(int n) {
+    return QByteArray("<HR>").repeated(n);
+}
 
 class ViewerTest : public ::testing::Test {
 protected:
@@ -72,8 +74,8 @@ TEST_F(ViewerTest, PropertiesAreKeptWithinTheirLimits) {
 
 TEST_F(ViewerTest, ALinkToAPageInTheSameFolderLoadsItAndScrollsToTheAnchor) {
     const QString index = page(QStringLiteral("docs/index.htm"), "<A HREF=\"other.htm#part2\">on</A>");
-    const QString other =
-        page(QStringLiteral("docs/other.htm"), "<TITLE>Other</TITLE>" + rules(60) + "<A NAME=\"Part2\">here</A>" + rules(60));
+    const QString other = page(QStringLiteral("docs/other.htm"),
+                               "<TITLE>Other</TITLE>" + rules(60) + "<A NAME=\"Part2\">here</A>" + rules(60));
     viewer.LoadFromFile(index);
     viewer.FollowLink(QStringLiteral("other.htm#part2"));
     EXPECT_EQ(viewer.CurrentFile(), other);
@@ -204,8 +206,12 @@ TEST_F(ViewerTest, KeysScrollWithinTheRange) {
         int from;
         int expected;
     } const cases[] = {
-        {Qt::Key_Down, 0, 18},       {Qt::Key_Up, 10, 0},     {Qt::Key_PageDown, 0, client},
-        {Qt::Key_PageUp, 5, 0},      {Qt::Key_Home, 500, 0},  {Qt::Key_End, 0, vertical().maximum()},
+        {Qt::Key_Down, 0, 18},
+        {Qt::Key_Up, 10, 0},
+        {Qt::Key_PageDown, 0, client},
+        {Qt::Key_PageUp, 5, 0},
+        {Qt::Key_Home, 500, 0},
+        {Qt::Key_End, 0, vertical().maximum()},
         {Qt::Key_PageDown, vertical().maximum(), vertical().maximum()},
     };
     for (const Case& c : cases) {
@@ -281,8 +287,8 @@ void mouse(QWidget* target, QEvent::Type type, QPoint at) {
 }
 
 TEST_F(ViewerTest, TheMouseOverALinkShowsTheHandAndAClickFollowsIt) {
-    viewer.LoadFromFile(page(QStringLiteral("links.htm"), "<A HREF=\"#end\">Go to the end</A>" + rules(80) +
-                                                          "<A NAME=end>End</A>" + rules(80)));
+    viewer.LoadFromFile(page(QStringLiteral("links.htm"),
+                             "<A HREF=\"#end\">Go to the end</A>" + rules(80) + "<A NAME=end>End</A>" + rules(80)));
     QStringList covered;
     viewer.OnHotSpotCovered = [&](const QString& url) { covered << url; };
     QWidget* surface = viewer.viewport();

@@ -10,7 +10,8 @@ namespace zorvel::testing {
 
 class FixedSizeWindowControl : public HeadlessWindowControl {
 public:
-    FixedSizeWindowControl(const WindowControlRequest& request, int& alive) : HeadlessWindowControl(request), alive_(alive) {
+    FixedSizeWindowControl(const WindowControlRequest& request, int& alive)
+        : HeadlessWindowControl(request), alive_(alive) {
         ++alive_;
     }
     ~FixedSizeWindowControl() override { --alive_; }

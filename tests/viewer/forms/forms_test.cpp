@@ -29,8 +29,10 @@ const SubmitCase kSubmitCases[] = {
     {"a multiple list gives each selected option, its value or its text",
      "<SELECT NAME=s MULTIPLE><OPTION SELECTED VALUE=1>one<OPTION>two<OPTION SELECTED>three</SELECT>", -1,
      "Get : s=1; s=three"},
-    {"a list taking one choice keeps the last marked", "<SELECT NAME=s SIZE=3><OPTION SELECTED>a<OPTION SELECTED>b"
-     "<OPTION>c</SELECT>", -1, "Get : s=b"},
+    {"a list taking one choice keeps the last marked",
+     "<SELECT NAME=s SIZE=3><OPTION SELECTED>a<OPTION SELECTED>b"
+     "<OPTION>c</SELECT>",
+     -1, "Get : s=b"},
     {"a list with none marked has its first selected", "<SELECT NAME=s SIZE=3><OPTION>a<OPTION>b</SELECT>", -1,
      "Get : s=a"},
     {"a drop-down list keeps the last marked", "<SELECT NAME=c><OPTION SELECTED>x<OPTION SELECTED VALUE=Y>y</SELECT>",

@@ -44,8 +44,8 @@ TEST(DumpPages, ModelAndLinesUnchanged) {
         for (const QString& name : names) {
             ++pages;
             // Unlaid, and laid out narrow and wide: the model, then its lines.
-            const QString dump = dumpOf(dir.filePath(name), 0) + dumpOf(dir.filePath(name), 150) +
-                                 dumpOf(dir.filePath(name), 600);
+            const QString dump =
+                dumpOf(dir.filePath(name), 0) + dumpOf(dir.filePath(name), 150) + dumpOf(dir.filePath(name), 600);
             QFile file(expected.filePath(QStringLiteral("%1_%2.dump").arg(QLatin1String(d.prefix), name)));
             if (write) {
                 ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << file.fileName().toStdString();
@@ -60,8 +60,8 @@ TEST(DumpPages, ModelAndLinesUnchanged) {
             qsizetype line = 0;
             while (line < a.size() && line < b.size() && a[line] == b[line])
                 ++line;
-            ADD_FAILURE() << name.toStdString() << " differs at line " << line + 1 << ":\n  was: "
-                          << (line < a.size() ? a[line] : QString()).toStdString()
+            ADD_FAILURE() << name.toStdString() << " differs at line " << line + 1
+                          << ":\n  was: " << (line < a.size() ? a[line] : QString()).toStdString()
                           << "\n  now: " << (line < b.size() ? b[line] : QString()).toStdString();
         }
     }

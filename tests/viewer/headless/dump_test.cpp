@@ -4,9 +4,9 @@
 #include "text_file.h"
 
 #include <QDir>
-#include <sys/stat.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace zorvel;
 using zorvel::testing::Parsed;
@@ -15,30 +15,30 @@ TEST(Dump, WholeModelOfASmallPage) {
     const Parsed p(QStringLiteral("<TITLE>T</TITLE><BODY LINK=red>Hi <A HREF=\"a b.htm\" NAME=x>there</A>"
                                   "<IMG SRC=i.gif ALT='q\"' ALIGN=middle BORDER=0>&#7;<OL START=2><LI>one</OL>"
                                   "<TABLE BORDER><TR><TD>c</TABLE><FORM><INPUT TYPE=checkbox NAME=k CHECKED></FORM>"));
-    const QString expected = QStringLiteral(
-        "Section level=0 justify=left \"Hi there[img]\\x01\"\n"
-        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
-        "  font pos=3 face=\"Times New Roman\" size=12 style=U color=#ff0000 link=\"a b.htm\"\n"
-        "  font pos=8 face=\"Times New Roman\" size=12 style=- color=#000000\n"
-        "  image pos=8 src=\"i.gif\" alt=\"q\\\"\" align=middle noborder\n"
-        "OListItem level=1 justify=left number=2 \"one\"\n"
-        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
-        "Table border=1 justify=left width=0% padding=2 spacing=3 caption=top\n"
-        "  Caption\n"
-        "    HeadingSpace level=6 height=4\n"
-        "  Row 1\n"
-        "    Cell colspan=1 rowspan=1 valign=middle width=0%\n"
-        "      Section level=0 justify=left \"c\"\n"
-        "        font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
-        "Section level=0 justify=left \"[ctl]\"\n"
-        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
-        "  control pos=0 CheckBox name=\"k\"\n"
-        "Form method=Get action=\"\"\n"
-        "  CheckBox name=\"k\" value=\"\" checked\n"
-        "Title \"T\"\n"
-        "Base \"\"\n"
-        "Background #c0c0c0 text=#000000 link=#ff0000\n"
-        "Anchor \"X\" section=0\n");
+    const QString expected =
+        QStringLiteral("Section level=0 justify=left \"Hi there[img]\\x01\"\n"
+                       "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+                       "  font pos=3 face=\"Times New Roman\" size=12 style=U color=#ff0000 link=\"a b.htm\"\n"
+                       "  font pos=8 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+                       "  image pos=8 src=\"i.gif\" alt=\"q\\\"\" align=middle noborder\n"
+                       "OListItem level=1 justify=left number=2 \"one\"\n"
+                       "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+                       "Table border=1 justify=left width=0% padding=2 spacing=3 caption=top\n"
+                       "  Caption\n"
+                       "    HeadingSpace level=6 height=4\n"
+                       "  Row 1\n"
+                       "    Cell colspan=1 rowspan=1 valign=middle width=0%\n"
+                       "      Section level=0 justify=left \"c\"\n"
+                       "        font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+                       "Section level=0 justify=left \"[ctl]\"\n"
+                       "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
+                       "  control pos=0 CheckBox name=\"k\"\n"
+                       "Form method=Get action=\"\"\n"
+                       "  CheckBox name=\"k\" value=\"\" checked\n"
+                       "Title \"T\"\n"
+                       "Base \"\"\n"
+                       "Background #c0c0c0 text=#000000 link=#ff0000\n"
+                       "Anchor \"X\" section=0\n");
     EXPECT_EQ(p.dump(), expected);
 }
 

@@ -15,30 +15,49 @@ struct LineCase {
 };
 
 const LineCase kLineCases[] = {
-    {"a line full to the pixel breaks after its space", "aaa bbb ccc", 56,
+    {"a line full to the pixel breaks after its space",
+     "aaa bbb ccc",
+     56,
      {"[aaa bbb ] x0 h17 d3 b0 a0", "[ccc] x0 h17 d3 b0 a0"}},
-    {"a word ending at the margin stays though its space does not fit", "aaa bbb ccc", 50,
+    {"a word ending at the margin stays though its space does not fit",
+     "aaa bbb ccc",
+     50,
      {"[aaa bbb ] x0 h17 d3 b0 a0", "[ccc] x0 h17 d3 b0 a0"}},
-    {"a word cut by the margin goes down whole", "aaa bbb ccc", 45,
+    {"a word cut by the margin goes down whole",
+     "aaa bbb ccc",
+     45,
      {"[aaa ] x0 h17 d3 b0 a0", "[bbb ] x0 h17 d3 b0 a0", "[ccc] x0 h17 d3 b0 a0"}},
-    {"a word wider than the line stays whole on its own line", "abcdefghij kl", 35,
+    {"a word wider than the line stays whole on its own line",
+     "abcdefghij kl",
+     35,
      {"[abcdefghij ] x0 h17 d3 b0 a0", "[kl] x0 h17 d3 b0 a0"}},
-    {"a line breaks before an image with no space before it", "aaaa<IMG SRC=none.gif>bb", 40,
+    {"a line breaks before an image with no space before it",
+     "aaaa<IMG SRC=none.gif>bb",
+     40,
      {"[aaaa] x0 h17 d3 b0 a0", "[[img]bb] x0 h17 d3 b18 a0"}},
     {"a bottom-aligned image raises the line", "a<IMG SRC=none.gif>", 400, {"[a[img]] x0 h17 d3 b18 a0"}},
     {"a top-aligned image deepens the line", "a<IMG SRC=none.gif ALIGN=top>", 400, {"[a[img]] x0 h17 d3 b0 a15"}},
-    {"a middle image takes half of its excess above and below", "a<IMG SRC=none.gif ALIGN=middle>", 400,
+    {"a middle image takes half of its excess above and below",
+     "a<IMG SRC=none.gif ALIGN=middle>",
+     400,
      {"[a[img]] x0 h17 d3 b8 a8"}},
-    {"centred lines are centred without their trailing spaces", "<CENTER>aaa bbb ccc</CENTER>", 63,
+    {"centred lines are centred without their trailing spaces",
+     "<CENTER>aaa bbb ccc</CENTER>",
+     63,
      {"[aaa bbb ] x7 h17 d3 b0 a0", "[ccc] x21 h17 d3 b0 a0"}},
-    {"right-aligned lines end at the width", "<P ALIGN=right>aaa bbb ccc", 63,
+    {"right-aligned lines end at the width",
+     "<P ALIGN=right>aaa bbb ccc",
+     63,
      {"[aaa bbb ] x14 h17 d3 b0 a0", "[ccc] x42 h17 d3 b0 a0"}},
-    {"the tallest font sets the line's height and descent", "a<FONT SIZE=7>B</FONT>c", 400,
-     {"[aBc] x0 h51 d9 b0 a0"}},
-    {"a list item fits its text beside the indent", "<UL><LI>aaa bbb</UL>", 70,
+    {"the tallest font sets the line's height and descent", "a<FONT SIZE=7>B</FONT>c", 400, {"[aBc] x0 h51 d9 b0 a0"}},
+    {"a list item fits its text beside the indent",
+     "<UL><LI>aaa bbb</UL>",
+     70,
      {"[aaa ] x35 h17 d3 b0 a0", "[bbb] x35 h17 d3 b0 a0"}},
     {"preformatted text never wraps", "<PRE>aaa bbb ccc ddd</PRE>", 20, {"[aaa bbb ccc ddd] x0 h13 d2 b0 a0"}},
-    {"raw placeholder bytes in preformatted text measure nothing", "<PRE>a\x04 b\x02</PRE>", 400,
+    {"raw placeholder bytes in preformatted text measure nothing",
+     "<PRE>a\x04 b\x02</PRE>",
+     400,
      {"[a[img] b[ctl]] x0 h13 d2 b0 a0"}},
 };
 
@@ -84,8 +103,8 @@ TEST(Layout, HeightsPositionsAndScrollWidth) {
         {"a table's cells take room and positions between the text", "a<TABLE><TR><TD>x</TABLE>b", 400, 68, 400, 3},
         {"a word wider than the line widens the page", "abcdefghij kl", 35, 34, 70, 13},
         {"an image wider than the line widens the page", "<IMG SRC=none.gif>", 20, 35, 27, 1},
-        {"preformatted text widens the page by its whole width", "<PRE>aaaaaaaaaaaaaaaaaaaaaaaaa</PRE>", 100,
-         13, 150, 25},
+        {"preformatted text widens the page by its whole width", "<PRE>aaaaaaaaaaaaaaaaaaaaaaaaa</PRE>", 100, 13, 150,
+         25},
         {"an empty page", "", 400, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -146,7 +165,7 @@ TEST(HitTest, LinkUnderThePoint) {
     };
     // The text starts at the indent, 35; "aa " is 21 wide.
     const Case cases[] = {{35 + 21, 5, "x.htm"}, {35 + 48, 16, "x.htm"}, {35 + 20, 5, nullptr},
-                          {20, 5, nullptr},      {35 + 70, 5, nullptr},   {35 + 21, 17, nullptr}};
+                          {20, 5, nullptr},      {35 + 70, 5, nullptr},  {35 + 21, 17, nullptr}};
     for (const Case& c : cases) {
         QString url;
         const bool found = page.list.GetURL(page.canvas, c.x, c.y, url);
@@ -209,9 +228,9 @@ TEST(HitTest, FindString) {
         int at;
     };
     const Case cases[] = {
-        {0, "hello", true, 11},     {0, "hello", false, 0},   {1, "HELLO", false, 11}, {0, "World", true, 17},
+        {0, "hello", true, 11},        {0, "hello", false, 0}, {1, "HELLO", false, 11}, {0, "World", true, 17},
         {0, "world hello", false, -1}, // matches never span sections
-        {12, "hello", false, -1},   {0, "", false, -1},       {-5, "Hello", true, 0},
+        {12, "hello", false, -1},      {0, "", false, -1},     {-5, "Hello", true, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(page.list.FindString(c.from, QLatin1String(c.text), c.matchCase), c.at)
@@ -251,7 +270,8 @@ TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     // A check box standing on the baseline, then an edit box standing on the band's bottom.
     FakeControl box(&list, 1, QSize(13, 13), true, log), edit(&list, 3, QSize(50, 25), false, log);
     auto section = makeModel<TSection>(list.Pool, list, 0, 1, QString(), font, 0);
-    section->AddText(u"a\x02" u"b\x02");
+    section->AddText(u"a\x02"
+                     u"b\x02");
     section->MakeObjects().FormControls = {&box, &edit};
     TSection& s = *section;
     list.Add(std::move(section));
@@ -287,9 +307,9 @@ TEST(Layout, PreformattedTextWrapsOnlyPastTheNoWrapWidth) {
 TEST(Layout, FitCountIsTheLongestPrefixThatFits) {
     // Stretches short and long (past the length tried whole), italic overhangs, bold and large runs.
     const QString words = QStringLiteral("lorem ipsum dolor sit amet ").repeated(20);
-    Laid page(QStringLiteral("<I>ab</I>cd <B>efg</B>") + words + QStringLiteral("<FONT SIZE=6>HI</FONT>") +
-                        words + QStringLiteral("<I>") + words + QStringLiteral("</I>"),
-                    400);
+    Laid page(QStringLiteral("<I>ab</I>cd <B>efg</B>") + words + QStringLiteral("<FONT SIZE=6>HI</FONT>") + words +
+                  QStringLiteral("<I>") + words + QStringLiteral("</I>"),
+              400);
     const TSection& s = page.text();
     for (const int start : {0, 3, 11, 40, 600}) {
         for (int width = 0; width < 3000; width += 37) {

@@ -24,7 +24,9 @@ const TSection& firstText(const TCell& cell) {
     throw std::out_of_range("no text in the cell");
 }
 
-const TCellObj& cellAt(const ThtmlTable& t, int row, int column) { return *t.Rows.Item(row)->Item(column); }
+const TCellObj& cellAt(const ThtmlTable& t, int row, int column) {
+    return *t.Rows.Item(row)->Item(column);
+}
 
 struct GeometryCase {
     const char* what;
@@ -40,23 +42,22 @@ const GeometryCase kGeometry[] = {
      400, "190,127", 320, 320, 0, 0, 34, 320},
     {"WIDTH=500 is no percentage and is ignored", "<TABLE WIDTH=500><TR><TD>ab<TD>c</TABLE>", 400, "21,14", 38, 38, 0,
      0, 34, 38},
-    {"a cell WIDTH of 100 is ignored", "<TABLE><TR><TD WIDTH=100>ab<TD>c</TABLE>", 400, "21,14", 38, 38, 0, 0, 34,
-     38},
-    {"a cell WIDTH=50 makes its column half the table", "<TABLE><TR><TD WIDTH=50>ab<TD>c</TABLE>", 400, "21,21", 45,
-     45, 0, 0, 34, 45},
+    {"a cell WIDTH of 100 is ignored", "<TABLE><TR><TD WIDTH=100>ab<TD>c</TABLE>", 400, "21,14", 38, 38, 0, 0, 34, 38},
+    {"a cell WIDTH=50 makes its column half the table", "<TABLE><TR><TD WIDTH=50>ab<TD>c</TABLE>", 400, "21,21", 45, 45,
+     0, 0, 34, 45},
     {"a table narrower than its minimum overflows and widens the page",
      "<TABLE ALIGN=center><TR><TD>abcdefghij<TD>klmnopqrst</TABLE>", 100, "77,77", 157, 157, 0, 0, 34, 157},
     {"a wide caption widens the table and the columns are centred under it",
      "<TABLE ALIGN=center><CAPTION>widecaptionword</CAPTION><TR><TD>x</TABLE>", 400, "14", 17, 105, 147, 191, 51, 105},
-    {"a right-aligned table ends at the width", "<TABLE ALIGN=right><TR><TD>x</TABLE>", 400, "14", 17, 17, 383, 383,
-     34, 17},
+    {"a right-aligned table ends at the width", "<TABLE ALIGN=right><TR><TD>x</TABLE>", 400, "14", 17, 17, 383, 383, 34,
+     17},
     {"CELLSPACING=0 and CELLPADDING=0 still leave a pixel of each",
      "<TABLE CELLSPACING=0 CELLPADDING=0><TR><TD>ab<TD>c</TABLE>", 400, "17,10", 28, 28, 0, 0, 26, 28},
     // Column 1 asks 50 % and column 2 40 % of 147: the second (58 < 63) drops
     // its percentage, the first shrinks to 43 % and is fixed at 63 pixels.
     {"percentages that do not fit give way one round after another",
-     "<TABLE><TR><TD WIDTH=50>aaaa aaaa aaaa<TD WIDTH=40>bbbbbbbb<TD>cc</TABLE>", 150, "63,63,21", 150, 150, 0, 0,
-     68, 150},
+     "<TABLE><TR><TD WIDTH=50>aaaa aaaa aaaa<TD WIDTH=40>bbbbbbbb<TD>cc</TABLE>", 150, "63,63,21", 150, 150, 0, 0, 68,
+     150},
     {"percentages that fit: each column its share of the widest need",
      "<TABLE><TR><TD WIDTH=25>aaaa<TD WIDTH=25>b<TD>c</TABLE>", 400, "35,35,70", 143, 143, 0, 0, 34, 143},
     {"too narrow for the widest widths: narrowest plus a share of the rest",
@@ -215,10 +216,10 @@ TEST(TableLayout, MoreThanThirtyColumnsDropTheTableAndReportOnce) {
         EXPECT_EQ(page.table()->NumCols, 30);
     }
     // Too many cells, a huge COLSPAN, and rows made too long by the spans above them.
-    for (const QString& html : {columns(31), columns(29, QStringLiteral("<TD COLSPAN=2000000000>q")),
-                                QStringLiteral("<TABLE><TR>") + QStringLiteral("<TD ROWSPAN=2>q").repeated(15) +
-                                    QStringLiteral("<TR>") + QStringLiteral("<TD>q").repeated(16) +
-                                    QStringLiteral("</TABLE>")}) {
+    for (const QString& html :
+         {columns(31), columns(29, QStringLiteral("<TD COLSPAN=2000000000>q")),
+          QStringLiteral("<TABLE><TR>") + QStringLiteral("<TD ROWSPAN=2>q").repeated(15) + QStringLiteral("<TR>") +
+              QStringLiteral("<TD>q").repeated(16) + QStringLiteral("</TABLE>")}) {
         Laid page(html, 400);
         EXPECT_EQ(page.list.LayoutError, QStringLiteral("Table has too many Columns"));
         EXPECT_EQ(page.table()->SectionHeight, 0);

@@ -10,10 +10,18 @@ TEST(ViewerLinks, NetworkAddressesAreToldFromLocalNames) {
         const char* link;
         bool network;
     } const cases[] = {
-        {"http://example.com/a.htm", true}, {"HTTPS://example.com/", true}, {"mailto:someone", true},
-        {"news:comp.lang.c", true},         {"ftp://host/x.html", true},   {"file:///home/a.htm", false},
-        {"FILE://host/a.htm", false},       {"d:\\docs\\a.htm", false},     {"other.htm#part2", false},
-        {"#top", false},                    {"dir/a:b.htm", false},         {"", false},
+        {"http://example.com/a.htm", true},
+        {"HTTPS://example.com/", true},
+        {"mailto:someone", true},
+        {"news:comp.lang.c", true},
+        {"ftp://host/x.html", true},
+        {"file:///home/a.htm", false},
+        {"FILE://host/a.htm", false},
+        {"d:\\docs\\a.htm", false},
+        {"other.htm#part2", false},
+        {"#top", false},
+        {"dir/a:b.htm", false},
+        {"", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(hasNetworkScheme(QString::fromLatin1(c.link)), c.network) << c.link;

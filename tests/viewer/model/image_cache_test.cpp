@@ -31,7 +31,7 @@ TEST(ImageNames, UrlToFileName) {
 
 TEST(ImageNames, FormatByExtension) {
     const std::pair<const char*, const char*> cases[] = {
-        {"picture.JPEG", "jpeg"}, {"a.jpg", "jpeg"}, {"x.Png", "png"}, {"x.GIF", "gif"}, {"x.bmp", "bmp"},
+        {"picture.JPEG", "jpeg"}, {"a.jpg", "jpeg"}, {"x.Png", "png"}, {"x.GIF", "gif"},    {"x.bmp", "bmp"},
         {"anim.tiff", ""},        {"noext", ""},     {"dir.d/x", ""},  {"a.jpegx", "jpeg"}, {"a.pn", ""},
     };
     for (const auto& [name, format] : cases)
@@ -56,7 +56,8 @@ protected:
 };
 
 TEST_F(ImageFiles, LoadsSupportedFormatsAndRefusesOthers) {
-    for (const auto& [name, format] : {std::pair{"a.png", "PNG"}, {"b.JPEG", "JPEG"}, {"c.bmp", "BMP"}, {"d.jpg", "JPEG"}}) {
+    for (const auto& [name, format] :
+         {std::pair{"a.png", "PNG"}, {"b.JPEG", "JPEG"}, {"c.bmp", "BMP"}, {"d.jpg", "JPEG"}}) {
         const auto image = loadImageFile(write(QString::fromLatin1(name), format));
         ASSERT_TRUE(image.has_value()) << name;
         EXPECT_EQ(image->size(), QSize(7, 5)) << name;

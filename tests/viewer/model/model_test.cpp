@@ -152,7 +152,8 @@ TEST(Model, SpacingScalesWithFontSize) {
         int fontSize;
         int paragraph, rule, h1, h2, h3, h4, h5, h6, h0;
     };
-    const Case cases[] = {{12, 14, 20, 16, 12, 10, 8, 6, 4, 8}, {24, 28, 40, 32, 24, 20, 16, 12, 8, 16},
+    const Case cases[] = {{12, 14, 20, 16, 12, 10, 8, 6, 4, 8},
+                          {24, 28, 40, 32, 24, 20, 16, 12, 8, 16},
                           {10, 12, 17, 13, 10, 8, 7, 5, 3, 7}};
     for (const Case& c : cases) {
         Doc d;
@@ -245,7 +246,8 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
 }
 
 TEST(Model, MissingImageShowsTheErrorPictureWithItsAltText) {
-    Parsed p(QStringLiteral("<IMG SRC=\"no-such-file.gif\" ALT=\"Logo\"><IMG SRC=\"none.png\"><IMG SRC=x.gif ALIGN=top BORDER=0>"));
+    Parsed p(QStringLiteral(
+        "<IMG SRC=\"no-such-file.gif\" ALT=\"Logo\"><IMG SRC=\"none.png\"><IMG SRC=x.gif ALIGN=top BORDER=0>"));
     const TSection* s = p.texts().at(0);
     ASSERT_EQ(s->Images().Count(), 3);
     TImageObj& withAlt = *s->Images().Item(0);

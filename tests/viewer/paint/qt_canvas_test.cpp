@@ -1,6 +1,6 @@
 // The Qt canvas measures with the real fonts and draws on a QPainter.
-#include "paint/screen.h"
 #include "paint/qt_canvas.h"
+#include "paint/screen.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,8 +64,8 @@ TEST(QtCanvas, CachedExtentsEqualQtsOwnOnRealText) {
                 const FontId id = FontTable::intern(d);
                 const QFontMetrics qt(canvas.qFont(id));
                 for (const QString& t : texts) {
-                    ASSERT_EQ(canvas.textWidth(id, t), qt.horizontalAdvance(t)) << face << ' ' << size << ' ' << style
-                                                                                << ": " << t.toStdString();
+                    ASSERT_EQ(canvas.textWidth(id, t), qt.horizontalAdvance(t))
+                        << face << ' ' << size << ' ' << style << ": " << t.toStdString();
                     ++checked;
                 }
             }
@@ -80,7 +80,8 @@ TEST(QtCanvas, OnePassFitAndWordWidthsEqualMeasuringEachPiece) {
     texts << QString() << QStringLiteral(" ") << QStringLiteral("   ") << QStringLiteral("  two  spaces  ")
           << QStringLiteral("word") << QStringLiteral(" lead") << QStringLiteral("trail ") << QStringLiteral("a b c")
           << QString::fromUtf8("emoji \U0001F600 in\U0001F600side") << QString::fromUtf8("\U0001F600 \U0001F600")
-          << (QStringLiteral("lone ") + QChar(0xD83D) + QStringLiteral(" high ") + QChar(0xDE00) + QStringLiteral(" low"))
+          << (QStringLiteral("lone ") + QChar(0xD83D) + QStringLiteral(" high ") + QChar(0xDE00) +
+              QStringLiteral(" low"))
           << QString::fromUtf8("accents \u00e9\u00e8 and \u4e2d\u6587 text");
     QtCanvas canvas;
     for (const bool bold : {false, true}) {

@@ -82,7 +82,8 @@ TEST(Examples, GardenTour) {
             list << QStringLiteral("%1%2").arg(t->ListType == 1 ? QString::number(t->ListNumber) : "*").arg(t->Level);
     EXPECT_EQ(list, (QStringList{"*1", "*1", "*1", "11", "21", "31"}));
     EXPECT_EQ(page.find("Onion sets")->TextBuffer().toString(), "Onion sets & shallots ");
-    EXPECT_EQ(page.find("Water early")->TextBuffer().toString(), QString("Water early, before 8") + QChar(160) + "am. ");
+    EXPECT_EQ(page.find("Water early")->TextBuffer().toString(),
+              QString("Water early, before 8") + QChar(160) + "am. ");
     EXPECT_EQ(page.find("Photos by Tom")->Justify, 3);
     EXPECT_EQ(page.find("Photos by Tom")->Fonts.Item(0)->RunFont().NormalSize, 10);
     EXPECT_EQ(page.find("\"A garden")->Level, 1);
@@ -184,6 +185,9 @@ TEST(Examples, FeedbackForm) {
 TEST(Examples, Latin1PageIsDecoded) {
     const FilePage page("cafe_latin1.htm");
     EXPECT_EQ(page.strings.Title, QString::fromUtf8("Caf\xC3\xA9 M\xC3\xBCller"));
-    EXPECT_EQ(page.find("Kuchen")->TextBuffer().toString(), QString::fromUtf8("Kuchen & Torten, t\xC3\xA4glich frisch. \xC3\x9C" "ber 30 Sorten! "));
-    EXPECT_TRUE(page.find("Preise")->TextBuffer().contains(QString::fromUtf8("&euro; \xC2\xBD St\xC3\xBC" "ck")));
+    EXPECT_EQ(page.find("Kuchen")->TextBuffer().toString(),
+              QString::fromUtf8("Kuchen & Torten, t\xC3\xA4glich frisch. \xC3\x9C"
+                                "ber 30 Sorten! "));
+    EXPECT_TRUE(page.find("Preise")->TextBuffer().contains(QString::fromUtf8("&euro; \xC2\xBD St\xC3\xBC"
+                                                                             "ck")));
 }

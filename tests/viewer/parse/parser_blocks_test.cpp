@@ -49,7 +49,8 @@ TEST(ParserLists, NumberingStopsAtTheLargestNumber) {
 }
 
 TEST(ParserLists, BlockquoteIndentsAndTextInListsIsIndented) {
-    const Parsed p(QStringLiteral("<BLOCKQUOTE>quoted<BLOCKQUOTE>deeper</BLOCKQUOTE></BLOCKQUOTE><UL>lead<LI>i<BR>cont</UL>"));
+    const Parsed p(
+        QStringLiteral("<BLOCKQUOTE>quoted<BLOCKQUOTE>deeper</BLOCKQUOTE></BLOCKQUOTE><UL>lead<LI>i<BR>cont</UL>"));
     EXPECT_EQ(items(p), (QStringList{"Section 1 quoted", "Section 2 deeper", "Section 1 lead", "UListItem 1 i",
                                      "Section 1 cont"}));
     const TSection* quoted = p.texts().at(1);
@@ -166,7 +167,8 @@ TEST(ParserTables, CaptionNestedTablesAndRestoredState) {
 
 TEST(ParserTables, AnEmptyRowIsKeptUnlessItIsTheFirstMarker) {
     // Cells per row.
-    for (const auto& [html, cells] : {std::pair{"<TABLE><TR><TR><TD>a</TABLE>", "0 1"}, {"<TABLE><TR><TD>a</TABLE>", "1"},
+    for (const auto& [html, cells] : {std::pair{"<TABLE><TR><TR><TD>a</TABLE>", "0 1"},
+                                      {"<TABLE><TR><TD>a</TABLE>", "1"},
                                       {"<TABLE><TD>a<TR><TR><TD>b</TABLE>", "1 0 1"}}) {
         Parsed p(QString::fromLatin1(html));
         QStringList counts;
@@ -209,8 +211,8 @@ TEST(ParserForms, ControlsJoinFormsAndSections) {
     QStringList kinds;
     for (const auto& c : form.ControlList)
         kinds << QString::fromLatin1(c->KindName()) + u':' + c->Name;
-    EXPECT_EQ(kinds, (QStringList{"Edit:a", "Edit:p", "CheckBox:c", "RadioButton:r", "Hidden:h", "Button:", "Button:",
-                                  "Edit:", "ComboBox:s", "ListBox:m", "ListBox:k"}));
+    EXPECT_EQ(kinds, (QStringList{"Edit:a", "Edit:p", "CheckBox:c", "RadioButton:r", "Hidden:h",
+                                  "Button:", "Button:", "Edit:", "ComboBox:s", "ListBox:m", "ListBox:k"}));
     EXPECT_EQ(form.VisibleCount, 10);
     const auto* edit = dynamic_cast<const TEditFormControlObj*>(form.ControlList.Item(0));
     EXPECT_EQ(edit->EditSize, 30);
@@ -248,7 +250,8 @@ TEST(ParserForms, SelectOptions) {
 }
 
 TEST(ParserForms, TextAreaKeepsTextLiterally) {
-    const Parsed p(QStringLiteral("<TEXTAREA NAME=t ROWS=3 COLS=40>first &amp; <b>x</b>\r\n\r\nthird</TextArea >after"));
+    const Parsed p(
+        QStringLiteral("<TEXTAREA NAME=t ROWS=3 COLS=40>first &amp; <b>x</b>\r\n\r\nthird</TextArea >after"));
     const auto* area = dynamic_cast<const TTextAreaFormControlObj*>(p.list.FormList.Item(0)->ControlList.Item(0));
     ASSERT_NE(area, nullptr);
     EXPECT_EQ(area->InitialText, (QStringList{"first &amp; <b>x</b>", "", "third"}));

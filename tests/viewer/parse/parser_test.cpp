@@ -45,16 +45,22 @@ TEST_P(TextRunTest, NormalisesCharacters) {
     EXPECT_EQ(firstText(QString::fromUtf8(GetParam().html)), GetParam().expected) << GetParam().html;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Characters, TextRunTest,
-    ::testing::Values(TextCase{"a \t\r\n  b", "a b"}, TextCase{"a <!-- c --> b", "a b"},
-                      TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->", "b --"},
-                      TextCase{"<!DOCTYPE html>text", "text"}, TextCase{"x>y", "xy"},
-                      TextCase{"a\x01" "b", "ab"}, TextCase{"before\x1A" "after", "before"},
-                      TextCase{"a < b", "a "}, TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
-                      TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
-                      // A tag that keeps no attributes still ends at the first '>' outside "<!".
-                      TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"}, TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "\"z"}));
+INSTANTIATE_TEST_SUITE_P(Characters, TextRunTest,
+                         ::testing::Values(TextCase{"a \t\r\n  b", "a b"}, TextCase{"a <!-- c --> b", "a b"},
+                                           TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->", "b --"},
+                                           TextCase{"<!DOCTYPE html>text", "text"}, TextCase{"x>y", "xy"},
+                                           TextCase{"a\x01"
+                                                    "b",
+                                                    "ab"},
+                                           TextCase{"before\x1A"
+                                                    "after",
+                                                    "before"},
+                                           TextCase{"a < b", "a "},
+                                           TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
+                                           TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
+                                           // A tag that keeps no attributes still ends at the first '>' outside "<!".
+                                           TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"},
+                                           TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "\"z"}));
 
 } // namespace
 
@@ -98,7 +104,8 @@ TEST(Parser, OpenCommentInsideTableKeepsTheTable) {
     TSectionList list(canvas);
     TNameList names;
     TParseStrings strings;
-    EXPECT_THROW(HtmlParseBuffer(list, names, QStringLiteral("<TABLE><TR><TD>cell<UL><LI>x <B><!--"), strings), EParseError);
+    EXPECT_THROW(HtmlParseBuffer(list, names, QStringLiteral("<TABLE><TR><TD>cell<UL><LI>x <B><!--"), strings),
+                 EParseError);
     ASSERT_EQ(list.Count(), 2); // the empty section that stood before the table, and the table
     const auto* table = dynamic_cast<ThtmlTable*>(list.Item(1));
     ASSERT_NE(table, nullptr);
@@ -113,14 +120,22 @@ TEST(Parser, AttributeValues) {
         const char* text;
     };
     const Case cases[] = {
-        {"<TABLE BORDER>", AttrKind::Border, 1, ""},          {"<TABLE BORDER=0>", AttrKind::Border, 0, "0"},
-        {"<TD WIDTH=\"50%\">", AttrKind::Width, 50, "50%"},   {"<TD WIDTH=50%>", AttrKind::Width, 50, "50"},
-        {"<TD WIDTH=50 %>", AttrKind::Width, 50, "50"},       {"<TD WIDTH='5%0'>", AttrKind::Width, 0, "5%0"},
-        {"<FONT SIZE=+1>", AttrKind::Size, 1, "+1"},          {"<TD SIZE=2a>", AttrKind::Size, 0, "2A"},
-        {"<P ALIGN=Center>", AttrKind::Align, 0, "Center"},   {"<IMG ALT=\"a\r\nb\">", AttrKind::Alt, 0, "ab"},
-        {"<A NAME = 'x y'>", AttrKind::Name, 0, "x y"},       {"<TD COLSPAN=99999999999>", AttrKind::ColSpan, 0, "99999999999"},
-        {"<BODY BGCOLOR=#FF00ff>", AttrKind::BgColor, 0, "#FF00ff"}, {"<BODY TEXT=000080>", AttrKind::Text, 80, "000080"},
-        {"<INPUT VALUE=\"<!-- x -->y\">", AttrKind::Value, 0, "y"}, {"<X Foo=1>", AttrKind::Unknown, 1, "1"},
+        {"<TABLE BORDER>", AttrKind::Border, 1, ""},
+        {"<TABLE BORDER=0>", AttrKind::Border, 0, "0"},
+        {"<TD WIDTH=\"50%\">", AttrKind::Width, 50, "50%"},
+        {"<TD WIDTH=50%>", AttrKind::Width, 50, "50"},
+        {"<TD WIDTH=50 %>", AttrKind::Width, 50, "50"},
+        {"<TD WIDTH='5%0'>", AttrKind::Width, 0, "5%0"},
+        {"<FONT SIZE=+1>", AttrKind::Size, 1, "+1"},
+        {"<TD SIZE=2a>", AttrKind::Size, 0, "2A"},
+        {"<P ALIGN=Center>", AttrKind::Align, 0, "Center"},
+        {"<IMG ALT=\"a\r\nb\">", AttrKind::Alt, 0, "ab"},
+        {"<A NAME = 'x y'>", AttrKind::Name, 0, "x y"},
+        {"<TD COLSPAN=99999999999>", AttrKind::ColSpan, 0, "99999999999"},
+        {"<BODY BGCOLOR=#FF00ff>", AttrKind::BgColor, 0, "#FF00ff"},
+        {"<BODY TEXT=000080>", AttrKind::Text, 80, "000080"},
+        {"<INPUT VALUE=\"<!-- x -->y\">", AttrKind::Value, 0, "y"},
+        {"<X Foo=1>", AttrKind::Unknown, 1, "1"},
     };
     for (const Case& c : cases) {
         const TAttributeList list = html::HtmlParser::FirstTagAttributes(QString::fromLatin1(c.html));
@@ -146,10 +161,21 @@ TEST(Parser, FontSizes) {
         int nominal;
     };
     const Case cases[] = {
-        {"<FONT SIZE=+1>x", 14},  {"<BASEFONT SIZE=5><FONT SIZE=-1>x", 14}, {"<FONT SIZE=7>x", 36},
-        {"<FONT SIZE=8>x", 12},   {"<FONT SIZE=\"+1\">x", 14},              {"<FONT SIZE=-5>x", 12},
-        {"<BASEFONT SIZE=2>x", 10}, {"<H1>x", 24}, {"<H3>x", 15}, {"<H6>x", 8}, {"<H7>x", 12},
-        {"<PRE><FONT SIZE=5>x</PRE>", 15}, {"<TT>x", 10}, {"<SUB>x", 9}, {"<TT><SUP>x", 8},
+        {"<FONT SIZE=+1>x", 14},
+        {"<BASEFONT SIZE=5><FONT SIZE=-1>x", 14},
+        {"<FONT SIZE=7>x", 36},
+        {"<FONT SIZE=8>x", 12},
+        {"<FONT SIZE=\"+1\">x", 14},
+        {"<FONT SIZE=-5>x", 12},
+        {"<BASEFONT SIZE=2>x", 10},
+        {"<H1>x", 24},
+        {"<H3>x", 15},
+        {"<H6>x", 8},
+        {"<H7>x", 12},
+        {"<PRE><FONT SIZE=5>x</PRE>", 15},
+        {"<TT>x", 10},
+        {"<SUB>x", 9},
+        {"<TT><SUP>x", 8},
     };
     for (const Case& c : cases) {
         const Parsed p(QString::fromLatin1(c.html));
@@ -176,8 +202,9 @@ TEST(Parser, HeadingLevelZeroKeepsStyleAndHeadingsAreBold) {
 }
 
 TEST(Parser, FontRunsFollowStylesLinksAndColours) {
-    const Parsed p(QStringLiteral("a<B>b<I>c</B>d</I><A HREF=\"x.htm\">e<U>f</U></A>g<FONT COLOR=red FACE=Arial>h</FONT>"
-                                  "<SUB>i</SUB><SUP>j</SUP>k"));
+    const Parsed p(
+        QStringLiteral("a<B>b<I>c</B>d</I><A HREF=\"x.htm\">e<U>f</U></A>g<FONT COLOR=red FACE=Arial>h</FONT>"
+                       "<SUB>i</SUB><SUP>j</SUP>k"));
     const TSection* s = p.texts().at(0);
     EXPECT_EQ(s->TextBuffer().toString(), "abcdefghijk");
     struct Run {
@@ -189,11 +216,11 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
         int script;
     };
     const Run expected[] = {
-        {0, "-", "Times New Roman", 0x000000, "", 0}, {1, "B", "Times New Roman", 0x000000, "", 0},
-        {2, "BI", "Times New Roman", 0x000000, "", 0}, {3, "I", "Times New Roman", 0x000000, "", 0},
+        {0, "-", "Times New Roman", 0x000000, "", 0},      {1, "B", "Times New Roman", 0x000000, "", 0},
+        {2, "BI", "Times New Roman", 0x000000, "", 0},     {3, "I", "Times New Roman", 0x000000, "", 0},
         {4, "U", "Times New Roman", 0x0000FF, "x.htm", 0}, {5, "U", "Times New Roman", 0x0000FF, "x.htm", 0},
-        {6, "-", "Times New Roman", 0x000000, "", 0}, {7, "-", "Arial", 0xFF0000, "", 0},
-        {8, "-", "Times New Roman", 0x000000, "", 1}, {9, "-", "Times New Roman", 0x000000, "", 2},
+        {6, "-", "Times New Roman", 0x000000, "", 0},      {7, "-", "Arial", 0xFF0000, "", 0},
+        {8, "-", "Times New Roman", 0x000000, "", 1},      {9, "-", "Times New Roman", 0x000000, "", 2},
         {10, "-", "Times New Roman", 0x000000, "", 0},
     };
     ASSERT_EQ(s->Fonts.Count(), int(std::size(expected)));
@@ -217,8 +244,9 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
 }
 
 TEST(Parser, BodyAttributesAndDiscardedLeadingText) {
-    const Parsed p(QStringLiteral("<A NAME=early>junk</A><BODY BGCOLOR=\"#102030\" TEXT=maroon LINK=lime BACKGROUND=\"bg.gif\">"
-                                  "shown<P><BODY BGCOLOR=white>"));
+    const Parsed p(
+        QStringLiteral("<A NAME=early>junk</A><BODY BGCOLOR=\"#102030\" TEXT=maroon LINK=lime BACKGROUND=\"bg.gif\">"
+                       "shown<P><BODY BGCOLOR=white>"));
     EXPECT_EQ(p.nonEmptyTexts(), QStringList{"shown"});
     EXPECT_EQ(p.list.Background, QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(p.list.FontColor, QColor(0x80, 0, 0));
@@ -254,7 +282,10 @@ TEST(Parser, CenterBreakAndAddress) {
     for (const auto& s : p.list) {
         if (const auto* t = dynamic_cast<const TSection*>(s.get())) {
             if (!t->TextBuffer().isEmpty())
-                got << QStringLiteral("%1:%2%3").arg(t->TextBuffer().toString()).arg(t->Justify).arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
+                got << QStringLiteral("%1:%2%3")
+                           .arg(t->TextBuffer().toString())
+                           .arg(t->Justify)
+                           .arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
         } else {
             got << QString::fromLatin1(s->KindName());
         }

@@ -122,8 +122,8 @@ TEST_F(PrintingTest, ThePrinterObjectKnowsItsStatesAndSaysWhatIsWrong) {
         ADD_FAILURE() << "no error, expected " << text;
     };
     EXPECT_EQ(printer.state(), TvwPrinter::State::None);
-    for (const auto& step : std::vector<std::function<void()>>{
-             [&] { printer.NewPage(); }, [&] { printer.EndDoc(); }, [&] { printer.Canvas(); }})
+    for (const auto& step : std::vector<std::function<void()>>{[&] { printer.NewPage(); }, [&] { printer.EndDoc(); },
+                                                               [&] { printer.Canvas(); }})
         fails(step, kNotPrinting);
     EXPECT_EQ(printer.PageWidth(), 800);
     EXPECT_EQ(printer.state(), TvwPrinter::State::Information);
@@ -342,7 +342,8 @@ std::vector<QRect> images(const QStringList& calls) {
     std::vector<QRect> out;
     for (const QString& c : calls)
         if (const QRegularExpressionMatch m = re.match(c); m.hasMatch())
-            out.emplace_back(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+            out.emplace_back(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                             m.captured(4).toInt());
     return out;
 }
 
@@ -353,7 +354,9 @@ TEST_F(PrintingTest, NoSheetIsAllButBlankAndOnlyWhatIsTallerThanAPageIsCut) {
         QSize picture;
     } cases[] = {
         {"alone in a cell", "<TABLE><TR><TD><IMG SRC=tall.png></TD></TR></TABLE><P>after", {200, 2500}},
-        {"in a framed cell", "<TABLE BORDER CELLPADDING=6><TR><TD><IMG SRC=t.png></TD></TR></TABLE><P>after", {200, 2500}},
+        {"in a framed cell",
+         "<TABLE BORDER CELLPADDING=6><TR><TD><IMG SRC=t.png></TD></TR></TABLE><P>after",
+         {200, 2500}},
         {"after a line", "before<P><IMG SRC=tall.png><P>after", {40, 1000}},
         {"of less than a page", "before<BR>more before<P><IMG SRC=mid.png><P>after", {40, 160}},
     };
