@@ -20,7 +20,9 @@ void AutoSave::setOn(bool on) {
         timer_.stop();
 }
 
-bool AutoSave::countSecond() { return counter_.tick(session_.count() > 0); }
+bool AutoSave::countSecond() {
+    return counter_.tick(session_.count() > 0);
+}
 
 void AutoSave::whilePaused(const std::function<bool()>& pass) {
     timer_.stop();

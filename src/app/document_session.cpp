@@ -54,7 +54,9 @@ void DocumentSession::write(TEditForm& form, const QString& path) {
     form.postponedDisk.reset();
 }
 
-IniProfile DocumentSession::settings() const { return IniProfile(place_.programDir + kSettingsFileName); }
+IniProfile DocumentSession::settings() const {
+    return IniProfile(place_.programDir + kSettingsFileName);
+}
 
 FileDialogOptions DocumentSession::fileDialog(const QString& title, const QString& dirKey) const {
     FileDialogOptions chooser;

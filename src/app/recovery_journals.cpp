@@ -37,7 +37,9 @@ void RecoveryJournals::changed(const TEditForm& form) {
         timer_.start(kJournalDelayMs);
 }
 
-void RecoveryJournals::remove(const TEditForm& form) { store_.remove(form.journalId); }
+void RecoveryJournals::remove(const TEditForm& form) {
+    store_.remove(form.journalId);
+}
 
 std::optional<QString> RecoveryJournals::write(const TEditForm& form) {
     try {

@@ -19,8 +19,7 @@ class TEditForm;
 class RecoveryJournals {
 public:
     // An empty directory keeps no journals.
-    RecoveryJournals(const QString& directory, const DocumentSession& session, Prompter& prompter,
-                     SessionView& view);
+    RecoveryJournals(const QString& directory, const DocumentSession& session, Prompter& prompter, SessionView& view);
     RecoveryJournals(const RecoveryJournals&) = delete;
     RecoveryJournals& operator=(const RecoveryJournals&) = delete;
 

@@ -15,8 +15,7 @@ namespace zorvel {
 
 // A control with the object name tests and the documentation know it by, and
 // its fly-by hint when it has one.
-template <typename W>
-W* named(W* widget, const char* name, const char* hint = nullptr) {
+template <typename W> W* named(W* widget, const char* name, const char* hint = nullptr) {
     widget->setObjectName(QLatin1String(name));
     if (hint)
         widget->setToolTip(QLatin1String(hint));

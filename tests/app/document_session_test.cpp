@@ -49,7 +49,9 @@ protected:
     }
 };
 
-QStringList journals(const QString& dir) { return QDir(dir).entryList({"*.journal"}, QDir::Files); }
+QStringList journals(const QString& dir) {
+    return QDir(dir).entryList({"*.journal"}, QDir::Files);
+}
 
 } // namespace
 
