@@ -36,7 +36,10 @@ TEditForm* TMainFrm::newDocumentWindow() {
     connect(memo, &QPlainTextEdit::cursorPositionChanged, this, followCaret);
     connect(memo, &QPlainTextEdit::textChanged, this, followCaret);
     form->journalId = session_->journals().newDocumentId();
-    connect(memo, &QPlainTextEdit::textChanged, this, [this, form] { session_->journals().changed(*form); });
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, form] {
+        if (session_)
+            session_->journals().changed(*form);
+    });
     // Saved (or its changes undone): nothing is left to recover.
     connect(memo->document(), &QTextDocument::modificationChanged, this, [this, form](bool changed) {
         if (!changed && session_)
