@@ -2,8 +2,8 @@
 // The documents open in the main window and what keeps their text safe: which
 // one is active and the orders the commands take them in, their files on disk
 // (written here, watched for other programs' changes), their recovery journals,
-// the automatic save, and the files used recently. No widget lives here: the
-// window that shows the documents answers through SessionView.
+// the automatic save, and the files used recently. It makes and shows no
+// widget: the window that shows the documents answers it through SessionView.
 #include "autosave.h"
 #include "path_rules.h"
 #include "prompter.h"

@@ -1,6 +1,7 @@
 #include "dialog_kit.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -29,6 +30,7 @@ TEST(DialogKit, OkAndCancelEndTheDialogOrRunItsOwnHandler) {
         QString ran;
         const OkCancelRow row = makeOkCancelRow(&dialog, c.ownOk ? std::function<void()>([&] { ran = "ok"; }) : nullptr,
                                                 c.ownCancel ? std::function<void()>([&] { ran = "cancel"; }) : nullptr);
+        dialog.setLayout(row.layout);
         EXPECT_EQ(row.ok->objectName(), "OK_Btn");
         EXPECT_TRUE(row.ok->isDefault());
         (c.pressOk ? row.ok : row.cancel)->click();
