@@ -4,12 +4,12 @@
 
 #include "app_messages.h"
 #include "error_text.h"
-#include "hint_switch.h"
-#include "text_file.h"
 #include "find_replace.h"
+#include "hint_switch.h"
+#include "htmlview.h"
 #include "live_preview.h"
 #include "preview_look.h"
-#include "htmlview.h"
+#include "text_file.h"
 #include "toolbox.h"
 
 #include <QAbstractEventDispatcher>
@@ -245,8 +245,12 @@ void TMainFrm::readSettings() {
     hints_->setColour(colorFromNumber(hintColour));
 }
 
-bool TMainFrm::hintsShown() const { return hints_->isEnabled(); }
-QColor TMainFrm::hintColour() const { return hints_->colour(); }
+bool TMainFrm::hintsShown() const {
+    return hints_->isEnabled();
+}
+QColor TMainFrm::hintColour() const {
+    return hints_->colour();
+}
 
 void TMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -286,7 +290,8 @@ QPoint reachablePosition(QPoint stored, QSize outer, QSize screen) {
     constexpr int kGrip = 100;
     constexpr int kTitleHeight = 30;
     const int grip = std::min(kGrip, outer.width());
-    const int left = std::clamp(stored.x(), grip - outer.width(), std::max(screen.width() - grip, grip - outer.width()));
+    const int left =
+        std::clamp(stored.x(), grip - outer.width(), std::max(screen.width() - grip, grip - outer.width()));
     const int top = std::clamp(stored.y(), 0, std::max(screen.height() - kTitleHeight, 0));
     return {left, top};
 }
@@ -311,7 +316,9 @@ void TMainFrm::FormShow() {
     FormResize();
 }
 
-bool TMainFrm::Exit1Click() { return runExitSequence(); }
+bool TMainFrm::Exit1Click() {
+    return runExitSequence();
+}
 
 bool TMainFrm::runExitSequence() {
     if (!CloseAll1Click())
@@ -373,7 +380,9 @@ void TMainFrm::reportFailure(const QString& text, const QString& reason, Timer t
     prompter().notice(message, MessageIcon::None);
 }
 
-void TMainFrm::showError(const std::exception& e) { prompter().notice(errorText(e), MessageIcon::Error); }
+void TMainFrm::showError(const std::exception& e) {
+    prompter().notice(errorText(e), MessageIcon::Error);
+}
 
 void TMainFrm::App_OnIdle() {
     guarded(kIdleFailure, Timer::SwitchOff, [] { QCoreApplication::sendPostedEvents(); });

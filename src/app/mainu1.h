@@ -39,15 +39,17 @@ QPoint reachablePosition(QPoint stored, QSize outer, QSize screen);
 
 // A file name as a menu item or tab shows it: "&" there marks the access key,
 // so a name's own "&" is doubled to stay a character.
-inline QString shownLiterally(QString name) { return name.replace(QLatin1Char('&'), QLatin1String("&&")); }
+inline QString shownLiterally(QString name) {
+    return name.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
 
 // What the main window needs from the world; tests pass their own.
 struct MainEnvironment {
-    QString programDir;                   // ends in the separator
-    QSize screenSize;                     // for the window bounds
-    std::unique_ptr<Prompter> prompter;   // null: real Qt dialogs
-    QStringList arguments;                // command-line arguments after the program name
-    std::function<void(int)> endProcess;  // null: QCoreApplication::exit
+    QString programDir;                  // ends in the separator
+    QSize screenSize;                    // for the window bounds
+    std::unique_ptr<Prompter> prompter;  // null: real Qt dialogs
+    QStringList arguments;               // command-line arguments after the program name
+    std::function<void(int)> endProcess; // null: QCoreApplication::exit
     FileExists exists = fileExists;
     Platform platform = kHostPlatform;
     // Where unsaved text is journaled; empty keeps no journals.

@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -117,13 +117,17 @@ void TMainFrm::CreateBlankHTMLFile() {
     });
 }
 
-void TMainFrm::EnableDocumentCommands() { setDocumentCommandsEnabled(true); }
-void TMainFrm::DisableDocumentCommands() { setDocumentCommandsEnabled(false); }
+void TMainFrm::EnableDocumentCommands() {
+    setDocumentCommandsEnabled(true);
+}
+void TMainFrm::DisableDocumentCommands() {
+    setDocumentCommandsEnabled(false);
+}
 
 void TMainFrm::setDocumentCommandsEnabled(bool on) {
-    for (QAction* a : {Close1, Close2, CloseAll1, Save1, SaveAs1, Print1, PrintSetup1, SaveAsTemplate1,
-                       Preview1->menuAction(), Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(),
-                       Tools1->menuAction(), Window1->menuAction()})
+    for (QAction* a :
+         {Close1, Close2, CloseAll1, Save1, SaveAs1, Print1, PrintSetup1, SaveAsTemplate1, Preview1->menuAction(),
+          Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(), Tools1->menuAction(), Window1->menuAction()})
         a->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{ToolBox, ToolBox_Horiz, SpeedPreview_Btn})
         w->setEnabled(on);
@@ -276,11 +280,12 @@ void TMainFrm::Close1Click() {
 
 bool TMainFrm::documentCloseRequest(TEditForm& form) {
     if (form.MemoPad->Modified()) {
-        const QString question = QLatin1String(kSaveFileQuestion) + fileNameOnly(form.FileName, env_.platform) +
-                                 QLatin1String(kQuestionEnd);
+        const QString question =
+            QLatin1String(kSaveFileQuestion) + fileNameOnly(form.FileName, env_.platform) + QLatin1String(kQuestionEnd);
         // Cancel stops this close, and with it Close All or the exit.
         const MessageAnswer answer = prompter().askYesNoCancel(question);
-        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && saveDocument(form) != SaveOutcome::Saved))
+        if (answer == MessageAnswer::Cancel ||
+            (answer == MessageAnswer::Yes && saveDocument(form) != SaveOutcome::Saved))
             return false;
         form.MemoPad->setModified(false);
     }

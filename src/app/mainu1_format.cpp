@@ -57,7 +57,9 @@ void TMainFrm::Heading_Click(QObject* sender) {
     insertMarkup(kHeadingFailure, sender, headingInsertion, kHeadingCommand);
 }
 
-void TMainFrm::Lists_Click(QObject* sender) { insertMarkup(kListsFailure, sender, listInsertion, kListCommand); }
+void TMainFrm::Lists_Click(QObject* sender) {
+    insertMarkup(kListsFailure, sender, listInsertion, kListCommand);
+}
 
 void TMainFrm::MailTo1Click(QObject*) {
     TEditForm* form = ActiveDocument();

@@ -18,7 +18,8 @@ void TMainFrm::RebuildHistoryMenu() {
     }
     const int shown = std::min(FileHistory().count(), RecentFiles::kShown);
     for (int i = 0; i < shown; ++i) {
-        MenuEntry[static_cast<size_t>(i)]->setText(QStringLiteral("&%1 - ").arg(i + 1) + shownLiterally(FileHistory().entries()[i]));
+        MenuEntry[static_cast<size_t>(i)]->setText(QStringLiteral("&%1 - ").arg(i + 1) +
+                                                   shownLiterally(FileHistory().entries()[i]));
         MenuEntry[static_cast<size_t>(i)]->setVisible(true);
     }
     HistorySeparator->setVisible(true);
@@ -44,9 +45,8 @@ void TMainFrm::SaverTimerTimer() {
     if (!autoSave.countSecond())
         return;
     TEditForm* remembered = ActiveDocument();
-    autoSave.whilePaused([&] {
-        return guarded(kSaverTimerFailure, Timer::SwitchOff, [&] { autoSave.saveChangedDocuments(); });
-    });
+    autoSave.whilePaused(
+        [&] { return guarded(kSaverTimerFailure, Timer::SwitchOff, [&] { autoSave.saveChangedDocuments(); }); });
     if (remembered && session_->contains(remembered))
         remembered->MemoPad->SetFocus();
 }

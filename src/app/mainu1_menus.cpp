@@ -59,8 +59,8 @@ QList<QKeySequence> TMainFrm::commandKeys() const {
     // even where the editor or the menu bar would claim them (Ctrl+K deletes to the
     // end of the line in Qt's editor, Alt+F opens the File menu); only the editing
     // keys the editor does itself stay with it.
-    const QList<QKeySequence> editing = {QKeySequence::Undo, QKeySequence::Cut, QKeySequence::Copy,
-                                         QKeySequence::Paste, QKeySequence::SelectAll};
+    const QList<QKeySequence> editing = {QKeySequence::Undo, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+                                         QKeySequence::SelectAll};
     QList<QKeySequence> keys;
     for (QAction* action : findChildren<QAction*>())
         if (!action->shortcut().isEmpty() && !editing.contains(action->shortcut()) &&
@@ -198,8 +198,8 @@ void TMainFrm::createHtmlMenus() {
     HTML1 = menuBar()->addMenu(QString::fromLatin1(kHtmlMenuCaption));
     HTML1->setObjectName(QStringLiteral("HTML1"));
     auto fromTable = [this](QMenu* menu, const zorvel::MenuEntry& entry, void (TMainFrm::*handler)(QObject*)) {
-        QAction* action = entry.caption ? item(menu, entry.objectName, entry.caption, entry.shortcut)
-                                        : menu->addSeparator();
+        QAction* action =
+            entry.caption ? item(menu, entry.objectName, entry.caption, entry.shortcut) : menu->addSeparator();
         action->setProperty("tag", entry.tag);
         if (entry.caption && QLatin1String(entry.shortcut) == QLatin1String("Ctrl+P"))
             action->setShortcut(QKeySequence()); // Print has it

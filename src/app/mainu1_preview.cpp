@@ -46,7 +46,9 @@ void setToolBarWidgetVisible(QToolBar* bar, QWidget* widget, bool visible) {
     widget->setVisible(visible);
 }
 
-QString absolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString absolutePath(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 
 // What a form in the preview would send, for the author to check: nothing is
 // sent anywhere. "POST /cgi-bin/mail: name=Ann; email=a@b.c".
@@ -86,8 +88,12 @@ void TMainFrm::createPreview() {
     connect(ShowImages1, &QAction::triggered, this, &TMainFrm::ShowImages2Click);
 }
 
-QString TMainFrm::previewFontName() const { return Preview->DefFontName(); }
-int TMainFrm::previewFontSize() const { return Preview->DefFontSize(); }
+QString TMainFrm::previewFontName() const {
+    return Preview->DefFontName();
+}
+int TMainFrm::previewFontSize() const {
+    return Preview->DefFontSize();
+}
 
 void TMainFrm::Preview_BtnClick() {
     if (DocumentCount() == 0)
@@ -122,10 +128,10 @@ void TMainFrm::Preview_BtnClick() {
 void TMainFrm::enterPreview(TEditForm& form) {
     preview_.active = true;
     preview_.from = &form;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             SpeedPreview_Btn, New_Btn, Open_Btn, Save_Btn, Preview_Print_BTN, ToolBox->cutButton(),
-             ToolBox->copyButton(), ToolBox->pasteButton(), ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(),
-             ToolBox_Horiz->pasteButton()})
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedPreview_Btn, New_Btn, Open_Btn, Save_Btn, Preview_Print_BTN,
+                                                      ToolBox->cutButton(), ToolBox->copyButton(),
+                                                      ToolBox->pasteButton(), ToolBox_Horiz->cutButton(),
+                                                      ToolBox_Horiz->copyButton(), ToolBox_Horiz->pasteButton()})
         w->setEnabled(false);
     setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, true);
     setButtonMode(SpeedPreview_Btn, kCodesCaption, kCodesHint, kCodesTag);
@@ -173,9 +179,8 @@ void TMainFrm::leavePreview(TEditForm* form) {
     Preview_Print_BTN->setEnabled(false);
     setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, false);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             SpeedPreview_Btn, New_Btn, Open_Btn, ToolBox->cutButton(), ToolBox->copyButton(),
-             ToolBox->pasteButton(), ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(),
-             ToolBox_Horiz->pasteButton()})
+             SpeedPreview_Btn, New_Btn, Open_Btn, ToolBox->cutButton(), ToolBox->copyButton(), ToolBox->pasteButton(),
+             ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(), ToolBox_Horiz->pasteButton()})
         w->setEnabled(true);
     Save_Btn->setEnabled(form && form->MemoPad->Modified());
     FileTabSet->show();

@@ -43,7 +43,9 @@ void TMainFrm::changedMarkMoved(TEditForm& form) {
         Save_Btn->setEnabled(form.MemoPad->Modified());
 }
 
-void TMainFrm::showNote(const QString& text, int milliseconds) { statusBar()->showMessage(text, milliseconds); }
+void TMainFrm::showNote(const QString& text, int milliseconds) {
+    statusBar()->showMessage(text, milliseconds);
+}
 
 void TMainFrm::showJournalProblem(const QString& text) {
     if (text.isEmpty())

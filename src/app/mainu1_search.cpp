@@ -146,7 +146,7 @@ void TMainFrm::FindDialogFind() {
     // hands the activation back from the closed dialog.
     activateWindow();
     searchState().startSearch(memo->Text(), dialog.findText(),
-                                   {dialog.matchCase(), dialog.wholeWord(), dialog.directionUp()}, memo->SelStart());
+                              {dialog.matchCase(), dialog.wholeWord(), dialog.directionUp()}, memo->SelStart());
     if (!searchNext())
         prompter().notice(notFoundMessage(dialog.findText()));
 }

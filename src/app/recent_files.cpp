@@ -9,7 +9,9 @@ namespace zorvel {
 namespace {
 const QString kSection = QStringLiteral("File_History");
 const QString kCount = QStringLiteral("No_Files");
-QString entryKey(int n) { return QStringLiteral("File_%1").arg(n); }
+QString entryKey(int n) {
+    return QStringLiteral("File_%1").arg(n);
+}
 } // namespace
 
 qsizetype RecentFiles::indexOf(const QString& path) const {
@@ -19,7 +21,9 @@ qsizetype RecentFiles::indexOf(const QString& path) const {
     return -1;
 }
 
-bool RecentFiles::contains(const QString& path) const { return indexOf(path) >= 0; }
+bool RecentFiles::contains(const QString& path) const {
+    return indexOf(path) >= 0;
+}
 
 void RecentFiles::moveToTop(const QString& path) {
     if (const qsizetype i = indexOf(path); i >= 0)
@@ -34,7 +38,8 @@ void RecentFiles::addIfAbsent(const QString& path) {
 
 void RecentFiles::load(const IniProfile& profile, const FileExists& exists) {
     const IniSnapshot ini = profile.snapshot();
-    const int stored = std::min(ini.readInteger(kSection, kCount, -1), ini.lastNumber(kSection, QStringLiteral("File_")));
+    const int stored =
+        std::min(ini.readInteger(kSection, kCount, -1), ini.lastNumber(kSection, QStringLiteral("File_")));
     for (int n = 1; n <= stored; ++n) {
         const QString path = ini.readString(kSection, entryKey(n), QString());
         if (isUsableRecentFile(path, exists, platform_))

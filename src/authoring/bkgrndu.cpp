@@ -25,12 +25,12 @@ constexpr const char* kInstructions =
 constexpr const char* kImageFilter = "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
 
 // Object names: check box, red, green, blue, sample, picker.
-constexpr const char* kTextNames[6] = {"TextClrs", "RedSpinEdit2", "GreenSpinEdit2", "BlueSpinEdit2",
-                                       "Text_Colours", "SpeedButton4"};
-constexpr const char* kBackgroundNames[6] = {"BackGroundClrs", "RedSpinEdit1", "GreenSpinEdit1",
-                                             "BlueSpinEdit1", "Background_Colours", "SpeedButton2"};
-constexpr const char* kLinkNames[6] = {"LinkClrs", "RedSpinEdit3", "GreenSpinEdit3", "BlueSpinEdit3",
-                                       "Hot_Spot_Colours", "SpeedButton3"};
+constexpr const char* kTextNames[6] = {"TextClrs",      "RedSpinEdit2", "GreenSpinEdit2",
+                                       "BlueSpinEdit2", "Text_Colours", "SpeedButton4"};
+constexpr const char* kBackgroundNames[6] = {"BackGroundClrs", "RedSpinEdit1",       "GreenSpinEdit1",
+                                             "BlueSpinEdit1",  "Background_Colours", "SpeedButton2"};
+constexpr const char* kLinkNames[6] = {"LinkClrs",      "RedSpinEdit3",     "GreenSpinEdit3",
+                                       "BlueSpinEdit3", "Hot_Spot_Colours", "SpeedButton3"};
 
 QSpinBox* colourBox(const char* name, int value) {
     auto* box = new QSpinBox;
@@ -43,8 +43,8 @@ QSpinBox* colourBox(const char* name, int value) {
 
 } // namespace
 
-QWidget* TBackGroundFrm::makeColourGroup(ColourGroup& g, const char* const names[6], const char* caption,
-                                         Rgb start, const char* frameName, SampleUpdates updates) {
+QWidget* TBackGroundFrm::makeColourGroup(ColourGroup& g, const char* const names[6], const char* caption, Rgb start,
+                                         const char* frameName, SampleUpdates updates) {
     auto* row = new QWidget;
     g.check = new QCheckBox(QLatin1String(caption));
     g.check->setObjectName(QLatin1String(names[0]));
@@ -158,7 +158,9 @@ void TBackGroundFrm::switchGroup(ColourGroup& g) {
     g.picker->setEnabled(true); // once switched, the picker stays available
 }
 
-Rgb TBackGroundFrm::rgbOf(const ColourGroup& g) { return {g.red->value(), g.green->value(), g.blue->value()}; }
+Rgb TBackGroundFrm::rgbOf(const ColourGroup& g) {
+    return {g.red->value(), g.green->value(), g.blue->value()};
+}
 
 void TBackGroundFrm::showSample(const ColourGroup& g, const Rgb& rgb) {
     QPalette palette = g.sample->palette();
@@ -173,8 +175,8 @@ void TBackGroundFrm::pickColour(ColourGroup& g) {
         return;
     // The boxes take the colour quietly, so the sample shows the chosen colour
     // and not a mixture of new and old components.
-    for (const auto& [box, value] : {std::pair{g.red, chosen->red()}, std::pair{g.green, chosen->green()},
-                                     std::pair{g.blue, chosen->blue()}}) {
+    for (const auto& [box, value] :
+         {std::pair{g.red, chosen->red()}, std::pair{g.green, chosen->green()}, std::pair{g.blue, chosen->blue()}}) {
         const QSignalBlocker block(box);
         box->setValue(value);
     }

@@ -95,8 +95,8 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
 
     auto* verticalGroup = new QGroupBox(QStringLiteral("Vertical Alignment"));
     auto* verticalGrid = new QGridLayout(verticalGroup);
-    QRadioButton** verticalButtons[] = {&Top_RAD, &Middle_RAD, &Bottom_RAD, &TextTop_RAD, &ABSMIDDLE_RAD,
-                                        &AbsBottom_RAD};
+    QRadioButton** verticalButtons[] = {&Top_RAD,     &Middle_RAD,    &Bottom_RAD,
+                                        &TextTop_RAD, &ABSMIDDLE_RAD, &AbsBottom_RAD};
     for (int i = 0; i < 6; ++i) {
         *verticalButtons[i] = radio(kVertical[i]);
         verticalGrid->addWidget(*verticalButtons[i], i % 3, i / 3);
@@ -141,7 +141,9 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
     Image_FileName->setFocus();
 }
 
-void TImageFrm::setMemo(const QString& crlfText) { setMemoText(ImageMemo, crlfText); }
+void TImageFrm::setMemo(const QString& crlfText) {
+    setMemoText(ImageMemo, crlfText);
+}
 
 void TImageFrm::Browse_BtnClick() {
     Full_File_Name->clear();

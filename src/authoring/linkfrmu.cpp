@@ -6,7 +6,6 @@
 #include "memo_text.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -20,6 +19,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zorvel {
 
@@ -47,8 +47,8 @@ QStringList readStoredAddresses(const IniProfile& profile) {
     const QString section = QLatin1String(kUrlSection);
     QStringList addresses;
     const IniSnapshot settings = profile.snapshot();
-    const int count =
-        std::min(settings.readInteger(section, QStringLiteral("No_URLS"), 0), settings.lastNumber(section, QStringLiteral("URL_")));
+    const int count = std::min(settings.readInteger(section, QStringLiteral("No_URLS"), 0),
+                               settings.lastNumber(section, QStringLiteral("URL_")));
     for (int i = 1; i <= count; ++i) {
         const QString value = settings.readString(section, QStringLiteral("URL_%1").arg(i), QString());
         if (!value.isEmpty())
@@ -87,8 +87,8 @@ TLinkFrm::TLinkFrm(QWidget* parent) : QDialog(parent) {
 
 QWidget* TLinkFrm::makeInternalPage() {
     auto* page = new QWidget;
-    Create_BookMark_Rad = named(new QRadioButton(QStringLiteral("Create a Bookmark")), "Create_BookMark_Rad",
-                                "Create a new BookMark");
+    Create_BookMark_Rad =
+        named(new QRadioButton(QStringLiteral("Create a Bookmark")), "Create_BookMark_Rad", "Create a new BookMark");
     Link_To_BookMark_RAD = named(new QRadioButton(QStringLiteral("Link to a BookMark")), "Link_To_BookMark_RAD",
                                  "Link to a Pre-Defined bookmark");
     Create_BookMark_Rad->setChecked(true);
@@ -133,12 +133,12 @@ QWidget* TLinkFrm::makeExternalPage() {
     URL_Label->setMinimumWidth(URL_Label->fontMetrics().horizontalAdvance(QStringLiteral("URL to be used :")));
     External_Memo = named(new QPlainTextEdit, "External_Memo");
     fixMemoHeight(External_Memo);
-    LookUp_Address_Btn = named(new QPushButton(QStringLiteral("Lookup Address")), "LookUp_Address_Btn",
-                               "Get a Pre-Defined URL");
+    LookUp_Address_Btn =
+        named(new QPushButton(QStringLiteral("Lookup Address")), "LookUp_Address_Btn", "Get a Pre-Defined URL");
     Store_Address_Btn = named(new QPushButton(QStringLiteral("Store Address")), "Store_Address_Btn",
                               "Store the current URL for later retrieval");
-    Delete_Address_Btn = named(new QPushButton(QStringLiteral("Delete Address")), "Delete_Address_Btn",
-                               "Delete a predefined URL");
+    Delete_Address_Btn =
+        named(new QPushButton(QStringLiteral("Delete Address")), "Delete_Address_Btn", "Delete a predefined URL");
     URL_ComboBox = named(new QListWidget, "URL_ComboBox");
     Combo_Instructions = named(new QLabel(QLatin1String(kComboInstructions)), "Combo_Instructions");
     Combo_Instructions->setTextFormat(Qt::PlainText);
@@ -150,8 +150,8 @@ QWidget* TLinkFrm::makeExternalPage() {
     QLabel* protocolLabel = labelFor("Protocol", URL_Type);
     QLabel* domainLabel = labelFor("Domain name + directory", Domain_Name);
     QLabel* fileLabel = labelFor("File name", Ext_File_Name);
-    addressFields_ = {protocolLabel, URL_Type, domainLabel, Domain_Name, fileLabel, Ext_File_Name,
-                      URL_Label,     URL_To_Use};
+    addressFields_ = {protocolLabel, URL_Type,      domainLabel, Domain_Name,
+                      fileLabel,     Ext_File_Name, URL_Label,   URL_To_Use};
 
     auto* grid = new QGridLayout(page);
     grid->addWidget(protocolLabel, 0, 0);
@@ -188,8 +188,8 @@ QWidget* TLinkFrm::makeExternalPage() {
     connect(URL_Type, &QComboBox::currentTextChanged, this, [this] { URL_To_Be_Used(); });
     connect(Domain_Name, &QLineEdit::textChanged, this, [this] { URL_To_Be_Used(); });
     connect(Ext_File_Name, &QLineEdit::textChanged, this, [this] { URL_To_Be_Used(); });
-    for (QWidget* field : {static_cast<QWidget*>(URL_Type), static_cast<QWidget*>(Domain_Name),
-                           static_cast<QWidget*>(Ext_File_Name)})
+    for (QWidget* field :
+         {static_cast<QWidget*>(URL_Type), static_cast<QWidget*>(Domain_Name), static_cast<QWidget*>(Ext_File_Name)})
         field->installEventFilter(this);
     if (URL_Type->lineEdit())
         URL_Type->lineEdit()->installEventFilter(this);

@@ -241,14 +241,18 @@ void TTableFrm::showEvent(QShowEvent* event) {
     }
 }
 
-void TTableFrm::fitColumnsToGrid() { Grid->setDefaultColumnWidth(Grid->viewport()->width() / Cols->value()); }
+void TTableFrm::fitColumnsToGrid() {
+    Grid->setDefaultColumnWidth(Grid->viewport()->width() / Cols->value());
+}
 
 void TTableFrm::ColsChange() {
     Grid->setColumns(Cols->value());
     fitColumnsToGrid();
 }
 
-void TTableFrm::RowsChange() { Grid->setRows(Rows->value()); }
+void TTableFrm::RowsChange() {
+    Grid->setRows(Rows->value());
+}
 
 void TTableFrm::HeadColsSpinEditChange() {
     const int count = HeadColsSpinEdit->value();

@@ -86,10 +86,18 @@ void TSearchDialog::finish(std::initializer_list<QPushButton*> searchButtons) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TSearchDialog::findText() const { return findEdit_->text(); }
-void TSearchDialog::setFindText(const QString& text) { findEdit_->setText(text); }
-bool TSearchDialog::matchCase() const { return matchCase_->isChecked(); }
-bool TSearchDialog::wholeWord() const { return wholeWord_->isChecked(); }
+QString TSearchDialog::findText() const {
+    return findEdit_->text();
+}
+void TSearchDialog::setFindText(const QString& text) {
+    findEdit_->setText(text);
+}
+bool TSearchDialog::matchCase() const {
+    return matchCase_->isChecked();
+}
+bool TSearchDialog::wholeWord() const {
+    return wholeWord_->isChecked();
+}
 
 void TSearchDialog::showOrRaise() {
     show();
@@ -125,7 +133,9 @@ TFindDialog::TFindDialog(QWidget* parent) : TSearchDialog(parent, "FindDialog", 
     });
 }
 
-bool TFindDialog::directionUp() const { return up_->isChecked(); }
+bool TFindDialog::directionUp() const {
+    return up_->isChecked();
+}
 
 TReplaceDialog::TReplaceDialog(QWidget* parent) : TSearchDialog(parent, "ReplaceDialog", kReplaceCaption) {
     replaceEdit_ = addTextRow(1, kReplaceWith, "ReplaceText");
@@ -143,7 +153,11 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : TSearchDialog(parent, "Replace
     connect(replaceAllBtn_, &QPushButton::clicked, this, &TReplaceDialog::replaceAll);
 }
 
-QString TReplaceDialog::replaceText() const { return replaceEdit_->text(); }
-void TReplaceDialog::setReplaceText(const QString& text) { replaceEdit_->setText(text); }
+QString TReplaceDialog::replaceText() const {
+    return replaceEdit_->text();
+}
+void TReplaceDialog::setReplaceText(const QString& text) {
+    replaceEdit_->setText(text);
+}
 
 } // namespace zorvel

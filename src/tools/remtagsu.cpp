@@ -13,8 +13,9 @@ namespace zorvel {
 namespace {
 
 constexpr const char* kCaption = "Remove Tags";
-constexpr const char* kLabel1Text = "This facility will remove all HTML tags from the current file, or selected portion "
-                                    "of the file; even if none of the options below have been selected.";
+constexpr const char* kLabel1Text =
+    "This facility will remove all HTML tags from the current file, or selected portion "
+    "of the file; even if none of the options below have been selected.";
 constexpr const char* kBrPCaption = "Convert <BR> && <P> to line breaks";
 constexpr const char* kAmpCaption = "Convert &&amp to && symbol";
 constexpr const char* kLtCaption = "Convert &&lt to < symbol";
@@ -61,8 +62,7 @@ TRemoveTagFrm::TRemoveTagFrm(QWidget* parent) : QDialog(parent) {
 }
 
 RemoveTagOptions TRemoveTagFrm::options() const {
-    return {BR_P_CheckBox->isChecked(), Amp_CheckBox->isChecked(), LT_CheckBox->isChecked(),
-            GT_CheckBox->isChecked()};
+    return {BR_P_CheckBox->isChecked(), Amp_CheckBox->isChecked(), LT_CheckBox->isChecked(), GT_CheckBox->isChecked()};
 }
 
 void TRemoveTagFrm::showEvent(QShowEvent* event) {

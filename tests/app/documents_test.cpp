@@ -1,7 +1,7 @@
 // Document windows and the file commands, with the questions they ask.
-#include "main_window_fixture.h"
 #include "app_messages.h"
 #include "find_dialogs.h"
+#include "main_window_fixture.h"
 #include "text_file.h"
 #include "toolbox.h"
 
@@ -105,7 +105,8 @@ TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
     }
     EXPECT_EQ(prompter->messages.size(), 2u);
     EXPECT_EQ(prompter->messages[0].text, "Exception error in Open1Click\r\nPlease report this error to "
-                                          "support@zorvel.org\r\n" + tmp.file("folder") + " is not a file.");
+                                          "support@zorvel.org\r\n" +
+                                              tmp.file("folder") + " is not a file.");
 }
 
 // The file is read; only the start folder of the next Open could not be stored.
@@ -134,10 +135,11 @@ TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
     tmp.write("site", "not a folder");
     frm->Save1Click();
     // Why, and that the automatic save is now off.
-    EXPECT_EQ(prompter->messageTexts(),
-              QStringList({page + " has been deleted outside Zorvel. Your text is kept: save it to write the file again.",
-                           "Exception error in Save1Click ..\r\nCannot write " + page + ": Not a directory\r\n" +
-                               kAutoSaveSwitchedOff}));
+    EXPECT_EQ(
+        prompter->messageTexts(),
+        QStringList({page + " has been deleted outside Zorvel. Your text is kept: save it to write the file again.",
+                     "Exception error in Save1Click ..\r\nCannot write " + page + ": Not a directory\r\n" +
+                         kAutoSaveSwitchedOff}));
     EXPECT_TRUE(memo().Modified());
     EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_EQ(tmp.read("moved/page.htm"), QByteArray("old\r\n"));

@@ -1,7 +1,7 @@
 // Nothing the user writes is lost: settings that cannot be written, questions
 // that can be cancelled, counts in the settings file that would never end.
-#include "main_window_fixture.h"
 #include "app_messages.h"
+#include "main_window_fixture.h"
 
 #include "recovery_store.h"
 #include "termination_signals.h"
@@ -10,9 +10,9 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QThread>
-#include <QUrl>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 #include <csignal>
 #include <cstdio>
@@ -22,7 +22,9 @@ using namespace zorvel::testing;
 
 namespace {
 // A folder where the settings file should be: nothing can replace it.
-void makeSettingsUnwritable(const TempDir& tmp) { ASSERT_TRUE(QDir(tmp.path()).mkdir("zor-vel.ini")); }
+void makeSettingsUnwritable(const TempDir& tmp) {
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("zor-vel.ini"));
+}
 } // namespace
 
 TEST_F(MainWindowTest, ExitEndsTheProgramWhenTheSettingsCannotBeWritten) {
@@ -70,8 +72,8 @@ TEST_F(MainWindowTest, CancelStopsTheCloseCloseAllAndTheExit) {
     EXPECT_FALSE(frm->Exit1Click());
     EXPECT_EQ(exitCode, -1);
     EXPECT_EQ(frm->DocumentCount(), 1);
-    EXPECT_EQ(prompter->messageTexts(), QStringList({"There is unsaved text, Save it or not ..?",
-                                                     "Save file :a.htm ?", "Save file :a.htm ?"}));
+    EXPECT_EQ(prompter->messageTexts(),
+              QStringList({"There is unsaved text, Save it or not ..?", "Save file :a.htm ?", "Save file :a.htm ?"}));
     EXPECT_EQ(tmp.read("a.htm"), QByteArray("a"));
 }
 
@@ -90,7 +92,9 @@ TEST_F(MainWindowTest, HugeCountsInTheSettingsFileReadOnlyWhatIsThere) {
 }
 
 namespace {
-QStringList journals(const QString& dir) { return QDir(dir + "recovery").entryList({"*.journal"}, QDir::Files); }
+QStringList journals(const QString& dir) {
+    return QDir(dir + "recovery").entryList({"*.journal"}, QDir::Files);
+}
 } // namespace
 
 // A changed document's text is journaled by the timer, not per keystroke, and the
@@ -282,7 +286,7 @@ TEST_F(MainWindowTest, AChangeOutsideIsReloadedOrKeptButNeverOverwrittenUnasked)
     memo().setSelText("edit ");
     QThread::msleep(5); // a new modification time even on coarse clocks
     file("a.htm", "theirs\r\n");
-    frm->SaverTimerTimer(); // the automatic save leaves it alone
+    frm->SaverTimerTimer();   // the automatic save leaves it alone
     prompter->queueChoice(1); // keep my version
     frm->Save1Click();
     EXPECT_EQ(tmp.read("a.htm"), QByteArray("edit mine\r\n"));
@@ -360,16 +364,12 @@ TEST_F(MainWindowTest, EachAnswerToTheChangedOnDiskQuestionDoesWhatItSays) {
         const char* text; // the document afterwards
         bool modified;
     } cases[] = {
-        {true, Reload, "theirs\r\n", "theirs\r\n", false},
-        {true, Keep, "edit mine\r\n", "edit mine\r\n", false},
-        {true, Cancel, "theirs\r\n", "edit mine\r\n", true},
-        {false, Reload, "theirs\r\n", "theirs\r\n", false},
-        {false, Keep, "theirs\r\n", "edit mine\r\n", true},
-        {false, Cancel, "theirs\r\n", "edit mine\r\n", true},
+        {true, Reload, "theirs\r\n", "theirs\r\n", false},   {true, Keep, "edit mine\r\n", "edit mine\r\n", false},
+        {true, Cancel, "theirs\r\n", "edit mine\r\n", true}, {false, Reload, "theirs\r\n", "theirs\r\n", false},
+        {false, Keep, "theirs\r\n", "edit mine\r\n", true},  {false, Cancel, "theirs\r\n", "edit mine\r\n", true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.onSave ? "before a save, answer " : "on activation, answer ") +
-                     "RKC"[c.answer]);
+        SCOPED_TRACE(std::string(c.onSave ? "before a save, answer " : "on activation, answer ") + "RKC"[c.answer]);
         const QString a = file("a.htm", "mine\r\n");
         start({a});
         memo().setSelText("edit ");
@@ -412,8 +412,8 @@ TEST_F(MainWindowTest, AnUnwritableRecoveryFolderIsToldOnceAndRetried) {
     start();
     memo().setSelText("typed");
     frm->session().journals().tick();
-    const QString told = "Unsaved changes are not being kept for recovery: cannot write " + dir() +
-                         "recovery: Not a directory";
+    const QString told =
+        "Unsaved changes are not being kept for recovery: cannot write " + dir() + "recovery: Not a directory";
     EXPECT_EQ(prompter->messageTexts(), QStringList{told});
     EXPECT_EQ(frm->statusBar()->currentMessage(), told);
     EXPECT_TRUE(frm->statusBar()->isVisible());

@@ -1,6 +1,6 @@
 // The Forms commands on a real document: which page opens, what goes in, undo.
-#include "main_window_fixture.h"
 #include "app_messages.h"
+#include "main_window_fixture.h"
 #include "toolbox.h"
 
 #include <QLineEdit>
@@ -128,7 +128,7 @@ TEST_F(FormCommandTest, MissingFieldsAndCancelInsertNothing) {
     EXPECT_EQ(prompter->messages.front().icon, MessageIcon::None);
     EXPECT_EQ(memo().Text(), "<BODY>");
     EXPECT_FALSE(memo().Modified());
-    EXPECT_TRUE(frm->Save_Btn->isEnabled());  // OK enables it before looking at the fields
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());    // OK enables it before looking at the fields
     EXPECT_TRUE(frm->SaverTimer()->isActive()); // not a failure of the program
 }
 
@@ -140,8 +140,8 @@ TEST_F(FormCommandTest, AFailureInsideTheCommandIsReportedAndSwitchesTheTimerOff
     memo().setText("x");
     prompter->queueDialog([](QDialog&) -> int { throw std::runtime_error("broken"); });
     frm->ToolBox_Horiz->formButton()->click();
-    EXPECT_EQ(prompter->messageTexts(), QStringList{QStringLiteral("Exception error in Form1Click ..\r\n") +
-                                                    kAutoSaveSwitchedOff});
+    EXPECT_EQ(prompter->messageTexts(),
+              QStringList{QStringLiteral("Exception error in Form1Click ..\r\n") + kAutoSaveSwitchedOff});
     EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_EQ(memo().Text(), "x");
 }

@@ -1,6 +1,6 @@
 // Recent files, the automatic save and the exit.
-#include "main_window_fixture.h"
 #include "app_messages.h"
+#include "main_window_fixture.h"
 
 #include <QCloseEvent>
 #include <QTimer>

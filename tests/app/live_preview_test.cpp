@@ -30,8 +30,10 @@ protected:
 };
 
 TEST(LivePreviewDelay, QuickPagesFollowTheTypingSlowOnesWaitLonger) {
-    const struct { qint64 loadMs; int delayMs; } cases[] = {
-        {0, 300}, {kLivePreviewSlowLoadMs, 300}, {100, 700}, {400, 1900}, {4000, 16300}};
+    const struct {
+        qint64 loadMs;
+        int delayMs;
+    } cases[] = {{0, 300}, {kLivePreviewSlowLoadMs, 300}, {100, 700}, {400, 1900}, {4000, 16300}};
     for (const auto& c : cases)
         EXPECT_EQ(livePreviewDelay(c.loadMs), c.delayMs) << c.loadMs;
 }

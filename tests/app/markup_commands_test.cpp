@@ -1,12 +1,12 @@
 // The markup commands on a real document: the text put in, the caret, undo, the dialogs.
-#include "main_window_fixture.h"
 #include "htmldump.h"
 #include "htmlview.h"
+#include "main_window_fixture.h"
 #include "toolbox.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -41,15 +41,15 @@ protected:
 };
 
 TEST_F(MarkupCommandsTest, FormatsReplaceTheSelectionAndPlaceTheCaret) {
-    struct Case { int tag; const char* sel; const char* inserted; int caret; } cases[] = {
-        {1, "", "<B></B>", 3},
-        {1, "abcd", "<B>abcd</B>", 5},
-        {5, "gone", "<HR>\r\n", 7},
-        {6, "a/b", "<BR>\r\na/b", 4},
-        {6, "ab", "<BR>\r\nab", 9},
-        {17, "x", "&#169;x", 8},
-        {4, "", "<STRONG></STRONG>", 8},
-        {18, "", "&amp;", 6},
+    struct Case {
+        int tag;
+        const char* sel;
+        const char* inserted;
+        int caret;
+    } cases[] = {
+        {1, "", "<B></B>", 3},           {1, "abcd", "<B>abcd</B>", 5}, {5, "gone", "<HR>\r\n", 7},
+        {6, "a/b", "<BR>\r\na/b", 4},    {6, "ab", "<BR>\r\nab", 9},    {17, "x", "&#169;x", 8},
+        {4, "", "<STRONG></STRONG>", 8}, {18, "", "&amp;", 6},
     };
     start();
     for (const auto& c : cases) {

@@ -152,8 +152,8 @@ TEST_F(PreviewTest, LeavingAfterFollowingALinkBringsThatPagesDocumentForward) {
 
 TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) {
     // A table of more than 30 columns is left out; the error is shown once.
-    const std::string wide = "<TITLE>Wide</TITLE><TABLE><TR>" + QByteArray("<TD>x").repeated(31).toStdString() +
-                             "</TABLE>after";
+    const std::string wide =
+        "<TITLE>Wide</TITLE><TABLE><TR>" + QByteArray("<TD>x").repeated(31).toStdString() + "</TABLE>after";
     const struct {
         const char* bytes;
         int messages;

@@ -51,7 +51,11 @@ TEST_F(MainWindowTest, TheBlankPageHasTenLinesAndTheCaretOnTheSixth) {
 }
 
 TEST_F(MainWindowTest, StoredBoundsAreKeptInsideTheScreen) {
-    struct Case { QByteArray size; QPoint pos; QSize expected; } cases[] = {
+    struct Case {
+        QByteArray size;
+        QPoint pos;
+        QSize expected;
+    } cases[] = {
         {"Width=5000\nHeight=3000\n", {10, 10}, {1004, 748}},
         {"Left=300\nTop=40\nWidth=600\nHeight=400\n", {300, 40}, {600, 400}},
         {"Width=1024\nHeight=768\n", {10, 10}, {1024, 768}},
@@ -84,7 +88,11 @@ TEST_F(MainWindowTest, OptionsAreReadWithTheirCorrections) {
 }
 
 TEST_F(MainWindowTest, TheSaveIntervalIsDecimalOrHexadecimalMinutes) {
-    struct Case { const char* value; bool on; int limit; } cases[] = {
+    struct Case {
+        const char* value;
+        bool on;
+        int limit;
+    } cases[] = {
         {"0x5", true, 300}, {"0x", false, 0}, {"1", true, 60}, {"0", false, 0}, {"-3", false, 0},
     };
     for (const auto& c : cases) {
@@ -98,7 +106,12 @@ TEST_F(MainWindowTest, TheSaveIntervalIsDecimalOrHexadecimalMinutes) {
 }
 
 TEST_F(MainWindowTest, TheStoredPlacementChoosesTheToolBox) {
-    struct Case { const char* value; Placement placement; bool vertical; QAction* TMainFrm::*checked; } cases[] = {
+    struct Case {
+        const char* value;
+        Placement placement;
+        bool vertical;
+        QAction* TMainFrm::*checked;
+    } cases[] = {
         {"TOP", Placement::Top, false, &TMainFrm::MenuonTop1},
         {"bottom", Placement::Bottom, false, &TMainFrm::MenuonBotom1},
         {"Right", Placement::Right, true, &TMainFrm::MenuonRight1},
@@ -149,9 +162,10 @@ TEST_F(MainWindowTest, TheFileOnTheCommandLineOpensWithATabAndIsFirstAtExit) {
 
 TEST_F(MainWindowTest, AnUnreadableCommandLineFileIsReportedAndTheBlankPageOpens) {
     start({tmp.file("missing.htm")});
-    EXPECT_EQ(prompter->messageTexts(),
-              QStringList{"Exception error in Open1Click\r\nPlease report this error to support@zorvel.org\r\nThe file " +
-                          tmp.file("missing.htm") + " does not exist."});
+    EXPECT_EQ(
+        prompter->messageTexts(),
+        QStringList{"Exception error in Open1Click\r\nPlease report this error to support@zorvel.org\r\nThe file " +
+                    tmp.file("missing.htm") + " does not exist."});
     EXPECT_EQ(frm->DocumentCount(), 1);
     EXPECT_EQ(frm->ActiveDocument()->caption(), "<Untitled>");
     EXPECT_EQ(tabTexts(), QStringList{"<Untitled>"});

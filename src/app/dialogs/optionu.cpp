@@ -1,7 +1,7 @@
 #include "optionu.h"
 
-#include "dialog_kit.h"
 #include "dialog_frame.h"
+#include "dialog_kit.h"
 #include "error_text.h"
 #include "path_rules.h"
 

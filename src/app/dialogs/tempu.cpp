@@ -1,10 +1,10 @@
 #include "tempu.h"
 
-#include "dialog_kit.h"
 #include "dialog_frame.h"
+#include "dialog_kit.h"
 
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
