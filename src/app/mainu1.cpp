@@ -9,7 +9,6 @@
 #include "hint_switch.h"
 #include "live_preview.h"
 #include "preview_look.h"
-#include "recovery_store.h"
 #include "text_file.h"
 #include "toolbox.h"
 
@@ -36,23 +35,26 @@ namespace {
 const QString kSize = QStringLiteral("Size");
 } // namespace
 
-TMainFrm::TMainFrm(MainEnvironment env) : FileHistory(env.platform), env_(std::move(env)) {
+TMainFrm::TMainFrm(MainEnvironment env) : env_(std::move(env)) {
     if (!env_.prompter)
         env_.prompter = std::make_unique<QtPrompter>(this);
     if (!env_.endProcess)
         env_.endProcess = [](int code) { QCoreApplication::exit(code); };
+    SessionView& view = *this;
+    session_ = std::make_unique<DocumentSession>(view, *env_.prompter,
+                                                 SessionPlace{env_.programDir, env_.platform, env_.recoveryDir});
     FormCreate();
 }
 
 TMainFrm::~TMainFrm() {
     // The exit sequence runs once, whether the program ends by Exit, by closing the
     // window or by the window being destroyed.
-    if (!exitSequenceRan_ && !PreviewActive && !terminating_)
+    if (!exitSequenceRan_ && !preview_.active && !terminating_)
         runExitSequence();
 }
 
 void TMainFrm::FormCreate() {
-    PreviewActive = false;
+    preview_.active = false;
     setFont(QFont(QStringLiteral("Arial")));
     setWindowTitle(QLatin1String(kMainCaption));
     hints_ = new HintSwitch(this);
@@ -60,9 +62,7 @@ void TMainFrm::FormCreate() {
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::App_OnIdle);
 
-    SaverTimer = new QTimer(this);
-    SaverTimer->setInterval(1000);
-    connect(SaverTimer, &QTimer::timeout, this, &TMainFrm::SaverTimerTimer);
+    connect(SaverTimer(), &QTimer::timeout, this, &TMainFrm::SaverTimerTimer);
 
     createSafetyNet();
     createSpeedBar();
@@ -190,7 +190,7 @@ void TMainFrm::createWorkArea() {
 
 void TMainFrm::readSettings() {
     const IniProfile ini = settings();
-    EmailAddress = QStringLiteral("Put_Your_Email_Address_Here");
+    emailAddress_ = QStringLiteral("Put_Your_Email_Address_Here");
     const PageLook look = previewLook(ini.snapshot(), Preview->look());
     ShowImages1->setChecked(look.showImages);
     hints_->setEnabled(ini.readBool(kOptions, QStringLiteral("Show_Help"), true));
@@ -206,18 +206,19 @@ void TMainFrm::readSettings() {
     if (screenHeight < height)
         height = screenHeight - 20;
 
-    EmailAddress = ini.readString(kOptions, QStringLiteral("Email_Address"), EmailAddress);
+    emailAddress_ = ini.readString(kOptions, QStringLiteral("Email_Address"), emailAddress_);
     const QString menuPosition = ini.readString(kOptions, QStringLiteral("Menu_Position"), QStringLiteral("Left"));
     int hintColour = ini.readColorNumber(kOptions, QStringLiteral("FlyBy_BGColour"), -1);
     if (hintColour < 0)
         hintColour = 65535;
 
-    FileHistory.load(ini, env_.exists);
-    if (!FileHistory.isEmpty())
+    FileHistory().load(ini, env_.exists);
+    if (!FileHistory().isEmpty())
         RebuildHistoryMenu();
 
+    AutoSave& autoSave = session_->autoSave();
     autoSave.configure(ini.readInteger(kOptions, QStringLiteral("Save_Interval"), -1));
-    setSaverTimerOn(autoSave.configured());
+    autoSave.setOn(autoSave.counter().configured());
 
     // The stored bounds are the window's outer ones, frame included; the frame is
     // taken off once the window manager has put it round the window.
@@ -249,13 +250,6 @@ bool TMainFrm::hintsShown() const {
 }
 QColor TMainFrm::hintColour() const {
     return hints_->colour();
-}
-
-void TMainFrm::setSaverTimerOn(bool on) {
-    if (on && autoSave.configured())
-        SaverTimer->start();
-    else
-        SaverTimer->stop();
 }
 
 void TMainFrm::showEvent(QShowEvent* event) {
@@ -311,7 +305,7 @@ void TMainFrm::FormShow() {
         opened = guarded(kOpenFailure, Timer::SwitchOff, [&] {
             OpenDocument(path, true);
             // Listed once: an earlier entry of the same file would only repeat it.
-            FileHistory.moveToTop(path);
+            FileHistory().moveToTop(path);
             ToolBox->setEnabled(true);
         });
     }
@@ -337,7 +331,7 @@ bool TMainFrm::runExitSequence() {
         ini.writeInteger(kSize, QStringLiteral("Top"), y());
         ini.writeInteger(kSize, QStringLiteral("Width"), frameGeometry().width());
         ini.writeInteger(kSize, QStringLiteral("Height"), frameGeometry().height());
-        FileHistory.store(ini);
+        FileHistory().store(ini);
     });
     exitSequenceRan_ = true;
     env_.endProcess(0);
@@ -349,7 +343,7 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (PreviewActive) {
+    if (preview_.active) {
         prompter().notice(QLatin1String(kExitPreviewerFirst));
         event->ignore();
         return;
@@ -379,7 +373,7 @@ void TMainFrm::reportFailure(const QString& text, const QString& reason, Timer t
     if (!reason.isEmpty())
         message += QStringLiteral("\r\n") + reason;
     // Saving stops for the rest of the run; the user must know they are on their own.
-    if (timer == Timer::SwitchOff && (SaverTimer->isActive() || savingAutomatically_)) {
+    if (timer == Timer::SwitchOff && session_->autoSave().engaged()) {
         setSaverTimerOn(false);
         message += QStringLiteral("\r\n") + QLatin1String(kAutoSaveSwitchedOff);
     }

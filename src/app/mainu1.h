@@ -1,44 +1,35 @@
 #pragma once
-// The main window: the documents, the tab strip, the menus and tool boxes,
-// the recent files and the automatic save, start-up and exit.
+// The main window: its furniture (mainu1_ui.h), start-up and exit, and the
+// commands. What is not a window, the open documents and what keeps their text
+// safe, lives in the session it owns (document_session.h).
+#include "document_session.h"
 #include "editfrmu.h"
 #include "ini_profile.h"
+#include "mainu1_ui.h"
 #include "path_rules.h"
 #include "prompter.h"
-#include "recent_files.h"
 #include "settings_keys.h"
 #include "support.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QLabel;
-class QMdiArea;
 class QPrinter;
 class QScrollArea;
 class QSplitter;
 class QStackedWidget;
-class QTabBar;
 class QTimer;
-class QToolBar;
-class QToolButton;
 class QBoxLayout;
 
 namespace zorvel {
 
-class TToolBox;
-class THTMLViewer;
 class SearchState;
-class TFindDialog;
-class TReplaceDialog;
 struct Insertion;
 struct BrowserButtonState;
 class HintSwitch;
-class RecoveryStore;
 class LivePreview;
 class LivePaneWidth;
 
@@ -67,46 +58,28 @@ struct MainEnvironment {
 
 enum class Placement { Left, Right, Top, Bottom, AsDesigned };
 
-class TMainFrm : public QMainWindow {
+class TMainFrm : public QMainWindow, public MainFrmUi, private SessionView {
     Q_OBJECT
 public:
     explicit TMainFrm(MainEnvironment env);
     ~TMainFrm() override;
 
-    // In-memory settings and state.
-    RecentFiles FileHistory;
-    QString EmailAddress;
-    bool PreviewActive = false;
-    AutoSaveCounter autoSave;
-    QTimer* SaverTimer;
-
-    // Furniture, named as the program's documentation names it.
-    QToolBar* SpeedBar;
-    QToolButton *New_Btn, *Open_Btn, *Save_Btn, *SpeedPreview_Btn, *Preview_Print_BTN;
-    QToolButton *Browser_Btn1, *Browser_Btn2;
-    TToolBox *ToolBox, *ToolBox_Horiz;
-    QLabel* RowCol1;
-    QWidget* TabPanel;
-    QTabBar* FileTabSet;
-    THTMLViewer* Preview; // the built-in viewer
-    QLabel* URL_Panel;
-    QMdiArea* mdiArea;
-
-    QMenu *File1, *Edit1, *HTML1, *Forms1, *Options1, *Tools1, *Window1, *Help1;
-    QMenu* Preview1;
-    QAction *New1, *Open1, *Save1, *SaveAs1, *Close1, *SaveAsTemplate1, *Zorvel1, *BrowserNo11, *BrowserNo21;
-    QAction *Print1, *PrintSetup1, *N1, *HistorySeparator, *Exit1;
-    std::array<QAction*, RecentFiles::kShown> MenuEntry{};
-    QAction *Undo1, *Cut1, *Copy1, *Paste1, *Find1, *FindNext1, *Replace1, *SelectAll1;
-    QAction *Defineoptions1, *MenuonLeft1, *MenuonRight1, *MenuonTop1, *MenuonBotom1, *Font1, *ShowImages1, *Font2;
-    QAction *RemoveTags1, *Cascade1, *TileVertically1, *TileHorizonatlly1, *CloseAll1, *Close2, *About1;
+    // The documents, the recent files, the journals and the automatic save.
+    DocumentSession& session() { return *session_; }
 
     // Finding the document a command works on.
-    int DocumentCount() const { return static_cast<int>(documents_.size()); }
+    int DocumentCount() const { return session_->count(); }
     // The active document window; none exactly when no document is open.
-    TEditForm* ActiveDocument() const;
+    TEditForm* ActiveDocument() const { return session_->active(); }
     // Open documents, the active one first, then in the order they were last active.
-    std::vector<TEditForm*> windowOrder() const;
+    std::vector<TEditForm*> windowOrder() const { return session_->windowOrder(); }
+    RecentFiles& FileHistory() { return session_->history(); }
+    QTimer* SaverTimer() { return session_->autoSave().timer(); }
+    // Switching the automatic-save timer on only starts it while saving is configured.
+    void setSaverTimerOn(bool on) { session_->autoSave().setOn(on); }
+    const QString& EmailAddress() const { return emailAddress_; }
+    // The built-in preview is shown instead of the documents.
+    bool PreviewActive() const { return preview_.active; }
 
     TEditForm* OpenDocument(const QString& path, bool withTab);
     void CreateBlankHTMLFile();
@@ -120,25 +93,10 @@ public:
     // The generic error box: the failure's own text (commands without a message of their own).
     void showError(const std::exception& e);
 
-    // Unsaved text journaled for recovery: the tick writes the documents changed
-    // since the last one; flushJournals writes every changed document now (when
-    // the session ends under the program, SIGTERM or SIGHUP).
-    QTimer* JournalTimer;
-    void JournalTick();
-    void flushJournals();
     // Ends the run after a termination signal: journals written, no questions.
     void terminate();
-    // Deals with a file another program changed or deleted: reloaded at once when
-    // the document has no unsaved changes, otherwise the user is asked (Reload,
-    // Keep my version, Cancel). Before a save only Unchanged and Kept let it go on.
-    enum class DiskCheck { Unchanged, Reloaded, Kept, Cancelled };
-    enum class DiskCheckFor { Activation, Save };
-    DiskCheck checkOutsideChange(TEditForm& form, DiskCheckFor moment);
 
-    // Switching the automatic-save timer on only starts it while saving is configured.
-    void setSaverTimerOn(bool on);
-
-    IniProfile settings() const { return IniProfile(env_.programDir + kSettingsFileName); }
+    IniProfile settings() const { return session_->settings(); }
     // Stores a menu's check mark among the options; a failure is reported and
     // the choice still holds for this run.
     void storeOption(const QString& key, bool on);
@@ -213,7 +171,6 @@ public:
     void ShowImages2Click();
 
     // Syntax colours in the editors and the live preview beside them (their own file).
-    QAction *SyntaxColours1 = nullptr, *LivePreview1 = nullptr;
     void SyntaxColours1Click();
     void LivePreview1Click();
     LivePreview* livePreview() const { return livePreview_.get(); }
@@ -224,13 +181,6 @@ public:
     void Preview_Print_BTNClick();
     // The printer all printing uses; the set-up dialog's choices last for the run.
     QPrinter& printer();
-
-    // The search shared by Find, Find Next and Replace.
-    std::unique_ptr<SearchState> search;
-    TFindDialog* FindDialog = nullptr;
-    TReplaceDialog* ReplaceDialog = nullptr;
-    // The browsers' paths, as the buttons were set up.
-    QString Browser_Address1, Browser_Address2;
 
 protected:
     // Command keys go to their commands wherever the focus is in this window.
@@ -243,7 +193,15 @@ protected:
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
     enum class Timer { Keep, SwitchOff };
+    using DiskCheck = DocumentSession::DiskCheck;
+    using DiskCheckFor = DocumentSession::DiskCheckFor;
     static constexpr int kFormatCommand = 0, kHeadingCommand = 1, kListCommand = 2;
+
+    // What the session asks of the window.
+    TEditForm* currentDocument() const override;
+    void changedMarkMoved(TEditForm& form) override;
+    void showNote(const QString& text, int milliseconds) override;
+    void showJournalProblem(const QString& text) override;
 
     void insertMarkup(const FailureMessage& failure, QObject* sender,
                       const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind);
@@ -265,7 +223,6 @@ private:
 
     void setDocumentCommandsEnabled(bool on);
     QList<QKeySequence> commandKeys() const;
-    QList<QKeySequence> commandKeys_;
     // A command key: true when a command, or a menu with that access key, takes it
     // now; with run, carries that out.
     bool routeKey(const QKeySequence& key, bool run);
@@ -281,72 +238,80 @@ private:
 
     SaveOutcome saveDocument(TEditForm& form);
     SaveOutcome saveDocumentAs(TEditForm& form);
-    void writeDocument(TEditForm& form, const QString& path);
     // Runs a command body; any failure shows the message and may switch the timer off.
     bool guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body);
     void reportFailure(const QString& text, const QString& reason, Timer timer);
-    FileDialogOptions fileDialog(const QString& title, const QString& dirKey) const;
     bool runExitSequence();
     void setUpBrowserButtons();
     // Puts a browser button in the state given; at start-up the caption rules differ.
     void showBrowserButton(int slot, const BrowserButtonState& state, bool atStartUp);
-    std::optional<QFont> editorFont_; // the editor font dialog starts with the font chosen last
 
-    MainEnvironment env_;
-    std::vector<TEditForm*> documents_;       // in creation order
-    std::vector<TEditForm*> activationOrder_; // most recently active first
-    Placement placement_ = Placement::AsDesigned;
-    QBoxLayout* middleLayout_ = nullptr;
-    QBoxLayout* workLayout_ = nullptr;
-    QBoxLayout* outerLayout_ = nullptr;
-    QScrollArea* toolBoxScroll_ = nullptr;
-    QStackedWidget* workStack_ = nullptr;
-    HintSwitch* hints_ = nullptr;
+    // Made in FormCreate: the status bar, and the look at the disk when the user
+    // comes back to Zorvel.
+    void createSafetyNet();
+    bool offerRecovery();
+    DiskCheck checkOutsideChange(TEditForm& form, DiskCheckFor moment) {
+        return session_->checkOutsideChange(form, moment);
+    }
+
     // The built-in preview (its own file).
     void createPreview();
     void enterPreview(TEditForm& form);
     void leavePreview(TEditForm* form);
     void bringForwardAfterPreview(TEditForm* form, const QString& shown);
-    QPointer<TEditForm> previewed_; // the document the preview was entered from
-    bool browser1Enabled_ = false, browser2Enabled_ = false;
-    bool shown_ = false;
-    bool savingAutomatically_ = false; // the timer is paused, not off, while it saves
-    bool checkingDisk_ = false;        // a question about an outside change is open
-    bool terminating_ = false;
-    int journalCounter_ = 0;
-    std::vector<int> journalsDue_;
-    std::unique_ptr<RecoveryStore> recovery_;
-    bool offerRecovery();
-    void journalChanged(TEditForm& form);
-    // Made in FormCreate: the journals, their timer, the status bar, the look at the
-    // disk when the user comes back to Zorvel.
-    void createSafetyNet();
-    // Writes or removes the document's journal; why it could not, for the user.
-    std::optional<QString> writeJournal(TEditForm& form);
-    // The journals' state after a round of writes: told once per run, in a box the
-    // first time; the status bar shows it until a journal is written again.
-    void showJournalProblem(const std::optional<QString>& problem);
-    QString journalProblem_;
-    bool journalProblemTold_ = false;
-    bool reloadFromDisk(TEditForm& form);
-    bool exitSequenceRan_ = false;
-    // The stored outer size, and whether the frame is still to be taken off it.
-    QSize outerSize_;
-    bool fitOuterSize_ = false;
+
+    // Find and replace (their own file): made on first use.
+    SearchState& searchState();
+    TFindDialog& findDialog();
+    TReplaceDialog& replaceDialog();
+    // Selects the next match in the active editor; false when there is none.
+    bool searchNext();
+
     void fitOuterSize();
-    bool closingAll_ = false;
     void createPrinting();
     void runPrintJob(const std::function<void()>& job);
     // The print dialog for printing pageFile (empty: a page not yet saved);
     // printing to a file, it offers a file named after that page.
     bool askPrintDialog(const QString& pageFile);
-    std::shared_ptr<QPrinter> printer_;
-    bool printing_ = false; // a job is running
     void createLivePreview();
     void showLivePreview();
+
+    MainEnvironment env_;
+    std::unique_ptr<DocumentSession> session_;
+    QString emailAddress_;
+    std::unique_ptr<SearchState> search_; // shared by Find, Find Next and Replace
+    std::optional<QFont> editorFont_;     // the editor font dialog starts with the font chosen last
+    Placement placement_ = Placement::AsDesigned;
+    // The built-in preview's mode, the document it was entered from and the
+    // browser buttons' state to give back when it is left.
+    struct PreviewMode {
+        bool active = false;
+        QPointer<TEditForm> from;
+        bool browser1Enabled = false, browser2Enabled = false;
+    } preview_;
+    std::shared_ptr<QPrinter> printer_;
+    bool printing_ = false; // a job is running
     std::unique_ptr<LivePreview> livePreview_;
+    QList<QKeySequence> commandKeys_;
+
+    // The window's own course: shown once, closing all, ending.
+    bool shown_ = false;
+    bool closingAll_ = false;
+    bool exitSequenceRan_ = false;
+    bool terminating_ = false;
+    // The stored outer size, and whether the frame is still to be taken off it.
+    QSize outerSize_;
+    bool fitOuterSize_ = false;
+
+    // Layouts and helpers of the window's furniture.
+    QBoxLayout* middleLayout_ = nullptr;
+    QBoxLayout* workLayout_ = nullptr;
+    QBoxLayout* outerLayout_ = nullptr;
+    QScrollArea* toolBoxScroll_ = nullptr;
+    QStackedWidget* workStack_ = nullptr;
     QSplitter* liveSplitter_ = nullptr;
     LivePaneWidth* livePaneWidth_ = nullptr;
+    HintSwitch* hints_ = nullptr;
 };
 
 } // namespace zorvel

@@ -2,7 +2,6 @@
 #include "mainu1.h"
 
 #include "app_messages.h"
-#include "recovery_store.h"
 #include "settings_keys.h"
 #include "toolbox.h"
 
@@ -16,23 +15,6 @@
 #include <QToolButton>
 
 namespace zorvel {
-
-TEditForm* TMainFrm::ActiveDocument() const {
-    if (auto* current = qobject_cast<TEditForm*>(mdiArea->currentSubWindow());
-        current && std::find(documents_.begin(), documents_.end(), current) != documents_.end())
-        return current;
-    return activationOrder_.empty() ? nullptr : activationOrder_.front();
-}
-
-std::vector<TEditForm*> TMainFrm::windowOrder() const {
-    std::vector<TEditForm*> order;
-    if (TEditForm* active = ActiveDocument())
-        order.push_back(active);
-    for (TEditForm* form : activationOrder_)
-        if (form != order.front())
-            order.push_back(form);
-    return order;
-}
 
 TEditForm* TMainFrm::newDocumentWindow() {
     auto* form = new TEditForm;
@@ -53,16 +35,18 @@ TEditForm* TMainFrm::newDocumentWindow() {
     };
     connect(memo, &QPlainTextEdit::cursorPositionChanged, this, followCaret);
     connect(memo, &QPlainTextEdit::textChanged, this, followCaret);
-    form->journalId = ++journalCounter_;
-    connect(memo, &QPlainTextEdit::textChanged, this, [this, form] { journalChanged(*form); });
+    form->journalId = session_->journals().newDocumentId();
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, form] {
+        if (session_)
+            session_->journals().changed(*form);
+    });
     // Saved (or its changes undone): nothing is left to recover.
     connect(memo->document(), &QTextDocument::modificationChanged, this, [this, form](bool changed) {
-        if (!changed && recovery_)
-            recovery_->remove(form->journalId);
+        if (!changed && session_)
+            session_->journals().remove(*form);
     });
     memo->setSyntaxColours(SyntaxColours1 && SyntaxColours1->isChecked());
-    documents_.push_back(form);
-    activationOrder_.insert(activationOrder_.begin(), form);
+    session_->add(*form);
     mdiArea->addSubWindow(form);
     form->showMaximized();
     mdiArea->setActiveSubWindow(form);
@@ -169,17 +153,8 @@ void TMainFrm::New1Click() {
     });
 }
 
-FileDialogOptions TMainFrm::fileDialog(const QString& title, const QString& dirKey) const {
-    FileDialogOptions chooser;
-    chooser.title = title;
-    chooser.directory = settings().readString(kFilesSection, dirKey, env_.programDir);
-    chooser.filter = qtFileFilter(QLatin1String(kDocumentFilter));
-    chooser.defaultSuffix = QLatin1String(kDefaultExtension);
-    return chooser;
-}
-
 void TMainFrm::Open1Click() {
-    const auto path = prompter().openFileName(fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
+    const auto path = prompter().openFileName(session_->fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
     if (!path)
         return;
     // A document that failed half-way through its set-up goes again. Once it is
@@ -191,7 +166,7 @@ void TMainFrm::Open1Click() {
     const bool done = guarded(kOpenFailure, Timer::SwitchOff, [&] {
         form = OpenDocument(*path, true);
         // Listed only once it opened: a file that cannot be read is no recent file.
-        FileHistory.addIfAbsent(*path);
+        FileHistory().addIfAbsent(*path);
         RebuildHistoryMenu();
         Save_Btn->setEnabled(false);
         Find_All_BookMarks(*form);
@@ -209,12 +184,6 @@ void TMainFrm::Open1Click() {
     }
 }
 
-void TMainFrm::writeDocument(TEditForm& form, const QString& path) {
-    form.MemoPad->SaveToFile(path);
-    form.diskStamp = diskStampOf(path);
-    form.postponedDisk.reset();
-}
-
 TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
     if (fileNameOnly(form.FileName, env_.platform).trimmed().isEmpty())
         return saveDocumentAs(form);
@@ -224,9 +193,9 @@ TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
         return SaveOutcome::Cancelled;
     SaveOutcome outcome = SaveOutcome::Failed;
     guarded(kSaveFailure, Timer::SwitchOff, [&] {
-        FileHistory.moveToTop(form.FileName);
+        FileHistory().moveToTop(form.FileName);
         RebuildHistoryMenu();
-        writeDocument(form, form.FileName);
+        session_->write(form, form.FileName);
         form.setCaption(fileNameOnly(form.FileName, env_.platform));
         form.MemoPad->setModified(false);
         outcome = SaveOutcome::Saved;
@@ -237,7 +206,7 @@ TMainFrm::SaveOutcome TMainFrm::saveDocument(TEditForm& form) {
 }
 
 TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
-    FileDialogOptions chooser = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
+    FileDialogOptions chooser = session_->fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
     if (!form.FileName.trimmed().isEmpty())
         chooser.fileName = fileNameOnly(form.FileName, env_.platform);
     const auto path = prompter().saveFileName(chooser);
@@ -249,8 +218,8 @@ TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
     SaveOutcome outcome = SaveOutcome::Failed;
     guarded(kSaveAsFailure, Timer::SwitchOff, [&] {
         // Written first, so a failed save leaves name, caption and tab as they were.
-        writeDocument(form, *path);
-        FileHistory.moveToTop(*path);
+        session_->write(form, *path);
+        FileHistory().moveToTop(*path);
         RebuildHistoryMenu();
         mdiArea->setActiveSubWindow(&form);
         form.FileName = *path;
@@ -326,12 +295,10 @@ bool TMainFrm::documentCloseRequest(TEditForm& form) {
 
 void TMainFrm::documentClosed(TEditForm& form) {
     // Closed with its text saved or its changes dropped: nothing is left to recover.
-    if (recovery_)
-        recovery_->remove(form.journalId);
-    std::erase(documents_, &form);
-    std::erase(activationOrder_, &form);
+    session_->journals().remove(form);
+    session_->remove(form);
     removeTab(&form);
-    if (FileTabSet->count() == 0 || documents_.empty())
+    if (FileTabSet->count() == 0 || DocumentCount() == 0)
         DisableDocumentCommands();
     FormResize();
 }
@@ -362,8 +329,7 @@ bool TMainFrm::CloseAll1Click() {
 void TMainFrm::FormActivate(TEditForm* form) {
     if (!form)
         return;
-    if (auto it = std::find(activationOrder_.begin(), activationOrder_.end(), form); it != activationOrder_.end())
-        std::rotate(activationOrder_.begin(), it, it + 1);
+    session_->activated(*form);
     Save_Btn->setEnabled(form->MemoPad->Modified());
     // Windows come forward one after another while all are closed: no questions then
     // (a document saved on the way is still checked before it is written).
@@ -410,12 +376,12 @@ static void tile(QMdiArea* area, const std::vector<TEditForm*>& forms, bool side
 
 void TMainFrm::TileVertically1Click() {
     if (DocumentCount() > 0)
-        tile(mdiArea, documents_, true);
+        tile(mdiArea, session_->inOpeningOrder(), true);
 }
 
 void TMainFrm::TileHorizonatlly1Click() {
     if (DocumentCount() > 0)
-        tile(mdiArea, documents_, false);
+        tile(mdiArea, session_->inOpeningOrder(), false);
 }
 
 } // namespace zorvel

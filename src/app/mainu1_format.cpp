@@ -66,9 +66,9 @@ void TMainFrm::MailTo1Click(QObject*) {
     if (!form)
         return;
     guarded(kMailToFailure, Timer::SwitchOff, [&] {
-        if (EmailAddress.isEmpty())
-            EmailAddress = QLatin1String(kSubstituteEmailAddress);
-        form->MemoPad->setSelText(mailToText(EmailAddress, form->MemoPad->SelText()));
+        if (emailAddress_.isEmpty())
+            emailAddress_ = QLatin1String(kSubstituteEmailAddress);
+        form->MemoPad->setSelText(mailToText(emailAddress_, form->MemoPad->SelText()));
     });
     form->MemoPad->SetFocus();
 }

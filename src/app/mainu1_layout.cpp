@@ -86,7 +86,7 @@ void TMainFrm::FormResize() {
     }
 
     // The preview covers the documents and their tabs until the user leaves it.
-    TabPanel->setVisible(DocumentCount() > 0 && !PreviewActive);
+    TabPanel->setVisible(DocumentCount() > 0 && !preview_.active);
     // A tab bar given its tabs while hidden does not tell its panel that it grew.
     FileTabSet->updateGeometry();
 }

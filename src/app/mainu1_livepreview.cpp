@@ -137,7 +137,7 @@ void TMainFrm::showLivePreview() {
         livePreview_->follow(ActiveDocument());
         // The panel shows the link under the mouse in the pane.
         URL_Panel->show();
-    } else if (!PreviewActive) {
+    } else if (!preview_.active) {
         URL_Panel->hide();
     }
     livePreview_->setActive(on);

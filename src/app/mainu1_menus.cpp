@@ -283,7 +283,7 @@ void TMainFrm::createWindowMenu() {
         for (qsizetype i = all.indexOf(listStart) + 1; i < all.size(); ++i)
             delete all[i];
         int n = 1;
-        for (TEditForm* form : documents_) {
+        for (TEditForm* form : session_->inOpeningOrder()) {
             QAction* a = Window1->addAction(QStringLiteral("&%1 %2").arg(n++).arg(shownLiterally(form->caption())));
             a->setCheckable(true);
             a->setChecked(form == ActiveDocument());

@@ -42,14 +42,14 @@ void TMainFrm::SaveAsTemplate1Click() {
         if (!saved)
             return;
         // The document now belongs to the template file; its tab keeps its text.
-        writeDocument(*form, saved->path);
+        session_->write(*form, saved->path);
         form->FileName = saved->path;
         form->setCaption(templateCaption(saved->number));
         form->MemoPad->setModified(false);
         if (form == ActiveDocument())
             Save_Btn->setEnabled(false);
-        if (!FileHistory.isEmpty())
-            FileHistory.moveToTop(saved->path);
+        if (!FileHistory().isEmpty())
+            FileHistory().moveToTop(saved->path);
     } catch (const std::exception& e) {
         showError(e);
     }
@@ -59,7 +59,7 @@ void TMainFrm::Defineoptions1Click() {
     try {
         const auto result = runOptionsDialog(prompter(), settings(), programDir(), this);
         if (result) {
-            EmailAddress = result->emailAddress;
+            emailAddress_ = result->emailAddress;
             showBrowserButton(1, result->browser1, false);
             showBrowserButton(2, result->browser2, false);
             setHints(result->showHints, result->hintColor);

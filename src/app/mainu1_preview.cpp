@@ -99,14 +99,14 @@ void TMainFrm::Preview_BtnClick() {
     if (DocumentCount() == 0)
         return;
     if (SpeedPreview_Btn->text() == QLatin1String(kCodesCaption)) {
-        leavePreview(previewed_ ? previewed_.data() : ActiveDocument());
+        leavePreview(preview_.from ? preview_.from.data() : ActiveDocument());
         return;
     }
     TEditForm* form = ActiveDocument();
     if (!form)
         return;
-    browser1Enabled_ = Browser_Btn1->isEnabled();
-    browser2Enabled_ = Browser_Btn2->isEnabled();
+    preview_.browser1Enabled = Browser_Btn1->isEnabled();
+    preview_.browser2Enabled = Browser_Btn2->isEnabled();
     Browser_Btn1->setEnabled(false);
     Browser_Btn2->setEnabled(false);
     // The preview shows the file on disk, so the text is saved first. A page without
@@ -118,16 +118,16 @@ void TMainFrm::Preview_BtnClick() {
     if (!form->FileName.trimmed().isEmpty() && !form->MemoPad->Modified())
         Save1Click(); // once more, so the file is surely the text shown in the editor
     if (form->FileName.trimmed().isEmpty() || form->MemoPad->Modified()) {
-        Browser_Btn1->setEnabled(browser1Enabled_);
-        Browser_Btn2->setEnabled(browser2Enabled_);
+        Browser_Btn1->setEnabled(preview_.browser1Enabled);
+        Browser_Btn2->setEnabled(preview_.browser2Enabled);
         return;
     }
     enterPreview(*form);
 }
 
 void TMainFrm::enterPreview(TEditForm& form) {
-    PreviewActive = true;
-    previewed_ = &form;
+    preview_.active = true;
+    preview_.from = &form;
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedPreview_Btn, New_Btn, Open_Btn, Save_Btn, Preview_Print_BTN,
                                                       ToolBox->cutButton(), ToolBox->copyButton(),
                                                       ToolBox->pasteButton(), ToolBox_Horiz->cutButton(),
@@ -162,15 +162,15 @@ void TMainFrm::enterPreview(TEditForm& form) {
 }
 
 void TMainFrm::leavePreview(TEditForm* form) {
-    Browser_Btn1->setEnabled(browser1Enabled_);
-    Browser_Btn2->setEnabled(browser2Enabled_);
+    Browser_Btn1->setEnabled(preview_.browser1Enabled);
+    Browser_Btn2->setEnabled(preview_.browser2Enabled);
     for (QMenu* menu : {File1, Edit1, HTML1, Forms1, Options1, Tools1, Window1, Help1})
         menu->menuAction()->setEnabled(true);
     const QString shown = Preview->CurrentFile();
     URL_Panel->hide();
     workStack_->setCurrentWidget(mdiArea);
-    PreviewActive = false;
-    previewed_ = nullptr;
+    preview_.active = false;
+    preview_.from = nullptr;
     setButtonMode(SpeedPreview_Btn, kPreviewCaption, kPreviewHint, kPreviewTag);
     if (form)
         form->showMaximized();
@@ -204,7 +204,7 @@ void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
         return;
     }
     // The user followed a link to another page: that page's document comes forward.
-    for (TEditForm* other : documents_)
+    for (TEditForm* other : session_->inOpeningOrder())
         if (samePath(absolutePath(other->FileName), path, env_.platform)) {
             mdiArea->setActiveSubWindow(other);
             other->MemoPad->viewport()->update();
@@ -215,7 +215,7 @@ void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
         TEditForm* opened = OpenDocument(path, true);
         opened->MemoPad->setModified(false);
         Find_All_BookMarks(*opened);
-        FileHistory.addIfAbsent(path);
+        FileHistory().addIfAbsent(path);
         RebuildHistoryMenu();
         FormResize();
         opened->showMaximized();

@@ -98,7 +98,7 @@ void TMainFrm::PrintSetup1Click() {
 }
 
 void TMainFrm::Preview_Print_BTNClick() {
-    if (printing_ || !PreviewActive || !askPrintDialog(Preview->CurrentFile()))
+    if (printing_ || !preview_.active || !askPrintDialog(Preview->CurrentFile()))
         return;
     const auto [first, last] = previewPageRange(printer());
     runPrintJob([&] {

@@ -26,7 +26,7 @@ void TMainFrm::RemoveTags1Click() {
     request.selection = memo->SelLength() >= 1;
     request.workingText = request.selection ? memo->SelText() : memo->Text();
     request.programDir = programDir();
-    request.saveDialog = fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
+    request.saveDialog = session_->fileDialog(QLatin1String(kSaveDialogTitle), kSaveDirKey);
     request.documentText = [memo] { return memo->Text(); };
     request.rowOfOffset = [memo](int offset) { return memo->RowOfOffset(offset); };
 

@@ -16,53 +16,9 @@ namespace {
 
 constexpr FailureMessage kUndoFailure = {kUndoFailureText, true, ""};
 
-SearchState& searchState(TMainFrm& frm) {
-    if (!frm.search)
-        frm.search = std::make_unique<SearchState>();
-    return *frm.search;
-}
-
-// The dialogs are made on first use and live as long as the window; Find Next
-// reads the find dialog's text even before it was ever shown.
-TFindDialog& findDialog(TMainFrm& frm) {
-    if (!frm.FindDialog) {
-        frm.FindDialog = new TFindDialog(&frm);
-        QObject::connect(frm.FindDialog, &TFindDialog::findNext, &frm, &TMainFrm::FindDialogFind);
-    }
-    return *frm.FindDialog;
-}
-
-TReplaceDialog& replaceDialog(TMainFrm& frm) {
-    if (!frm.ReplaceDialog) {
-        frm.ReplaceDialog = new TReplaceDialog(&frm);
-        QObject::connect(frm.ReplaceDialog, &TReplaceDialog::findNext, &frm, &TMainFrm::ReplaceDialogFind);
-        QObject::connect(frm.ReplaceDialog, &TReplaceDialog::replace, &frm,
-                         [&frm] { frm.ReplaceDialogReplace(false); });
-        QObject::connect(frm.ReplaceDialog, &TReplaceDialog::replaceAll, &frm,
-                         [&frm] { frm.ReplaceDialogReplace(true); });
-    }
-    return *frm.ReplaceDialog;
-}
-
 TSRichEdit* activeEditor(const TMainFrm& frm) {
     TEditForm* form = frm.ActiveDocument();
     return form ? form->MemoPad : nullptr;
-}
-
-// Search next: selects the match in whatever editor is active and scrolls its
-// row to the middle of the view.
-bool searchNext(TMainFrm& frm) {
-    TSRichEdit* memo = activeEditor(frm);
-    if (!memo)
-        return false;
-    const std::optional<SearchMatch> match = searchState(frm).searchNext();
-    if (!match)
-        return false;
-    memo->SetFocus();
-    memo->setSelStart(int(match->offset));
-    memo->setSelLength(int(match->length));
-    memo->ScrollToLine(centredFirstRow(memo->CaretRow(), memo->VisibleLineCount()));
-    return true;
 }
 
 bool hasLineBreak(const QString& text) {
@@ -92,6 +48,48 @@ void applyReplaceAll(TSRichEdit& memo, const ReplaceAllResult& result, const QSt
 }
 
 } // namespace
+
+SearchState& TMainFrm::searchState() {
+    if (!search_)
+        search_ = std::make_unique<SearchState>();
+    return *search_;
+}
+
+// The dialogs are made on first use and live as long as the window; Find Next
+// reads the find dialog's text even before it was ever shown.
+TFindDialog& TMainFrm::findDialog() {
+    if (!FindDialog) {
+        FindDialog = new TFindDialog(this);
+        connect(FindDialog, &TFindDialog::findNext, this, &TMainFrm::FindDialogFind);
+    }
+    return *FindDialog;
+}
+
+TReplaceDialog& TMainFrm::replaceDialog() {
+    if (!ReplaceDialog) {
+        ReplaceDialog = new TReplaceDialog(this);
+        connect(ReplaceDialog, &TReplaceDialog::findNext, this, &TMainFrm::ReplaceDialogFind);
+        connect(ReplaceDialog, &TReplaceDialog::replace, this, [this] { ReplaceDialogReplace(false); });
+        connect(ReplaceDialog, &TReplaceDialog::replaceAll, this, [this] { ReplaceDialogReplace(true); });
+    }
+    return *ReplaceDialog;
+}
+
+// Search next: selects the match in whatever editor is active and scrolls its
+// row to the middle of the view.
+bool TMainFrm::searchNext() {
+    TSRichEdit* memo = activeEditor(*this);
+    if (!memo)
+        return false;
+    const std::optional<SearchMatch> match = searchState().searchNext();
+    if (!match)
+        return false;
+    memo->SetFocus();
+    memo->setSelStart(int(match->offset));
+    memo->setSelLength(int(match->length));
+    memo->ScrollToLine(centredFirstRow(memo->CaretRow(), memo->VisibleLineCount()));
+    return true;
+}
 
 void TMainFrm::Undo1Click() {
     TSRichEdit* memo = activeEditor(*this);
@@ -133,7 +131,7 @@ void TMainFrm::Paste1Click() {
 
 void TMainFrm::Find1Click() {
     if (activeEditor(*this))
-        findDialog(*this).showOrRaise();
+        findDialog().showOrRaise();
 }
 
 // The dialog has hidden itself; every press searches from the top again, or
@@ -142,14 +140,14 @@ void TMainFrm::FindDialogFind() {
     TSRichEdit* memo = activeEditor(*this);
     if (!memo)
         return;
-    TFindDialog& dialog = findDialog(*this);
+    TFindDialog& dialog = findDialog();
     dialog.hide();
     // The editor gets the keys again (F3 next), also where no window manager
     // hands the activation back from the closed dialog.
     activateWindow();
-    searchState(*this).startSearch(memo->Text(), dialog.findText(),
-                                   {dialog.matchCase(), dialog.wholeWord(), dialog.directionUp()}, memo->SelStart());
-    if (!searchNext(*this))
+    searchState().startSearch(memo->Text(), dialog.findText(),
+                              {dialog.matchCase(), dialog.wholeWord(), dialog.directionUp()}, memo->SelStart());
+    if (!searchNext())
         prompter().notice(notFoundMessage(dialog.findText()));
 }
 
@@ -157,22 +155,22 @@ void TMainFrm::FindDialogFind() {
 void TMainFrm::FindNext1Click() {
     if (!activeEditor(*this))
         return;
-    if (!searchNext(*this))
-        prompter().notice(notFoundMessage(findDialog(*this).findText()));
+    if (!searchNext())
+        prompter().notice(notFoundMessage(findDialog().findText()));
 }
 
 void TMainFrm::Replace1Click() {
     if (activeEditor(*this))
-        replaceDialog(*this).showOrRaise();
+        replaceDialog().showOrRaise();
 }
 
 void TMainFrm::ReplaceDialogFind() {
     TSRichEdit* memo = activeEditor(*this);
     if (!memo)
         return;
-    TReplaceDialog& dialog = replaceDialog(*this);
-    searchState(*this).startSearch(memo->Text(), dialog.findText(), {dialog.matchCase(), dialog.wholeWord()});
-    if (searchNext(*this))
+    TReplaceDialog& dialog = replaceDialog();
+    searchState().startSearch(memo->Text(), dialog.findText(), {dialog.matchCase(), dialog.wholeWord()});
+    if (searchNext())
         markChanged(*memo);
     else
         prompter().notice(notFoundMessage(dialog.findText()));
@@ -184,8 +182,8 @@ void TMainFrm::ReplaceDialogReplace(bool all) {
     TSRichEdit* memo = activeEditor(*this);
     if (!memo)
         return;
-    TReplaceDialog& dialog = replaceDialog(*this);
-    SearchState& state = searchState(*this);
+    TReplaceDialog& dialog = replaceDialog();
+    SearchState& state = searchState();
     const QString findText = dialog.findText();
     const bool matchCase = dialog.matchCase();
     if (all) {
@@ -200,7 +198,7 @@ void TMainFrm::ReplaceDialogReplace(bool all) {
     }
     state.startSearch(memo->Text(), findText, {matchCase, dialog.wholeWord()});
     state.setReplaceText(dialog.replaceText());
-    if (!searchNext(*this)) {
+    if (!searchNext()) {
         prompter().notice(notFoundMessage(findText));
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "ini_profile.h"
 
+#include <algorithm>
+
 namespace zorvel {
 
 namespace {

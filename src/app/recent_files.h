@@ -4,8 +4,6 @@
 #include "path_rules.h"
 
 #include <QStringList>
-#include <algorithm>
-#include <limits>
 
 namespace zorvel {
 
@@ -42,31 +40,6 @@ private:
 
     Platform platform_;
     QStringList entries_;
-};
-
-// Counts the seconds of the automatic save; only seconds with a document open count.
-class AutoSaveCounter {
-public:
-    // An interval too long to count in seconds is as good as never; it must not wrap round.
-    void configure(int minutes) {
-        limit_ = minutes > 0 ? int(std::min<qint64>(qint64(minutes) * 60, std::numeric_limits<int>::max())) : 0;
-    }
-    int limit() const { return limit_; }
-    int seconds() const { return seconds_; }
-    bool configured() const { return limit_ > 0; }
-    // One tick of the timer; true when the documents are to be saved now.
-    bool tick(bool documentOpen) {
-        if (!documentOpen)
-            return false;
-        if (++seconds_ < limit_)
-            return false;
-        seconds_ = 0;
-        return true;
-    }
-
-private:
-    int limit_ = 0;
-    int seconds_ = 0;
 };
 
 } // namespace zorvel

@@ -1,6 +1,6 @@
 #include "bkgrndu.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 
 #include "image_tag.h"
 
@@ -72,9 +72,7 @@ QWidget* TBackGroundFrm::makeColourGroup(ColourGroup& g, const char* const names
     boxRow->setContentsMargins(0, 0, 0, 0);
     const std::pair<const char*, QSpinBox*> parts[] = {{"Red", g.red}, {"Green", g.green}, {"Blue", g.blue}};
     for (const auto& [label, box] : parts) {
-        auto* l = new QLabel(QLatin1String(label));
-        l->setBuddy(box);
-        boxRow->addWidget(l);
+        boxRow->addWidget(labelFor(label, box));
         boxRow->addWidget(box);
     }
 
@@ -128,9 +126,7 @@ TBackGroundFrm::TBackGroundFrm(Prompter& prompter, QString programDir, QWidget* 
     ImagePath->setObjectName(QStringLiteral("ImagePath"));
     ImagePath->hide();
     auto* imageGrid = new QGridLayout(imageGroup);
-    auto* imageLabel = new QLabel(QStringLiteral("Name of image file :"));
-    imageLabel->setBuddy(ImageFileName);
-    imageGrid->addWidget(imageLabel, 0, 0);
+    imageGrid->addWidget(labelFor("Name of image file :", ImageFileName), 0, 0);
     imageGrid->addWidget(ImageFileName, 0, 1);
     imageGrid->addWidget(SpeedButton1, 0, 2);
     imageGrid->addWidget(HTMLFormatCheckBox, 1, 1);
@@ -150,8 +146,6 @@ TBackGroundFrm::TBackGroundFrm(Prompter& prompter, QString programDir, QWidget* 
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TBackGroundFrm::SpeedButton1Click);
     connect(HTMLFormatCheckBox, &QCheckBox::toggled, this, &TBackGroundFrm::HTMLFormatCheckBoxClick);
-    connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);
     OK_Btn->setFocus();
 }
 

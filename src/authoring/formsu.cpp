@@ -1,6 +1,6 @@
 #include "formsu.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 #include "memo_text.h"
 
 #include <QFormLayout>
@@ -62,9 +62,7 @@ QWidget* page(std::initializer_list<std::pair<const char*, QWidget*>> rows, cons
     }
     column->addLayout(form);
     if (memoField) {
-        auto* label = new QLabel(QLatin1String(memoLabel));
-        label->setBuddy(memoField);
-        column->addWidget(label);
+        column->addWidget(labelFor(memoLabel, memoField));
         column->addWidget(memoField, 1);
     } else {
         column->addStretch(1);
@@ -97,8 +95,6 @@ TFormFrm::TFormFrm(QWidget* parent) : QDialog(parent) {
     const OkCancelRow buttons = makeOkCancelRow(this);
     OK_Btn = buttons.ok;
     Cancel_Btn = buttons.cancel;
-    connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FormNoteBook, 1);
@@ -164,8 +160,7 @@ QWidget* TFormFrm::makeSelectionsPage() {
     auto* help = new QLabel(QLatin1String(kSelectionHelp));
     help->setTextFormat(Qt::PlainText);
     help->setWordWrap(true);
-    auto* valueLabel = new QLabel(QStringLiteral("Selection Value :"));
-    valueLabel->setBuddy(Selection_Value);
+    QLabel* valueLabel = labelFor("Selection Value :", Selection_Value);
 
     auto* group = new QGroupBox(QStringLiteral("Create Selection List"));
     auto* grid = new QGridLayout(group);

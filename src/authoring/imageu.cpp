@@ -1,6 +1,6 @@
 #include "imageu.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 
 #include "memo_text.h"
 #include "path_rules.h"
@@ -77,9 +77,7 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
     Include_Path_RAD->setObjectName(QStringLiteral("Include_Path_RAD"));
 
     auto* fileRow = new QHBoxLayout;
-    auto* fileLabel = new QLabel(QStringLiteral("FileName :"));
-    fileLabel->setBuddy(Image_FileName);
-    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(labelFor("FileName :", Image_FileName));
     fileRow->addWidget(Image_FileName, 1);
     fileRow->addWidget(Browse_Btn);
 
@@ -123,10 +121,9 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
     ImageMemo->setObjectName(QStringLiteral("ImageMemo"));
     ImageMemo->setTabChangesFocus(true);
     ImageMemo->setFixedHeight(ImageMemo->fontMetrics().lineSpacing() * 4 + 12);
-    auto* memoLabel = new QLabel(QStringLiteral("Text to display with image :"));
-    memoLabel->setBuddy(ImageMemo);
+    QLabel* memoLabel = labelFor("Text to display with image :", ImageMemo);
 
-    const OkCancelRow buttons = makeOkCancelRow(this);
+    const OkCancelRow buttons = makeOkCancelRow(this, {}, [this] { Cancel_BtnClick(); });
     OK_Btn = buttons.ok;
     Cancel_Btn = buttons.cancel;
 
@@ -141,8 +138,6 @@ TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
 
     connect(Browse_Btn, &QPushButton::clicked, this, &TImageFrm::Browse_BtnClick);
     connect(Include_Path_RAD, &QCheckBox::toggled, this, &TImageFrm::Include_Path_RADClick);
-    connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Cancel_Btn, &QPushButton::clicked, this, &TImageFrm::Cancel_BtnClick);
     Image_FileName->setFocus();
 }
 

@@ -1,6 +1,6 @@
 #include "linkfrmu.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 
 #include "links.h"
 #include "memo_text.h"
@@ -30,19 +30,6 @@ constexpr const char* kProtocols[] = {"http", "ftp", "gopher", "news", "mailto",
 constexpr const char* kComboInstructions =
     "To select an address, press the Enter key, or double click it using your mouse. To Delete a adrress, select "
     "it using the cursor key on the keyboard and then press the Delete Address button. ";
-
-template <typename W> W* named(W* widget, const char* name, const char* hint = nullptr) {
-    widget->setObjectName(QLatin1String(name));
-    if (hint)
-        widget->setToolTip(QLatin1String(hint));
-    return widget;
-}
-
-QLabel* label(const char* text, QWidget* buddy) {
-    auto* l = new QLabel(QLatin1String(text));
-    l->setBuddy(buddy);
-    return l;
-}
 
 // Both pages keep one size whichever of their controls are showing.
 void fixMemoHeight(QPlainTextEdit* memo) {
@@ -90,8 +77,6 @@ TLinkFrm::TLinkFrm(QWidget* parent) : QDialog(parent) {
     const OkCancelRow buttons = makeOkCancelRow(this);
     OK_Btn = buttons.ok;
     Cancel_Btn = buttons.cancel;
-    connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LinksNotebook);
@@ -116,11 +101,11 @@ QWidget* TLinkFrm::makeInternalPage() {
     auto* grid = new QGridLayout(page);
     grid->addWidget(Create_BookMark_Rad, 0, 0, 1, 2);
     grid->addWidget(Link_To_BookMark_RAD, 1, 0, 1, 2);
-    grid->addWidget(label("Name of BookMark", BookMark_Name), 2, 0);
+    grid->addWidget(labelFor("Name of BookMark", BookMark_Name), 2, 0);
     // The list of known bookmarks takes the name field's place.
     grid->addWidget(BookMark_Name, 2, 1);
     grid->addWidget(BookMark_ComboBox, 2, 1);
-    grid->addWidget(label("Text to Display", BookMark_Memo), 3, 0, Qt::AlignTop);
+    grid->addWidget(labelFor("Text to Display", BookMark_Memo), 3, 0, Qt::AlignTop);
     grid->addWidget(BookMark_Memo, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnMinimumWidth(0, labelColumnWidth(page));
@@ -162,9 +147,9 @@ QWidget* TLinkFrm::makeExternalPage() {
     Combo_Instructions->setMinimumHeight(Combo_Instructions->fontMetrics().lineSpacing() * 4);
     Combo_Instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* protocolLabel = label("Protocol", URL_Type);
-    QLabel* domainLabel = label("Domain name + directory", Domain_Name);
-    QLabel* fileLabel = label("File name", Ext_File_Name);
+    QLabel* protocolLabel = labelFor("Protocol", URL_Type);
+    QLabel* domainLabel = labelFor("Domain name + directory", Domain_Name);
+    QLabel* fileLabel = labelFor("File name", Ext_File_Name);
     addressFields_ = {protocolLabel, URL_Type,      domainLabel, Domain_Name,
                       fileLabel,     Ext_File_Name, URL_Label,   URL_To_Use};
 
@@ -180,7 +165,7 @@ QWidget* TLinkFrm::makeExternalPage() {
     // The stored addresses and their instructions take the fields' place.
     grid->addWidget(URL_ComboBox, 0, 0, 3, 2);
     grid->addWidget(Combo_Instructions, 3, 0, 1, 2);
-    grid->addWidget(label("Text to Display", External_Memo), 4, 0, Qt::AlignTop);
+    grid->addWidget(labelFor("Text to Display", External_Memo), 4, 0, Qt::AlignTop);
     grid->addWidget(External_Memo, 4, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(LookUp_Address_Btn);

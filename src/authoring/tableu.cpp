@@ -1,6 +1,6 @@
 #include "tableu.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -42,11 +42,6 @@ constexpr AlignButton kVerticalButtons[] = {
     {"VB_AlignBtn", "Bottom", nullptr, {Qt::AlignLeft, Qt::AlignBottom}},
 };
 
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLineEdit* field(const char* name, const char* text) {
     auto* edit = named(new QLineEdit(QLatin1String(text)), name);
     edit->setMaximumWidth(70);
@@ -60,12 +55,6 @@ QSpinBox* spin(const char* name, int minimum, int value) {
     // The grid follows the number once it is typed, not digit by digit.
     box->setKeyboardTracking(false);
     return box;
-}
-
-QLabel* label(const char* text, QWidget* buddy) {
-    auto* l = new QLabel(QLatin1String(text));
-    l->setBuddy(buddy);
-    return l;
 }
 
 // Four lines of text, justified as the button justifies cells.
@@ -118,7 +107,7 @@ TTableFrm::TTableFrm(Prompter& prompter, const TableViewMaker& makeView, QWidget
     captionPlace->addButton(TopRad);
     captionPlace->addButton(BottomRad);
     auto* captionRow = new QHBoxLayout;
-    captionRow->addWidget(label("Caption :", TableCaption));
+    captionRow->addWidget(labelFor("Caption :", TableCaption));
     captionRow->addWidget(TableCaption, 1);
     captionRow->addWidget(TopRad);
     captionRow->addWidget(BottomRad);
@@ -130,8 +119,8 @@ TTableFrm::TTableFrm(Prompter& prompter, const TableViewMaker& makeView, QWidget
     HeadColsSpinEdit = spin("HeadColsSpinEdit", 0, 0);
     HeadRowsSpinEdit = spin("HeadRowsSpinEdit", 0, 0);
     auto* headingForm = new QFormLayout(headings);
-    headingForm->addRow(label("Co&ls :", HeadColsSpinEdit), HeadColsSpinEdit);
-    headingForm->addRow(label("Ro&ws", HeadRowsSpinEdit), HeadRowsSpinEdit);
+    headingForm->addRow(labelFor("Co&ls :", HeadColsSpinEdit), HeadColsSpinEdit);
+    headingForm->addRow(labelFor("Ro&ws", HeadRowsSpinEdit), HeadRowsSpinEdit);
     settings->addWidget(headings, 0, Qt::AlignTop);
     settings->addStretch(1);
 
@@ -161,8 +150,6 @@ TTableFrm::TTableFrm(Prompter& prompter, const TableViewMaker& makeView, QWidget
     connect(HeadColsSpinEdit, &QSpinBox::valueChanged, this, &TTableFrm::HeadColsSpinEditChange);
     connect(HeadRowsSpinEdit, &QSpinBox::valueChanged, this, &TTableFrm::HeadRowsSpinEditChange);
     connect(TabSet1, &QTabWidget::currentChanged, this, &TTableFrm::TabSet1Click);
-    connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
     TableCaption->setFocus();
 }
 
@@ -190,9 +177,9 @@ QWidget* TTableFrm::makeTablePart() {
 
     auto* form = new QFormLayout(part);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(label("&Border Width", BorderWidth), BorderWidth);
-    form->addRow(label("&Alignment :", AlignBox), AlignBox);
-    form->addRow(label("&Table width", TableWidth), widthRow);
+    form->addRow(labelFor("&Border Width", BorderWidth), BorderWidth);
+    form->addRow(labelFor("&Alignment :", AlignBox), AlignBox);
+    form->addRow(labelFor("&Table width", TableWidth), widthRow);
     return part;
 }
 
@@ -204,10 +191,10 @@ QWidget* TTableFrm::makeCellsPart() {
     Rows = spin("Rows", 1, 2);
     auto* form = new QFormLayout(part);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(label("&Cell Padding", CellPad), CellPad);
-    form->addRow(label("Cell &Spacing", CellSpace), CellSpace);
-    form->addRow(label("No &Columns", Cols), Cols);
-    form->addRow(label("No &Rows", Rows), Rows);
+    form->addRow(labelFor("&Cell Padding", CellPad), CellPad);
+    form->addRow(labelFor("Cell &Spacing", CellSpace), CellSpace);
+    form->addRow(labelFor("No &Columns", Cols), Cols);
+    form->addRow(labelFor("No &Rows", Rows), Rows);
     return part;
 }
 

@@ -1,5 +1,7 @@
 #include "find_dialogs.h"
 
+#include "dialog_kit.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,57 +31,86 @@ constexpr const char* kReplace = "&Replace";
 constexpr const char* kReplaceAll = "Replace &All";
 constexpr const char* kCancel = "Cancel";
 
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+} // namespace
+
+TSearchDialog::TSearchDialog(QWidget* parent, const char* objectName, const char* caption)
+    : QDialog(parent), grid_(new QGridLayout), buttons_(new QVBoxLayout) {
+    setObjectName(QLatin1String(objectName));
+    setWindowTitle(QString::fromLatin1(caption));
+    setModal(false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    findEdit_ = addTextRow(0, kFindWhat, "FindText");
 }
 
-QLineEdit* addTextRow(QDialog* dialog, QGridLayout* grid, int row, const char* caption, const char* name) {
-    auto* label = new QLabel(QString::fromLatin1(caption), dialog);
-    auto* edit = named(new QLineEdit(dialog), name);
+QLineEdit* TSearchDialog::addTextRow(int row, const char* caption, const char* name) {
+    auto* label = new QLabel(QString::fromLatin1(caption), this);
+    auto* edit = named(new QLineEdit(this), name);
     edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 30);
     label->setBuddy(edit);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
+    grid_->addWidget(label, row, 0);
+    grid_->addWidget(edit, row, 1);
     return edit;
 }
 
-QPushButton* addButton(QDialog* dialog, QVBoxLayout* column, const char* caption, const char* name) {
-    auto* button = named(new QPushButton(QString::fromLatin1(caption), dialog), name);
+void TSearchDialog::addMatchOptions() {
+    wholeWord_ = named(new QCheckBox(QString::fromLatin1(kWholeWord), this), "WholeWord");
+    matchCase_ = named(new QCheckBox(QString::fromLatin1(kMatchCase), this), "MatchCase");
+}
+
+QPushButton* TSearchDialog::addButton(const char* caption, const char* name) {
+    auto* button = named(new QPushButton(QString::fromLatin1(caption), this), name);
     button->setAutoDefault(false);
-    column->addWidget(button);
+    buttons_->addWidget(button);
     return button;
 }
 
-void makeModeless(QDialog* dialog, const char* caption) {
-    dialog->setWindowTitle(QString::fromLatin1(caption));
-    dialog->setModal(false);
-    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+void TSearchDialog::addFindNextButton() {
+    findNextBtn_ = addButton(kFindNext, "FindNext_Btn");
+    findNextBtn_->setDefault(true);
 }
 
-// The search buttons can do nothing without a find text, as in the standard dialogs.
-void enableWithText(QLineEdit* edit, std::initializer_list<QPushButton*> buttons) {
-    auto update = [edit, buttons = std::vector<QPushButton*>(buttons)] {
+void TSearchDialog::finish(std::initializer_list<QPushButton*> searchButtons) {
+    QPushButton* cancel = addButton(kCancel, "Cancel_Btn");
+    buttons_->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid_);
+    layout->addLayout(buttons_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto update = [this, buttons = std::vector<QPushButton*>(searchButtons)] {
         for (QPushButton* b : buttons)
-            b->setEnabled(!edit->text().isEmpty());
+            b->setEnabled(!findEdit_->text().isEmpty());
     };
-    QObject::connect(edit, &QLineEdit::textChanged, edit, update);
+    connect(findEdit_, &QLineEdit::textChanged, findEdit_, update);
     update();
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-} // namespace
+QString TSearchDialog::findText() const {
+    return findEdit_->text();
+}
+void TSearchDialog::setFindText(const QString& text) {
+    findEdit_->setText(text);
+}
+bool TSearchDialog::matchCase() const {
+    return matchCase_->isChecked();
+}
+bool TSearchDialog::wholeWord() const {
+    return wholeWord_->isChecked();
+}
 
-TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FindDialog"));
-    makeModeless(this, kFindCaption);
+void TSearchDialog::showOrRaise() {
+    show();
+    raise();
+    activateWindow();
+    findEdit_->setFocus();
+    findEdit_->selectAll();
+}
 
-    auto* grid = new QGridLayout;
-    findEdit_ = addTextRow(this, grid, 0, kFindWhat, "FindText");
-
+TFindDialog::TFindDialog(QWidget* parent) : TSearchDialog(parent, "FindDialog", kFindCaption) {
     auto* options = new QHBoxLayout;
     auto* checks = new QVBoxLayout;
-    wholeWord_ = named(new QCheckBox(QString::fromLatin1(kWholeWord), this), "WholeWord");
-    matchCase_ = named(new QCheckBox(QString::fromLatin1(kMatchCase), this), "MatchCase");
+    addMatchOptions();
     checks->addStretch();
     checks->addWidget(wholeWord_);
     checks->addWidget(matchCase_);
@@ -92,109 +123,41 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     dirLayout->addWidget(up_);
     dirLayout->addWidget(down_);
     options->addWidget(direction);
-    grid->addLayout(options, 1, 0, 1, 2);
+    grid_->addLayout(options, 1, 0, 1, 2);
 
-    auto* column = new QVBoxLayout;
-    findNextBtn_ = addButton(this, column, kFindNext, "FindNext_Btn");
-    findNextBtn_->setDefault(true);
-    QPushButton* cancel = addButton(this, column, kCancel, "Cancel_Btn");
-    column->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(column);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    enableWithText(findEdit_, {findNextBtn_});
+    addFindNextButton();
+    finish({findNextBtn_});
     connect(findNextBtn_, &QPushButton::clicked, this, [this] {
         hide();
         emit findNext();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TFindDialog::findText() const {
-    return findEdit_->text();
-}
-void TFindDialog::setFindText(const QString& text) {
-    findEdit_->setText(text);
-}
-bool TFindDialog::matchCase() const {
-    return matchCase_->isChecked();
-}
-bool TFindDialog::wholeWord() const {
-    return wholeWord_->isChecked();
-}
 bool TFindDialog::directionUp() const {
     return up_->isChecked();
 }
 
-void TFindDialog::showOrRaise() {
-    show();
-    raise();
-    activateWindow();
-    findEdit_->setFocus();
-    findEdit_->selectAll();
-}
+TReplaceDialog::TReplaceDialog(QWidget* parent) : TSearchDialog(parent, "ReplaceDialog", kReplaceCaption) {
+    replaceEdit_ = addTextRow(1, kReplaceWith, "ReplaceText");
+    addMatchOptions();
+    grid_->setRowStretch(2, 1);
+    grid_->addWidget(wholeWord_, 3, 0, 1, 2);
+    grid_->addWidget(matchCase_, 4, 0, 1, 2);
 
-TReplaceDialog::TReplaceDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("ReplaceDialog"));
-    makeModeless(this, kReplaceCaption);
-
-    auto* grid = new QGridLayout;
-    findEdit_ = addTextRow(this, grid, 0, kFindWhat, "FindText");
-    replaceEdit_ = addTextRow(this, grid, 1, kReplaceWith, "ReplaceText");
-    wholeWord_ = named(new QCheckBox(QString::fromLatin1(kWholeWord), this), "WholeWord");
-    matchCase_ = named(new QCheckBox(QString::fromLatin1(kMatchCase), this), "MatchCase");
-    grid->setRowStretch(2, 1);
-    grid->addWidget(wholeWord_, 3, 0, 1, 2);
-    grid->addWidget(matchCase_, 4, 0, 1, 2);
-
-    auto* column = new QVBoxLayout;
-    findNextBtn_ = addButton(this, column, kFindNext, "FindNext_Btn");
-    findNextBtn_->setDefault(true);
-    replaceBtn_ = addButton(this, column, kReplace, "Replace_Btn");
-    replaceAllBtn_ = addButton(this, column, kReplaceAll, "ReplaceAll_Btn");
-    QPushButton* cancel = addButton(this, column, kCancel, "Cancel_Btn");
-    column->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(column);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    enableWithText(findEdit_, {findNextBtn_, replaceBtn_, replaceAllBtn_});
+    addFindNextButton();
+    replaceBtn_ = addButton(kReplace, "Replace_Btn");
+    replaceAllBtn_ = addButton(kReplaceAll, "ReplaceAll_Btn");
+    finish({findNextBtn_, replaceBtn_, replaceAllBtn_});
     connect(findNextBtn_, &QPushButton::clicked, this, &TReplaceDialog::findNext);
     connect(replaceBtn_, &QPushButton::clicked, this, &TReplaceDialog::replace);
     connect(replaceAllBtn_, &QPushButton::clicked, this, &TReplaceDialog::replaceAll);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TReplaceDialog::findText() const {
-    return findEdit_->text();
-}
-void TReplaceDialog::setFindText(const QString& text) {
-    findEdit_->setText(text);
-}
 QString TReplaceDialog::replaceText() const {
     return replaceEdit_->text();
 }
 void TReplaceDialog::setReplaceText(const QString& text) {
     replaceEdit_->setText(text);
-}
-bool TReplaceDialog::matchCase() const {
-    return matchCase_->isChecked();
-}
-bool TReplaceDialog::wholeWord() const {
-    return wholeWord_->isChecked();
-}
-
-void TReplaceDialog::showOrRaise() {
-    show();
-    raise();
-    activateWindow();
-    findEdit_->setFocus();
-    findEdit_->selectAll();
 }
 
 } // namespace zorvel

@@ -1,6 +1,6 @@
 #include "remtagsu.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -59,9 +59,6 @@ TRemoveTagFrm::TRemoveTagFrm(QWidget* parent) : QDialog(parent) {
     Cancel_Btn = buttons.cancel;
     buttons.layout->addStretch(); // centred under the options
     layout->addLayout(buttons.layout);
-
-    connect(OK_Btn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Cancel_Btn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 RemoveTagOptions TRemoveTagFrm::options() const {

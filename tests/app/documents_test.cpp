@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, SavingTheBlankPageAsksForANameAndRetitlesWindowAndTab) {
     EXPECT_FALSE(frm->Save_Btn->isEnabled());
     EXPECT_TRUE(tmp.read("first.htm").startsWith("<HTML>\r\n<HEAD>\r\n"));
     EXPECT_EQ(ini().readString("Files", "Save_Dir", ""), dir());
-    EXPECT_EQ(frm->FileHistory.entries(), QStringList{target});
+    EXPECT_EQ(frm->FileHistory().entries(), QStringList{target});
 }
 
 TEST_F(MainWindowTest, SaveAsCancelledWritesNothingAndKeepsTheDocumentChanged) {
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, OpeningKeepsTheLineEndingsAndSavingMovesTheFileToTheTop) 
     frm->Open1Click();
     prompter->queueFile(b);
     frm->Open1Click();
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{b, a}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{b, a}));
     EXPECT_EQ(ini().readString("Files", "Open_Dir", ""), dir());
     EXPECT_EQ(prompter->fileDialogs[1].directory, dir());
     EXPECT_EQ(tabTexts(), (QStringList{"<Untitled>", "a.htm", "b.htm"}));
@@ -70,11 +70,11 @@ TEST_F(MainWindowTest, OpeningKeepsTheLineEndingsAndSavingMovesTheFileToTheTop) 
 
     prompter->queueFile(a);
     frm->Open1Click(); // already listed: the order stays
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{b, a}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{b, a}));
     frm->ActiveDocument()->MemoPad->setSelStart(3);
     frm->ActiveDocument()->MemoPad->setSelText("!");
     frm->Save1Click();
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{a, b}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{a, b}));
     EXPECT_EQ(tmp.read("a.htm"), QByteArray("one!\ntwo\n"));
     EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + a);
 }
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, OpenFailuresAreReportedAndLeaveNoHalfBuiltWindow) {
         prompter->queueFile(path);
         frm->Open1Click();
         EXPECT_EQ(frm->DocumentCount(), 1);
-        EXPECT_FALSE(frm->FileHistory.contains(path));
+        EXPECT_FALSE(frm->FileHistory().contains(path));
     }
     EXPECT_EQ(prompter->messages.size(), 2u);
     EXPECT_EQ(prompter->messages[0].text, "Exception error in Open1Click\r\nPlease report this error to "
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, AFailedSaveLeavesTheOldFileAndTheDocumentChanged) {
                      "Exception error in Save1Click ..\r\nCannot write " + page + ": Not a directory\r\n" +
                          kAutoSaveSwitchedOff}));
     EXPECT_TRUE(memo().Modified());
-    EXPECT_FALSE(frm->SaverTimer->isActive());
+    EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_EQ(tmp.read("moved/page.htm"), QByteArray("old\r\n"));
 }
 

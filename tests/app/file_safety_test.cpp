@@ -84,9 +84,9 @@ TEST_F(MainWindowTest, HugeCountsInTheSettingsFileReadOnlyWhatIsThere) {
              "\n[Templates]\nNo_Templates=2147483647\n[URLS]\nNo_URLS=2147483647\nURL_1=http://x\n"
              "[Options]\nSave_Interval=71582789\n");
     start();
-    EXPECT_EQ(frm->FileHistory.entries(), QStringList{a});
+    EXPECT_EQ(frm->FileHistory().entries(), QStringList{a});
     // 71582789 minutes in seconds does not fit an int: as good as never, not 44 seconds.
-    EXPECT_EQ(frm->autoSave.limit(), std::numeric_limits<int>::max());
+    EXPECT_EQ(frm->session().autoSave().counter().limit(), std::numeric_limits<int>::max());
     frm->New1Click(); // no usable template: a blank page
     EXPECT_EQ(frm->DocumentCount(), 2);
 }
@@ -104,14 +104,14 @@ TEST_F(MainWindowTest, UnsavedTextIsJournaledUntilSavedOrDropped) {
     start({a});
     memo().setSelText(QStringLiteral(u"\u00e9\u2029x "));
     EXPECT_TRUE(journals(dir()).isEmpty());
-    EXPECT_TRUE(frm->JournalTimer->isActive());
-    frm->JournalTick();
+    EXPECT_TRUE(frm->session().journals().timer()->isActive());
+    frm->session().journals().tick();
     ASSERT_EQ(journals(dir()).size(), 1);
     frm->Save1Click();
     EXPECT_TRUE(journals(dir()).isEmpty());
 
     memo().setSelText("more");
-    frm->JournalTick();
+    frm->session().journals().tick();
     EXPECT_EQ(journals(dir()).size(), 1);
     prompter->queueAnswer(MessageAnswer::No);
     frm->Close1Click();
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, UnsavedTextIsJournaledUntilSavedOrDropped) {
 
     frm->New1Click();
     memo().setSelText("typed");
-    frm->JournalTick();
+    frm->session().journals().tick();
     prompter->queueAnswer(MessageAnswer::No);
     ASSERT_TRUE(frm->Exit1Click());
     frm.reset();
@@ -180,7 +180,7 @@ TEST_F(AbnormalEndScenario, DISABLED_TypeAndWaitToBeKilled) {
     memo().setSelText(kTyped);
     frm->New1Click();
     memo().setSelText("untitled text");
-    frm->JournalTick();
+    frm->session().journals().tick();
     ready();
     for (;;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -189,7 +189,7 @@ TEST_F(AbnormalEndScenario, DISABLED_TypeAndWaitToBeKilled) {
 TEST_F(AbnormalEndScenario, DISABLED_TypeInTheFileAndWaitToBeKilled) {
     startThere({given() + "a.htm"});
     memo().setSelText(kTyped);
-    frm->JournalTick();
+    frm->session().journals().tick();
     ready();
     for (;;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -197,7 +197,7 @@ TEST_F(AbnormalEndScenario, DISABLED_TypeInTheFileAndWaitToBeKilled) {
 
 TEST_F(AbnormalEndScenario, DISABLED_TypeAndWaitForTheLogout) {
     startThere({});
-    frm->SaverTimer->stop();
+    frm->SaverTimer()->stop();
     memo().setSelText("typed just before the logout");
     zorvel::watchTerminationSignals(frm.get(), [this] { frm->terminate(); });
     ready();
@@ -411,20 +411,20 @@ TEST_F(MainWindowTest, AnUnwritableRecoveryFolderIsToldOnceAndRetried) {
     file("recovery", "a file where the folder should be");
     start();
     memo().setSelText("typed");
-    frm->JournalTick();
+    frm->session().journals().tick();
     const QString told =
         "Unsaved changes are not being kept for recovery: cannot write " + dir() + "recovery: Not a directory";
     EXPECT_EQ(prompter->messageTexts(), QStringList{told});
     EXPECT_EQ(frm->statusBar()->currentMessage(), told);
     EXPECT_TRUE(frm->statusBar()->isVisible());
-    EXPECT_TRUE(frm->JournalTimer->isActive()); // tried again later
+    EXPECT_TRUE(frm->session().journals().timer()->isActive()); // tried again later
 
     memo().setSelText(" more");
-    frm->JournalTick();
+    frm->session().journals().tick();
     EXPECT_EQ(prompter->messages.size(), 1u);
 
     QFile::remove(dir() + "recovery");
-    frm->JournalTick();
+    frm->session().journals().tick();
     EXPECT_EQ(journals(dir()).size(), 1);
     EXPECT_EQ(frm->statusBar()->currentMessage(), "");
     EXPECT_FALSE(frm->statusBar()->isVisible());

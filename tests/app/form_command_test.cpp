@@ -128,21 +128,21 @@ TEST_F(FormCommandTest, MissingFieldsAndCancelInsertNothing) {
     EXPECT_EQ(prompter->messages.front().icon, MessageIcon::None);
     EXPECT_EQ(memo().Text(), "<BODY>");
     EXPECT_FALSE(memo().Modified());
-    EXPECT_TRUE(frm->Save_Btn->isEnabled());  // OK enables it before looking at the fields
-    EXPECT_TRUE(frm->SaverTimer->isActive()); // not a failure of the program
+    EXPECT_TRUE(frm->Save_Btn->isEnabled());    // OK enables it before looking at the fields
+    EXPECT_TRUE(frm->SaverTimer()->isActive()); // not a failure of the program
 }
 
 TEST_F(FormCommandTest, AFailureInsideTheCommandIsReportedAndSwitchesTheTimerOff) {
     writeIni("[Options]\nSave_Interval=5\n");
     start();
     frm->setSaverTimerOn(true);
-    ASSERT_TRUE(frm->SaverTimer->isActive());
+    ASSERT_TRUE(frm->SaverTimer()->isActive());
     memo().setText("x");
     prompter->queueDialog([](QDialog&) -> int { throw std::runtime_error("broken"); });
     frm->ToolBox_Horiz->formButton()->click();
     EXPECT_EQ(prompter->messageTexts(),
               QStringList{QStringLiteral("Exception error in Form1Click ..\r\n") + kAutoSaveSwitchedOff});
-    EXPECT_FALSE(frm->SaverTimer->isActive());
+    EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_EQ(memo().Text(), "x");
 }
 

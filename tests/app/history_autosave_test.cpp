@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, SevenFilesShowTheLastFiveAndExitStoresFive) {
         prompter->queueFile(paths.last());
         frm->Open1Click();
     }
-    EXPECT_EQ(frm->FileHistory.count(), 7);
+    EXPECT_EQ(frm->FileHistory().count(), 7);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(frm->MenuEntry[i]->text(), QStringLiteral("&%1 - ").arg(i + 1) + paths[6 - i]);
     ASSERT_TRUE(frm->Exit1Click());
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, ReopenMovesTheEntryToTheTopAndOpensTheFile) {
     writeIni(QStringLiteral("[File_History]\nNo_Files=2\nFile_1=%1\nFile_2=%2\n").arg(a, b).toUtf8());
     start();
     frm->MenuEntry[1]->trigger();
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{b, a}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{b, a}));
     EXPECT_EQ(frm->ActiveDocument()->caption(), "b.htm");
     EXPECT_EQ(tabTexts(), (QStringList{"<Untitled>", "b.htm"}));
     EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + b);
@@ -54,9 +54,9 @@ TEST_F(MainWindowTest, ReopeningARepeatedEntryMovesThatEntry) {
     const QString x = file("x.htm", "x");
     writeIni(QStringLiteral("[File_History]\nNo_Files=3\nFile_1=%1\nFile_2=%2\nFile_3=%1\n").arg(a, x).toUtf8());
     start({a}); // the command line lists its file once, first
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{a, x, a}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{a, x, a}));
     frm->ReOpenClick(3);
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{a, a, x}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{a, a, x}));
 }
 
 TEST_F(MainWindowTest, ReopeningAFileThatIsGoneShowsWhyAndLeavesNoWindow) {
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, TheAutomaticSaveSavesNamedDocumentsAfterTheIntervalOfOpen
     EXPECT_FALSE(memo().Modified());
     EXPECT_FALSE(frm->Save_Btn->isEnabled());
     EXPECT_EQ(ini().readString("Files", "Save_Dir", ""), dir());
-    EXPECT_TRUE(frm->SaverTimer->isActive());
+    EXPECT_TRUE(frm->SaverTimer()->isActive());
     EXPECT_TRUE(prompter->messages.empty());
 }
 
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, SecondsWithoutADocumentDoNotCount) {
     tick(*frm, 30);
     frm->Close1Click();
     tick(*frm, 600);
-    EXPECT_EQ(frm->autoSave.seconds(), 30);
+    EXPECT_EQ(frm->session().autoSave().counter().seconds(), 30);
 }
 
 TEST_F(MainWindowTest, AnUntitledPageIsOfferedOnceUntilItChangesAgainAndStaysChanged) {
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, SavingAnUntitledPageAutomaticallyKeepsTheTabAndTheRecentF
     EXPECT_EQ(frm->ActiveDocument()->caption(), "auto.htm");
     EXPECT_EQ(frm->ActiveDocument()->FileName, target);
     EXPECT_EQ(tabTexts(), QStringList{"<Untitled>"});
-    EXPECT_TRUE(frm->FileHistory.isEmpty());
+    EXPECT_TRUE(frm->FileHistory().isEmpty());
     EXPECT_FALSE(memo().Modified());
     EXPECT_TRUE(QFile::exists(target));
 }
@@ -145,20 +145,21 @@ TEST_F(MainWindowTest, AFailedAutomaticSaveSwitchesTheTimerOff) {
     tick(*frm, 60);
     EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in SaverTimerTimer\r\nCannot write " + page +
                                                     ": Not a directory\r\n" + kAutoSaveSwitchedOff});
-    EXPECT_FALSE(frm->SaverTimer->isActive());
+    EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_TRUE(memo().Modified());
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowDuringThePreviewIsRefused) {
-    start();
-    frm->PreviewActive = true;
+    start({file("page.htm", "<P>page</P>")});
+    frm->Preview_BtnClick();
+    ASSERT_TRUE(frm->PreviewActive());
     QCloseEvent refused;
     QCoreApplication::sendEvent(frm.get(), &refused);
     EXPECT_FALSE(refused.isAccepted());
     EXPECT_EQ(prompter->messageTexts(),
               QStringList{"Please exit the Previewer first before exiting this application .."});
     EXPECT_EQ(frm->DocumentCount(), 1);
-    frm->PreviewActive = false;
+    frm->Preview_BtnClick(); // back to the editor
     QCloseEvent accepted;
     QCoreApplication::sendEvent(frm.get(), &accepted);
     EXPECT_TRUE(accepted.isAccepted());

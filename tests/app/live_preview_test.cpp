@@ -136,12 +136,12 @@ TEST_F(LivePreviewTest, StepsAsideForTheBuiltInPreviewAndComesBack) {
     start({file("page.htm", "<title>T</title><a href=\"other.htm\">link</a>")});
     switchOn();
     frm->Preview_BtnClick();
-    ASSERT_TRUE(frm->PreviewActive);
+    ASSERT_TRUE(frm->PreviewActive());
     EXPECT_FALSE(pane().isVisible());
     EXPECT_TRUE(frm->Preview->isVisible());
     EXPECT_TRUE(frm->URL_Panel->isVisible());
     frm->Preview_BtnClick();
-    EXPECT_FALSE(frm->PreviewActive);
+    EXPECT_FALSE(frm->PreviewActive());
     EXPECT_TRUE(pane().isVisible());
     EXPECT_TRUE(frm->URL_Panel->isVisible()) << "it shows the links under the mouse in the pane";
     EXPECT_EQ(pane().Title(), "T");

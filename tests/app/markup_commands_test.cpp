@@ -133,7 +133,7 @@ TEST_F(MarkupCommandsTest, TheEmailLinkUsesTheSubstituteWhenNoAddressIsSet) {
     memo().setText("");
     frm->MailTo1Click(nullptr);
     EXPECT_EQ(memo().Text(), "<A HREF=\"mailto:Your_Email_Address\">   </A>");
-    EXPECT_EQ(frm->EmailAddress, "Your_Email_Address");
+    EXPECT_EQ(frm->EmailAddress(), "Your_Email_Address");
 }
 
 TEST_F(MarkupCommandsTest, TheLinkDialogInsertsABookmarkAndRemembersIt) {
@@ -231,9 +231,9 @@ TEST_F(MarkupCommandsTest, F10AndTheAltKeysOfIdleCommandsOpenTheMenus) {
 TEST_F(MarkupCommandsTest, TheAccessKeyOfAButtonWorksWhileTheCommandWithTheSameKeyIsOff) {
     start({file("page.htm", "<P>text")});
     frm->Preview_BtnClick();
-    ASSERT_TRUE(frm->PreviewActive);
+    ASSERT_TRUE(frm->PreviewActive());
     EXPECT_TRUE(pressKey(frm->Preview, Qt::Key_C, Qt::AltModifier));
-    EXPECT_FALSE(frm->PreviewActive);
+    EXPECT_FALSE(frm->PreviewActive());
     EXPECT_EQ(memo().Text(), "<P>text");
 }
 

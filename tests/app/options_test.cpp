@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, OkWithoutAnEmailAddressStoresThePlaceholderAndLinksUseIt)
         return clickOk(d);
     });
     frm->Defineoptions1Click();
-    EXPECT_EQ(frm->EmailAddress, "Put_Your_Email_in_Options");
+    EXPECT_EQ(frm->EmailAddress(), "Put_Your_Email_in_Options");
     EXPECT_EQ(ini().readString("Options", "Email_Address", ""), "Put_Your_Email_in_Options");
     memo().setSelStart(0);
     frm->MailTo1Click(nullptr);
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, OkSwitchesTheHintsAndTheirColourAndCancelChangesNothing) 
     EXPECT_EQ(frm->hintColour(), pink);
     EXPECT_EQ(ini().readString("Options", "Show_Help", ""), "0");
     // The field was left as the dialog showed it.
-    EXPECT_EQ(frm->EmailAddress, "Your_email_address");
+    EXPECT_EQ(frm->EmailAddress(), "Your_email_address");
 
     const QByteArray before = tmp.read("zor-vel.ini");
     prompter->queueDialog([](QDialog& d) {
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, OkSwitchesTheHintsAndTheirColourAndCancelChangesNothing) 
     });
     frm->Defineoptions1Click();
     EXPECT_FALSE(frm->hintsShown());
-    EXPECT_EQ(frm->EmailAddress, "Your_email_address");
+    EXPECT_EQ(frm->EmailAddress(), "Your_email_address");
     EXPECT_EQ(tmp.read("zor-vel.ini"), before);
     EXPECT_TRUE(prompter->drained());
 }
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, OptionsThatCannotBeStoredAreReportedWithTheFailuresText) 
     ASSERT_EQ(prompter->messages.size(), 1u);
     EXPECT_TRUE(prompter->messages[0].text.startsWith("Unable to write to "))
         << prompter->messages[0].text.toStdString();
-    EXPECT_EQ(frm->EmailAddress, "Put_Your_Email_Address_Here"); // the dialog stayed open; then Cancel
+    EXPECT_EQ(frm->EmailAddress(), "Put_Your_Email_Address_Here"); // the dialog stayed open; then Cancel
 }
 
 namespace {

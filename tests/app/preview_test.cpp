@@ -43,7 +43,7 @@ TEST_F(PreviewTest, AnUntitledPageAsksForANameAndACancelLeavesEverythingAsItWas)
         prompter->queueFile(std::nullopt);
         frm->Preview_BtnClick();
         EXPECT_TRUE(prompter->drained()) << "one question only";
-        EXPECT_FALSE(frm->PreviewActive);
+        EXPECT_FALSE(frm->PreviewActive());
         EXPECT_FALSE(previewShown());
         EXPECT_EQ(frm->SpeedPreview_Btn->text(), "&Preview");
         EXPECT_TRUE(frm->Browser_Btn1->isEnabled());
@@ -58,7 +58,7 @@ TEST_F(PreviewTest, AnUntitledPageAsksForANameAndACancelLeavesEverythingAsItWas)
     const QString path = dir() + "named.htm";
     prompter->queueFile(path);
     frm->Preview_BtnClick();
-    EXPECT_TRUE(frm->PreviewActive);
+    EXPECT_TRUE(frm->PreviewActive());
     EXPECT_EQ(frm->Preview->CurrentFile(), path);
     EXPECT_EQ(frm->windowTitle(), "Put Your Pages's Title here ");
     EXPECT_FALSE(memo().Modified());
@@ -72,7 +72,7 @@ TEST_F(PreviewTest, AChangedPageIsSavedShownWithEverythingElseOffAndLeftByTheBut
     frm->Preview_BtnClick();
 
     EXPECT_EQ(tmp.read("page.htm"), "<TITLE>My Page</TITLE><P>new");
-    EXPECT_TRUE(frm->PreviewActive);
+    EXPECT_TRUE(frm->PreviewActive());
     EXPECT_TRUE(previewShown());
     EXPECT_EQ(frm->Preview->CurrentFile(), path);
     EXPECT_EQ(frm->windowTitle(), "My Page");
@@ -100,7 +100,7 @@ TEST_F(PreviewTest, AChangedPageIsSavedShownWithEverythingElseOffAndLeftByTheBut
               QStringList{"Please exit the Previewer first before exiting this application .."});
 
     frm->Preview_BtnClick();
-    EXPECT_FALSE(frm->PreviewActive);
+    EXPECT_FALSE(frm->PreviewActive());
     EXPECT_FALSE(previewShown());
     EXPECT_EQ(frm->SpeedPreview_Btn->text(), "&Preview");
     EXPECT_EQ(frm->SpeedPreview_Btn->property("tag").toInt(), -1);
@@ -143,7 +143,7 @@ TEST_F(PreviewTest, LeavingAfterFollowingALinkBringsThatPagesDocumentForward) {
         EXPECT_FALSE(memo().Modified());
         EXPECT_EQ(tabTexts(), (QStringList{"a.htm", "b.htm"}));
         if (!alreadyOpen) {
-            EXPECT_EQ(frm->FileHistory.entries().value(0), b);
+            EXPECT_EQ(frm->FileHistory().entries().value(0), b);
         }
         EXPECT_TRUE(prompter->messages.empty());
         TearDown();
@@ -164,14 +164,14 @@ TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) 
         start({path});
         frm->Preview_BtnClick();
         EXPECT_EQ(int(prompter->messages.size()), c.messages) << c.bytes;
-        EXPECT_TRUE(frm->PreviewActive);
+        EXPECT_TRUE(frm->PreviewActive());
         EXPECT_TRUE(previewShown());
         EXPECT_TRUE(frm->SpeedPreview_Btn->isEnabled());
         EXPECT_EQ(frm->windowTitle(), c.caption);
         frm->Preview->resize(frm->Preview->width() - 50, frm->Preview->height());
         EXPECT_EQ(int(prompter->messages.size()), c.messages) << "not again at a new layout";
         frm->Preview_BtnClick();
-        EXPECT_FALSE(frm->PreviewActive);
+        EXPECT_FALSE(frm->PreviewActive());
         EXPECT_FALSE(previewShown());
         EXPECT_EQ(frm->DocumentCount(), 1);
         TearDown();

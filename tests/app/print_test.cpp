@@ -136,7 +136,7 @@ TEST_F(PrintTest, ThePreviewPrintsTheWholePageOrThePagesAsked) {
         html += "<P>Paragraph " + QByteArray::number(i) + " of the page.";
     start({file("long.htm", html)});
     frm->Preview_BtnClick();
-    ASSERT_TRUE(frm->PreviewActive);
+    ASSERT_TRUE(frm->PreviewActive());
 
     // The range left at 0 to 0 prints everything.
     const QString whole = tmp.file("whole.pdf");
@@ -302,7 +302,7 @@ TEST_F(PrintTest, ThePreviewAndPrintPdfPrintTheSamePages) {
     const QString page = file("same.htm", html);
     start({page});
     frm->Preview_BtnClick();
-    ASSERT_TRUE(frm->PreviewActive);
+    ASSERT_TRUE(frm->PreviewActive());
     const QString shown = tmp.file("preview.pdf"), headless = tmp.file("headless.pdf");
     queuePrintTo(shown);
     frm->Preview_Print_BTNClick();

@@ -18,7 +18,7 @@ protected:
     void startWith(const QString& text) {
         writeIni("[Options]\nSave_Interval=5\n[Files]\nSave_Dir=/nowhere/\n");
         start();
-        ASSERT_TRUE(frm->SaverTimer->isActive());
+        ASSERT_TRUE(frm->SaverTimer()->isActive());
         memo().setText(text);
         memo().setModified(false);
         frm->Save_Btn->setEnabled(false);
@@ -32,7 +32,7 @@ protected:
     void acceptOptions(std::initializer_list<const char*> ticked = {}) {
         std::vector<QString> names(ticked.begin(), ticked.end());
         prompter->queueDialog([this, names](QDialog& d) {
-            timerOffDuringRun = !frm->SaverTimer->isActive();
+            timerOffDuringRun = !frm->SaverTimer()->isActive();
             for (const QString& name : names)
                 d.findChild<QCheckBox*>(name)->setChecked(true);
             return int(QDialog::Accepted);
@@ -59,7 +59,7 @@ TEST_F(RemoveTagsTest, WholeDocumentGoesToAFileAndTheDocumentKeepsItsTags) {
     EXPECT_EQ(memo().Text(), "<B>Hello</B> world<P>two");
     EXPECT_FALSE(memo().Modified());
     EXPECT_TRUE(timerOffDuringRun);
-    EXPECT_TRUE(frm->SaverTimer->isActive());
+    EXPECT_TRUE(frm->SaverTimer()->isActive());
 }
 
 TEST_F(RemoveTagsTest, SelectionAnsweredNoIsReplacedInPlaceAsOneUndoableEdit) {
@@ -77,7 +77,7 @@ TEST_F(RemoveTagsTest, SelectionAnsweredNoIsReplacedInPlaceAsOneUndoableEdit) {
     EXPECT_EQ(memo().SelLength(), 0);
     EXPECT_TRUE(memo().Modified());
     EXPECT_TRUE(frm->Save_Btn->isEnabled());
-    EXPECT_TRUE(frm->SaverTimer->isActive());
+    EXPECT_TRUE(frm->SaverTimer()->isActive());
 
     frm->Undo1Click();
     EXPECT_EQ(memo().Text(), original);
@@ -100,7 +100,7 @@ TEST_F(RemoveTagsTest, SelectionAnsweredYesGoesToAFile) {
 TEST_F(RemoveTagsTest, CancelAsksForNoFileAndAutomaticSavingResumes) {
     startWith("<B>x</B>");
     prompter->queueDialog([this](QDialog&) {
-        timerOffDuringRun = !frm->SaverTimer->isActive();
+        timerOffDuringRun = !frm->SaverTimer()->isActive();
         return int(QDialog::Rejected);
     });
     frm->RemoveTags1Click();
@@ -109,7 +109,7 @@ TEST_F(RemoveTagsTest, CancelAsksForNoFileAndAutomaticSavingResumes) {
     EXPECT_TRUE(prompter->messages.empty());
     EXPECT_EQ(memo().Text(), "<B>x</B>");
     EXPECT_TRUE(timerOffDuringRun);
-    EXPECT_TRUE(frm->SaverTimer->isActive());
+    EXPECT_TRUE(frm->SaverTimer()->isActive());
 }
 
 TEST_F(RemoveTagsTest, InvalidHtmlNamesTheLineAndLeavesTheDocument) {
@@ -122,7 +122,7 @@ TEST_F(RemoveTagsTest, InvalidHtmlNamesTheLineAndLeavesTheDocument) {
     EXPECT_TRUE(prompter->fileDialogs.empty());
     EXPECT_EQ(memo().Text(), original);
     EXPECT_FALSE(memo().Modified());
-    EXPECT_TRUE(frm->SaverTimer->isActive());
+    EXPECT_TRUE(frm->SaverTimer()->isActive());
 }
 
 TEST_F(RemoveTagsTest, ASelectionStartingInsideATagIsInvalid) {
@@ -159,13 +159,13 @@ TEST_P(RemoveTagsLength, AtTheLimit) {
     if (c.handled) {
         EXPECT_TRUE(prompter->messages.empty());
         EXPECT_EQ(tmp.read("long.txt").size(), c.length - 3 + 2);
-        EXPECT_TRUE(frm->SaverTimer->isActive());
+        EXPECT_TRUE(frm->SaverTimer()->isActive());
     } else {
         EXPECT_EQ(prompter->messageTexts(), QStringList{"An exception error occurred in RemoveTags1Click\r\n"
                                                         "Please report error to support@zorvel.org"});
         EXPECT_EQ(prompter->messages[0].icon, MessageIcon::None);
         EXPECT_TRUE(prompter->fileDialogs.empty());
-        EXPECT_FALSE(frm->SaverTimer->isActive());
+        EXPECT_FALSE(frm->SaverTimer()->isActive());
     }
     EXPECT_EQ(memo().Text(), text);
 }

@@ -17,15 +17,15 @@ TEST_F(MainWindowTest, WithoutASettingsFileEverythingTakesItsDefault) {
     // The size is the outer one: shown, the frame is taken off the inside.
     EXPECT_EQ(frm->frameGeometry().size(), QSize(1004, 748));
     EXPECT_EQ(frm->size(), QSize(1004, 748) - (frm->frameGeometry().size() - frm->geometry().size()));
-    EXPECT_TRUE(frm->FileHistory.isEmpty());
+    EXPECT_TRUE(frm->FileHistory().isEmpty());
     EXPECT_FALSE(frm->MenuEntry[0]->isVisible());
-    EXPECT_FALSE(frm->SaverTimer->isActive());
+    EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_TRUE(frm->hintsShown());
     EXPECT_EQ(frm->hintColour(), QColor(255, 255, 0));
     EXPECT_EQ(frm->previewFontName(), "Arial");
     EXPECT_EQ(frm->previewFontSize(), 12);
     EXPECT_TRUE(frm->ShowImages1->isChecked());
-    EXPECT_EQ(frm->EmailAddress, "Put_Your_Email_Address_Here");
+    EXPECT_EQ(frm->EmailAddress(), "Put_Your_Email_Address_Here");
     EXPECT_EQ(frm->placement(), Placement::Left);
     EXPECT_TRUE(frm->MenuonLeft1->isChecked());
     EXPECT_EQ(frm->DocumentCount(), 1);
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, OptionsAreReadWithTheirCorrections) {
     EXPECT_EQ(frm->previewFontName(), "Times New Roman");
     EXPECT_EQ(frm->previewFontSize(), 12);
     EXPECT_FALSE(frm->ShowImages1->isChecked());
-    EXPECT_EQ(frm->EmailAddress, "me@example.org");
+    EXPECT_EQ(frm->EmailAddress(), "me@example.org");
 }
 
 TEST_F(MainWindowTest, TheSaveIntervalIsDecimalOrHexadecimalMinutes) {
@@ -98,9 +98,9 @@ TEST_F(MainWindowTest, TheSaveIntervalIsDecimalOrHexadecimalMinutes) {
     for (const auto& c : cases) {
         writeIni(QByteArray("[Options]\nSave_Interval=") + c.value + "\n");
         start({}, QSize(1024, 768), false);
-        EXPECT_EQ(frm->SaverTimer->isActive(), c.on) << c.value;
-        EXPECT_EQ(frm->autoSave.limit(), c.limit) << c.value;
-        EXPECT_EQ(frm->SaverTimer->interval(), 1000);
+        EXPECT_EQ(frm->SaverTimer()->isActive(), c.on) << c.value;
+        EXPECT_EQ(frm->session().autoSave().counter().limit(), c.limit) << c.value;
+        EXPECT_EQ(frm->SaverTimer()->interval(), 1000);
         frm.reset();
     }
 }
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, RecentFilesMustBeAbsoluteExistingPaths) {
                  .arg(one, three)
                  .toUtf8());
     start();
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{one, three}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{one, three}));
     EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + one);
     EXPECT_EQ(frm->MenuEntry[1]->text(), "&2 - " + three);
     EXPECT_FALSE(frm->MenuEntry[2]->isVisible());
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, TheFileOnTheCommandLineOpensWithATabAndIsFirstAtExit) {
     EXPECT_EQ(frm->DocumentCount(), 1);
     EXPECT_EQ(frm->ActiveDocument()->caption(), "Page.htm");
     EXPECT_EQ(tabTexts(), QStringList{"Page.htm"});
-    EXPECT_EQ(frm->FileHistory.entries().value(0), page);
+    EXPECT_EQ(frm->FileHistory().entries().value(0), page);
     EXPECT_FALSE(frm->MenuEntry[0]->isVisible()); // not rebuilt at start-up
     ASSERT_TRUE(frm->Exit1Click());
     EXPECT_EQ(exitCode, 0);

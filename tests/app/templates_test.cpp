@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, AfterSaveAsTemplateTheDocumentIsTheTemplateFile) {
     EXPECT_FALSE(memo().Modified());
     EXPECT_FALSE(frm->Save_Btn->isEnabled());
     // The recent files were empty and stay so.
-    EXPECT_TRUE(frm->FileHistory.isEmpty());
+    EXPECT_TRUE(frm->FileHistory().isEmpty());
 
     // A later Save writes the template.
     memo().setSelText("<P>final</P>");
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, SaveAsTemplateMovesThePathToTheTopOfAListThatIsNotEmpty) 
     start({a});
     prompter->queueFile(b);
     frm->Open1Click();
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{b, a}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{b, a}));
     const QString menuBefore = frm->MenuEntry[0]->text();
 
     // Saved twice under one name: one template, rewritten, listed once.
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, SaveAsTemplateMovesThePathToTheTopOfAListThatIsNotEmpty) 
         frm->SaveAsTemplate1Click();
     }
     const QString path = dir() + "template/temp1.tpl";
-    EXPECT_EQ(frm->FileHistory.entries(), (QStringList{path, b, a}));
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{path, b, a}));
     EXPECT_EQ(ini().readString("Templates", "No_Templates", ""), "1");
     EXPECT_EQ(frm->MenuEntry[0]->text(), menuBefore); // the menu waits for its next rebuild
     EXPECT_EQ(tmp.read("b.htm"), QByteArray("<HTML>b</HTML>\r\n"));

@@ -1,11 +1,10 @@
 #include "dialog_frame.h"
 
-#include "dialog_buttons.h"
+#include "dialog_kit.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zorvel {
@@ -30,10 +29,7 @@ QVBoxLayout* dialogBodyWithHeading(QDialog& dialog, const QString& heading) {
 }
 
 void addOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
-    const OkCancelRow row = makeOkCancelRow(&dialog);
-    layout.addLayout(row.layout);
-    QObject::connect(row.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(row.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    layout.addLayout(makeOkCancelRow(&dialog).layout);
 }
 
 } // namespace zorvel

@@ -1,7 +1,7 @@
 #include "optionu.h"
 
-#include "dialog_buttons.h"
 #include "dialog_frame.h"
+#include "dialog_kit.h"
 #include "error_text.h"
 #include "path_rules.h"
 
@@ -115,12 +115,10 @@ TOptionFrm::TOptionFrm(Prompter& prompter, QString programDir, QWidget* parent)
     layout->addSpacing(6);
     layout->addLayout(fields);
     layout->addWidget(group);
-    const OkCancelRow buttons = makeOkCancelRow(this);
+    const OkCancelRow buttons = makeOkCancelRow(this, [this] { OK_BtnClick(); });
     layout->addLayout(buttons.layout);
     setMinimumWidth(fontMetrics().averageCharWidth() * 80);
 
-    connect(buttons.ok, &QPushButton::clicked, this, [this] { OK_BtnClick(); });
-    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(FlyByCheckBox, &QCheckBox::toggled, this, [this] { FlyByCheckBoxClick(); });
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });

@@ -1,7 +1,7 @@
 #include "tempu.h"
 
-#include "dialog_buttons.h"
 #include "dialog_frame.h"
+#include "dialog_kit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +42,6 @@ TGetTemp::TGetTemp(QWidget* parent) : QDialog(parent) {
     blank->setAutoDefault(false);
     row.layout->insertWidget(row.layout->indexOf(row.ok), blank);
     body->addLayout(row.layout);
-    connect(row.ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(row.cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(blank, &QPushButton::clicked, this, [this] { done(kBlankPage); });
     setMinimumWidth(fontMetrics().averageCharWidth() * 55);
 
