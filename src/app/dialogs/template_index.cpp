@@ -18,7 +18,7 @@ static QString numberedKey(const char* prefix, int number) {
 }
 
 TemplateDirectoryError::TemplateDirectoryError(const QString& dir)
-    : std::runtime_error(QStringLiteral("Unable to create %1").arg(dir).toStdString()) {}
+    : FileError(QStringLiteral("Unable to create %1").arg(dir)) {}
 
 TemplateIndex::TemplateIndex(const IniProfile& ini, QString programDir, FileExists exists, Platform platform)
     : ini_(ini), programDir_(std::move(programDir)), exists_(std::move(exists)), platform_(platform) {}

@@ -5,6 +5,7 @@
 // longer usable, and so is one whose file lies outside the template directory
 // (an edited settings file must not make New open any file it names). Names
 // compare exactly.
+#include "errors.h"
 #include "ini_profile.h"
 #include "path_rules.h"
 
@@ -56,7 +57,8 @@ private:
     Platform platform_;
 };
 
-class TemplateDirectoryError : public std::runtime_error {
+// "Unable to create DIR".
+class TemplateDirectoryError : public FileError {
 public:
     explicit TemplateDirectoryError(const QString& dir);
 };
