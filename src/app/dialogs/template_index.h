@@ -38,8 +38,8 @@ public:
 
     // Stores a template under the name: an existing usable template of that exact
     // name is rewritten, otherwise the next number is taken. Creates the template
-    // directory and records the file; returns the number. Throws IniWriteError
-    // or TemplateDirectoryError.
+    // directory and records the file; returns the number. Throws IniWriteError,
+    // TemplateDirectoryError, or Error when the stored count leaves no number.
     int store(const QString& name, const QString& description) const;
 
     static QString directory(const QString& programDir, Platform platform = kHostPlatform);
