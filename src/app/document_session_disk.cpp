@@ -3,7 +3,7 @@
 
 #include "app_messages.h"
 #include "editfrmu.h"
-#include "error_text.h"
+#include "error_box.h"
 
 namespace zorvel {
 
@@ -15,12 +15,8 @@ constexpr int kReloadNoticeMs = 10000;
 bool DocumentSession::reload(TEditForm& form) {
     // The caret stays where it was, as far as the new text reaches.
     const int caret = form.MemoPad->SelStart();
-    try {
-        form.MemoPad->LoadFromFile(form.FileName);
-    } catch (const std::exception& e) {
-        prompter_.notice(errorText(e), MessageIcon::Error);
+    if (!guarded(prompter_, [&] { form.MemoPad->LoadFromFile(form.FileName); }))
         return false;
-    }
     form.MemoPad->setSelStart(caret);
     form.diskStamp = diskStampOf(form.FileName);
     form.postponedDisk.reset();

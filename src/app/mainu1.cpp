@@ -4,7 +4,7 @@
 
 #include "app_messages.h"
 #include "control/html_viewer.h"
-#include "error_text.h"
+#include "errors.h"
 #include "find_replace.h"
 #include "hint_switch.h"
 #include "live_preview.h"
@@ -356,32 +356,23 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainFrm::guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body) {
+    QString message = failureText(failure);
     try {
         body();
         return true;
     } catch (const std::exception& e) {
-        reportFailure(failureText(failure), failureReason(e), timer);
-        return false;
+        if (const QString reason = failureReason(e); !reason.isEmpty())
+            message += QStringLiteral("\r\n") + reason;
     } catch (...) {
-        reportFailure(failureText(failure), QString(), timer);
-        return false;
+        // Nothing to add to the command's own text.
     }
-}
-
-void TMainFrm::reportFailure(const QString& text, const QString& reason, Timer timer) {
-    QString message = text;
-    if (!reason.isEmpty())
-        message += QStringLiteral("\r\n") + reason;
     // Saving stops for the rest of the run; the user must know they are on their own.
     if (timer == Timer::SwitchOff && session_->autoSave().engaged()) {
         setSaverTimerOn(false);
         message += QStringLiteral("\r\n") + QLatin1String(kAutoSaveSwitchedOff);
     }
     prompter().notice(message, MessageIcon::None);
-}
-
-void TMainFrm::showError(const std::exception& e) {
-    prompter().notice(errorText(e), MessageIcon::Error);
+    return false;
 }
 
 void TMainFrm::App_OnIdle() {

@@ -4,6 +4,7 @@
 // safe, lives in the session it owns (document_session.h).
 #include "document_session.h"
 #include "editfrmu.h"
+#include "error_box.h"
 #include "ini_profile.h"
 #include "mainu1_ui.h"
 #include "path_rules.h"
@@ -89,9 +90,6 @@ public:
     void FormResize();
     void applyPlacement(Placement placement);
     Placement placement() const { return placement_; }
-
-    // The generic error box: the failure's own text (commands without a message of their own).
-    void showError(const std::exception& e);
 
     // Ends the run after a termination signal: journals written, no questions.
     void terminate();
@@ -238,11 +236,17 @@ private:
 
     SaveOutcome saveDocument(TEditForm& form);
     SaveOutcome saveDocumentAs(TEditForm& form);
-    // Runs a command body; any failure shows the message and may switch the timer off.
+    // Every command runs its body through one of these; false when it failed.
+    // A command with a failure text of its own shows that text, and below it what
+    // a file failure said; the failure may switch the timer off.
     bool guarded(const FailureMessage& failure, Timer timer, const std::function<void()>& body);
-    void reportFailure(const QString& text, const QString& reason, Timer timer);
+    // Without one, the failure is told in its own words in the error box.
+    bool guarded(const std::function<void()>& body, const ErrorWords& words = {}) {
+        return zorvel::guarded(prompter(), body, words);
+    }
     bool runExitSequence();
     void setUpBrowserButtons();
+    void previewInBrowser(int slot, const QString& label);
     // Puts a browser button in the state given; at start-up the caption rules differ.
     void showBrowserButton(int slot, const BrowserButtonState& state, bool atStartUp);
 

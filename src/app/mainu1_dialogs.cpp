@@ -23,11 +23,8 @@ namespace zorvel {
 void TMainFrm::Find_All_BookMarks(TEditForm& form) {
     if (DocumentCount() == 0)
         return;
-    try {
-        findAllBookMarks(form.MemoPad->Text(), form.BookMarks);
-    } catch (...) {
-        reportFailure(failureText(kFindAllBookMarksFailure), QString(), Timer::SwitchOff);
-    }
+    guarded(kFindAllBookMarksFailure, Timer::SwitchOff,
+            [&] { findAllBookMarks(form.MemoPad->Text(), form.BookMarks); });
 }
 
 TEditForm* TMainFrm::newFromTemplate() {

@@ -233,11 +233,7 @@ TMainFrm::SaveOutcome TMainFrm::saveDocumentAs(TEditForm& form) {
     if (outcome != SaveOutcome::Saved)
         return outcome;
     // The file is written: a folder that cannot be remembered is a matter of its own.
-    try {
-        settings().writeString(kFilesSection, kSaveDirKey, directoryOf(*path, env_.platform));
-    } catch (const std::exception& e) {
-        showError(e);
-    }
+    guarded([&] { settings().writeString(kFilesSection, kSaveDirKey, directoryOf(*path, env_.platform)); });
     form.MemoPad->SetFocus();
     return outcome;
 }

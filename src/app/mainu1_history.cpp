@@ -29,15 +29,13 @@ void TMainFrm::ReOpenClick(int entry) {
     if (entry < 1 || entry > FileHistory().count())
         return;
     const QString path = FileHistory().entries()[entry - 1];
-    try {
+    guarded([&] {
         TEditForm* form = OpenDocument(path, true);
         FileHistory().moveEntryToTop(entry - 1);
         RebuildHistoryMenu();
         form->showMaximized();
         EnableDocumentCommands();
-    } catch (const std::exception& e) {
-        showError(e);
-    }
+    });
 }
 
 void TMainFrm::SaverTimerTimer() {

@@ -99,11 +99,7 @@ void TMainFrm::MenuonLeft1Click(QObject* sender) {
         return;
     const auto& [where, stored] = kPlacements[tag - 1];
     applyPlacement(where);
-    try {
-        settings().writeString(kOptions, QStringLiteral("Menu_Position"), QLatin1String(stored));
-    } catch (const std::exception& e) {
-        showError(e);
-    }
+    guarded([&] { settings().writeString(kOptions, QStringLiteral("Menu_Position"), QLatin1String(stored)); });
 }
 
 void TMainFrm::setUpBrowserButtons() {

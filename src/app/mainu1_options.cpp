@@ -13,19 +13,8 @@
 
 namespace zorvel {
 
-namespace {
-
-// Carrying out a preview stops here when the Save command did not save: it has said why.
-struct SaveDidNotSave {};
-
-} // namespace
-
 void TMainFrm::storeOption(const QString& key, bool on) {
-    try {
-        settings().writeBool(kOptions, key, on);
-    } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    guarded([&] { settings().writeBool(kOptions, key, on); }, {.withReason = false});
 }
 
 void TMainFrm::setHints(bool shown, const QColor& colour) {
@@ -37,7 +26,7 @@ void TMainFrm::SaveAsTemplate1Click() {
     TEditForm* form = ActiveDocument();
     if (!form)
         return;
-    try {
+    guarded([&] {
         const auto saved = saveAsTemplate(prompter(), settings(), programDir(), this);
         if (!saved)
             return;
@@ -50,13 +39,11 @@ void TMainFrm::SaveAsTemplate1Click() {
             Save_Btn->setEnabled(false);
         if (!FileHistory().isEmpty())
             FileHistory().moveToTop(saved->path);
-    } catch (const std::exception& e) {
-        showError(e);
-    }
+    });
 }
 
 void TMainFrm::Defineoptions1Click() {
-    try {
+    const bool done = guarded([&] {
         const auto result = runOptionsDialog(prompter(), settings(), programDir(), this);
         if (result) {
             emailAddress_ = result->emailAddress;
@@ -64,10 +51,9 @@ void TMainFrm::Defineoptions1Click() {
             showBrowserButton(2, result->browser2, false);
             setHints(result->showHints, result->hintColor);
         }
-    } catch (const std::exception& e) {
-        showError(e);
+    });
+    if (!done)
         return;
-    }
     QCoreApplication::processEvents();
     FormResize();
     QCoreApplication::processEvents();
@@ -87,43 +73,37 @@ void TMainFrm::Font1Click() {
     memo->SetFocus();
 }
 
-static void previewInBrowser(TMainFrm& frm, int slot, const QString& label, const FileExists& exists) {
-    TEditForm* form = frm.ActiveDocument();
+void TMainFrm::previewInBrowser(int slot, const QString& label) {
+    TEditForm* form = ActiveDocument();
     BrowserPreviewInput in;
     in.slot = slot;
     in.labelText = label;
     // Blanks around the stored path are no part of the program's name.
-    in.browserExists = !trimBlanks(label).isEmpty() && exists(trimBlanks(label));
+    in.browserExists = !trimBlanks(label).isEmpty() && env_.exists(trimBlanks(label));
     in.documentOpen = form != nullptr;
     in.documentFileName = form ? form->FileName : QString();
     in.modified = form && form->MemoPad->Modified();
-    in.programDir = frm.programDir();
+    in.programDir = programDir();
     const BrowserPreviewPlan plan = planBrowserPreview(in);
     if (plan.action == BrowserPreviewAction::Nothing)
         return;
     BrowserPreviewDocument document;
-    document.save = [&frm, form] {
-        frm.Save1Click();
+    document.save = [this, form] {
+        Save1Click();
         // A failed or cancelled save keeps the page changed: the browser would show
-        // an old file as if it were the text in the editor.
-        if (form->MemoPad->Modified())
-            throw SaveDidNotSave{};
+        // an old file as if it were the text in the editor. The save has said why.
+        return !form->MemoPad->Modified();
     };
     document.text = [form] { return form->MemoPad->Text(); };
     document.encoding = form->MemoPad->fileFormat().encoding;
-    try {
-        carryOutBrowserPreview(plan, document); // a failed start stays silent
-    } catch (const SaveDidNotSave&) {
-    } catch (const std::exception& e) {
-        frm.showError(e);
-    }
+    guarded([&] { carryOutBrowserPreview(plan, document); }); // a failed start stays silent
 }
 
 void TMainFrm::Browser_Btn1Click() {
-    previewInBrowser(*this, 1, Browser_Address1, env_.exists);
+    previewInBrowser(1, Browser_Address1);
 }
 void TMainFrm::Browser_Btn2Click() {
-    previewInBrowser(*this, 2, Browser_Address2, env_.exists);
+    previewInBrowser(2, Browser_Address2);
 }
 
 } // namespace zorvel

@@ -147,12 +147,8 @@ void TMainFrm::enterPreview(TEditForm& form) {
 
     workStack_->setCurrentWidget(Preview);
     Preview->Clear();
-    try {
-        Preview->LoadFromFile(form.FileName);
-    } catch (const std::exception& e) {
-        // Whatever was parsed is shown; the button still leads back to the editor.
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    // Whatever was parsed is shown; the button still leads back to the editor.
+    guarded([&] { Preview->LoadFromFile(form.FileName); });
     setWindowTitle(Preview->Title());
     Preview->show();
     Preview_Print_BTN->setEnabled(true);
@@ -211,7 +207,7 @@ void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
             other->MemoPad->SetFocus();
             return;
         }
-    try {
+    guarded([&] {
         TEditForm* opened = OpenDocument(path, true);
         opened->MemoPad->setModified(false);
         Find_All_BookMarks(*opened);
@@ -221,9 +217,7 @@ void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
         opened->showMaximized();
         opened->MemoPad->SetFocus();
         setSaverTimerOn(true);
-    } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    });
 }
 
 void TMainFrm::Font2Click() {
@@ -245,12 +239,12 @@ void TMainFrm::Font2Click() {
     const int chosenSize = chosen->pointSize() > 0 ? chosen->pointSize() : size;
     Preview->setDefFontName(chosen->family());
     Preview->setDefFontSize(chosenSize);
-    try {
-        ini.writeString(kOptions, kFontNameKey, chosen->family());
-        ini.writeInteger(kOptions, kFontSizeKey, chosenSize);
-    } catch (const std::exception& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    }
+    guarded(
+        [&] {
+            ini.writeString(kOptions, kFontNameKey, chosen->family());
+            ini.writeInteger(kOptions, kFontSizeKey, chosenSize);
+        },
+        {.withReason = false});
 }
 
 void TMainFrm::ShowImages2Click() {

@@ -2,7 +2,6 @@
 // and the printer set-up, all on the one printer the main window keeps.
 #include "mainu1.h"
 
-#include "atomic_write.h"
 #include "busy_cursor.h"
 #include "control/html_viewer.h"
 #include "print_error.h"
@@ -58,20 +57,16 @@ QPrinter& TMainFrm::printer() {
 void TMainFrm::runPrintJob(const std::function<void()>& job) {
     // The progress dialog lets events through between pages; no second job starts meanwhile.
     const QScopedValueRollback<bool> guard(printing_, true);
-    try {
-        BusyCursor busy;
-        printIntoFile(printer(), job);
-    } catch (const PrintCancelled&) {
-        // The user stopped it: the job was dropped, and there is nothing to tell.
-    } catch (const FileWriteError& e) {
-        prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
-    } catch (const PrintError& e) {
-        prompter().notice(e.userText(), MessageIcon::Error);
-    } catch (const std::exception& e) {
-        showError(e);
-    } catch (...) {
-        prompter().notice(QStringLiteral("Printing failed."), MessageIcon::Error);
-    }
+    guarded(
+        [&] {
+            try {
+                BusyCursor busy;
+                printIntoFile(printer(), job);
+            } catch (const PrintCancelled&) {
+                // The user stopped it: the job was dropped, and there is nothing to tell.
+            }
+        },
+        {.unknown = "Printing failed."});
     // A job that failed to start may have left the printer unusable; the next one gets a fresh one.
     replaceIfStuck(printer_);
 }

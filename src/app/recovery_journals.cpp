@@ -5,6 +5,7 @@
 #include "editfrmu.h"
 
 #include "atomic_write.h"
+#include "errors.h"
 
 #include <algorithm>
 #include <utility>
@@ -50,9 +51,9 @@ std::optional<QString> RecoveryJournals::write(const TEditForm& form) {
             store_.remove(form.journalId);
         return std::nullopt;
     } catch (const FileWriteError& e) {
-        return QLatin1String(kJournalNotKept).arg(e.path(), e.reason());
+        return QLatin1String(kJournalNotKept).arg(e.path(), e.systemReason());
     } catch (const std::exception& e) {
-        return QLatin1String(kJournalNotKept).arg(store_.journalPath(form.journalId), QString::fromLocal8Bit(e.what()));
+        return QLatin1String(kJournalNotKept).arg(store_.journalPath(form.journalId), errorText(e));
     }
 }
 
@@ -132,7 +133,7 @@ std::optional<QString> RecoveryJournals::restore(const OrphanJournal& orphan, TE
     try {
         store_.adopt(orphan, form.journalId);
     } catch (const FileWriteError& e) {
-        return QLatin1String(kJournalNotKept).arg(e.path(), e.reason());
+        return QLatin1String(kJournalNotKept).arg(e.path(), e.systemReason());
     }
     return std::nullopt;
 }

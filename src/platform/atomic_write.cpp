@@ -12,8 +12,8 @@
 namespace zorvel {
 
 FileWriteError::FileWriteError(QString path, QString reason)
-    : std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString()), path_(std::move(path)),
-      reason_(std::move(reason)) {}
+    : FileError(QStringLiteral("Cannot write %1: %2").arg(path, reason)), path_(std::move(path)),
+      systemReason_(std::move(reason)) {}
 
 namespace {
 

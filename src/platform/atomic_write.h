@@ -1,23 +1,24 @@
 #pragma once
 // Writing a whole file so that either every byte of the new contents reached
 // the disk or the old file is left exactly as it was.
+#include "errors.h"
+
 #include <QByteArray>
 #include <QString>
-#include <stdexcept>
 
 namespace zorvel {
 
-// Why a file could not be written, in the system's words ("No space left on
-// device"), with the path it concerns.
-class FileWriteError : public std::runtime_error {
+// "Cannot write PATH: REASON", the reason in the system's words ("No space
+// left on device"); the path and the reason are also kept apart.
+class FileWriteError : public FileError {
 public:
     FileWriteError(QString path, QString reason);
     const QString& path() const { return path_; }
-    const QString& reason() const { return reason_; }
+    const QString& systemReason() const { return systemReason_; }
 
 private:
     QString path_;
-    QString reason_;
+    QString systemReason_;
 };
 
 // A temporary file beside the target, written unbuffered so that a full disk

@@ -11,7 +11,7 @@
 namespace zorvel {
 
 IniWriteError::IniWriteError(const QString& path, QString reason)
-    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()), reason_(std::move(reason)) {}
+    : FileError(QStringLiteral("Unable to write to %1").arg(path), std::move(reason)) {}
 
 namespace {
 
@@ -215,7 +215,7 @@ void IniProfile::writeString(const QString& section, const QString& key, const Q
     try {
         writeFileAtomically(path_, (ini.lines.join(ini.eol) + ini.eol).toUtf8());
     } catch (const FileWriteError& e) {
-        throw IniWriteError(path_, e.reason());
+        throw IniWriteError(path_, e.systemReason());
     }
 }
 

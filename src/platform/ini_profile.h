@@ -3,23 +3,19 @@
 // Windows private profiles: names match without case, a missing file, section
 // or key gives the caller's default, and a write is on disk when it returns.
 // Nothing is cached: every call opens the file by name.
+#include "errors.h"
+
 #include <QColor>
 #include <QHash>
 #include <QString>
 #include <optional>
-#include <stdexcept>
 
 namespace zorvel {
 
 // "Unable to write to PATH"; the reason the system gave, when there is one, apart.
-class IniWriteError : public std::runtime_error {
+class IniWriteError : public FileError {
 public:
     explicit IniWriteError(const QString& path, QString reason = {});
-    QString message() const { return QString::fromStdString(what()); }
-    const QString& reason() const { return reason_; }
-
-private:
-    QString reason_;
 };
 
 // One reading of the settings file, parsed once: what a loop over numbered keys

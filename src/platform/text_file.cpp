@@ -60,18 +60,17 @@ LoadedText decodeText(const QByteArray& bytes) {
 LoadedText loadTextFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        throw TextFileError(QStringLiteral("The file %1 does not exist.").arg(path).toStdString());
+        throw TextFileError(QStringLiteral("The file %1 does not exist.").arg(path));
     if (!info.isFile())
-        throw TextFileError(QStringLiteral("%1 is not a file.").arg(path).toStdString());
+        throw TextFileError(QStringLiteral("%1 is not a file.").arg(path));
     if (info.size() > kMaxDocumentBytes)
         throw FileTooLargeError(QStringLiteral("The file %1 is too large to edit (%2 bytes; at most %3 bytes).")
                                     .arg(path)
                                     .arg(info.size())
-                                    .arg(kMaxDocumentBytes)
-                                    .toStdString());
+                                    .arg(kMaxDocumentBytes));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TextFileError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()).toStdString());
+        throw TextFileError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     return decodeText(file.readAll());
 }
 
@@ -103,7 +102,7 @@ static void save(const QString& path, const QByteArray& bytes) {
     try {
         writeFileAtomically(path, bytes);
     } catch (const FileWriteError& e) {
-        throw TextFileError(e.what());
+        throw TextFileError(e.text());
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // Reading and writing a document's text as its file holds it: the encoding
 // (UTF-8 when valid, else Latin-1) and the line endings are kept for the save.
+#include "errors.h"
+
 #include <QString>
 #include <optional>
-#include <stdexcept>
 
 namespace zorvel {
 
@@ -20,9 +21,9 @@ struct LoadedText {
     TextFormat format; // the line ending is the first one met
 };
 
-class TextFileError : public std::runtime_error {
+class TextFileError : public FileError {
 public:
-    using std::runtime_error::runtime_error;
+    using FileError::FileError;
 };
 
 // A file too large to edit; its message names the file and its size for the user.

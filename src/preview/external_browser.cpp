@@ -103,8 +103,8 @@ bool carryOutBrowserPreview(const BrowserPreviewPlan& plan, const BrowserPreview
     case BrowserPreviewAction::Launch:
         break;
     case BrowserPreviewAction::SaveThenLaunch:
-        if (document.save)
-            document.save();
+        if (document.save && !document.save())
+            return false;
         break;
     case BrowserPreviewAction::WriteTempThenLaunch:
         writeTempPreviewPage(plan.documentFile, document.text ? document.text() : QString(), document.encoding);

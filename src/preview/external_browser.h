@@ -87,14 +87,14 @@ BrowserPreviewPlan planBrowserPreview(const BrowserPreviewInput& input);
 
 // What carrying out a plan needs of the document.
 struct BrowserPreviewDocument {
-    std::function<void()> save;    // the Save command; clears the changed flag
+    std::function<bool()> save;    // the Save command; false when it did not save
     std::function<QString()> text; // the editor's text, line breaks as "\n"
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
 // Saves or writes the temporary page as the plan says, then starts the browser.
-// Returns whether it started. Throws what save throws, and TextFileError when the
-// temporary page cannot be written.
+// Returns whether it started; a save that did not save starts nothing. Throws
+// what save throws, and TextFileError when the temporary page cannot be written.
 bool carryOutBrowserPreview(const BrowserPreviewPlan& plan, const BrowserPreviewDocument& document);
 
 // The temporary page: every line, the last one too, ended by CR LF.

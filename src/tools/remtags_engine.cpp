@@ -10,8 +10,9 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 void checkRemoveTagsLength(const QString& text) {
     if (text.size() > kMaxRemoveTagsText)
-        throw TextTooLongError("Remove Tags: the text has " + std::to_string(text.size()) +
-                               " characters, more than the 65534 it can handle");
+        throw TextTooLongError(
+            QStringLiteral("Remove Tags: the text has %1 characters, more than the 65534 it can handle")
+                .arg(text.size()));
 }
 
 // Replacing "<P>" or "<BR>" by CR LF can never make a new occurrence (neither

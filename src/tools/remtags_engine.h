@@ -1,18 +1,19 @@
 #pragma once
 // Turning the HTML of a document (or of a selection) into plain text: the
 // passes of the Remove Tags command, each done in one sweep over the text.
+#include "errors.h"
+
 #include <QString>
 
 #include <functional>
 #include <optional>
-#include <stdexcept>
 
 namespace zorvel {
 
 // Raised when a text is too long for the command to handle.
-class TextTooLongError : public std::runtime_error {
+class TextTooLongError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 struct RemoveTagOptions {

@@ -47,7 +47,7 @@ void expectRefused(const Writer& w, const QString& path, const char* reason) {
         w.write(path);
         ADD_FAILURE() << w.name << ": the write reported success";
     } catch (const std::exception& e) {
-        const QString text = QString::fromLocal8Bit(e.what());
+        const QString text = errorText(e);
         if (const auto* ini = dynamic_cast<const IniWriteError*>(&e))
             EXPECT_EQ(ini->reason(), reason) << w.name;
         else
@@ -158,7 +158,7 @@ TEST(FileWrite, ADeviceIsWrittenIntoAndKeptADevice) {
         writeFileAtomically(full, kOldPage);
         ADD_FAILURE() << "the write reported success";
     } catch (const FileWriteError& e) {
-        EXPECT_EQ(e.reason(), "No space left on device");
+        EXPECT_EQ(e.systemReason(), "No space left on device");
     }
     struct stat st {};
     ASSERT_EQ(::stat("/dev/full", &st), 0);

@@ -92,7 +92,7 @@ TEST(IniProfile, ARefusedWriteRaisesUnableToWrite) {
         ini.writeInteger("Size", "Left", 1);
         FAIL() << "no error";
     } catch (const IniWriteError& e) {
-        EXPECT_EQ(e.message(), "Unable to write to " + path);
+        EXPECT_EQ(e.text(), "Unable to write to " + path);
     }
 }
 

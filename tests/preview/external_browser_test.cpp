@@ -146,6 +146,7 @@ TEST(BrowserPreview, AChangedNamedPageIsSavedBeforeTheBrowserStarts) {
     doc.save = [&] {
         ++saves;
         tmp.write(QStringLiteral("page one.htm"), "new text");
+        return true;
     };
     doc.text = [] { return QStringLiteral("never asked for"); };
     ASSERT_TRUE(carryOutBrowserPreview(planBrowserPreview(in), doc));
@@ -163,7 +164,10 @@ TEST(BrowserPreview, AChangedUntitledPageGoesToTheTemporaryPage) {
     tmp.write(QStringLiteral("TempFile.htm"), "an earlier preview, longer than this one");
     BrowserPreviewInput in{2, writeFakeBrowser(tmp), true, true, QString(), true, tmp.path() + QLatin1Char('/')};
     BrowserPreviewDocument doc;
-    doc.save = [] { ADD_FAILURE() << "an untitled page is not saved"; };
+    doc.save = [] {
+        ADD_FAILURE() << "an untitled page is not saved";
+        return false;
+    };
     doc.text = [] { return QStringLiteral("<HTML>\n\u00e9t\u00e9\n</HTML>"); };
     doc.encoding = TextEncoding::Latin1;
     ASSERT_TRUE(carryOutBrowserPreview(planBrowserPreview(in), doc));

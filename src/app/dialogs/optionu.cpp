@@ -2,7 +2,7 @@
 
 #include "dialog_frame.h"
 #include "dialog_kit.h"
-#include "error_text.h"
+#include "error_box.h"
 #include "path_rules.h"
 
 #include <QCheckBox>
@@ -182,13 +182,8 @@ void TOptionFrm::Browse_BtnClick() {
 void TOptionFrm::OK_BtnClick() {
     if (!ini_)
         return;
-    try {
-        stored_ = storeOptions(fields(), *ini_, programDir_);
-    } catch (const std::exception& e) {
-        prompter_.notice(errorText(e), MessageIcon::Error);
-        return;
-    }
-    accept();
+    if (guarded(prompter_, [&] { stored_ = storeOptions(fields(), *ini_, programDir_); }))
+        accept();
 }
 
 std::optional<OptionsResult> runOptionsDialog(Prompter& prompter, const IniProfile& ini, const QString& programDir,

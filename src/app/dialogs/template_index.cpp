@@ -18,7 +18,7 @@ static QString numberedKey(const char* prefix, int number) {
 }
 
 TemplateDirectoryError::TemplateDirectoryError(const QString& dir)
-    : std::runtime_error(QStringLiteral("Unable to create %1").arg(dir).toStdString()) {}
+    : FileError(QStringLiteral("Unable to create %1").arg(dir)) {}
 
 TemplateIndex::TemplateIndex(const IniProfile& ini, QString programDir, FileExists exists, Platform platform)
     : ini_(ini), programDir_(std::move(programDir)), exists_(std::move(exists)), platform_(platform) {}
@@ -74,7 +74,7 @@ int TemplateIndex::store(const QString& name, const QString& description) const 
         // A stored negative count means no templates; numbering still starts at 1.
         const qint64 next = qint64(std::max(ini_.readInteger(kSection, kCountKey, 0), 0)) + 1;
         if (next > std::numeric_limits<int>::max())
-            throw std::range_error("No_Templates in the settings file is too large to number another template.");
+            throw Error(QStringLiteral("No_Templates in the settings file is too large to number another template."));
         number = int(next);
         ini_.writeInteger(kSection, kCountKey, number);
     }

@@ -5,6 +5,7 @@
 // longer usable, and so is one whose file lies outside the template directory
 // (an edited settings file must not make New open any file it names). Names
 // compare exactly.
+#include "errors.h"
 #include "ini_profile.h"
 #include "path_rules.h"
 
@@ -37,8 +38,8 @@ public:
 
     // Stores a template under the name: an existing usable template of that exact
     // name is rewritten, otherwise the next number is taken. Creates the template
-    // directory and records the file; returns the number. Throws IniWriteError
-    // or TemplateDirectoryError.
+    // directory and records the file; returns the number. Throws IniWriteError,
+    // TemplateDirectoryError, or Error when the stored count leaves no number.
     int store(const QString& name, const QString& description) const;
 
     static QString directory(const QString& programDir, Platform platform = kHostPlatform);
@@ -56,7 +57,8 @@ private:
     Platform platform_;
 };
 
-class TemplateDirectoryError : public std::runtime_error {
+// "Unable to create DIR".
+class TemplateDirectoryError : public FileError {
 public:
     explicit TemplateDirectoryError(const QString& dir);
 };

@@ -1,5 +1,6 @@
 // The viewer control: anchors, following links and the history.
 #include "control/html_viewer.h"
+#include "errors.h"
 
 #include <QFileInfo>
 #include <QScrollBar>
@@ -52,7 +53,7 @@ void THTMLViewer::FollowLink(const QString& link) {
         try {
             loadFile(fileName, parts.anchor);
         } catch (const std::exception& e) {
-            report(QString::fromStdString(e.what()), true);
+            report(errorText(e), true);
         }
     } else if (GoToAnchor(parts.anchor)) {
         addToHistory(left);

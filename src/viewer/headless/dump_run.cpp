@@ -14,7 +14,7 @@ int dumpWith(const QString& path, QTextStream& out, QTextStream& err, Canvas& ca
     try {
         page = loadPage(path, look, canvas, controls);
     } catch (const EHtmlFileError& e) {
-        err << QString::fromStdString(e.what()) << '\n';
+        err << e.text() << '\n';
         err.flush();
         return 1;
     }

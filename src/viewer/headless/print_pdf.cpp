@@ -30,7 +30,7 @@ int runPrintPdf(const QString& pagePath, const QString& pdfPath, int firstPage, 
     try {
         page = loadPage(pagePath, look, screen, &controls);
     } catch (const EHtmlFileError& e) {
-        err << QString::fromStdString(e.what()) << '\n';
+        err << e.text() << '\n';
         err.flush();
         return 1;
     }
@@ -54,13 +54,13 @@ int runPrintPdf(const QString& pagePath, const QString& pdfPath, int firstPage, 
                           printJobTitle(page->strings.Title, page->file));
         });
     } catch (const EPageRangeError& e) {
-        err << e.what() << '\n'; // a range past the end is a usage error: nothing is written
+        err << e.text() << '\n'; // a range past the end is a usage error: nothing is written
         status = 2;
     } catch (const PrintError& e) {
-        err << e.userText().replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
+        err << errorMessage(e, u"\n") << '\n';
         status = 1;
     } catch (const FileWriteError& e) {
-        err << QString::fromStdString(e.what()) << '\n';
+        err << e.text() << '\n';
         status = 1;
     }
     err.flush();

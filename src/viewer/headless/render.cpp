@@ -24,7 +24,7 @@ RenderResult renderPage(const QString& pagePath, const RenderOptions& options) {
     try {
         page = loadPage(pagePath, options.look, screen, &controls);
     } catch (const EHtmlFileError& e) {
-        result.error = QString::fromUtf8(e.what());
+        result.error = e.text();
         return result;
     }
     result.error = page->parseError; // what was parsed is still shown
@@ -76,7 +76,7 @@ int runRender(const QString& pagePath, const QString& pngPath, const RenderOptio
                 throw FileWriteError(pngPath, QStringLiteral("the picture could not be encoded as PNG"));
             writeFileAtomically(pngPath, png);
         } catch (const FileWriteError& e) {
-            err << QString::fromStdString(e.what()) << '\n';
+            err << e.text() << '\n';
             status = 1;
         }
     }

@@ -73,7 +73,7 @@ bool ThtmlTable::EnsureGrid() {
             // and the viewer tells the user once, after the layout.
             GridFailed = true;
             if (ParentSectionList && !ParentSectionList->LayoutError)
-                ParentSectionList->LayoutError = QString::fromUtf8(e.what());
+                ParentSectionList->LayoutError = e.text();
         }
     }
     return !GridFailed;

@@ -15,12 +15,12 @@ constexpr const char* kCantLocateFile = "Can't locate file: ";
 
 QString readPageFile(const QString& path) {
     if (!QFileInfo::exists(path))
-        throw EHtmlFileError((QLatin1String(kCantLocateFile) + path).toStdString());
+        throw EHtmlFileError(QLatin1String(kCantLocateFile) + path);
     // The editor's checks: a regular file (a FIFO would block, a device never end) of a sane size.
     try {
         return viewerText(loadTextFile(path));
     } catch (const TextFileError& e) {
-        throw EHtmlFileError(e.what());
+        throw EHtmlFileError(e.text());
     }
 }
 
@@ -57,7 +57,7 @@ std::unique_ptr<LoadedPage> loadPage(const QString& path, const PageLook& look, 
     try {
         HtmlParseBuffer(document, page->names, text, page->strings);
     } catch (const EParseError& e) {
-        page->parseError = QString::fromUtf8(e.what());
+        page->parseError = e.text();
     }
     return page;
 }

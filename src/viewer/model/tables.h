@@ -5,15 +5,14 @@
 // given, lays its cells out, draws them with bevelled frames and passes hit
 // tests and searches on to the cell under the point (defined in layout/ and
 // draw/).
+#include "errors.h"
 #include "model/sections.h"
-
-#include <stdexcept>
 
 namespace zorvel {
 
-class EProcessError : public std::runtime_error {
+class EProcessError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 class TCellObj : public TModelStorage {

@@ -21,7 +21,7 @@ void HtmlParseFile(TSectionList& SectionList, TNameList& NameList, const QString
     try {
         loaded = loadTextFile(FileName);
     } catch (const TextFileError& e) {
-        throw EHtmlFileError(e.what());
+        throw EHtmlFileError(e.text());
     }
     HtmlParseBuffer(SectionList, NameList, viewerText(std::move(loaded)), Strings);
 }

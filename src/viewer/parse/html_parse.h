@@ -1,6 +1,7 @@
 #pragma once
 // The HTML parser: turns a page's text into the document model. The door to
 // the parse room: what a parse leaves and how a page is decoded come with it.
+#include "errors.h"
 #include "model/document.h"
 #include "parse/decode.h"
 #include "parse/parse_results.h"
@@ -8,14 +9,12 @@
 #include <QString>
 #include <QStringView>
 
-#include <stdexcept>
-
 namespace zorvel {
 
 // A file that cannot be read.
-class EHtmlFileError : public std::runtime_error {
+class EHtmlFileError : public FileError {
 public:
-    using std::runtime_error::runtime_error;
+    using FileError::FileError;
 };
 
 // The caller has cleared SectionList and set its defaults, and cleared NameList.

@@ -1,9 +1,10 @@
 #pragma once
 // What a parse leaves besides the model: the anchor names, the page's title
 // and base address, and the error that ends a parse early.
+#include "errors.h"
+
 #include <QString>
 
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -11,9 +12,9 @@ namespace zorvel {
 
 class TSectionBase;
 
-class EParseError : public std::runtime_error {
+class EParseError : public Error {
 public:
-    using std::runtime_error::runtime_error;
+    using Error::Error;
 };
 
 // Anchor names (upper-cased), each with the section that holds it, in the

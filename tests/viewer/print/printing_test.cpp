@@ -148,7 +148,7 @@ TEST_F(PrintingTest, ThePrinterObjectKnowsItsStatesAndSaysWhatIsWrong) {
     try {
         other.BeginDoc();
     } catch (const EPrinterError& e) {
-        EXPECT_EQ(e.userText(), QStringLiteral("Printer selected is not valid\r\nout of paper"));
+        EXPECT_EQ(errorMessage(e), QStringLiteral("Printer selected is not valid\r\nout of paper"));
     }
     broken.refuseJob = false;
     other.BeginDoc();
@@ -424,8 +424,7 @@ TEST_F(PrintingTest, PagesBeforeTheFirstAreLaidOutAndSkipped) {
             ADD_FAILURE() << "printed from page " << first;
         } catch (const EPageRangeError& e) {
             EXPECT_EQ(e.pageCount(), count);
-            EXPECT_TRUE(e.userText().endsWith(QStringLiteral("the document has %1 pages").arg(count)))
-                << e.userText().toStdString();
+            EXPECT_TRUE(e.text().endsWith(QStringLiteral("the document has %1 pages").arg(count))) << e.what();
         }
         EXPECT_TRUE(none.events.isEmpty()) << none.events.join(", ").toStdString();
         EXPECT_EQ(vwPrinter(), nullptr);
