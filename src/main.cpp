@@ -15,7 +15,9 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -84,8 +86,13 @@ int runEditor(const zorvel::CommandLine& command, int& argc, char** argv) {
 
     zorvel::MainEnvironment env;
     env.programDir = chooseProgramDir();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        env.screenSize = screen->geometry().size();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        env.screenSize = primary->geometry().size();
+        env.screens.push_back(primary->availableGeometry());
+        for (QScreen* screen : QGuiApplication::screens())
+            if (screen != primary)
+                env.screens.push_back(screen->availableGeometry());
+    }
     if (!command.file.isEmpty())
         env.arguments << command.file;
     env.recoveryDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
@@ -95,8 +102,23 @@ int runEditor(const zorvel::CommandLine& command, int& argc, char** argv) {
     return QApplication::exec();
 }
 
-void print(FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+// True when the whole text reached the stream: a help sent into a full disk
+// or a closed pipe must not end with status 0.
+bool print(FILE* stream, const QString& text) {
+    errno = 0;
+    const bool written = std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+    return written && !std::ferror(stream);
+}
+
+// Help and version go to standard output; when they cannot, standard error
+// says why and the status says it failed.
+int printOrFail(const QString& text) {
+    if (print(stdout, text))
+        return 0;
+    const int error = errno;
+    print(stderr, QStringLiteral("zorvel: Cannot write to standard output: %1\n")
+                      .arg(QString::fromLocal8Bit(std::strerror(error ? error : EIO))));
+    return 1;
 }
 
 // Qt would abort with a core dump when it finds no display for the default
@@ -121,11 +143,9 @@ int main(int argc, char** argv) {
     ToolkitArgv toolkit(argc > 0 ? argv[0] : "zorvel", command.toolkitArguments);
     switch (command.mode) {
     case zorvel::RunMode::Help:
-        print(stdout, zorvel::helpText());
-        return 0;
+        return printOrFail(zorvel::helpText());
     case zorvel::RunMode::Version:
-        print(stdout, zorvel::versionText());
-        return 0;
+        return printOrFail(zorvel::versionText());
     case zorvel::RunMode::UsageError:
         print(stderr, QStringLiteral("zorvel: ") + command.error + QLatin1Char('\n') + zorvel::usageText());
         return 2;

@@ -3,6 +3,7 @@
 #include "editfrmu.h"
 #include "load/link_names.h"
 #include "model/attributes.h"
+#include "parse/decode.h"
 #include "trecode.h"
 
 #include <QScopedValueRollback>
@@ -109,7 +110,9 @@ void LivePreview::refresh() {
     QElapsedTimer clock;
     clock.start();
     try {
-        pane_->LoadFromBuffer(form_->MemoPad->Text());
+        // An 8-bit page reads as the preview reads it from its file: its
+        // quotes, dashes and euro signs are not Latin-1's invisible codes.
+        pane_->LoadFromBuffer(viewerText({form_->MemoPad->Text(), form_->MemoPad->fileFormat()}));
     } catch (const std::exception&) {
         // Half-written markup: what could be read is shown, and the next change tries again.
     }

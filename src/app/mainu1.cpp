@@ -11,6 +11,7 @@
 #include "preview_look.h"
 #include "text_file.h"
 #include "toolbox.h"
+#include "window_placement.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -222,8 +223,11 @@ void TMainFrm::readSettings() {
 
     // The stored bounds are the window's outer ones, frame included; the frame is
     // taken off once the window manager has put it round the window.
-    outerSize_ = QSize(std::max(width, 1), std::max(height, 1));
-    move(reachablePosition(QPoint(left, top), outerSize_, env_.screenSize));
+    const std::vector<QRect> screens =
+        env_.screens.empty() ? std::vector<QRect>{QRect(QPoint(), env_.screenSize)} : env_.screens;
+    const QRect bounds = placeOnScreens(QRect(left, top, std::max(width, 1), std::max(height, 1)), screens);
+    outerSize_ = bounds.size();
+    move(bounds.topLeft());
     resize(outerSize_);
     Preview->setLook(look);
 
@@ -283,17 +287,6 @@ void TMainFrm::fitOuterSize() {
         return; // no frame yet (or none at all)
     fitOuterSize_ = false;
     resize((outerSize_ - frame).expandedTo(QSize(1, 1)));
-}
-
-QPoint reachablePosition(QPoint stored, QSize outer, QSize screen) {
-    // Enough of the title bar to take hold of it stays on the screen.
-    constexpr int kGrip = 100;
-    constexpr int kTitleHeight = 30;
-    const int grip = std::min(kGrip, outer.width());
-    const int left =
-        std::clamp(stored.x(), grip - outer.width(), std::max(screen.width() - grip, grip - outer.width()));
-    const int top = std::clamp(stored.y(), 0, std::max(screen.height() - kTitleHeight, 0));
-    return {left, top};
 }
 
 void TMainFrm::FormShow() {

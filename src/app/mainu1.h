@@ -34,10 +34,6 @@ class HintSwitch;
 class LivePreview;
 class LivePaneWidth;
 
-// Where the main window goes: the stored top-left corner, moved as little as
-// needed to keep part of the title bar on a screen of the given size.
-QPoint reachablePosition(QPoint stored, QSize outer, QSize screen);
-
 // A file name as a menu item or tab shows it: "&" there marks the access key,
 // so a name's own "&" is doubled to stay a character.
 inline QString shownLiterally(QString name) {
@@ -47,7 +43,8 @@ inline QString shownLiterally(QString name) {
 // What the main window needs from the world; tests pass their own.
 struct MainEnvironment {
     QString programDir;                  // ends in the separator
-    QSize screenSize;                    // for the window bounds
+    QSize screenSize;                    // for the window's default size
+    std::vector<QRect> screens;          // available areas, the primary first; none: all of screenSize
     std::unique_ptr<Prompter> prompter;  // null: real Qt dialogs
     QStringList arguments;               // command-line arguments after the program name
     std::function<void(int)> endProcess; // null: QCoreApplication::exit
@@ -262,6 +259,7 @@ private:
     void createPreview();
     void enterPreview(TEditForm& form);
     void leavePreview(TEditForm* form);
+    void enableBrowserButtons();
     void bringForwardAfterPreview(TEditForm* form, const QString& shown);
 
     // Find and replace (their own file): made on first use.
@@ -286,12 +284,10 @@ private:
     std::unique_ptr<SearchState> search_; // shared by Find, Find Next and Replace
     std::optional<QFont> editorFont_;     // the editor font dialog starts with the font chosen last
     Placement placement_ = Placement::AsDesigned;
-    // The built-in preview's mode, the document it was entered from and the
-    // browser buttons' state to give back when it is left.
+    // The built-in preview's mode and the document it was entered from.
     struct PreviewMode {
         bool active = false;
         QPointer<TEditForm> from;
-        bool browser1Enabled = false, browser2Enabled = false;
     } preview_;
     std::shared_ptr<QPrinter> printer_;
     bool printing_ = false; // a job is running

@@ -105,8 +105,6 @@ void TMainFrm::Preview_BtnClick() {
     TEditForm* form = ActiveDocument();
     if (!form)
         return;
-    preview_.browser1Enabled = Browser_Btn1->isEnabled();
-    preview_.browser2Enabled = Browser_Btn2->isEnabled();
     Browser_Btn1->setEnabled(false);
     Browser_Btn2->setEnabled(false);
     // The preview shows the file on disk, so the text is saved first. A page without
@@ -118,8 +116,7 @@ void TMainFrm::Preview_BtnClick() {
     if (!form->FileName.trimmed().isEmpty() && !form->MemoPad->Modified())
         Save1Click(); // once more, so the file is surely the text shown in the editor
     if (form->FileName.trimmed().isEmpty() || form->MemoPad->Modified()) {
-        Browser_Btn1->setEnabled(preview_.browser1Enabled);
-        Browser_Btn2->setEnabled(preview_.browser2Enabled);
+        enableBrowserButtons();
         return;
     }
     enterPreview(*form);
@@ -157,9 +154,15 @@ void TMainFrm::enterPreview(TEditForm& form) {
     mdiArea->cascadeSubWindows();
 }
 
+// Both come back on, whatever they were before: a button with no browser
+// set up is hidden anyway.
+void TMainFrm::enableBrowserButtons() {
+    Browser_Btn1->setEnabled(true);
+    Browser_Btn2->setEnabled(true);
+}
+
 void TMainFrm::leavePreview(TEditForm* form) {
-    Browser_Btn1->setEnabled(preview_.browser1Enabled);
-    Browser_Btn2->setEnabled(preview_.browser2Enabled);
+    enableBrowserButtons();
     for (QMenu* menu : {File1, Edit1, HTML1, Forms1, Options1, Tools1, Window1, Help1})
         menu->menuAction()->setEnabled(true);
     const QString shown = Preview->CurrentFile();

@@ -2,6 +2,7 @@
 
 #include "markup.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zorvel {
@@ -25,9 +26,15 @@ QString quoted(const QString& value) {
     return escapeMarkup(value, MarkupPlace::QuotedValue) + QLatin1Char('"');
 }
 
+// Blanks are spaces and control characters; a no-break space is text the
+// user typed on purpose, so a field holding one is not empty.
+bool onlyBlanks(const QString& value) {
+    return std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
 // ` NAME="value"`, when the field holds more than blanks.
 void addOptional(QString& tag, const char* attribute, const QString& value) {
-    if (!value.trimmed().isEmpty())
+    if (!onlyBlanks(value))
         tag += QLatin1Char(' ') + QLatin1String(attribute) + QLatin1String("=\"") + quoted(value);
 }
 

@@ -22,6 +22,10 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 // Turns a "Name|*.a;*.b|Other|*.*" filter into Qt's "Name (*.a *.b);;Other (*)".
 QString qtFileFilter(const QString& pairs);
 
+// Shown before the print dialog on a system with no printer installed.
+inline constexpr const char* kNoPrinterWarning =
+    "No printers are installed. You can still print to a PDF file: choose \"Print to File (PDF)\".";
+
 struct FileDialogOptions {
     QString title;
     QString directory;     // where the dialog starts

@@ -9,6 +9,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <algorithm>
@@ -158,6 +159,10 @@ int QtPrompter::exec(QDialog& dialog) {
 }
 
 bool QtPrompter::printDialog(QPrinter& printer) {
+    // Qt's dialog quietly offers only a PDF file when the print system knows
+    // no printer; say so first, as a print dialog should.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        message(QLatin1String(kNoPrinterWarning), MessageIcon::Warning, MessageButtons::Ok);
     QPrintDialog dialog(&printer, parent_);
     // Page numbers and the selection are offered, and printing to a PDF file.
     dialog.setOptions(QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintPageRange |

@@ -89,6 +89,13 @@ TEST_F(LivePreviewTest, AChangeAppearsAfterThePauseWithTheScrollPositionKept) {
     EXPECT_EQ(pane().Title(), "Second") << "a tick without a change loads nothing new";
 }
 
+TEST_F(LivePreviewTest, AnEightBitPageReadsAsThePreviewReadsIt) {
+    start({file("quotes.htm", "<p>\x93quoted\x94 \x96 5\x80 caf\xE9")});
+    switchOn();
+    EXPECT_TRUE(shown().contains(QString::fromUtf8("\u201Cquoted\u201D \u2013 5\u20AC caf\u00E9")))
+        << shown().toStdString();
+}
+
 TEST_F(LivePreviewTest, FollowsTheDocumentInFrontAndIsEmptyWithNone) {
     const QString a = file("a.htm", "<title>A</title>alpha");
     const QString b = file("b.htm", "<title>B</title>beta");

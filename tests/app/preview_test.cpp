@@ -35,7 +35,7 @@ protected:
 
 TEST_F(PreviewTest, AnUntitledPageAsksForANameAndACancelLeavesEverythingAsItWas) {
     start();
-    frm->Browser_Btn1->setEnabled(true);
+    frm->Browser_Btn2->setEnabled(false);
     for (bool changed : {false, true}) {
         if (changed)
             memo().setSelText("x");
@@ -47,7 +47,7 @@ TEST_F(PreviewTest, AnUntitledPageAsksForANameAndACancelLeavesEverythingAsItWas)
         EXPECT_FALSE(previewShown());
         EXPECT_EQ(frm->SpeedPreview_Btn->text(), "&Preview");
         EXPECT_TRUE(frm->Browser_Btn1->isEnabled());
-        EXPECT_FALSE(frm->Browser_Btn2->isEnabled()) << "a button never set up stays off";
+        EXPECT_TRUE(frm->Browser_Btn2->isEnabled()) << "both are enabled again, whatever they were";
         EXPECT_TRUE(frm->ActiveDocument()->FileName.isEmpty());
         EXPECT_EQ(memo().Text(), text);
         EXPECT_EQ(memo().Modified(), changed);

@@ -1,6 +1,7 @@
 // Start-up: the settings read with their defaults and corrections, the first document.
 #include "main_window_fixture.h"
 #include "toolbox.h"
+#include "window_placement.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -58,13 +59,12 @@ TEST_F(MainWindowTest, StoredBoundsAreKeptInsideTheScreen) {
     } cases[] = {
         {"Width=5000\nHeight=3000\n", {10, 10}, {1004, 748}},
         {"Left=300\nTop=40\nWidth=600\nHeight=400\n", {300, 40}, {600, 400}},
-        {"Width=1024\nHeight=768\n", {10, 10}, {1024, 768}},
+        {"Width=1024\nHeight=768\n", {0, 0}, {1024, 768}},
         {"Width=wide\n", {10, 10}, {1004, 748}},
-        // Far off the screen: back to where part of the title bar can be taken hold of.
-        {"Left=-100000\nTop=-100000\nWidth=600\nHeight=400\n", {-500, 0}, {600, 400}},
-        {"Left=100000\nTop=100000\n", {924, 738}, {1004, 748}},
-        {"Left=-550\nTop=700\nWidth=600\nHeight=400\n", {-500, 700}, {600, 400}},
-        {"Left=-20\nTop=5\nWidth=50\nHeight=40\n", {0, 5}, {50, 40}}, // narrow: all of it
+        // Off the screen, wholly or in part: the whole window comes back onto it.
+        {"Left=-100000\nTop=-100000\nWidth=600\nHeight=400\n", {0, 0}, {600, 400}},
+        {"Left=100000\nTop=100000\n", {20, 20}, {1004, 748}},
+        {"Left=-550\nTop=700\nWidth=600\nHeight=400\n", {0, 368}, {600, 400}},
     };
     for (const auto& c : cases) {
         writeIni("[Size]\n" + c.size);
@@ -73,6 +73,23 @@ TEST_F(MainWindowTest, StoredBoundsAreKeptInsideTheScreen) {
         EXPECT_EQ(frm->size(), c.expected) << c.size.constData();
         frm.reset();
     }
+}
+
+// Several monitors, each given by the area windows may use (a panel takes the primary's bottom).
+TEST(WindowPlacement, TheScreenHoldingMostOfTheWindowTakesAllOfIt) {
+    const std::vector<QRect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1024}, {-1280, 0, 1280, 1024}};
+    const struct {
+        QRect stored, placed;
+    } cases[] = {
+        {{2300, 100, 800, 600}, {2300, 100, 800, 600}},  // wholly on the second: kept
+        {{1800, 100, 800, 600}, {1920, 100, 800, 600}},  // mostly on the second
+        {{1500, 800, 800, 600}, {1120, 440, 800, 600}},  // mostly on the primary, bottom off it
+        {{5000, 5000, 800, 600}, {1120, 440, 800, 600}}, // on none: the primary
+        {{2000, 0, 1600, 1200}, {1920, 0, 1280, 1024}},  // larger than its screen: shrunk to it
+        {{-1300, 10, 800, 600}, {-1280, 10, 800, 600}},  // left of the primary
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(placeOnScreens(c.stored, screens), c.placed) << c.stored.x() << "," << c.stored.y();
 }
 
 TEST_F(MainWindowTest, OptionsAreReadWithTheirCorrections) {

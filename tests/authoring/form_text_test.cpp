@@ -35,6 +35,11 @@ TEST(MakeFormText, EachPageBuildsItsMarkup) {
         {{.page = P::RadioButtons, .radioName = "size", .radioValue = "L", .radioMemo = "Large"},
          "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"L\">Large"},
         {{.page = P::RadioButtons, .radioName = "size", .radioValue = "   "}, "<INPUT TYPE=\"radio\" NAME=\"size\">"},
+        // Only spaces and control characters are blank: a no-break space is a value typed on purpose.
+        {{.page = P::RadioButtons, .radioName = "size", .radioValue = " \t\r\n"},
+         "<INPUT TYPE=\"radio\" NAME=\"size\">"},
+        {{.page = P::RadioButtons, .radioName = "size", .radioValue = QString(QChar(0xA0))},
+         "<INPUT TYPE=\"radio\" NAME=\"size\" VALUE=\"\u00A0\">"},
         {{.page = P::CheckBoxes, .checkBoxName = "news", .valueIsChecked = true, .checkBoxMemo = "Send news"},
          "<INPUT TYPE=\"checkbox\" NAME=\"news\" VALUE=\"checked\">Send news"},
         // Only the fields of the page showing count.

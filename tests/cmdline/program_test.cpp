@@ -63,6 +63,20 @@ TEST(Program, HelpAndVersionNeedNoDisplay) {
     EXPECT_EQ(r.out, versionText());
 }
 
+TEST(Program, HelpOrVersionThatCannotBeWrittenFails) {
+    for (const char* mode : {"--help", "--version"}) {
+        QProcess p;
+        p.setProcessEnvironment(withoutDisplay());
+        p.setStandardOutputFile("/dev/full");
+        p.start(kProgram, {mode});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 1) << mode;
+        EXPECT_EQ(p.readAllStandardError().toStdString(),
+                  "zorvel: Cannot write to standard output: No space left on device\n")
+            << mode;
+    }
+}
+
 TEST(Program, AUsageErrorIsOneLineAndTheUsageOnStandardErrorWithStatusTwo) {
     const Outcome r = run({"--frob", "page.htm"});
     EXPECT_EQ(r.status, 2);

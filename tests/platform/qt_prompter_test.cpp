@@ -3,6 +3,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -36,4 +40,30 @@ TEST(QtPrompter, TheChosenDefaultTakesEnterAndTheEscapeButtonEscapeAndTheClose) 
                   c.expected)
             << "case " << &c - cases;
     }
+}
+
+// With no printer the print dialog is preceded by a warning; printing to a PDF is still offered.
+TEST(QtPrompter, ThePrintDialogWarnsWhenNoPrinterIsInstalled) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this system has a printer";
+    QWidget parent;
+    QtPrompter prompter(&parent);
+    QString warning;
+    bool dialogOffersFile = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        warning = box->text();
+        box->accept();
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            dialogOffersFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            dialog->reject();
+        });
+    });
+    QPrinter printer;
+    EXPECT_FALSE(prompter.printDialog(printer));
+    EXPECT_EQ(warning, kNoPrinterWarning);
+    EXPECT_TRUE(dialogOffersFile);
 }

@@ -34,6 +34,9 @@ THTMLViewer::THTMLViewer(QWidget* parent)
       document_(measureCanvas_, this, viewport()) {
     look_.text = palette().color(QPalette::ButtonText);
     look_.background = palette().color(QPalette::Button);
+    // A viewer shows placeholders until its owner asks for pictures: loading
+    // them is the owner's choice (the preview follows its menu item).
+    look_.showImages = false;
     document_.Display = screenDisplayCapabilities();
     document_.BitmapList.SetMaxAge(imageCacheCount_);
     document_.OnBackgroundChange = [this](const QColor&) { viewport()->update(); };

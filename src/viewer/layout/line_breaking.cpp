@@ -298,10 +298,14 @@ int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int&
 }
 
 void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
+    // An empty section still keeps its indent: an empty list item in a cell
+    // holds the cell as wide as its level's indent, as a full one would.
     Min = 0;
     Max = 0;
-    if (Len == 0)
-        return; // an empty section takes no room, indent or not
+    if (Len == 0) {
+        Min = Max = Indent;
+        return;
+    }
     ForgetPlaceholders();
     TSectionList& master = *ParentSectionList;
     for (const auto& image : Images()) {
@@ -356,11 +360,7 @@ int TPreFormated::DrawLogic(Canvas& canvas, int Y, int, int& ScrollWidth, int& C
 }
 
 void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
-    Min = 0;
-    Max = 0;
-    if (Len == 0)
-        return;
-    Max = RunWidth(canvas, 0, Len) + Indent;
+    Max = (Len == 0 ? 0 : RunWidth(canvas, 0, Len)) + Indent;
     // A table may squeeze preformatted text (it is clipped, not wrapped) but no narrower than this.
     Min = std::min(500, Max);
 }

@@ -30,8 +30,13 @@ LinkParts splitAnchor(const QString& link) {
 }
 
 bool isHtmlFileName(const QString& fileName) {
-    return fileName.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) ||
-           fileName.endsWith(QLatin1String(".html"), Qt::CaseInsensitive);
+    // The extension, from the last dot of the name's last part, is compared
+    // in its first five characters: "b.htmlx" counts as an HTML page too.
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0 || dot < fileName.lastIndexOf(u'/') || dot < fileName.lastIndexOf(u'\\'))
+        return false;
+    const QString extension = fileName.mid(dot, 5).toUpper();
+    return extension == QLatin1String(".HTM") || extension == QLatin1String(".HTML");
 }
 
 bool isAbsoluteFileName(const QString& fileName, Platform platform) {

@@ -18,7 +18,7 @@ struct LinkParts {
 };
 LinkParts splitAnchor(const QString& link);
 
-// Whether a file name ends in ".htm" or ".html" (without regard to case).
+// Whether a file name's extension, cut to five characters, is ".htm" or ".html" (any case).
 bool isHtmlFileName(const QString& fileName);
 
 // Whether a file name needs no directory in front of it: a drive on Windows,

@@ -58,6 +58,8 @@ protected:
 };
 
 TEST_F(ViewerTest, PropertiesAreKeptWithinTheirLimits) {
+    EXPECT_FALSE(viewer.ViewImages()) << "a new viewer shows no pictures until told to";
+    EXPECT_FALSE(viewer.Document().ShowImages);
     const std::pair<int, int> sizes[] = {{4, 6}, {6, 6}, {14, 14}};
     for (auto [given, kept] : sizes) {
         viewer.setDefFontSize(given);

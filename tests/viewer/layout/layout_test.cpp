@@ -140,6 +140,8 @@ TEST(Layout, MinMaxWidth) {
     const Case cases[] = {
         {"aaa bbbbb cc", 35, 84},
         {"<UL><LI>aa bbb</UL>", 21 + 35, 42 + 35},
+        // An empty item keeps its level's indent, as a table column must.
+        {"<UL><UL><UL><UL><LI></UL></UL></UL></UL>", 4 * 35, 4 * 35},
         {"x<IMG SRC=none.gif>y z", 7 + 27 + 7, 7 + 27 + 21},
         // Words that run across changes of font are measured part by part.
         {"a<B>bbbb</B>c dd", 7 + 32 + 7, 7 + 32 + 28},

