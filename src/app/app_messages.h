@@ -18,7 +18,7 @@ inline constexpr FailureMessage kSaverTimerFailure = {"Exception error in SaverT
 inline constexpr FailureMessage kIdleFailure = {"Exception error in App_OnIdle", false, ""};
 inline constexpr FailureMessage kExitFailure = {"Exception error in Exit1Click ..", false, ""};
 
-// Added to a failure box when the failure switched the automatic save off.
+// Shown in the status bar when a failure switched the automatic save off.
 inline constexpr const char* kAutoSaveSwitchedOff =
     "Automatic saving is switched off until the preview or Remove Tags switches it on again, or Zorvel restarts.";
 

@@ -359,10 +359,12 @@ bool TMainFrm::guarded(const FailureMessage& failure, Timer timer, const std::fu
     } catch (...) {
         // Nothing to add to the command's own text.
     }
-    // Saving stops for the rest of the run; the user must know they are on their own.
+    // Saving stops for the rest of the run; the user must know they are on
+    // their own. The box keeps to the command's words and the reason: this is
+    // said in the status bar, where it stays.
     if (timer == Timer::SwitchOff && session_->autoSave().engaged()) {
         setSaverTimerOn(false);
-        message += QStringLiteral("\r\n") + QLatin1String(kAutoSaveSwitchedOff);
+        showNote(QLatin1String(kAutoSaveSwitchedOff), 0);
     }
     prompter().notice(message, MessageIcon::None);
     return false;

@@ -94,7 +94,8 @@ void TMainFrm::Table_BtnClick(QObject*) {
     if (!form)
         return;
     TSRichEdit* memo = form->MemoPad;
-    guarded(kTableFailure, Timer::Keep, [&] {
+    // No failure text of its own: a failure is told in the error box, in its own words.
+    guarded([&] {
         const auto viewer = [this](QWidget* parent) { return makeHtmlTableView(parent, &prompter()); };
         const auto table = runTableDialog(prompter(), viewer, this);
         if (!table)

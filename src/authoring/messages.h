@@ -16,9 +16,6 @@ inline constexpr FailureMessage kLinkFailure = {"An exception error in Link_Clic
 inline constexpr FailureMessage kFindAllBookMarksFailure = {"Exception error in Find_All_BookMarks ..", false, ""};
 inline constexpr FailureMessage kImageFailure = {"Exception error in Image_BtnClick ..\r\nPlease report this error to ",
                                                  true, ""};
-// Names the command, as the other failure texts do.
-inline constexpr FailureMessage kTableFailure = {"Exception error in Table_BtnClick ..\r\nPlease report error to ",
-                                                 true, ""};
 inline constexpr FailureMessage kBackgroundFailure = {"An Error occurred in Background1Click\r\n Please inform ", true,
                                                       " .."};
 inline constexpr FailureMessage kFormFailure = {"Exception error in Form1Click ..", false, ""};

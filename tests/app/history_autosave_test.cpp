@@ -143,8 +143,9 @@ TEST_F(MainWindowTest, AFailedAutomaticSaveSwitchesTheTimerOff) {
     QDir(tmp.path()).rename("site", "moved");
     tmp.write("site", "");
     tick(*frm, 60);
-    EXPECT_EQ(prompter->messageTexts(), QStringList{"Exception error in SaverTimerTimer\r\nCannot write " + page +
-                                                    ": Not a directory\r\n" + kAutoSaveSwitchedOff});
+    EXPECT_EQ(prompter->messageTexts(),
+              QStringList{"Exception error in SaverTimerTimer\r\nCannot write " + page + ": Not a directory"});
+    EXPECT_EQ(frm->statusBar()->currentMessage(), kAutoSaveSwitchedOff);
     EXPECT_FALSE(frm->SaverTimer()->isActive());
     EXPECT_TRUE(memo().Modified());
 }

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTabBar>
 #include <gtest/gtest.h>
 

@@ -286,6 +286,12 @@ TEST_F(MarkupCommandsTest, TheTableDesignerReplacesTheSelectionAsOneEditAndCance
     EXPECT_EQ(memo().Text(), "ab-cd");
     EXPECT_EQ(memo().SelText(), "-");
     EXPECT_TRUE(prompter->messages.empty());
+
+    // A failure has no text of its own: the error box says what went wrong.
+    prompter->queueDialog([](QDialog&) -> int { throw std::runtime_error("the grid broke"); });
+    frm->Table_BtnClick(nullptr);
+    EXPECT_EQ(prompter->messageTexts(), QStringList{"the grid broke"});
+    EXPECT_EQ(memo().Text(), "ab-cd");
 }
 
 TEST_F(MarkupCommandsTest, TheTableDesignerOpensFromTheMenuAndBothToolBoxes) {
