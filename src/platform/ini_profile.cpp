@@ -154,8 +154,7 @@ IniSnapshot::IniSnapshot(const QString& path, const QStringList& sections) {
         if (mayBeSectionLine(line)) {
             if (const auto name = sectionName(text(line))) {
                 const QString lower = name->toLower();
-                const bool wanted =
-                    sections.isEmpty() || sections.contains(lower, Qt::CaseInsensitive);
+                const bool wanted = sections.isEmpty() || sections.contains(lower, Qt::CaseInsensitive);
                 current = wanted && !sections_.contains(lower) ? &sections_[lower] : nullptr;
                 continue;
             }

@@ -67,8 +67,7 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
     }
     const int bodyBottom = addExtent(y, BodyHeight); // the last row's bottom and the spacing below it
     if (Border)
-        DrawFrame(canvas, addExtent(X, ColumnsLeft), rowsTop, addExtent(X, ColumnsLeft + TableWidth), bodyBottom,
-                  true);
+        DrawFrame(canvas, addExtent(X, ColumnsLeft), rowsTop, addExtent(X, ColumnsLeft + TableWidth), bodyBottom, true);
     if (!TopCaption)
         Caption->Cell->Draw(canvas, DrawRect, FullWidth, X + TableLeft, bodyBottom);
     return result;

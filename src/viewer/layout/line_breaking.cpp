@@ -85,7 +85,8 @@ int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
     }
     // An italic face's extent includes the slant hanging over its end; runs
     // set side by side overlap by it, so it is not counted as width.
-    return std::min(canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) - RunMetrics(*piece.font).Overhang,
+    return std::min(canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) -
+                        RunMetrics(*piece.font).Overhang,
                     kMaxExtent);
 }
 
@@ -219,7 +220,7 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // are in text order: only the line's own are looked at.
     const TFormControlList& controls = FormControls();
     for (auto it = std::lower_bound(controls.begin(), controls.end(), P,
-                                    [](const TFormControlObj* c, int p) { return c->Pos < p; });
+                                    [](const TFormControlObj*c, int p) { return c->Pos < p; });
          it != controls.end() && (*it)->Pos < end; ++it) {
         const TFormControlObj* c = *it;
         const int H = c->ControlHeight();
