@@ -40,8 +40,9 @@ bench:
 fuzz: deps
 	@scripts/install-deps --fuzz
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DZORVEL_TESTS=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_parser
-	build-fuzz/fuzz/fuzz_parser -max_total_time=$${FUZZ_SECONDS:-60} -timeout=1 -rss_limit_mb=4096 build-fuzz/fuzz-corpus fuzz/corpus
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_parser fuzz_layout
+	build-fuzz/fuzz/fuzz_parser -max_total_time=$${FUZZ_SECONDS:-60} -timeout=5 -rss_limit_mb=4096 -dict=fuzz/html.dict build-fuzz/fuzz/fuzz_parser-corpus fuzz/corpus
+	build-fuzz/fuzz/fuzz_layout -max_total_time=$${FUZZ_SECONDS:-60} -timeout=5 -rss_limit_mb=4096 -dict=fuzz/html.dict build-fuzz/fuzz/fuzz_layout-corpus fuzz/corpus
 
 install: build
 	cmake --install $(BUILD)

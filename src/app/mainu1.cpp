@@ -190,9 +190,11 @@ void TMainFrm::createWorkArea() {
 }
 
 void TMainFrm::readSettings() {
-    const IniProfile ini = settings();
+    // One reading of the sections used: a settings file may have grown to
+    // megabytes of history and templates, which start-up has no use for.
+    const IniSnapshot ini(settings().path(), {kOptions, kSize});
     emailAddress_ = QStringLiteral("Put_Your_Email_Address_Here");
-    const PageLook look = previewLook(ini.snapshot(), Preview->look());
+    const PageLook look = previewLook(ini, Preview->look());
     ShowImages1->setChecked(look.showImages);
     hints_->setEnabled(ini.readBool(kOptions, QStringLiteral("Show_Help"), true));
 
@@ -209,11 +211,11 @@ void TMainFrm::readSettings() {
 
     emailAddress_ = ini.readString(kOptions, QStringLiteral("Email_Address"), emailAddress_);
     const QString menuPosition = ini.readString(kOptions, QStringLiteral("Menu_Position"), QStringLiteral("Left"));
-    int hintColour = ini.readColorNumber(kOptions, QStringLiteral("FlyBy_BGColour"), -1);
+    int hintColour = ini.readInteger(kOptions, QStringLiteral("FlyBy_BGColour"), -1);
     if (hintColour < 0)
         hintColour = 65535;
 
-    FileHistory().load(ini, env_.exists);
+    FileHistory().load(settings(), env_.exists);
     if (!FileHistory().isEmpty())
         RebuildHistoryMenu();
 

@@ -37,10 +37,11 @@ void RecentFiles::addIfAbsent(const QString& path) {
 }
 
 void RecentFiles::load(const IniProfile& profile, const FileExists& exists) {
-    const IniSnapshot ini = profile.snapshot();
+    const IniSnapshot ini(profile.path(), {kSection});
     const int stored =
         std::min(ini.readInteger(kSection, kCount, -1), ini.lastNumber(kSection, QStringLiteral("File_")));
-    for (int n = 1; n <= stored; ++n) {
+    // Entries after the fifth usable one could never be shown or stored.
+    for (int n = 1; n <= stored && entries_.size() < kShown; ++n) {
         const QString path = ini.readString(kSection, entryKey(n), QString());
         if (isUsableRecentFile(path, exists, platform_))
             entries_.append(path);

@@ -30,7 +30,8 @@ public:
             entries_.move(index, 0);
     }
 
-    // The stored entries that still name usable files, in their order.
+    // The stored entries that still name usable files, in their order, as
+    // many as the menu shows.
     void load(const IniProfile& ini, const FileExists& exists);
     // At most five, in their stored form; nothing is written for an empty list.
     void store(const IniProfile& ini) const;

@@ -47,9 +47,7 @@ std::optional<QByteArray> contentsAtRisk(const QString& path) {
 // Writes the rest of the bytes, again after a short write: a full disk shows as
 // a short write that reports no error, and the next one makes the system say why.
 // Returns the reason the writing stopped, empty when every byte was written.
-QString writeAll(QFileDevice& file, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
+QString writeAll(QFileDevice& file, const char* data, qint64 left) {
     while (left > 0) {
         errno = 0;
         const qint64 written = file.write(data, left);
@@ -61,6 +59,14 @@ QString writeAll(QFileDevice& file, const QByteArray& bytes) {
     return QString();
 }
 
+// Hands produce a writer into file that throws FileWriteError when a piece cannot be written.
+void writePieces(QFileDevice& file, const QString& path, const std::function<void(const FileChunkWriter&)>& produce) {
+    produce([&](const char* data, qint64 size) {
+        if (const QString reason = writeAll(file, data, size); !reason.isEmpty())
+            throw FileWriteError(path, reason);
+    });
+}
+
 // A device or a pipe (/dev/stdout, /dev/full) is written into as it is: there
 // is nothing to replace, and a file renamed over it would take its place.
 bool isSpecialFile(const QString& path) {
@@ -68,13 +74,11 @@ bool isSpecialFile(const QString& path) {
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-void writeSpecialFile(const QString& path, const QByteArray& bytes) {
+void writeSpecialFile(const QString& path, const std::function<void(const FileChunkWriter&)>& produce) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileWriteError(path, file.errorString());
-    const QString reason = writeAll(file, bytes);
-    if (!reason.isEmpty())
-        throw FileWriteError(path, reason);
+    writePieces(file, path, produce);
 }
 
 void restore(const QString& path, const std::optional<QByteArray>& old) {
@@ -88,8 +92,12 @@ void restore(const QString& path, const std::optional<QByteArray>& old) {
 } // namespace
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    writeFileAtomically(path, [&](const FileChunkWriter& write) { write(bytes.constData(), bytes.size()); });
+}
+
+void writeFileAtomically(const QString& path, const std::function<void(const FileChunkWriter&)>& produce) {
     if (isSpecialFile(path))
-        return writeSpecialFile(path, bytes);
+        return writeSpecialFile(path, produce);
     const std::optional<QByteArray> old = contentsAtRisk(path);
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
@@ -97,10 +105,12 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
         throw FileWriteError(path, file.errorString());
     keepOwner(path, file.handle());
 
-    if (const QString reason = writeAll(file, bytes); !reason.isEmpty()) {
+    try {
+        writePieces(file, path, produce);
+    } catch (...) {
         file.cancelWriting();
         restore(path, old);
-        throw FileWriteError(path, reason);
+        throw;
     }
     if (!file.commit()) {
         const QString reason = systemReason(errno, file.errorString());

@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <stdexcept>
+
 namespace zorvel {
 
 // "Cannot write PATH: REASON", the reason in the system's words ("No space
@@ -28,5 +31,11 @@ private:
 // owner and group. A device or a pipe that exists by that name (/dev/full) is
 // written into directly. Throws FileWriteError.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The same for contents made piece by piece, too large to hold at once:
+// produce hands each piece to the function it is given, in order. Whatever
+// produce throws ends the writing as a failed write would, and is thrown on.
+using FileChunkWriter = std::function<void(const char* data, qint64 size)>;
+void writeFileAtomically(const QString& path, const std::function<void(const FileChunkWriter&)>& produce);
 
 } // namespace zorvel

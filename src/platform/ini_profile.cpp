@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
+
+#include <algorithm>
 #include <optional>
 
 namespace zorvel {
@@ -37,6 +39,27 @@ IniText load(const QString& path) {
     if (!ini.lines.isEmpty() && ini.lines.last().isEmpty())
         ini.lines.removeLast();
     return ini;
+}
+
+// Whether a file's bytes are UTF-8 throughout; decoded a piece at a time,
+// so that a large file is never all text at once.
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    constexpr qsizetype kPiece = 1 << 20;
+    for (qsizetype at = 0; at < bytes.size() && !utf8.hasError(); at += kPiece)
+        (void)QString(utf8.decode(QByteArrayView(bytes).sliced(at, std::min(kPiece, bytes.size() - at))));
+    return !utf8.hasError();
+}
+
+// A line that could name a section: its first character that is no space is
+// "[" or one that only decoding tells.
+bool mayBeSectionLine(QByteArrayView line) {
+    for (const char c : line) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f')
+            continue;
+        return c == '[' || static_cast<unsigned char>(c) >= 0x80;
+    }
+    return false;
 }
 
 std::optional<QString> sectionName(const QString& line) {
@@ -107,19 +130,40 @@ std::optional<int> parseProfileInteger(const QString& text) {
     return std::nullopt;
 }
 
-IniSnapshot::IniSnapshot(const QString& path) {
-    const IniText ini = load(path);
+IniSnapshot::IniSnapshot(const QString& path) : IniSnapshot(path, QStringList()) {}
+
+IniSnapshot::IniSnapshot(const QString& path, const QStringList& sections) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    // The file is read as write reads it (UTF-8 when it all is, else Latin-1),
+    // but only the lines kept are made text: the rest are looked at as bytes.
+    const bool utf8 = isUtf8(bytes);
+    QByteArrayView rest(bytes);
+    if (utf8 && rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    auto text = [utf8](QByteArrayView line) { return utf8 ? QString::fromUtf8(line) : QString::fromLatin1(line); };
     QHash<QString, QString>* current = nullptr;
-    for (const QString& line : ini.lines) {
-        if (const auto name = sectionName(line)) {
-            const QString lower = name->toLower();
-            current = sections_.contains(lower) ? nullptr : &sections_[lower];
-            continue;
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (mayBeSectionLine(line)) {
+            if (const auto name = sectionName(text(line))) {
+                const QString lower = name->toLower();
+                const bool wanted = sections.isEmpty() || sections.contains(lower, Qt::CaseInsensitive);
+                current = wanted && !sections_.contains(lower) ? &sections_[lower] : nullptr;
+                continue;
+            }
         }
         if (!current)
             continue;
-        if (const auto key = keyOf(line); key && !current->contains(key->toLower()))
-            current->insert(key->toLower(), valueOf(line));
+        const QString decoded = text(line);
+        if (const auto key = keyOf(decoded); key && !current->contains(key->toLower()))
+            current->insert(key->toLower(), valueOf(decoded));
     }
 }
 
@@ -168,16 +212,17 @@ int IniSnapshot::lastNumber(const QString& section, const QString& prefix) const
     return last;
 }
 
+// A single key needs its section only.
 QString IniProfile::readString(const QString& section, const QString& key, const QString& def) const {
-    return snapshot().readString(section, key, def);
+    return IniSnapshot(path_, {section}).readString(section, key, def);
 }
 
 int IniProfile::readInteger(const QString& section, const QString& key, int def) const {
-    return snapshot().readInteger(section, key, def);
+    return IniSnapshot(path_, {section}).readInteger(section, key, def);
 }
 
 bool IniProfile::readBool(const QString& section, const QString& key, bool def) const {
-    return snapshot().readBool(section, key, def);
+    return IniSnapshot(path_, {section}).readBool(section, key, def);
 }
 
 int IniProfile::readColorNumber(const QString& section, const QString& key, int def) const {
@@ -185,7 +230,7 @@ int IniProfile::readColorNumber(const QString& section, const QString& key, int 
 }
 
 bool IniProfile::hasKey(const QString& section, const QString& key) const {
-    return snapshot().hasKey(section, key);
+    return IniSnapshot(path_, {section}).hasKey(section, key);
 }
 
 void IniProfile::writeString(const QString& section, const QString& key, const QString& value) const {

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace zorvel {
@@ -23,6 +24,9 @@ public:
 class IniSnapshot {
 public:
     explicit IniSnapshot(const QString& path);
+    // Only the keys of these sections (names without case) are kept; the
+    // rest of the file is passed over unread, however large it has grown.
+    IniSnapshot(const QString& path, const QStringList& sections);
 
     QString readString(const QString& section, const QString& key, const QString& def) const;
     int readInteger(const QString& section, const QString& key, int def) const;

@@ -163,6 +163,21 @@ TEST_F(MainWindowTest, RecentFilesMustBeAbsoluteExistingPaths) {
     EXPECT_EQ(ini().readString("File_History", "File_2", ""), three);
 }
 
+// A history grown to thousands of entries (edited by hand, or by another
+// program): only what the menu can show is read.
+TEST_F(MainWindowTest, AHistoryOfThousandsKeepsTheFirstFiveUsableFiles) {
+    QStringList files;
+    for (int n = 0; n < 8; ++n)
+        files << file(QStringLiteral("p%1.htm").arg(n), "x");
+    QByteArray text = "[File_History]\nNo_Files=20000\n";
+    for (int n = 1; n <= 20000; ++n)
+        text += "File_" + QByteArray::number(n) + "=" +
+                (n <= 3 ? tmp.file(QStringLiteral("gone.htm")) : files[n % 8]).toUtf8() + "\n";
+    writeIni(text);
+    start();
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{files[4], files[5], files[6], files[7], files[0]}));
+}
+
 TEST_F(MainWindowTest, TheFileOnTheCommandLineOpensWithATabAndIsFirstAtExit) {
     const QString page = file("Page.htm", "<P>hello\r\n");
     start({page});

@@ -112,3 +112,26 @@ TEST(IniProfile, TheLastNumberOfNumberedKeysIsWhatTheFileHolds) {
     EXPECT_EQ(ini.lastNumber("Templates", "TempFile_"), 0);
     EXPECT_EQ(ini.readString("FILE_HISTORY", "FILE_12", ""), "b");
 }
+
+// Start-up reads a few sections of a file that may have grown to megabytes:
+// only those are kept, read as the whole file would read them.
+TEST(IniProfile, ASnapshotOfSomeSectionsKeepsOnlyThoseAndReadsThemAlike) {
+    TempDir tmp;
+    QByteArray text = "\xEF\xBB\xBF[Options]\r\nEmail_Address=zo\xC3\xAB\r\n[Templates]\n";
+    for (int n = 1; n <= 100000; ++n)
+        text += "TempName_" + QByteArray::number(n) + "=a template\n";
+    text += "  [size]\nWidth=640\n[Options]\nEmail_Address=second\n";
+    const QString path = tmp.write("zor-vel.ini", text);
+    const IniSnapshot some(path, {QStringLiteral("OPTIONS"), QStringLiteral("Size")});
+    EXPECT_EQ(some.readString("Options", "Email_Address", ""), QString::fromUtf8("zo\xC3\xAB"));
+    EXPECT_EQ(some.readInteger("Size", "Width", 0), 640);
+    EXPECT_FALSE(some.hasKey("Templates", "TempName_1"));
+    const IniSnapshot all(path);
+    EXPECT_EQ(all.readString("Options", "Email_Address", ""), QString::fromUtf8("zo\xC3\xAB"));
+    EXPECT_EQ(all.lastNumber("Templates", "TempName_"), 100000);
+    EXPECT_EQ(IniProfile(path).readInteger("size", "width", 0), 640);
+    // One byte that is no UTF-8 makes the whole file Latin-1, as writing reads it.
+    tmp.write("zor-vel.ini", "[Options]\nEmail_Address=zo\xC3\xAB\n[Other]\nx=\xFF\n");
+    EXPECT_EQ(IniSnapshot(path, {QStringLiteral("Options")}).readString("Options", "Email_Address", ""),
+              QString::fromLatin1("zo\xC3\xAB"));
+}

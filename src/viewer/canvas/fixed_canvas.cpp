@@ -1,6 +1,9 @@
 // The fixed-metrics canvas: sizes from the font size alone, drawing recorded as text.
 #include "canvas/fixed_canvas.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace zorvel {
 
 static QString colorName(const QColor& c) {
@@ -25,7 +28,9 @@ FontMetricsInfo FixedMetricsCanvas::fontMetrics(const FontDescription& font) {
 
 QSize FixedMetricsCanvas::textExtent(const FontDescription& font, QStringView text) {
     const FontMetricsInfo m = fontMetrics(font);
-    return QSize(int(text.size()) * charWidth(font) + m.overhang, m.height);
+    // Millions of characters may be wider than an int counts; they stop there.
+    const qint64 width = qint64(text.size()) * charWidth(font) + m.overhang;
+    return QSize(int(std::min<qint64>(width, std::numeric_limits<int>::max())), m.height);
 }
 
 SystemColors FixedMetricsCanvas::systemColors() const {

@@ -38,11 +38,10 @@ class QtWindowControl : public FormWindowControl {
 public:
     QtWindowControl(QtFormControlFactory& factory, QWidget* widget) : factory_(factory), widget_(widget) {
         widget->hide(); // out of sight until its line is drawn
-        factory_.controls_.push_back(this);
+        factory_.controls_.insert(this);
     }
     ~QtWindowControl() override {
-        auto& all = factory_.controls_;
-        all.erase(std::remove(all.begin(), all.end(), this), all.end());
+        factory_.controls_.erase(this);
         delete widget_.data(); // gone already when its host went first
     }
     QtWindowControl(const QtWindowControl&) = delete;

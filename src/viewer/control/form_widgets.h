@@ -7,7 +7,7 @@
 #include <QPoint>
 
 #include <memory>
-#include <vector>
+#include <unordered_set>
 
 class QStyle;
 class QWidget;
@@ -35,8 +35,8 @@ private:
     friend class QtWindowControl;
     QWidget* host_;
     QPoint origin_;
-    std::unique_ptr<QStyle> passwordStyle_;  // shows "*" for each character
-    std::vector<QtWindowControl*> controls_; // alive, to be moved with the view
+    std::unique_ptr<QStyle> passwordStyle_;         // shows "*" for each character
+    std::unordered_set<QtWindowControl*> controls_; // alive, to be moved with the view
 };
 
 } // namespace zorvel

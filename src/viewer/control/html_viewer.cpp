@@ -81,10 +81,10 @@ void THTMLViewer::setLook(const PageLook& look) {
     // The fonts change together, with one layout for all three.
     const bool fontsChanged = look.fontName.compare(look_.fontName, Qt::CaseInsensitive) != 0 ||
                               look.preFontName.compare(look_.preFontName, Qt::CaseInsensitive) != 0 ||
-                              std::max(look.fontSize, kMinFontSize) != look_.fontSize;
+                              std::clamp(look.fontSize, kMinFontSize, kMaxFontSize) != look_.fontSize;
     look_.fontName = look.fontName;
     look_.preFontName = look.preFontName;
-    look_.fontSize = std::max(look.fontSize, kMinFontSize);
+    look_.fontSize = std::clamp(look.fontSize, kMinFontSize, kMaxFontSize);
     if (fontsChanged)
         rebuildFonts(true);
     setViewImages(look.showImages);
@@ -105,7 +105,7 @@ void THTMLViewer::setDefPreFontName(const QString& name) {
 }
 
 void THTMLViewer::setDefFontSize(int size) {
-    look_.fontSize = std::max(size, kMinFontSize);
+    look_.fontSize = std::clamp(size, kMinFontSize, kMaxFontSize);
     rebuildFonts(true);
 }
 

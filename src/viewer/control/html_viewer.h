@@ -7,6 +7,7 @@
 #include "control/links_and_history.h"
 #include "load/link_names.h"
 #include "load/page_look.h"
+#include "model/limits.h"
 #include "paint/document_surface.h"
 #include "paint/qt_canvas.h"
 #include "parse/html_parse.h"
@@ -27,7 +28,10 @@ class THTMLViewer : public QAbstractScrollArea {
 public:
     static constexpr int kLeftMargin = kDocumentMargin;
     static constexpr int kVerticalStep = 18;
+    // The default font's size in points; a larger one, taken from a settings
+    // file, would make every glyph a picture of megabytes.
     static constexpr int kMinFontSize = 6;
+    static constexpr int kMaxFontSize = 144;
     static constexpr int kMaxImageCacheCount = 20;
 
     explicit THTMLViewer(QWidget* parent = nullptr);
@@ -114,8 +118,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-    // The tallest page that can be scrolled through: the scroll range is an int.
-    int maxDocumentHeight_ = std::numeric_limits<int>::max();
+    // The tallest page that can be scrolled through (see model/limits.h).
+    int maxDocumentHeight_ = kMaxDocumentHeight;
 
 private:
     struct LoadingGuard;

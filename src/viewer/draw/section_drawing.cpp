@@ -2,6 +2,7 @@
 // list marks, inline images, horizontal rules, and the sections of a cell.
 #include "model/document.h"
 #include "model/form_controls.h"
+#include "model/limits.h"
 
 #include <algorithm>
 
@@ -17,6 +18,34 @@ int bottomOf(const QRect& r) {
 
 bool sameColor(const QColor& a, const QColor& b) {
     return a.rgb() == b.rgb();
+}
+
+// Runs longer than this are drawn only where they are to be seen: a word of
+// megabytes, measured and shaped whole for every paint, would freeze the view.
+constexpr qsizetype kLongRun = 4096;
+
+struct RunPart {
+    int x = 0;
+    QStringView text;
+};
+
+// Of a run that starts at x, the characters that reach into left..right and
+// where the first of them starts.
+RunPart visiblePart(Canvas& canvas, FontId font, QStringView text, int x, int left, int right) {
+    if (text.size() <= kLongRun)
+        return {x, text};
+    RunPart part{x, text};
+    if (left > x) {
+        int width = 0;
+        // The character that ends at or before left may still show a pixel of its slant.
+        const qsizetype hidden = std::max(0, canvas.fitCount(font, text, left - x, width) - 1);
+        part.x = addExtent(x, canvas.textWidth(font, text.first(hidden)));
+        part.text = text.sliced(hidden);
+    }
+    int width = 0;
+    const qsizetype shown = canvas.fitCount(font, part.text, std::max(0, right - part.x), width);
+    part.text = part.text.first(std::min(part.text.size(), shown + 2));
+    return part;
 }
 
 QColor discColor(int level) {
@@ -35,7 +64,7 @@ QColor discColor(int level) {
 } // namespace
 
 int TSection::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int Y) {
-    const int result = Y + SectionHeight;
+    const int result = addExtent(Y, SectionHeight);
     const int rectBottom = bottomOf(DrawRect);
     if (result <= DrawRect.y() || Y >= rectBottom)
         return result;
@@ -68,7 +97,7 @@ int TSection::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int 
                 DrawListMark(canvas, X, line, Y);
             if (clipLines) // preformatted text never wraps; it ends at the page's right edge
                 canvas.setClipRect(QRect(X, lineTop, Width, Y - lineTop));
-            DrawLinePieces(canvas, line, X, Y, selStart, selEnd);
+            DrawLinePieces(canvas, line, X, Y, selStart, selEnd, DrawRect.x(), DrawRect.x() + DrawRect.width());
             if (clipLines)
                 canvas.clearClip();
         }
@@ -104,11 +133,12 @@ void TSection::DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bott
     }
 }
 
-void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd) const {
+void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd,
+                              int Left, int Right) const {
     const TSectionList& master = *ParentSectionList;
     const int baseline = Bottom - line.Descent;
     const int textTop = Bottom - line.LineHeight;
-    int x = X + line.LineIndent;
+    int x = addExtent(X, line.LineIndent);
     const int end = line.Start + line.CharCount;
     for (int pos = line.Start; pos < end;) {
         // A piece also ends where the selection starts or ends.
@@ -121,12 +151,12 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
         switch (piece.kind) {
         case Piece::Image:
             piece.image->Draw(canvas, x, baseline, textTop, *Fonts.GetFontObjAt(pos));
-            x += piece.image->ImageWidth;
+            x = addExtent(x, piece.image->ImageWidth);
             break;
         case Piece::Control: {
             const int h = piece.control->ControlHeight();
             piece.control->Draw(canvas, x, piece.control->BaseLine ? Bottom - h - line.Descent : Bottom - h);
-            x += piece.control->ControlWidth();
+            x = addExtent(x, piece.control->ControlWidth());
             break;
         }
         case Piece::Nothing:
@@ -144,15 +174,16 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
             else if (f.ScriptPosition == 1)
                 y += m.Descent / 2 + 1;
             // The overhang is shared between a run's two ends.
-            const int tx = x - m.Overhang / 2;
-            const int width = canvas.textWidth(f.Id(), text) - m.Overhang;
+            const int width = std::min(canvas.textWidth(f.Id(), text) - m.Overhang, kMaxExtent);
+            const auto [from, shown] = visiblePart(canvas, f.Id(), text, x, Left, Right);
+            const int tx = from - m.Overhang / 2;
             if (pos >= SelStart && pos < SelEnd) {
                 // Selected text is shown inverted: the text colour behind, the page's colour in front.
-                canvas.drawText(tx, y, f.Id(), master.Background, text, &color);
+                canvas.drawText(tx, y, f.Id(), master.Background, shown, &color);
             } else {
-                canvas.drawText(tx, y, f.Id(), color, text, nullptr);
+                canvas.drawText(tx, y, f.Id(), color, shown, nullptr);
             }
-            x += width;
+            x = addExtent(x, width);
             break;
         }
         }
@@ -196,7 +227,7 @@ void TImageObj::Draw(Canvas& canvas, int X, int Baseline, int TextTop, const TFo
 
 int THorzLine::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
     TopY = Y;
-    const int result = Y + SectionHeight;
+    const int result = addExtent(Y, SectionHeight);
     if (result <= DrawRect.y() || Y >= bottomOf(DrawRect))
         return result;
     const TSectionList& master = *ParentSectionList;

@@ -1,5 +1,6 @@
 // Drawing a laid-out table, with its bevelled frames.
 #include "model/document.h"
+#include "model/limits.h"
 #include "model/tables.h"
 
 namespace zorvel {
@@ -32,39 +33,41 @@ void ThtmlTable::DrawFrame(Canvas& canvas, int x1, int y1, int x2, int y2, bool 
 }
 
 int ThtmlTable::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
-    const int result = Y + SectionHeight;
+    const int result = addExtent(Y, SectionHeight);
     const int rectBottom = DrawRect.y() + DrawRect.height();
     if (GridFailed || result <= DrawRect.y() || Y >= rectBottom)
         return result;
     int y = Y;
     if (TopCaption) {
         Caption->Cell->Draw(canvas, DrawRect, FullWidth, X + TableLeft, y);
-        y += CaptionHeight;
+        y = addExtent(y, CaptionHeight);
     }
     const int rowsTop = y + CellSpacing;
     int rowTop = rowsTop;
     for (const auto& row : Rows) {
         if (rowTop >= rectBottom)
             break; // rows span downwards only: nothing below can reach up into the rectangle
-        int x = X + ColumnsLeft;
+        int x = addExtent(X, ColumnsLeft);
         for (int k = 0; k < row->Count(); ++k) {
             const TCellObj& cell = *row->Item(k);
             // Fillers take their column's width and draw nothing; an empty
             // cell shows no frame either.
-            if (cell.ColSpan > 0 && cell.HasContents() && rowTop + cell.CellHeight > DrawRect.y()) {
+            const int cellBottom = addExtent(rowTop, cell.CellHeight);
+            if (cell.ColSpan > 0 && cell.HasContents() && cellBottom > DrawRect.y()) {
                 cell.Cell->Draw(canvas, DrawRect, cell.CellWidth - CellSpacing - 2 * CellPadding,
-                                x + CellSpacing + CellPadding, rowTop + CellSpacing + CellPadding + cell.ContentOffset);
+                                x + CellSpacing + CellPadding,
+                                addExtent(rowTop, CellSpacing + CellPadding + cell.ContentOffset));
                 if (Border)
-                    DrawFrame(canvas, x + CellSpacing, rowTop + CellSpacing, x + cell.CellWidth,
-                              rowTop + cell.CellHeight, false);
+                    DrawFrame(canvas, x + CellSpacing, rowTop + CellSpacing, addExtent(x, cell.CellWidth), cellBottom,
+                              false);
             }
-            x += Widths[k];
+            x = addExtent(x, Widths[k]);
         }
-        rowTop += row->RowHeight;
+        rowTop = addExtent(rowTop, row->RowHeight);
     }
-    const int bodyBottom = y + BodyHeight; // the last row's bottom and the spacing below it
+    const int bodyBottom = addExtent(y, BodyHeight); // the last row's bottom and the spacing below it
     if (Border)
-        DrawFrame(canvas, X + ColumnsLeft, rowsTop, X + ColumnsLeft + TableWidth, bodyBottom, true);
+        DrawFrame(canvas, addExtent(X, ColumnsLeft), rowsTop, addExtent(X, ColumnsLeft + TableWidth), bodyBottom, true);
     if (!TopCaption)
         Caption->Cell->Draw(canvas, DrawRect, FullWidth, X + TableLeft, bodyBottom);
     return result;

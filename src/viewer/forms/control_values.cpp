@@ -2,6 +2,7 @@
 // initial values and what each one submits.
 #include "model/document.h"
 #include "model/form_controls.h"
+#include "model/limits.h"
 
 #include <algorithm>
 
@@ -9,10 +10,9 @@ namespace zorvel {
 
 namespace {
 
-// Sizes come from the page (SIZE, COLS, ROWS) and may be absurd; a window
-// control is never made larger than the toolkit allows a widget to be.
-constexpr qint64 kMaxControlExtent = 16777215;
-
+// Sizes come from the page (SIZE, COLS, ROWS) and may be absurd; a control
+// is never larger than a few screens, which is all anyone can scroll through
+// in it (a page of them would otherwise print thousands of sheets).
 int extent(qint64 v) {
     return int(std::clamp<qint64>(v, 0, kMaxControlExtent));
 }

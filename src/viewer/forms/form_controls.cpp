@@ -2,6 +2,7 @@
 // what a form does with its controls.
 #include "model/form_controls.h"
 #include "model/document.h"
+#include "model/limits.h"
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ WindowControlRequest TFormControlObj::FixedFontRequest(WindowControlKind kind) c
 TEditFormControlObj::TEditFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes, bool password)
     : TFormControlObj(master, pos, attributes), Password(password) {
     if (const TAttribute* a = attributes.Find(AttrKind::Size); a && a->NumericValue > 0)
-        EditSize = a->NumericValue;
+        EditSize = std::min(a->NumericValue, kMaxControlUnits);
     if (const TAttribute* a = attributes.Find(AttrKind::MaxLength); a && a->NumericValue > 0)
         MaxLength = a->NumericValue;
     WindowControlRequest request = FixedFontRequest(WindowControlKind::Edit);
@@ -98,7 +99,7 @@ TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* master, int pos, co
                                                WindowControlKind kind)
     : TFormControlObj(master, pos, attributes), Multiple(attributes.Find(AttrKind::Multiple) != nullptr) {
     if (const TAttribute* a = attributes.Find(AttrKind::Size))
-        VisibleRows = a->NumericValue;
+        VisibleRows = std::min(a->NumericValue, kMaxControlUnits);
     WindowControlRequest request = FixedFontRequest(kind);
     request.multiSelect = Multiple && kind == WindowControlKind::ListBox;
     MakeWindowControl(request);
@@ -115,9 +116,9 @@ TComboFormControlObj::TComboFormControlObj(TSectionList* master, int pos, const 
 TTextAreaFormControlObj::TTextAreaFormControlObj(TSectionList* master, int pos, const TAttributeList& attributes)
     : TFormControlObj(master, pos, attributes) {
     if (const TAttribute* a = attributes.Find(AttrKind::Rows))
-        Rows = a->NumericValue;
+        Rows = std::min(a->NumericValue, kMaxControlUnits);
     if (const TAttribute* a = attributes.Find(AttrKind::Cols))
-        Cols = a->NumericValue;
+        Cols = std::min(a->NumericValue, kMaxControlUnits);
     MakeWindowControl(FixedFontRequest(WindowControlKind::TextArea));
 }
 

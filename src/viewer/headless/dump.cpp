@@ -3,6 +3,7 @@
 
 #include "canvas/fixed_canvas.h"
 #include "model/form_controls.h"
+#include "model/limits.h"
 #include "model/tables.h"
 
 #include <QHash>
@@ -110,7 +111,7 @@ private:
                                 .arg(l->SpaceBefore)
                                 .arg(l->SpaceAfter)
                                 .arg(quoted(s.TextBuffer().mid(l->Start, l->CharCount).toString())));
-            top += TSection::LineSpan(*l);
+            top = addExtent(top, TSection::LineSpan(*l));
         }
     }
 

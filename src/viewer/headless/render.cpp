@@ -3,80 +3,124 @@
 
 #include "atomic_write.h"
 #include "control/form_widgets.h"
+#include "headless/png_stream.h"
+#include "model/limits.h"
 #include "paint/document_surface.h"
 #include "paint/qt_canvas.h"
 #include "parse/html_parse.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QWidget>
 
 namespace zorvel {
 
+namespace {
+
+constexpr const char* kTooLarge = "HTML file too large, display truncated";
+
+// A page read and laid out as the control shows it, painted a band at a time.
+class PageRendering {
+public:
+    PageRendering(const QString& pagePath, const RenderOptions& options) : controls_(&controlHost_) {
+        // Form controls are real widgets, as in the control, on a surface that
+        // is never shown; they are painted over the page where its drawing put them.
+        try {
+            page_ = loadPage(pagePath, options.look, screen_, &controls_);
+        } catch (const EHtmlFileError& e) {
+            error = e.text();
+            return;
+        }
+        error = page_->parseError; // what was parsed is still shown
+        TSectionList& list = page_->document;
+        const int viewWidth = options.controlWidth - options.scrollBarWidth;
+        const DocumentSurface surface =
+            layoutDocument(list, screen_, layoutWidthForControl(options.controlWidth, options.scrollBarWidth));
+        QStringList left;
+        if (list.LayoutError)
+            left << *list.LayoutError; // the rest of the page is still rendered
+        const QSize whole = surface.size(QSize(std::max(1, viewWidth), 1));
+        size = whole.boundedTo(QSize(kMaxRenderWidth, kMaxDocumentHeight));
+        if (whole.height() > size.height())
+            left << QLatin1String(kTooLarge);
+        if (whole.width() > size.width())
+            left << QStringLiteral("The page is %1 pixels wide; the picture shows its left %2.")
+                        .arg(whole.width())
+                        .arg(size.width());
+        warning = left.join(u'\n');
+        controlHost_.resize(size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    }
+
+    bool loaded() const { return page_ != nullptr; }
+
+    // The part of the picture band covers, its top-left corner at the painter's origin.
+    void paint(QPainter& painter, const QRect& band) {
+        paintDocumentBand(painter, page_->document, band, size.width());
+        controlHost_.render(&painter, QPoint(), QRegion(band), QWidget::DrawChildren);
+    }
+
+    QSize size;
+    QString error;
+    QString warning;
+
+private:
+    QtCanvas screen_;
+    QWidget controlHost_;
+    QtFormControlFactory controls_;
+    std::unique_ptr<LoadedPage> page_;
+};
+
+} // namespace
+
 RenderResult renderPage(const QString& pagePath, const RenderOptions& options) {
     RenderResult result;
-    QtCanvas screen;
-    // Form controls are real widgets, as in the control, on a surface that is
-    // never shown; they are painted over the page where its drawing put them.
-    QWidget controlHost;
-    QtFormControlFactory controls(&controlHost);
-    std::unique_ptr<LoadedPage> page;
-    try {
-        page = loadPage(pagePath, options.look, screen, &controls);
-    } catch (const EHtmlFileError& e) {
-        result.error = e.text();
+    PageRendering page(pagePath, options);
+    result.error = page.error;
+    result.warning = page.warning;
+    if (!page.loaded())
         return result;
-    }
-    result.error = page->parseError; // what was parsed is still shown
-    TSectionList& list = page->document;
-
-    const int viewWidth = options.controlWidth - options.scrollBarWidth;
-    const DocumentSurface surface =
-        layoutDocument(list, screen, layoutWidthForControl(options.controlWidth, options.scrollBarWidth));
-    if (list.LayoutError)
-        result.warning = *list.LayoutError; // the rest of the page is still rendered
-    const QSize size = surface.size(QSize(std::max(1, viewWidth), 1));
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(page.size, QImage::Format_RGB32);
     if (image.isNull()) {
-        result.error =
-            QStringLiteral("The page is too large to render: %1 by %2 pixels").arg(size.width()).arg(size.height());
+        result.error = QStringLiteral("The page is too large to render: %1 by %2 pixels")
+                           .arg(page.size.width())
+                           .arg(page.size.height());
         return result;
     }
     {
         QPainter painter(&image);
-        paintDocumentBand(painter, list, QRect(QPoint(0, 0), size), size.width());
-        controlHost.resize(size);
-        controlHost.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        page.paint(painter, image.rect());
     }
     result.image = std::move(image);
     return result;
 }
 
-QByteArray pngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
-}
-
 int runRender(const QString& pagePath, const QString& pngPath, const RenderOptions& options, QTextStream& err) {
-    const RenderResult r = renderPage(pagePath, options);
-    int status = r.error.isEmpty() ? 0 : 1;
-    for (const QString& said : {r.error, r.warning})
+    PageRendering page(pagePath, options);
+    int status = page.error.isEmpty() ? 0 : 1;
+    for (const QString& said : {page.error, page.warning})
         if (!said.isEmpty())
             err << said << '\n';
-    if (!r.image.isNull()) {
-        // Encoded in memory first: an image writer does not report its device's
-        // failures, and a PNG cut short would replace a good one.
-        const QByteArray png = pngBytes(r.image);
+    if (page.loaded()) {
         try {
-            if (png.isEmpty())
-                throw FileWriteError(pngPath, QStringLiteral("the picture could not be encoded as PNG"));
-            writeFileAtomically(pngPath, png);
+            writeFileAtomically(pngPath, [&](const FileChunkWriter& write) {
+                PngStream png(page.size.width(), page.size.height(), write);
+                QImage band(page.size.width(), std::clamp(options.bandHeight, 1, page.size.height()),
+                            QImage::Format_RGB32);
+                if (band.isNull())
+                    throw FileWriteError(pngPath, QStringLiteral("no memory for the picture's rows"));
+                for (int top = 0; top < page.size.height(); top += band.height()) {
+                    {
+                        QPainter painter(&band);
+                        page.paint(painter, QRect(0, top, band.width(), band.height()));
+                    }
+                    png.addRows(band);
+                }
+                png.finish();
+            });
         } catch (const FileWriteError& e) {
             err << e.text() << '\n';
+            status = 1;
+        } catch (const std::exception& e) {
+            err << QStringLiteral("Cannot write %1: %2").arg(pngPath, errorText(e)) << '\n';
             status = 1;
         }
     }

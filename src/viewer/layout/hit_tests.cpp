@@ -1,6 +1,7 @@
 // Hit tests on the laid-out document: the link and the character under a
 // point, the place of a character, and text search; a table passes them on to
 // the cell under the point.
+#include "model/limits.h"
 #include "model/tables.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace zorvel {
 int TSection::LineAt(int Y, int& LineTop) const {
     int top = 0;
     for (int i = 0; i < LineRecs.Count(); ++i) {
-        const int next = top + LineSpan(*LineRecs.Item(i));
+        const int next = addExtent(top, LineSpan(*LineRecs.Item(i)));
         if (Y >= top && Y < next) {
             LineTop = top;
             return i;
@@ -48,13 +49,13 @@ int TSection::FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& Ca
     if (X < line.LineIndent)
         return -1;
     int n = FitCount(canvas, X - line.LineIndent, line.CharCount, line.Start);
-    XR = RunWidth(canvas, line.Start, n) + line.LineIndent;
+    XR = addExtent(RunWidth(canvas, line.Start, n), line.LineIndent);
     // Past the middle of the next character the caret goes after it.
     if (n < line.CharCount) {
         const int next = RunWidth(canvas, line.Start + n, 1);
         if (XR + next / 2 < X) {
             ++n;
-            XR += next;
+            XR = addExtent(XR, next);
         }
     }
     YR = top;
@@ -69,11 +70,11 @@ bool TSection::CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y) {
     int y = TopY;
     for (const auto& line : LineRecs) {
         if (offset < line->Start + line->CharCount) {
-            X = RunWidth(canvas, line->Start, offset - line->Start) + line->LineIndent;
+            X = addExtent(RunWidth(canvas, line->Start, offset - line->Start), line->LineIndent);
             Y = y;
             return true;
         }
-        y += LineSpan(*line);
+        y = addExtent(y, LineSpan(*line));
     }
     return false;
 }
@@ -101,7 +102,7 @@ int TCell::FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& Caret
         return -1;
     const int position = s->FindCursor(canvas, X, Y, XR, YR, CaretHeight);
     if (position >= 0)
-        YR += TopY + top;
+        YR = addExtent(YR, addExtent(TopY, top));
     return position;
 }
 
@@ -135,13 +136,14 @@ TCell* ThtmlTable::CellAt(int X, int Y, int& ContentLeft) {
         int x = ColumnsLeft;
         for (int k = 0; k < row->Count(); ++k) {
             TCellObj& cell = *row->Item(k);
-            if (cell.ColSpan > 0 && X >= x && X < x + cell.CellWidth && Y >= rowTop && Y < rowTop + cell.CellHeight) {
+            if (cell.ColSpan > 0 && X >= x && X < addExtent(x, cell.CellWidth) && Y >= rowTop &&
+                Y < addExtent(rowTop, cell.CellHeight)) {
                 ContentLeft = x + CellSpacing + CellPadding;
                 return cell.Cell.get();
             }
-            x += Widths[k];
+            x = addExtent(x, Widths[k]);
         }
-        rowTop += row->RowHeight;
+        rowTop = addExtent(rowTop, row->RowHeight);
     }
     return nullptr;
 }
@@ -161,7 +163,7 @@ int ThtmlTable::FindCursor(Canvas& canvas, int X, int Y, int& XR, int& YR, int& 
         return -1;
     const int position = cell->FindCursor(canvas, X - left, Y, XR, YR, CaretHeight);
     if (position >= 0) {
-        XR += left;
+        XR = addExtent(XR, left);
         YR -= TopY; // a section answers from its own top; the cell gave the page's
     }
     return position;
@@ -171,7 +173,7 @@ bool ThtmlTable::CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y) {
     if (GridFailed)
         return false;
     if (TopCaption && Caption->Cell->CursorToXY(canvas, Cursor, X, Y)) {
-        X += TableLeft;
+        X = addExtent(X, TableLeft);
         return true;
     }
     for (const auto& row : Rows) {
@@ -179,14 +181,14 @@ bool ThtmlTable::CursorToXY(Canvas& canvas, int Cursor, int& X, int& Y) {
         for (int k = 0; k < row->Count(); ++k) {
             TCellObj& cell = *row->Item(k);
             if (cell.ColSpan > 0 && cell.Cell->CursorToXY(canvas, Cursor, X, Y)) {
-                X += x + CellSpacing + CellPadding;
+                X = addExtent(X, x + CellSpacing + CellPadding);
                 return true;
             }
-            x += Widths[k];
+            x = addExtent(x, Widths[k]);
         }
     }
     if (!TopCaption && Caption->Cell->CursorToXY(canvas, Cursor, X, Y)) {
-        X += TableLeft;
+        X = addExtent(X, TableLeft);
         return true;
     }
     return false;

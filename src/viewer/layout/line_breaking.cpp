@@ -3,6 +3,7 @@
 // cell or of the document one below the other.
 #include "model/document.h"
 #include "model/form_controls.h"
+#include "model/limits.h"
 
 #include <algorithm>
 
@@ -84,7 +85,9 @@ int TSection::PieceWidth(Canvas& canvas, const Piece& piece, int pos) const {
     }
     // An italic face's extent includes the slant hanging over its end; runs
     // set side by side overlap by it, so it is not counted as width.
-    return canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) - RunMetrics(*piece.font).Overhang;
+    return std::min(canvas.textWidth(piece.font->Id(), TextBuffer().mid(pos, piece.count)) -
+                        RunMetrics(*piece.font).Overhang,
+                    kMaxExtent);
 }
 
 int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpaces) const {
@@ -95,7 +98,7 @@ int TSection::RunWidth(Canvas& canvas, int Start, int Count, bool NoTrailingSpac
     int width = 0;
     for (int pos = Start, end = Start + Count; pos < end;) {
         const Piece piece = PieceAt(pos, end);
-        width += PieceWidth(canvas, piece, pos);
+        width = addExtent(width, PieceWidth(canvas, piece, pos));
         pos += piece.count;
     }
     return width;
@@ -213,24 +216,29 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
         }
     }
     // Controls stand on the baseline (check boxes, radio buttons) or on the
-    // band's bottom, and rise above the band by what they are taller.
-    for (TFormControlObj* c : FormControls()) {
-        if (c->Pos < P || c->Pos >= end)
-            continue;
+    // band's bottom, and rise above the band by what they are taller. They
+    // are in text order: only the line's own are looked at.
+    const TFormControlList& controls = FormControls();
+    for (auto it = std::lower_bound(controls.begin(), controls.end(), P,
+                                    [](const TFormControlObj*c, int p) { return c->Pos < p; });
+         it != controls.end() && (*it)->Pos < end; ++it) {
+        const TFormControlObj* c = *it;
         const int H = c->ControlHeight();
         line->SpaceBefore =
             std::max(line->SpaceBefore, c->BaseLine ? H + line->Descent - line->LineHeight : H - line->LineHeight);
     }
-    SectionHeight += LineSpan(*line);
+    SectionHeight = addExtent(SectionHeight, LineSpan(*line));
 
     // Centred and right-aligned lines are placed by their visible text: the
-    // spaces kept at a break do not count, and neither does the indent.
+    // spaces kept at a break do not count, and neither does the indent. A
+    // line wider than the width starts at the left edge, as a left-aligned
+    // one would, and overflows to the right, where scrolling reaches it.
     switch (Justify) {
     case 2:
-        line->LineIndent = (Width - RunWidth(canvas, P, n, true)) / 2;
+        line->LineIndent = std::max(0, (Width - RunWidth(canvas, P, n, true)) / 2);
         break;
     case 3:
-        line->LineIndent = Width - RunWidth(canvas, P, n, true);
+        line->LineIndent = std::max(0, Width - RunWidth(canvas, P, n, true));
         break;
     default:
         line->LineIndent = Indent;
@@ -291,7 +299,7 @@ int TSection::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int&
         // A word wider than the line overflows it; the page widens so that it
         // can be scrolled to rather than be cut off at the window's edge.
         if (overflow)
-            ScrollWidth = std::max(ScrollWidth, LineRecs.back()->LineIndent + RunWidth(canvas, P, n, true));
+            ScrollWidth = std::max(ScrollWidth, addExtent(LineRecs.back()->LineIndent, RunWidth(canvas, P, n, true)));
         P += n;
     }
     return SectionHeight;
@@ -320,17 +328,17 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
         const Piece piece = PieceAt(pos, Len);
         if (piece.kind != Piece::Text) {
             const int w = PieceWidth(canvas, piece, pos);
-            Max += w;
-            word += w; // an image or control is part of the word around it
+            Max = addExtent(Max, w);
+            word = addExtent(word, w); // an image or control is part of the word around it
             pos += piece.count;
             continue;
         }
         const TFontObj& F = *piece.font;
         const int overhang = RunMetrics(F).Overhang;
         const Canvas::Words w = canvas.measureWords(F.Id(), TextBuffer().mid(pos, piece.count));
-        Max += w.width - overhang;
+        Max = addExtent(Max, w.width - overhang);
         if (w.head >= 0)
-            word += w.head - overhang;
+            word = addExtent(word, w.head - overhang);
         if (w.spaced) {
             Min = std::max(Min, word);
             if (w.widest > 0)
@@ -340,8 +348,8 @@ void TSection::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
         pos += piece.count;
     }
     Min = std::max(Min, word);
-    Max += Indent;
-    Min += Indent;
+    Max = addExtent(Max, Indent);
+    Min = addExtent(Min, Indent);
 }
 
 int TPreFormated::DrawLogic(Canvas& canvas, int Y, int, int& ScrollWidth, int& CharPos) {
@@ -350,7 +358,7 @@ int TPreFormated::DrawLogic(Canvas& canvas, int Y, int, int& ScrollWidth, int& C
     // The page is as wide as the whole line. A line that fits the no-wrap
     // width is one line, which is what breaking it would find, measured once.
     const int width = RunWidth(canvas, 0, Len);
-    ScrollWidth = width + Indent;
+    ScrollWidth = addExtent(width, Indent);
     if (width <= kNoWrapWidth - Indent) {
         FinishLine(canvas, 0, Len, kNoWrapWidth);
         return SectionHeight;
@@ -360,7 +368,7 @@ int TPreFormated::DrawLogic(Canvas& canvas, int Y, int, int& ScrollWidth, int& C
 }
 
 void TPreFormated::MinMaxWidth(Canvas& canvas, int& Min, int& Max) {
-    Max = (Len == 0 ? 0 : RunWidth(canvas, 0, Len)) + Indent;
+    Max = addExtent(Len == 0 ? 0 : RunWidth(canvas, 0, Len), Indent);
     // A table may squeeze preformatted text (it is clipped, not wrapped) but no narrower than this.
     Min = std::min(500, Max);
 }
@@ -377,7 +385,7 @@ int TCell::DoLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& Char
     ScrollWidth = 0;
     for (const auto& s : *this) {
         int w = 0;
-        height += s->DrawLogic(canvas, Y + height, Width, w, CharPos);
+        height = addExtent(height, s->DrawLogic(canvas, addExtent(Y, height), Width, w, CharPos));
         ScrollWidth = std::max(ScrollWidth, w);
     }
     Len = CharPos - StartPos;

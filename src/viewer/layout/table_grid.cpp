@@ -1,6 +1,7 @@
 // A table's grid: spans expanded into filler cells, and each column's
 // narrowest and widest width and percentage found from its cells.
 #include "model/document.h"
+#include "model/limits.h"
 #include "model/tables.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ void ThtmlTable::BuildGrid() {
             const TCellObj& cell = *row->Item(i);
             if (cell.ColSpan <= 1)
                 continue;
-            if (row->Count() + cell.ColSpan - 1 > kMaxColumns)
+            if (cell.ColSpan - 1 > kMaxColumns - row->Count())
                 throw EProcessError(kTooManyColumns);
             const int rowSpan = cell.RowSpan;
             for (int n = 1; n < cell.ColSpan; ++n)
@@ -106,8 +107,10 @@ void ThtmlTable::BuildGridAndMinMax(Canvas& canvas) {
                     continue;
                 int mn = 0, mx = 0;
                 cell.Cell->MinMaxWidth(canvas, mn, mx);
-                mn += Extra;
-                mx += Extra;
+                // However wide its contents, a column stays narrow enough for
+                // the table's widths to be added up.
+                mn = std::min(mn + Extra, kMaxColumnWidth);
+                mx = std::min(mx + Extra, kMaxColumnWidth);
                 if (s == 1) {
                     ColMin[k] = std::max(ColMin[k], mn);
                     ColMax[k] = std::max(ColMax[k], mx);

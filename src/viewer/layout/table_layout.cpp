@@ -1,6 +1,7 @@
 // A table's layout: column widths for the width it is given, row heights,
 // the caption above or below, and the cells laid out in place.
 #include "model/document.h"
+#include "model/limits.h"
 #include "model/tables.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 
 // Moves a laid-out cell's contents as a new layout at the same width would place them.
 void moveCell(TCell& cell, int dy, int dpos) {
-    cell.TopY += dy;
+    cell.TopY = addExtent(cell.TopY, dy);
     cell.StartPos += dpos;
     for (const auto& s : cell)
         s->MoveBy(dy, dpos);
@@ -140,7 +141,7 @@ void ThtmlTable::ChooseWidths(int Avail, int* Min, int* Max) {
 }
 
 int ThtmlTable::RowsTop() const {
-    return TopY + (TopCaption ? CaptionHeight : 0) + CellSpacing;
+    return addExtent(TopY, (TopCaption ? CaptionHeight : 0) + CellSpacing);
 }
 
 int ThtmlTable::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) {
@@ -171,66 +172,69 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, in
     // Row heights: cells spanning one row first, so that a taller cell
     // spanning several rows only adds what those rows lack, shared evenly.
     // The cells are laid out at the top here and moved into place below.
+    // Only the spans some cell has are visited, each in the rows where
+    // such a cell starts: one tall span costs its rows once, not once for
+    // every shorter span as well.
     const int rowCount = Rows.Count();
     std::vector<int> heights(std::size_t(rowCount), 0);
-    int tallestSpan = 1;
-    for (const auto& row : Rows)
-        for (const auto& cell : *row)
+    std::vector<std::pair<int, int>> spanStarts; // (rows spanned, first row)
+    for (int i = 0; i < rowCount; ++i)
+        for (const auto& cell : *Rows.Item(i))
             if (cell->ColSpan > 0)
-                tallestSpan = std::max(tallestSpan, cell->RowSpan);
-    for (int j = 1; j <= tallestSpan; ++j) {
-        for (int i = 0; i + j <= rowCount; ++i) {
-            TCellList& row = *Rows.Item(i);
-            int H = 0;
-            for (int k = 0; k < row.Count(); ++k) {
-                TCellObj& cell = *row.Item(k);
-                if (cell.ColSpan <= 0 || cell.RowSpan != j)
-                    continue;
-                cell.CellWidth = std::accumulate(Widths + k, Widths + k + cell.ColSpan, 0);
-                int chars = CharPos;
-                cell.ContentHeight = LayOutCell(canvas, cell, 0, cell.CellWidth - 2 * CellPadding - CellSpacing, chars);
-                H = std::max(H, cell.ContentHeight + 2 * CellPadding + CellSpacing);
-            }
-            if (j == 1) {
-                heights[std::size_t(i)] = H;
+                spanStarts.emplace_back(cell->RowSpan, i);
+    std::sort(spanStarts.begin(), spanStarts.end());
+    spanStarts.erase(std::unique(spanStarts.begin(), spanStarts.end()), spanStarts.end());
+    for (const auto& [j, i] : spanStarts) {
+        TCellList& row = *Rows.Item(i);
+        int H = 0;
+        for (int k = 0; k < row.Count(); ++k) {
+            TCellObj& cell = *row.Item(k);
+            if (cell.ColSpan <= 0 || cell.RowSpan != j)
                 continue;
-            }
-            const auto first = heights.begin() + i;
-            const int sum = std::accumulate(first, first + j, 0);
-            if (sum < H)
-                for (auto h = first; h != first + j; ++h)
-                    *h += (H - sum) / j + 1;
+            cell.CellWidth = std::accumulate(Widths + k, Widths + k + cell.ColSpan, 0);
+            int chars = CharPos;
+            cell.ContentHeight = LayOutCell(canvas, cell, 0, cell.CellWidth - 2 * CellPadding - CellSpacing, chars);
+            H = std::max(H, addExtent(cell.ContentHeight, 2 * CellPadding + CellSpacing));
         }
+        if (j == 1) {
+            heights[std::size_t(i)] = H;
+            continue;
+        }
+        const auto first = heights.begin() + i;
+        const qint64 sum = std::accumulate(first, first + j, qint64(0));
+        if (sum < H)
+            for (auto h = first; h != first + j; ++h)
+                *h = addExtent(*h, (H - sum) / j + 1);
     }
-
     int height = 0;
     CaptionHeight = 0;
     if (TopCaption) {
         CaptionHeight = LayOutCell(canvas, *Caption, Y, FullWidth, CharPos);
         height = CaptionHeight;
     }
-    height += CellSpacing;
+    height = addExtent(height, CellSpacing);
     for (int i = 0; i < rowCount; ++i) {
         TCellList& row = *Rows.Item(i);
         row.RowHeight = heights[std::size_t(i)];
-        const int rowTop = Y + height;
-        height += row.RowHeight;
+        const int rowTop = addExtent(Y, height);
+        height = addExtent(height, row.RowHeight);
         for (int k = 0; k < row.Count(); ++k) {
             TCellObj& cell = *row.Item(k);
-            cell.CellHeight = std::accumulate(heights.begin() + i, heights.begin() + i + cell.RowSpan, 0);
+            cell.CellHeight =
+                addExtent(std::accumulate(heights.begin() + i, heights.begin() + i + cell.RowSpan, qint64(0)), 0);
             if (cell.ColSpan <= 0 || !cell.HasContents())
                 continue;
             const int room = cell.CellHeight - cell.ContentHeight - CellSpacing - 2 * CellPadding;
             cell.ContentOffset = cell.VAlign == 0 ? 0 : cell.VAlign == 1 ? room / 2 : room;
-            LayOutCell(canvas, cell, rowTop + CellSpacing + CellPadding + cell.ContentOffset,
+            LayOutCell(canvas, cell, addExtent(rowTop, CellSpacing + CellPadding + cell.ContentOffset),
                        cell.CellWidth - CellSpacing - 2 * CellPadding, CharPos);
         }
     }
-    height += CellSpacing;
+    height = addExtent(height, CellSpacing);
     BodyHeight = height - CaptionHeight;
     if (!TopCaption) {
-        CaptionHeight = LayOutCell(canvas, *Caption, Y + height, FullWidth, CharPos);
-        height += CaptionHeight;
+        CaptionHeight = LayOutCell(canvas, *Caption, addExtent(Y, height), FullWidth, CharPos);
+        height = addExtent(height, CaptionHeight);
     }
 
     // Alignment moves the whole table, caption and all; columns narrower

@@ -5,6 +5,7 @@
 #include "paint/screen.h"
 #include "text_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zorvel {
@@ -59,6 +60,12 @@ std::unique_ptr<LoadedPage> loadPage(const QString& path, const PageLook& look, 
     } catch (const EParseError& e) {
         page->parseError = e.text();
     }
+    // Every new widget asks to be polished by a queued event, and the modes
+    // that load pages here run no event loop, so the queue only grows: each
+    // widget's end would search it whole, and a page of 80,000 controls
+    // would take seconds to close. A widget is polished when painted anyway.
+    if (controls)
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     return page;
 }
 

@@ -3,6 +3,7 @@
 #include "model/document.h"
 
 #include "model/form_controls.h"
+#include "model/limits.h"
 
 namespace zorvel {
 
@@ -125,7 +126,7 @@ int TSectionList::GetSectionTop(int index) const {
     const int n = std::min(index, Count() - 1);
     int top = 0;
     for (int i = 0; i < n; ++i)
-        top += Item(i)->SectionHeight;
+        top = addExtent(top, Item(i)->SectionHeight);
     return top;
 }
 

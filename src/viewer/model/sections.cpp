@@ -1,6 +1,8 @@
 // Section base behaviour, spaces, rules and cells.
 #include "model/sections.h"
 
+#include "model/limits.h"
+
 namespace zorvel {
 
 TSectionBase::TSectionBase(const TSectionBase& source, TSectionList* master)
@@ -18,7 +20,7 @@ int TSectionBase::Draw(Canvas&, const QRect&, int, int, int Y) {
 }
 
 void TSectionBase::MoveBy(int dy, int dpos) {
-    TopY += dy;
+    TopY = addExtent(TopY, dy);
     StartPos += dpos;
 }
 
@@ -92,7 +94,7 @@ void TCell::UpdateFonts() {
 TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {
     int sum = 0;
     for (std::size_t i = 0; i < size(); ++i) {
-        const int next = sum + (*this)[i]->SectionHeight;
+        const int next = addExtent(sum, (*this)[i]->SectionHeight);
         if (next > Y) {
             Top = sum;
             Index = int(i);

@@ -110,8 +110,6 @@ enum class FormControlKind { Input, Select, TextArea };
 
 class TSection : public TSectionBase {
 public:
-    static constexpr int kMaxChars = 20000;
-
     TSection(TSectionList& master, int Level, int Justify, const QString& URL, const TMyFont& Font, TFontStyles styles);
     ~TSection() override;
     const char* KindName() const override { return "Section"; }
@@ -212,7 +210,9 @@ protected:
     // The line holding Y (from the section's top) and that line's top; -1 when none.
     int LineAt(int Y, int& LineTop) const;
     void DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bottom) const;
-    void DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd) const;
+    // Left and Right: what of the line is to be painted; a long run is drawn only there.
+    void DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bottom, int SelStart, int SelEnd, int Left,
+                        int Right) const;
 
 private:
     const char16_t* text_ = nullptr; // where TextBuffer starts; Len is its length

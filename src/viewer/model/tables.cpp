@@ -4,6 +4,7 @@
 #include "model/tables.h"
 
 #include "model/document.h"
+#include "model/limits.h"
 
 #include <algorithm>
 
@@ -12,9 +13,9 @@ namespace zorvel {
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, int vAlign)
     : VAlign(vAlign), Cell(makeModel<TCell>(master->Pool, master)) {
     if (const TAttribute* a = attributes.Find(AttrKind::ColSpan); a && a->NumericValue > 1)
-        ColSpan = a->NumericValue;
+        ColSpan = std::min(a->NumericValue, kMaxColSpan);
     if (const TAttribute* a = attributes.Find(AttrKind::RowSpan); a && a->NumericValue > 1)
-        RowSpan = a->NumericValue;
+        RowSpan = std::min(a->NumericValue, kMaxRowSpan);
     if (const TAttribute* a = attributes.Find(AttrKind::Width); a && a->NumericValue >= 1 && a->NumericValue <= 99)
         WidthPercent = a->NumericValue;
 }

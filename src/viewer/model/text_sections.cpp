@@ -77,7 +77,7 @@ void TSection::Append(QStringView S) {
 }
 
 void TSection::AddText(QStringView S) {
-    if (S.isEmpty() || Len > kMaxChars)
+    if (S.isEmpty())
         return;
     if (S.front() == u' ' && (Len == 0 || TextBuffer().at(Len - 1) == u' '))
         S = S.mid(1);

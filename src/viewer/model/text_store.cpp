@@ -30,8 +30,12 @@ QStringView TTextStore::Append(QStringView text, QStringView S) {
     const qsizetype need = text.size() + S.size();
     if (blocks_.empty() || blocks_.back().size - blocks_.back().used < need) {
         const qsizetype grown = blocks_.empty() ? kFirstBlock : std::min(blocks_.back().size * 2, kLargestBlock);
+        // Text that outgrew its block is still growing: it gets as much room
+        // again, so that a section of megabytes is copied a few times in all,
+        // not once for every piece appended to it.
+        const qsizetype room = text.isEmpty() ? need : 2 * need;
         Block b;
-        b.size = std::max(grown, need);
+        b.size = std::max(grown, room);
         b.data = std::make_unique_for_overwrite<char16_t[]>(std::size_t(b.size));
         blocks_.push_back(std::move(b));
     }

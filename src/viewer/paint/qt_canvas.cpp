@@ -8,8 +8,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zorvel {
+
+namespace {
+// A run of millions of characters can be wider than an int counts: it
+// measures as the widest an int holds, which layout then caps further.
+int roundedWidth(qreal width) {
+    return int(std::min<long>(std::lround(width), std::numeric_limits<int>::max()));
+}
+} // namespace
 
 QFont toQFont(const FontDescription& wanted) {
     QFont font(wanted.name);
@@ -90,7 +99,7 @@ int QtCanvas::textWidth(FontId id, QStringView text) {
             c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
         sum += e.advance(c);
     }
-    return int(std::lround(sum));
+    return roundedWidth(sum);
 }
 
 int QtCanvas::fitCount(FontId id, QStringView text, int room, int& width) {
@@ -111,7 +120,7 @@ int QtCanvas::fitCount(FontId id, QStringView text, int room, int& width) {
         const qreal a = e.advance(c);
         if (a < 0)
             return Canvas::fitCount(id, text, room, width);
-        const int w = int(std::lround(sum + a));
+        const int w = roundedWidth(sum + a);
         if (w > room) {
             width = fitting;
             return int(i);
@@ -135,7 +144,7 @@ Canvas::Words QtCanvas::measureWords(FontId id, QStringView text) {
         char32_t c = text[i].unicode();
         if (c == u' ') {
             if (inWord) {
-                const int width = int(std::lround(word));
+                const int width = roundedWidth(word);
                 if (w.spaced)
                     w.widest = std::max(w.widest, width);
                 else
@@ -154,11 +163,11 @@ Canvas::Words QtCanvas::measureWords(FontId id, QStringView text) {
         word += a;
         inWord = true;
     }
-    w.width = int(std::lround(sum));
+    w.width = roundedWidth(sum);
     if (!w.spaced)
         w.head = w.tail = n > 0 ? w.width : -1;
     else if (inWord)
-        w.tail = int(std::lround(word));
+        w.tail = roundedWidth(word);
     return w;
 }
 

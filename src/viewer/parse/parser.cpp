@@ -332,13 +332,14 @@ bool HtmlParser::ParseFontTag(int kind, bool normalText) {
     QString face;
     for (const TAttribute& a : attributes_) {
         if (a.Kind == AttrKind::Size) {
-            int n = a.NumericValue;
+            // Summed wide: "+2147483647" is as much out of range as any other.
+            qint64 n = a.NumericValue;
             if (a.ValueText.size() >= 2 && (a.ValueText.front() == u'+' || a.ValueText.front() == u'-'))
                 n += baseFontSize_;
             if (n >= 1 && n <= 7) {
-                size = n;
+                size = int(n);
                 if (baseFont)
-                    baseFontSize_ = n;
+                    baseFontSize_ = size;
             }
         } else if (a.Kind == AttrKind::Color && !baseFont) {
             QColor c;

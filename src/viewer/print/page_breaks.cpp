@@ -1,5 +1,6 @@
 // Where the printed pages of a laid-out document break: never inside a text
 // line, whether it stands on the page or in a table cell at any depth.
+#include "model/limits.h"
 #include "model/tables.h"
 #include "print/printing.h"
 
@@ -19,7 +20,7 @@ template <class OnText, class OnTable> void forSectionsAt(const TCell& list, int
     for (const auto& section : list) {
         if (top >= y)
             break;
-        const int bottom = top + section->SectionHeight;
+        const int bottom = addExtent(top, section->SectionHeight);
         if (bottom > y) {
             if (const auto* text = dynamic_cast<const TSection*>(section.get())) {
                 onText(*text, top);
@@ -46,10 +47,10 @@ std::optional<int> rowTopAbove(const TSectionList& document, int y) {
     std::optional<int> highest;
     auto onText = [](const TSection&, int) {};
     auto onTable = [&](const ThtmlTable& table) {
-        int rowTop = table.TopY + (table.TopCaption ? table.CaptionHeight : 0) + table.CellSpacing;
+        int rowTop = addExtent(table.TopY, (table.TopCaption ? table.CaptionHeight : 0) + table.CellSpacing);
         for (int r = 0; r < table.Rows.Count() && rowTop < y; ++r) {
             const TCellList& row = *table.Rows.Item(r);
-            const int rowBottom = rowTop + row.RowHeight;
+            const int rowBottom = addExtent(rowTop, row.RowHeight);
             if (y <= rowBottom && std::none_of(row.begin(), row.end(), [&](const auto& cell) {
                     return cell->ColSpan > 0 && cell->HasContents() && cell->Cell->TopY < y;
                 })) {
@@ -75,9 +76,10 @@ std::optional<int> lineTopAcross(const TSectionList& document, int y, int maxSpa
             if (lineTop >= y)
                 break;
             const int span = TSection::LineSpan(*line);
-            if (lineTop + span > y && span <= maxSpan && (!highest || lineTop < *highest))
+            const int lineBottom = addExtent(lineTop, span);
+            if (lineBottom > y && span <= maxSpan && (!highest || lineTop < *highest))
                 highest = lineTop;
-            lineTop += span;
+            lineTop = lineBottom;
         }
     };
     auto onTable = [](const ThtmlTable&) {};
@@ -107,11 +109,11 @@ std::optional<int> pageBreakAt(const TSectionList& document, int pageTop, int y)
 std::vector<PrintPage> paginate(const TSectionList& document, int pageHeight, int lastPage) {
     int documentHeight = 0;
     for (const auto& section : document)
-        documentHeight += section->SectionHeight;
+        documentHeight = addExtent(documentHeight, section->SectionHeight);
     std::vector<PrintPage> pages;
     PrintPage page{0, pageHeight, std::numeric_limits<int>::min()};
     for (int i = 1; i <= lastPage; ++i) {
-        page.bottom = page.top + pageHeight;
+        page.bottom = addExtent(page.top, pageHeight);
         if (page.bottom >= documentHeight) {
             pages.push_back(page); // the document ends on this page
             break;

@@ -174,7 +174,7 @@ TEST(Forms, ControlsAreSizedFromTheirFontsAndSelectKindsBySize) {
         {"<SELECT MULTIPLE></SELECT>", "ListBox", {39, 16}},
         {"<TEXTAREA></TEXTAREA>", "TextArea", {8 * 30 + 5, 16 * 5 + 5}},
         {"<TEXTAREA ROWS=3 COLS=10></TEXTAREA>", "TextArea", {85, 53}},
-        {"<TEXTAREA ROWS=3 COLS=2000000000></TEXTAREA>", "TextArea", {16777215, 53}},
+        {"<TEXTAREA ROWS=3 COLS=2000000000></TEXTAREA>", "TextArea", {4000, 53}}, // a few screens at most
     };
     for (const SizeCase& c : cases) {
         FormPage page(QString::fromLatin1(c.html));

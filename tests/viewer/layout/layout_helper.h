@@ -14,7 +14,9 @@ struct Laid : Parsed {
     int charCount = 0;
 
     // prepare runs on the parsed list before layout.
-    Laid(const QString& html, int width, const std::function<void(TSectionList&)>& prepare = {}) : Parsed(html) {
+    Laid(const QString& html, int width, const std::function<void(TSectionList&)>& prepare = {},
+         FormControlFactory* controls = nullptr)
+        : Parsed(html, 12, controls) {
         if (prepare)
             prepare(list);
         height = list.DoLogic(canvas, 0, width, scrollWidth, charCount);

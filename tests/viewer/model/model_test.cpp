@@ -46,8 +46,9 @@ TEST(Model, AddTextSpacesAndLimit) {
     const QString chunk(150, u'x');
     for (int i = 0; i < 200; ++i)
         s.AddText(chunk);
-    // Text is taken while the section holds at most 20000 characters.
-    EXPECT_EQ(s.Len, 15 + 134 * 150);
+    // However long, a section keeps all its text.
+    EXPECT_EQ(s.Len, 15 + 200 * 150);
+    EXPECT_EQ(s.TextBuffer().toString(), "lead next again" + chunk.repeated(200));
     EXPECT_GE(s.TextBufferSize(), s.Len);
 
     TPreFormated pre(d.list, 0, 1, QString(), baseFont(d.list), 0);

@@ -27,7 +27,9 @@ struct Parsed {
     TNameList names;
     TParseStrings strings;
 
-    explicit Parsed(const QString& html, int fontSize = 12) {
+    // controls: the factory of the form controls' windows, none when null.
+    explicit Parsed(const QString& html, int fontSize = 12, FormControlFactory* controls = nullptr) {
+        list.ControlFactory = controls;
         list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
                          QColor(0, 0, 255), QColor(0, 0, 0), fontSize);
         HtmlParseBuffer(list, names, html, strings);
