@@ -68,7 +68,6 @@ void TMainFrm::createPreview() {
     Preview->setViewImages(false);
     Preview->setHistoryMaxCount(0);
     Preview->setDefFontName(QStringLiteral("Arial"));
-    Preview->setDefPreFontName(QStringLiteral("Courier New"));
     Preview->setDefFontSize(10);
     Preview->setPrompter(env_.prompter.get());
     Preview->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };

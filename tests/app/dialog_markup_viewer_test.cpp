@@ -30,8 +30,6 @@ struct Page {
     TNameList names;
     TParseStrings strings;
     explicit Page(const QString& html) {
-        list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
-                         QColor(0, 0, 255), QColor(0, 0, 0), 12);
         HtmlParseBuffer(list, names, html, strings);
     }
     QString text() const {

@@ -11,7 +11,7 @@ TFormControlObj::TFormControlObj(TSectionList* master, int pos, const TAttribute
     : Pos(pos), MasterList(master), Value(attributes.Text(AttrKind::Value)), Name(attributes.Text(AttrKind::Name)) {}
 
 void TFormControlObj::MakeWindowControl(const WindowControlRequest& request) {
-    FormControlFactory* factory = MasterList ? MasterList->ControlFactory : nullptr;
+    FormControlFactory* factory = MasterList && MasterList->Host ? MasterList->Host->ControlFactory() : nullptr;
     if (factory)
         WindowControl = factory->create(request);
     if (!WindowControl)
@@ -26,7 +26,7 @@ WindowControlRequest TFormControlObj::KindRequest(WindowControlKind kind) {
 
 WindowControlRequest TFormControlObj::FixedFontRequest(WindowControlKind kind) const {
     WindowControlRequest request = KindRequest(kind);
-    request.fontName = MasterList ? MasterList->PreFontName : QStringLiteral("Courier New");
+    request.fontName = MasterList ? MasterList->PreFontName : PageLook().preFontName;
     request.fontSize = 10;
     return request;
 }
@@ -149,7 +149,7 @@ void ThtmlForm::ResetControls() {
 }
 
 void ThtmlForm::SubmitForm(const std::optional<QString>& Extra) {
-    if (!MasterList || !MasterList->SubmitHandler)
+    if (!MasterList || !MasterList->Host)
         return;
     QStringList results;
     for (const auto& control : ControlList) {
@@ -162,7 +162,7 @@ void ThtmlForm::SubmitForm(const std::optional<QString>& Extra) {
     }
     if (Extra)
         results << *Extra;
-    MasterList->SubmitHandler(Action, results, Method);
+    MasterList->Host->OnFormSubmit(Action, Method, results);
 }
 
 void ThtmlForm::RadioClicked(const TRadioButtonFormControlObj& clicked) {

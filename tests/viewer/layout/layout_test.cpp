@@ -73,7 +73,6 @@ TEST(Layout, LineBreakingAndLineHeights) {
 TEST(Layout, SpacesKeptAtABreakDoNotMoveACentredLine) {
     FixedMetricsCanvas canvas;
     TSectionList list(canvas);
-    list.SetDefaults("Times New Roman", "Courier New", QColor(0xC0, 0xC0, 0xC0), Qt::blue, Qt::black, 12);
     TMyFont font;
     font.name = list.FontName;
     font.SetNominalSize(list, 12);
@@ -262,7 +261,6 @@ private:
 TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     FixedMetricsCanvas canvas;
     TSectionList list(canvas);
-    list.SetDefaults("Times New Roman", "Courier New", QColor(0xC0, 0xC0, 0xC0), Qt::blue, Qt::black, 12);
     TMyFont font;
     font.name = list.FontName;
     font.SetNominalSize(list, 12);

@@ -222,7 +222,12 @@ TEST(Model, FontListQueries) {
 TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
     Parsed p(QStringLiteral("<BODY TEXT=green><FONT COLOR=red FACE=Arial SIZE=5>big</FONT><A HREF=a.htm>link</A>"
                             "<TT>code</TT><H1>h</H1>"));
-    p.list.SetDefaults("Georgia", "Mono", Qt::white, QColor(1, 2, 3), QColor(4, 5, 6), 24);
+    p.list.SetDefaults({.fontName = "Georgia",
+                        .preFontName = "Mono",
+                        .fontSize = 24,
+                        .background = Qt::white,
+                        .text = QColor(4, 5, 6),
+                        .link = QColor(1, 2, 3)});
     int runs = 0;
     for (const TSection* s : p.texts()) {
         for (const auto& f : s->Fonts) {
@@ -241,7 +246,7 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
     EXPECT_TRUE(dump.contains("HeadingSpace level=1 height=32")) << dump.toStdString();
     EXPECT_EQ(p.list.Background, QColor(Qt::white));
     EXPECT_EQ(p.list.FontName, "Georgia");
-    p.list.SetDefaults(QString(40, u'n'), "Mono", Qt::white, Qt::blue, Qt::black, 12);
+    p.list.SetDefaults({.fontName = QString(40, u'n')});
     EXPECT_EQ(p.list.FontName.size(), 32);
 }
 

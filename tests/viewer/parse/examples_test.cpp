@@ -13,7 +13,6 @@ struct FilePage {
     TParseStrings strings;
 
     explicit FilePage(const char* name) {
-        list.SetDefaults("Times New Roman", "Courier New", QColor(0xC0, 0xC0, 0xC0), Qt::blue, Qt::black, 12);
         HtmlParseFile(list, names, QStringLiteral(ZORVEL_EXAMPLES_DIR "/") + QLatin1String(name), strings);
     }
     // Non-empty text sections anywhere in the document, tables included.

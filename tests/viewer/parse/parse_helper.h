@@ -21,6 +21,16 @@ inline void PrintTo(const QColor& c, std::ostream* os) {
 
 namespace zorvel::testing {
 
+// A host that gives every picture asked for: a blank one of one size.
+struct PictureHost : DocumentHost {
+    explicit PictureHost(QSize size) : size(size) {}
+    bool OnBitmapRequest(const QString&, std::optional<QImage>& bitmap) override {
+        bitmap = QImage(size, QImage::Format_RGB32);
+        return true;
+    }
+    QSize size;
+};
+
 struct Parsed {
     FixedMetricsCanvas canvas;
     TSectionList list{canvas};
@@ -28,8 +38,7 @@ struct Parsed {
     TParseStrings strings;
 
     explicit Parsed(const QString& html, int fontSize = 12) {
-        list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
-                         QColor(0, 0, 255), QColor(0, 0, 0), fontSize);
+        list.SetDefaults({.fontSize = fontSize});
         HtmlParseBuffer(list, names, html, strings);
     }
     QString dump() const { return dumpModelText(list, names, strings); }
