@@ -55,8 +55,7 @@ private:
 THTMLViewer::THTMLViewer(QWidget* parent)
     : QAbstractScrollArea(parent), measureCanvas_(), formFactory_(viewport()), host_(std::make_unique<Host>(*this)),
       document_(measureCanvas_) {
-    look_.text = palette().color(QPalette::ButtonText);
-    look_.background = palette().color(QPalette::Button);
+    look_ = desktopLook();
     document_.Host = host_.get();
     document_.Display = screenDisplayCapabilities();
     document_.BitmapList.SetMaxAge(imageCacheCount_);

@@ -200,14 +200,14 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
         const int H = image.ImageHeight;
         const int G = H - line->LineHeight;
         switch (image.ImageAlign) {
-        case 0:
+        case VerticalAlign::Top:
             line->SpaceAfter = std::max(line->SpaceAfter, G);
             break;
-        case 1:
+        case VerticalAlign::Middle:
             line->SpaceBefore = std::max(line->SpaceBefore, G / 2 + 1);
             line->SpaceAfter = std::max(line->SpaceAfter, G / 2 + 1);
             break;
-        default:
+        case VerticalAlign::Bottom:
             line->SpaceBefore = std::max(line->SpaceBefore, H + line->Descent - line->LineHeight);
             break;
         }
@@ -226,10 +226,10 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // Centred and right-aligned lines are placed by their visible text: the
     // spaces kept at a break do not count, and neither does the indent.
     switch (Justify) {
-    case 2:
+    case Justification::Center:
         line->LineIndent = (Width - RunWidth(canvas, P, n, true)) / 2;
         break;
-    case 3:
+    case Justification::Right:
         line->LineIndent = Width - RunWidth(canvas, P, n, true);
         break;
     default:

@@ -21,7 +21,7 @@ PageLook desktopLook();
 
 struct LoadedPage {
     explicit LoadedPage(Canvas& screen) : document(screen) {}
-    QString file; // the page's absolute path
+    QString file;                       // the page's absolute path
     std::unique_ptr<DocumentHost> host; // the document's
     TSectionList document;
     TNameList names;

@@ -76,7 +76,7 @@ TEST(Layout, SpacesKeptAtABreakDoNotMoveACentredLine) {
     TMyFont font;
     font.name = list.FontName;
     font.SetNominalSize(list, 12);
-    auto section = makeModel<TSection>(list.Pool, list, 0, 2, QString(), font, 0);
+    auto section = makeModel<TSection>(list.Pool, list, 0, Justification::Center, QString(), font, 0);
     section->AddText(u"aaa   bbb");
     list.Add(std::move(section));
     int width = 0, pos = 0;
@@ -267,7 +267,7 @@ TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     QStringList log;
     // A check box standing on the baseline, then an edit box standing on the band's bottom.
     FakeControl box(&list, 1, QSize(13, 13), true, log), edit(&list, 3, QSize(50, 25), false, log);
-    auto section = makeModel<TSection>(list.Pool, list, 0, 1, QString(), font, 0);
+    auto section = makeModel<TSection>(list.Pool, list, 0, Justification::Left, QString(), font, 0);
     section->AddText(u"a\x02"
                      u"b\x02");
     section->MakeObjects().FormControls = {&box, &edit};

@@ -316,10 +316,10 @@ TEST_F(PrintingTest, ARowWhoseContentsAllGoToTheNextPageTakesItsFramesAlong) {
 }
 
 TEST_F(PrintingTest, APictureTallerThanAPageIsCutAtThePageEnd) {
-    PictureHost pictures(kTallPicture);
+    PictureHost tall(kTallPicture);
     Parsed page(QStringLiteral("before<P><IMG SRC=tall.gif><P>after"));
     page.list.ShowImages = true;
-    page.list.Host = &pictures;
+    page.list.Host = &tall;
     RecordingPrinter device;
     PrintDocument(page.list, device, 1, 9999, 96, "t");
     // It does not start a page of its own, which would leave the text before
