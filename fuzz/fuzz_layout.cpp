@@ -51,8 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static FixedMetricsCanvas canvas;
     const QString text = viewerText(decodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))));
     TSectionList list(canvas);
-    list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(192, 192, 192),
-                     QColor(0, 0, 255), QColor(0, 0, 0), 12);
+    list.SetDefaults({});
     TNameList names;
     TParseStrings strings;
     try {

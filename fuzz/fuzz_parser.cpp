@@ -13,8 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     canvas.calls.clear();
     const QString text = viewerText(decodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))));
     TSectionList list(canvas);
-    list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(192, 192, 192),
-                     QColor(0, 0, 255), QColor(0, 0, 0), 12);
     TNameList names;
     TParseStrings strings;
     try {
@@ -25,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString dump = dumpModelText(list, names, strings);
     (void)dump;
     const std::unique_ptr<TSectionList> copy = list.Clone();
-    copy->SetDefaults(QStringLiteral("Arial"), QStringLiteral("Courier New"), QColor(255, 255, 255), QColor(255, 0, 0),
-                      QColor(0, 0, 0), 18);
+    copy->SetDefaults({.fontName = QStringLiteral("Arial"), .fontSize = 18, .background = Qt::white, .link = Qt::red});
     int scrollWidth = 0;
     int charPos = 0;
     copy->DoLogic(canvas, 0, 600, scrollWidth, charPos);

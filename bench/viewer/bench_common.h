@@ -124,8 +124,7 @@ struct Model {
 inline std::unique_ptr<Model> parse(Canvas& canvas, const QString& text) {
     auto m = std::make_unique<Model>();
     m->list = std::make_unique<TSectionList>(canvas);
-    m->list->ShowImages = false;
-    m->list->SetDefaults("Times New Roman", "Courier New", Qt::white, Qt::blue, Qt::black, 12);
+    m->list->SetDefaults({.background = Qt::white, .showImages = false});
     try {
         HtmlParseBuffer(*m->list, m->names, text, m->strings);
     } catch (const std::exception&) {

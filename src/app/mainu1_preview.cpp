@@ -52,7 +52,7 @@ QString absolutePath(const QString& path) {
 
 // What a form in the preview would send, for the author to check: nothing is
 // sent anywhere. "POST /cgi-bin/mail: name=Ann; email=a@b.c".
-QString describeSubmission(const QString& method, const QString& action, const QStringList& results) {
+QString describeSubmission(const QString& action, const QString& method, const QStringList& results) {
     QString text = method.toUpper() + u' ' + action + u':';
     if (!results.isEmpty())
         text += u' ' + results.join(QLatin1String("; "));
@@ -68,12 +68,11 @@ void TMainFrm::createPreview() {
     Preview->setViewImages(false);
     Preview->setHistoryMaxCount(0);
     Preview->setDefFontName(QStringLiteral("Arial"));
-    Preview->setDefPreFontName(QStringLiteral("Courier New"));
     Preview->setDefFontSize(10);
     Preview->setPrompter(env_.prompter.get());
     Preview->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };
     Preview->OnFormSubmit = [this](const QString& action, const QString& method, const QStringList& results) {
-        URL_Panel->setText(describeSubmission(method, action, results));
+        URL_Panel->setText(describeSubmission(action, method, results));
     };
     // The panel shows what pages and their users wrote: never as markup, and
     // a long text is cut at the window's edge rather than widening it.

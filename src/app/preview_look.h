@@ -4,7 +4,7 @@
 // file, never write it) all take it from here, so --print-pdf prints the
 // pages the preview's Print prints and --render shows what the preview shows.
 #include "ini_profile.h"
-#include "load/page_look.h"
+#include "model/page_look.h"
 
 namespace zorvel {
 

@@ -9,8 +9,6 @@ namespace {
 class HtmlTableView final : public TableView {
 public:
     HtmlTableView(QWidget* parent, Prompter* prompter) : viewer_(new THTMLViewer(parent)) {
-        viewer_->setDefFontName(QStringLiteral("Times New Roman"));
-        viewer_->setDefPreFontName(QStringLiteral("Courier New"));
         viewer_->setViewImages(false);
         viewer_->setHistoryMaxCount(0);
         viewer_->setPrompter(prompter);

@@ -6,8 +6,8 @@ namespace zorvel {
 
 class Prompter;
 
-// A viewer with the designer's defaults: Times New Roman, Courier New for fixed
-// pitch, no images, no history. The viewer's own notices go to the prompter.
+// A viewer with its default fonts (PageLook's), no images, no history. The
+// viewer's own notices go to the prompter.
 std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter);
 
 } // namespace zorvel

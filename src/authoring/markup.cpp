@@ -15,24 +15,43 @@ namespace {
 enum class Shape { Wrap, Replace, Before };
 
 struct FormatRow {
+    FormatCommand command;
     const char* open;
     const char* close;
     Shape shape;
 };
 
-// Indexed by tag - 1.
 constexpr FormatRow kFormats[] = {
-    {"<B>", "</B>", Shape::Wrap},         {"<EM>", "</EM>", Shape::Wrap},
-    {"<U>", "</U>", Shape::Wrap},         {"<STRONG>", "</STRONG>", Shape::Wrap},
-    {"<HR>\r\n", "", Shape::Replace},     {"<BR>\r\n", "", Shape::Before},
-    {"<P>\r\n", "", Shape::Before},       {"<CODE>", "</CODE>", Shape::Wrap},
-    {"<KBD>", "</KBD>", Shape::Wrap},     {"<VAR>", "</VAR>", Shape::Wrap},
-    {"<SAMP>", "</SAMP>", Shape::Wrap},   {"<CITE>", "</CITE>", Shape::Wrap},
-    {"<BLINK>", "</BLINK>", Shape::Wrap}, {"<CENTER>", "</CENTER>", Shape::Wrap},
-    {"<FONT>", "</FONT>", Shape::Wrap},   {"&#174;", "", Shape::Before},
-    {"&#169;", "", Shape::Before},        {"&amp;", "", Shape::Before},
-    {"&lt;", "", Shape::Before},          {"&gt;", "", Shape::Before},
+    {FormatCommand::Bold, "<B>", "</B>", Shape::Wrap},
+    {FormatCommand::Italic, "<EM>", "</EM>", Shape::Wrap},
+    {FormatCommand::Underlined, "<U>", "</U>", Shape::Wrap},
+    {FormatCommand::Strong, "<STRONG>", "</STRONG>", Shape::Wrap},
+    {FormatCommand::HorizontalLine, "<HR>\r\n", "", Shape::Replace},
+    {FormatCommand::LineBreak, "<BR>\r\n", "", Shape::Before},
+    {FormatCommand::Paragraph, "<P>\r\n", "", Shape::Before},
+    {FormatCommand::Code, "<CODE>", "</CODE>", Shape::Wrap},
+    {FormatCommand::Keyboard, "<KBD>", "</KBD>", Shape::Wrap},
+    {FormatCommand::Variable, "<VAR>", "</VAR>", Shape::Wrap},
+    {FormatCommand::Sample, "<SAMP>", "</SAMP>", Shape::Wrap},
+    {FormatCommand::Citation, "<CITE>", "</CITE>", Shape::Wrap},
+    {FormatCommand::Blink, "<BLINK>", "</BLINK>", Shape::Wrap},
+    {FormatCommand::Center, "<CENTER>", "</CENTER>", Shape::Wrap},
+    {FormatCommand::Font, "<FONT>", "</FONT>", Shape::Wrap},
+    {FormatCommand::Registered, "&#174;", "", Shape::Before},
+    {FormatCommand::Copyright, "&#169;", "", Shape::Before},
+    {FormatCommand::Ampersand, "&amp;", "", Shape::Before},
+    {FormatCommand::LessThan, "&lt;", "", Shape::Before},
+    {FormatCommand::GreaterThan, "&gt;", "", Shape::Before},
 };
+
+// A command's row is found by its number: the rows are in the commands' order.
+constexpr bool inCommandOrder() {
+    for (std::size_t i = 0; i < std::size(kFormats); ++i)
+        if (int(kFormats[i].command) != int(i) + 1)
+            return false;
+    return true;
+}
+static_assert(inCommandOrder() && int(FormatCommand::GreaterThan) == int(std::size(kFormats)));
 
 // Indexed by style - 1; every line ends with CR LF and the selection follows.
 constexpr const char* kListSkeletons[] = {

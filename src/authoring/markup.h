@@ -2,6 +2,8 @@
 // The one-click markup commands: the text each command puts in place of the
 // selection and where the caret goes afterwards, apart from any widget.
 #include <QString>
+
+#include <cstdint>
 #include <optional>
 
 class QObject;
@@ -13,7 +15,32 @@ struct Insertion {
     int caret;    // caret offset after the command, relative to the selection start
 };
 
-// Tags 1..20 of the text-format commands; any other tag inserts nothing.
+// The text-format commands. Their menu items and tool buttons carry the
+// command's number as their tag (a menu's separator carries 0).
+enum class FormatCommand : std::int8_t {
+    Bold = 1,
+    Italic,
+    Underlined,
+    Strong,
+    HorizontalLine,
+    LineBreak,
+    Paragraph,
+    Code,
+    Keyboard,
+    Variable,
+    Sample,
+    Citation,
+    Blink,
+    Center,
+    Font,
+    Registered,
+    Copyright,
+    Ampersand,
+    LessThan,
+    GreaterThan,
+};
+
+// The text-format command a tag stands for; any other tag inserts nothing.
 std::optional<Insertion> textFormatInsertion(int tag, const QString& sel);
 // Levels 1..6.
 std::optional<Insertion> headingInsertion(int level, const QString& sel);

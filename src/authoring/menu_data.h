@@ -3,10 +3,17 @@
 // the main window builds its menus from the same data the commands use.
 // A shortcut text is in QKeySequence's portable form; empty means none.
 // An entry with a null caption is a separator (it carries tag 0 and inserts nothing).
+#include "markup.h"
 
 namespace zorvel {
 
 struct MenuEntry {
+    constexpr MenuEntry(const char* objectName, const char* caption, int tag, const char* shortcut)
+        : objectName(objectName), caption(caption), tag(tag), shortcut(shortcut) {}
+    // A text-format command's item carries the command's number.
+    constexpr MenuEntry(const char* objectName, const char* caption, FormatCommand command, const char* shortcut)
+        : MenuEntry(objectName, caption, int(command), shortcut) {}
+
     const char* objectName; // empty when the item has no name of its own
     const char* caption;
     int tag;
@@ -19,24 +26,24 @@ inline constexpr const char* kListsMenuCaption = "&Lists...";
 
 // The handler for these is Text_Format_Click.
 inline constexpr MenuEntry kTextFormattingMenu[] = {
-    {"Bold3", "&Bold", 1, "Alt+B"},
-    {"Italic2", "&Italic", 2, "Alt+I"},
-    {"Underlined2", "&Underlined", 3, "Alt+U"},
-    {"Strong2", "&Strong", 4, "Alt+S"},
+    {"Bold3", "&Bold", FormatCommand::Bold, "Alt+B"},
+    {"Italic2", "&Italic", FormatCommand::Italic, "Alt+I"},
+    {"Underlined2", "&Underlined", FormatCommand::Underlined, "Alt+U"},
+    {"Strong2", "&Strong", FormatCommand::Strong, "Alt+S"},
     {"", nullptr, 0, ""},
-    {"", "&Horiz. Line", 5, "Ctrl+H"},
-    {"", "&Page Break", 6, "Ctrl+B"},
-    {"", "&New Paragraph", 7, "Ctrl+P"},
+    {"", "&Horiz. Line", FormatCommand::HorizontalLine, "Ctrl+H"},
+    {"", "&Page Break", FormatCommand::LineBreak, "Ctrl+B"},
+    {"", "&New Paragraph", FormatCommand::Paragraph, "Ctrl+P"},
     {"", nullptr, 0, ""},
-    {"Codesample1", "Co&de sample", 8, "Alt+D"},
-    {"Keyboard1", "&Keyboard", 9, "Alt+K"},
-    {"Variable1", "&Variable", 10, "Alt+V"},
-    {"Sample1", "Sam&ple", 11, "Alt+P"},
-    {"Citation1", "Ci&tation", 12, "Alt+T"},
+    {"Codesample1", "Co&de sample", FormatCommand::Code, "Alt+D"},
+    {"Keyboard1", "&Keyboard", FormatCommand::Keyboard, "Alt+K"},
+    {"Variable1", "&Variable", FormatCommand::Variable, "Alt+V"},
+    {"Sample1", "Sam&ple", FormatCommand::Sample, "Alt+P"},
+    {"Citation1", "Ci&tation", FormatCommand::Citation, "Alt+T"},
     {"", nullptr, 0, ""},
-    {"Blink2", "Bli&nk", 13, "Alt+N"},
-    {"Center2", "&Center", 14, "Alt+C"},
-    {"Font5", "&Font", 15, "Alt+F"},
+    {"Blink2", "Bli&nk", FormatCommand::Blink, "Alt+N"},
+    {"Center2", "&Center", FormatCommand::Center, "Alt+C"},
+    {"Font5", "&Font", FormatCommand::Font, "Alt+F"},
 };
 
 // Heading_Click.

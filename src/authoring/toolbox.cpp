@@ -1,5 +1,7 @@
 #include "toolbox.h"
 
+#include "markup.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,30 +17,30 @@ namespace {
 enum class Look { Plain, Bold, Italic, Underline };
 
 struct FormatButton {
-    int tag;
+    FormatCommand command;
     const char* objectName;
     const char* caption;
     const char* hint;
     Look look;
 };
 
-// The tool buttons of the text-format commands; tags 8 to 12 are menu items only.
+// The tool buttons of the text-format commands; Code to Citation are menu items only.
 constexpr FormatButton kFormatButtons[] = {
-    {1, "Bold_Btn", "B", "Bold", Look::Bold},
-    {2, "Italic_Btn", "I", "Italic", Look::Italic},
-    {3, "Underline_Btn", "U", "Underlined", Look::Underline},
-    {4, "Strong_Btn", "S", "Strong", Look::Bold},
-    {5, "HorizLine_Btn", "HR", "Horizontal line", Look::Plain},
-    {6, "Break_Btn", "BR", "Break a line", Look::Plain},
-    {7, "Paragraph_Btn", "P", "Paragraph break", Look::Plain},
-    {13, "Blink_Btn", "Blink", "Make a block of text Blink", Look::Plain},
-    {14, "Center_Btn", "Ctr", "Centre a block of text", Look::Plain},
-    {15, "Font_Btn", "Font", "Set the font for a block of text", Look::Plain},
-    {16, "Registered_Btn", "\u00ae", "Registered Symbol", Look::Plain},
-    {17, "Copyright_Btn", "\u00a9", "Copyright Symbol", Look::Plain},
-    {18, "Ampersand_Btn", "&&", "Ampersand Symbol", Look::Plain},
-    {19, "LessThan_Btn", "<", "Less Than Symbol", Look::Plain},
-    {20, "GreaterThan_Btn", ">", "Greater Than Symbol", Look::Plain},
+    {FormatCommand::Bold, "Bold_Btn", "B", "Bold", Look::Bold},
+    {FormatCommand::Italic, "Italic_Btn", "I", "Italic", Look::Italic},
+    {FormatCommand::Underlined, "Underline_Btn", "U", "Underlined", Look::Underline},
+    {FormatCommand::Strong, "Strong_Btn", "S", "Strong", Look::Bold},
+    {FormatCommand::HorizontalLine, "HorizLine_Btn", "HR", "Horizontal line", Look::Plain},
+    {FormatCommand::LineBreak, "Break_Btn", "BR", "Break a line", Look::Plain},
+    {FormatCommand::Paragraph, "Paragraph_Btn", "P", "Paragraph break", Look::Plain},
+    {FormatCommand::Blink, "Blink_Btn", "Blink", "Make a block of text Blink", Look::Plain},
+    {FormatCommand::Center, "Center_Btn", "Ctr", "Centre a block of text", Look::Plain},
+    {FormatCommand::Font, "Font_Btn", "Font", "Set the font for a block of text", Look::Plain},
+    {FormatCommand::Registered, "Registered_Btn", "\u00ae", "Registered Symbol", Look::Plain},
+    {FormatCommand::Copyright, "Copyright_Btn", "\u00a9", "Copyright Symbol", Look::Plain},
+    {FormatCommand::Ampersand, "Ampersand_Btn", "&&", "Ampersand Symbol", Look::Plain},
+    {FormatCommand::LessThan, "LessThan_Btn", "<", "Less Than Symbol", Look::Plain},
+    {FormatCommand::GreaterThan, "GreaterThan_Btn", ">", "Greater Than Symbol", Look::Plain},
 };
 
 constexpr const char* kHeadingItems[] = {"", "H1 Biggest", "H2", "H3", "H4", "H5", "H6 Smallest"};
@@ -86,7 +88,7 @@ TToolBox::TToolBox(Qt::Orientation orientation, QWidget* parent) : QWidget(paren
     int index = 0;
     for (const FormatButton& b : kFormatButtons) {
         QToolButton* button = makeButton(b.objectName, b.caption, b.hint);
-        button->setProperty("tag", b.tag);
+        button->setProperty("tag", int(b.command));
         button->setFixedWidth(kFormatButtonWidth);
         QFont font = button->font();
         font.setBold(b.look == Look::Bold);

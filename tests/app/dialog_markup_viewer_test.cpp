@@ -29,11 +29,7 @@ struct Page {
     TSectionList list{canvas};
     TNameList names;
     TParseStrings strings;
-    explicit Page(const QString& html) {
-        list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
-                         QColor(0, 0, 255), QColor(0, 0, 0), 12);
-        HtmlParseBuffer(list, names, html, strings);
-    }
+    explicit Page(const QString& html) { HtmlParseBuffer(list, names, html, strings); }
     QString text() const {
         QString all;
         for (const auto& s : list)
@@ -104,7 +100,8 @@ TEST(DialogMarkupInTheViewer, EveryTypedValueComesBackWholeAndThePageAroundItSta
                         target = page.names.Find(url.mid(1).toString().toUpper());
                 }
             for (int i = 0; i < t->Images().Count(); ++i)
-                images << typed(t->Images().Item(i)->Source) + ' ' + QString::number(t->Images().Item(i)->ImageAlign);
+                images << typed(t->Images().Item(i)->Source) + ' ' +
+                              QString::number(int(t->Images().Item(i)->ImageAlign));
         }
     EXPECT_EQ(links, QStringList({kTyped, '#' + kTyped}));
     EXPECT_NE(target, nullptr);                    // the link to the bookmark finds it

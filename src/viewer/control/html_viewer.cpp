@@ -29,23 +29,40 @@ struct THTMLViewer::LoadingGuard {
     THTMLViewer& viewer;
 };
 
+// What the document asks of the control: its form controls on the viewport,
+// pictures from the control's handler or named as its links are, submissions
+// handed on as the control's event, a repaint for a new background.
+class THTMLViewer::Host final : public DocumentHost {
+public:
+    explicit Host(THTMLViewer& viewer) : viewer_(viewer) {}
+    FormControlFactory* ControlFactory() override { return &viewer_.formFactory_; }
+    bool OnBitmapRequest(const QString& name, std::optional<QImage>& bitmap) override {
+        if (!viewer_.onBitmapRequest_)
+            return false;
+        viewer_.onBitmapRequest_(&viewer_, name, bitmap);
+        return true;
+    }
+    QString ExpandImageName(const QString& name) override { return viewer_.ExpandLinkFileName(name); }
+    void OnFormSubmit(const QString& action, const QString& method, const QStringList& results) override {
+        viewer_.submitForm(action, method, results);
+    }
+    void OnBackgroundChange(const QColor&) override { viewer_.viewport()->update(); }
+
+private:
+    THTMLViewer& viewer_;
+};
+
 THTMLViewer::THTMLViewer(QWidget* parent)
-    : QAbstractScrollArea(parent), measureCanvas_(), formFactory_(viewport()),
-      document_(measureCanvas_, this, viewport()) {
-    look_.text = palette().color(QPalette::ButtonText);
-    look_.background = palette().color(QPalette::Button);
+    : QAbstractScrollArea(parent), measureCanvas_(), formFactory_(viewport()), host_(std::make_unique<Host>(*this)),
+      document_(measureCanvas_) {
+    look_ = desktopLook();
+    document_.Host = host_.get();
     // A viewer shows placeholders until its owner asks for pictures: loading
     // them is the owner's choice (the preview follows its menu item).
     look_.showImages = false;
     document_.Display = screenDisplayCapabilities();
     document_.BitmapList.SetMaxAge(imageCacheCount_);
-    document_.OnBackgroundChange = [this](const QColor&) { viewport()->update(); };
-    document_.SubmitHandler = [this](const QString& action, const QStringList& results, const QString& method) {
-        submitForm(action, results, method);
-    };
-    document_.ExpandImageName = [this](const QString& name) { return ExpandLinkFileName(name); };
-    document_.ControlFactory = &formFactory_;
-    applyLook(document_, look_);
+    document_.SetDefaults(look_);
 
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
@@ -59,10 +76,6 @@ THTMLViewer::THTMLViewer(QWidget* parent)
 }
 
 THTMLViewer::~THTMLViewer() = default;
-
-void THTMLViewer::setOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler) {
-    document_.OnBitmapRequest = std::move(handler);
-}
 
 void THTMLViewer::rebuildFonts(bool relayoutToo) {
     document_.FontName = look_.fontName;
@@ -163,7 +176,7 @@ void THTMLViewer::setBorderStyle(QFrame::Shape shape) {
 void THTMLViewer::clearForLoad() {
     document_.Clear();
     document_.BitmapList.Age();
-    applyLook(document_, look_);
+    document_.SetDefaults(look_);
     nameList_.Clear();
     caret_ = -1;
 }
@@ -250,7 +263,7 @@ void THTMLViewer::Clear() {
     if (loading_)
         return;
     document_.Clear();
-    applyLook(document_, look_);
+    document_.SetDefaults(look_);
     nameList_.Clear();
     strings_ = TParseStrings{};
     surface_ = DocumentSurface{};
@@ -349,7 +362,7 @@ void THTMLViewer::report(const QString& text, bool error) {
         qWarning("%s", qPrintable(text));
 }
 
-void THTMLViewer::submitForm(const QString& action, const QStringList& results, const QString& method) {
+void THTMLViewer::submitForm(const QString& action, const QString& method, const QStringList& results) {
     if (!OnFormSubmit)
         return;
     // The event comes once the document has finished its own handling of the click.

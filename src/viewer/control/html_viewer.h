@@ -6,7 +6,6 @@
 #include "control/form_widgets.h"
 #include "control/links_and_history.h"
 #include "load/link_names.h"
-#include "load/page_look.h"
 #include "model/limits.h"
 #include "paint/document_surface.h"
 #include "paint/qt_canvas.h"
@@ -68,7 +67,10 @@ public:
     std::function<void(const QString& action, const QString& method, const QStringList& results)> OnFormSubmit;
     std::function<void()> OnHistoryChange;
     std::function<void(bool processing)> OnProcessing; // true before and false after each layout
-    void setOnBitmapRequest(decltype(TSectionList::OnBitmapRequest) handler);
+    // Asked for each picture before it is looked for on disk (sender: the control); a
+    // bitmap left empty means there is none.
+    using BitmapRequest = std::function<void(QObject* sender, const QString& name, std::optional<QImage>& bitmap)>;
+    void setOnBitmapRequest(BitmapRequest handler) { onBitmapRequest_ = std::move(handler); }
     // Where the control's own notices go (the too-tall warning, a link that fails to
     // load, a table with too many columns); without a prompter they are only logged.
     void setPrompter(Prompter* prompter) { prompter_ = prompter; }
@@ -138,11 +140,14 @@ private:
     // relayout is over (the page is shown meanwhile, without that table).
     void reportLayoutError();
     QPoint documentPoint(const QPoint& viewportPoint) const;
-    void submitForm(const QString& action, const QStringList& results, const QString& method);
+    void submitForm(const QString& action, const QString& method, const QStringList& results);
     void followScroll();
 
     QtCanvas measureCanvas_;
     QtFormControlFactory formFactory_; // the page's form controls, on the viewport
+    class Host;
+    std::unique_ptr<Host> host_; // the document's
+    BitmapRequest onBitmapRequest_;
     TSectionList document_;
     TNameList nameList_;
     TParseStrings strings_;

@@ -109,7 +109,7 @@ int TSection::Draw(Canvas& canvas, const QRect& DrawRect, int Width, int X, int 
 void TSection::DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bottom) const {
     const TSectionList& master = *ParentSectionList;
     const int left = X + line.LineIndent;
-    if (ListType == 1) {
+    if (ListType == ListKind::Ordered) {
         // The number hangs in the indent, ending 5 pixels before the text; a
         // long one reaches left of the section.
         const QString number = (QString::number(ListNumber) + u'.').left(7);
@@ -119,7 +119,7 @@ void TSection::DrawListMark(Canvas& canvas, int X, const LineRec& line, int Bott
         const FontMetricsInfo m = canvas.fontMetrics(font);
         const int width = canvas.textExtent(font, number).width();
         canvas.drawText(left - 5 - width, Bottom - line.Descent - m.ascent, font, number, nullptr);
-    } else if (ListType == 2) {
+    } else if (ListType == ListKind::Unordered) {
         const int cx = left - 8;
         const int cy = Bottom - line.LineHeight / 2;
         const QRect box(cx - 2, cy - 2, 5, 5);
@@ -169,9 +169,9 @@ void TSection::DrawLinePieces(Canvas& canvas, const LineRec& line, int X, int Bo
             // Runs of different sizes share the line's baseline; sub- and
             // superscripts move off it by a part of their own font's size.
             int y = baseline - (m.TextHeight - m.Descent);
-            if (f.ScriptPosition == 2)
+            if (f.ScriptPosition == ScriptShift::Super)
                 y -= m.FontHeight / 3;
-            else if (f.ScriptPosition == 1)
+            else if (f.ScriptPosition == ScriptShift::Sub)
                 y += m.Descent / 2 + 1;
             // The overhang is shared between a run's two ends.
             const int width = std::min(canvas.textWidth(f.Id(), text) - m.Overhang, kMaxExtent);
@@ -199,13 +199,13 @@ void TImageObj::Draw(Canvas& canvas, int X, int Baseline, int TextTop, const TFo
     const TRunMetrics m = Font.Metrics(*master.ScreenCanvas);
     int top = 0;
     switch (ImageAlign) {
-    case 0:
+    case VerticalAlign::Top:
         top = TextTop + 1;
         break;
-    case 1:
+    case VerticalAlign::Middle:
         top = Baseline + m.Descent - m.TextHeight / 2 - picture.height() / 2;
         break;
-    default:
+    case VerticalAlign::Bottom:
         top = Baseline - ImageHeight + 2;
         break; // the picture stands on the baseline
     }

@@ -12,7 +12,7 @@ TFormControlObj::TFormControlObj(TSectionList* master, int pos, const TAttribute
     : Pos(pos), MasterList(master), Value(attributes.Text(AttrKind::Value)), Name(attributes.Text(AttrKind::Name)) {}
 
 void TFormControlObj::MakeWindowControl(const WindowControlRequest& request) {
-    FormControlFactory* factory = MasterList ? MasterList->ControlFactory : nullptr;
+    FormControlFactory* factory = MasterList && MasterList->Host ? MasterList->Host->ControlFactory() : nullptr;
     if (factory)
         WindowControl = factory->create(request);
     if (!WindowControl)
@@ -27,7 +27,7 @@ WindowControlRequest TFormControlObj::KindRequest(WindowControlKind kind) {
 
 WindowControlRequest TFormControlObj::FixedFontRequest(WindowControlKind kind) const {
     WindowControlRequest request = KindRequest(kind);
-    request.fontName = MasterList ? MasterList->PreFontName : QStringLiteral("Courier New");
+    request.fontName = MasterList ? MasterList->PreFontName : PageLook().preFontName;
     request.fontSize = 10;
     return request;
 }
@@ -150,7 +150,7 @@ void ThtmlForm::ResetControls() {
 }
 
 void ThtmlForm::SubmitForm(const std::optional<QString>& Extra) {
-    if (!MasterList || !MasterList->SubmitHandler)
+    if (!MasterList || !MasterList->Host)
         return;
     QStringList results;
     for (const auto& control : ControlList) {
@@ -163,7 +163,7 @@ void ThtmlForm::SubmitForm(const std::optional<QString>& Extra) {
     }
     if (Extra)
         results << *Extra;
-    MasterList->SubmitHandler(Action, results, Method);
+    MasterList->Host->OnFormSubmit(Action, Method, results);
 }
 
 void ThtmlForm::RadioClicked(const TRadioButtonFormControlObj& clicked) {

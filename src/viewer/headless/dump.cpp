@@ -12,11 +12,29 @@ namespace zorvel {
 
 namespace {
 
-const char* justifyName(int j) {
-    return j == 2 ? "center" : j == 3 ? "right" : j == 1 ? "left" : "none";
+const char* justifyName(Justification j) {
+    switch (j) {
+    case Justification::Left:
+        return "left";
+    case Justification::Center:
+        return "center";
+    case Justification::Right:
+        return "right";
+    case Justification::None:
+        break;
+    }
+    return "none";
 }
-const char* valignName(int v) {
-    return v == 0 ? "top" : v == 2 ? "bottom" : "middle";
+const char* valignName(VerticalAlign v) {
+    switch (v) {
+    case VerticalAlign::Top:
+        return "top";
+    case VerticalAlign::Bottom:
+        return "bottom";
+    case VerticalAlign::Middle:
+        break;
+    }
+    return "middle";
 }
 
 QString quoted(const QString& s) {
@@ -67,7 +85,7 @@ private:
                            .arg(QLatin1String(s.KindName()))
                            .arg(s.Level)
                            .arg(QLatin1String(justifyName(s.Justify)));
-        if (s.ListType == 1)
+        if (s.ListType == ListKind::Ordered)
             head += QStringLiteral(" number=%1").arg(s.ListNumber);
         line(depth, head + u' ' + quoted(s.TextBuffer().toString()));
         for (const auto& f : s.Fonts) {
@@ -79,18 +97,17 @@ private:
                               .arg(styleName(font), font.color.name());
             if (font.Fixed)
                 run += QStringLiteral(" fixed");
-            if (f->ScriptPosition)
-                run += f->ScriptPosition == 1 ? QStringLiteral(" sub") : QStringLiteral(" sup");
+            if (f->ScriptPosition != ScriptShift::Normal)
+                run += f->ScriptPosition == ScriptShift::Sub ? QStringLiteral(" sub") : QStringLiteral(" sup");
             if (!f->LinkURL.isEmpty())
                 run += QStringLiteral(" link=") + quoted(f->LinkURL.toString());
             line(depth + 1, run);
         }
         for (const auto& image : s.Images()) {
-            static const char* aligns[] = {"top", "middle", "bottom"};
-            QString text = QStringLiteral("image pos=%1 src=%2 alt=%3 align=%4")
-                               .arg(image->Pos)
-                               .arg(quoted(image->Source), quoted(image->Alt),
-                                    QLatin1String(aligns[std::clamp(image->ImageAlign, 0, 2)]));
+            QString text =
+                QStringLiteral("image pos=%1 src=%2 alt=%3 align=%4")
+                    .arg(image->Pos)
+                    .arg(quoted(image->Source), quoted(image->Alt), QLatin1String(valignName(image->ImageAlign)));
             if (image->NoBorder)
                 text += QStringLiteral(" noborder");
             line(depth + 1, text);

@@ -1,11 +1,14 @@
 #pragma once
 // `zorvel --dump PAGE [--width N]`: a page's document model, and with a
 // width its laid-out lines, written as text.
-#include "load/page_look.h"
+#include "model/page_look.h"
 
 #include <QTextStream>
 
 namespace zorvel {
+
+class Canvas;
+class FormControlFactory;
 
 // Parses the file with the viewer's default fonts and colours (PageLook's
 // own) and dumps it. Returns 0, or 1 after writing why to err when the page

@@ -203,14 +203,14 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
         const int H = image.ImageHeight;
         const int G = H - line->LineHeight;
         switch (image.ImageAlign) {
-        case 0:
+        case VerticalAlign::Top:
             line->SpaceAfter = std::max(line->SpaceAfter, G);
             break;
-        case 1:
+        case VerticalAlign::Middle:
             line->SpaceBefore = std::max(line->SpaceBefore, G / 2 + 1);
             line->SpaceAfter = std::max(line->SpaceAfter, G / 2 + 1);
             break;
-        default:
+        case VerticalAlign::Bottom:
             line->SpaceBefore = std::max(line->SpaceBefore, H + line->Descent - line->LineHeight);
             break;
         }
@@ -234,10 +234,10 @@ void TSection::FinishLine(Canvas& canvas, int P, int n, int Width) {
     // line wider than the width starts at the left edge, as a left-aligned
     // one would, and overflows to the right, where scrolling reaches it.
     switch (Justify) {
-    case 2:
+    case Justification::Center:
         line->LineIndent = std::max(0, (Width - RunWidth(canvas, P, n, true)) / 2);
         break;
-    case 3:
+    case Justification::Right:
         line->LineIndent = std::max(0, Width - RunWidth(canvas, P, n, true));
         break;
     default:

@@ -225,7 +225,9 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, in
             if (cell.ColSpan <= 0 || !cell.HasContents())
                 continue;
             const int room = cell.CellHeight - cell.ContentHeight - CellSpacing - 2 * CellPadding;
-            cell.ContentOffset = cell.VAlign == 0 ? 0 : cell.VAlign == 1 ? room / 2 : room;
+            cell.ContentOffset = cell.VAlign == VerticalAlign::Top      ? 0
+                                 : cell.VAlign == VerticalAlign::Middle ? room / 2
+                                                                        : room;
             LayOutCell(canvas, cell, addExtent(rowTop, CellSpacing + CellPadding + cell.ContentOffset),
                        cell.CellWidth - CellSpacing - 2 * CellPadding, CharPos);
         }
@@ -241,9 +243,9 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, in
     // than a wide caption are centred under it.
     TableLeft = 0;
     if (FullWidth < Width) {
-        if (Justify == 2)
+        if (Justify == Justification::Center)
             TableLeft = (Width - FullWidth) / 2;
-        else if (Justify == 3)
+        else if (Justify == Justification::Right)
             TableLeft = Width - FullWidth;
     }
     ColumnsLeft = (FullWidth - TableWidth) / 2 + TableLeft;

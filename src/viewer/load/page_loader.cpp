@@ -12,6 +12,21 @@ namespace zorvel {
 
 namespace {
 constexpr const char* kCantLocateFile = "Can't locate file: ";
+
+// Pictures are named relative to the page, or to its BASE once the parse has
+// found it (they are looked for at layout); controls come from the factory.
+class PageHost final : public DocumentHost {
+public:
+    PageHost(const LoadedPage& page, FormControlFactory* controls) : page_(page), controls_(controls) {}
+    FormControlFactory* ControlFactory() override { return controls_; }
+    QString ExpandImageName(const QString& name) override {
+        return expandLinkFileName(name, page_.strings.Base, page_.file, kHostPlatform);
+    }
+
+private:
+    const LoadedPage& page_;
+    FormControlFactory* controls_;
+};
 } // namespace
 
 QString readPageFile(const QString& path) {
@@ -49,12 +64,9 @@ std::unique_ptr<LoadedPage> loadPage(const QString& path, const PageLook& look, 
     page->file = QFileInfo(path).absoluteFilePath();
     TSectionList& document = page->document;
     document.Display = screenDisplayCapabilities();
-    document.ControlFactory = controls;
-    // Pictures are looked for when the page is laid out, after the parse has found its BASE.
-    document.ExpandImageName = [p = page.get()](const QString& name) {
-        return expandLinkFileName(name, p->strings.Base, p->file, kHostPlatform);
-    };
-    applyLook(document, look);
+    page->host = std::make_unique<PageHost>(*page, controls);
+    document.Host = page->host.get();
+    document.SetDefaults(look);
     try {
         HtmlParseBuffer(document, page->names, text, page->strings);
     } catch (const EParseError& e) {

@@ -1,9 +1,9 @@
 #pragma once
 // One way into a page for the modes without a window (--dump, --render,
-// --print-pdf): the file's checks, the look the page is shown with, pictures
-// found where the viewer finds them, form controls from a factory, and the
-// parse. The viewer control reads its files through the same checks.
-#include "load/page_look.h"
+// --print-pdf): the file's checks, the look the page is shown with, a host
+// that finds pictures where the viewer finds them and makes form controls
+// with a factory, and the parse. The viewer control reads its files through
+// the same checks.
 #include "parse/html_parse.h"
 
 #include <memory>
@@ -21,7 +21,8 @@ PageLook desktopLook();
 
 struct LoadedPage {
     explicit LoadedPage(Canvas& screen) : document(screen) {}
-    QString file; // the page's absolute path
+    QString file;                       // the page's absolute path
+    std::unique_ptr<DocumentHost> host; // the document's
     TSectionList document;
     TNameList names;
     TParseStrings strings;

@@ -84,31 +84,31 @@ QString urlToFileName(const QString& address) {
     return urlToFileName(address, kHostPlatform);
 }
 
-int GetAlign(const TAttributeList& attributes) {
+Justification GetAlign(const TAttributeList& attributes) {
     const TAttribute* a = attributes.Find(AttrKind::Align);
     if (!a)
-        return 0;
+        return Justification::None;
     const QString v = a->ValueText.toLower();
     if (v == QLatin1String("left"))
-        return 1;
+        return Justification::Left;
     if (v == QLatin1String("center"))
-        return 2;
+        return Justification::Center;
     if (v == QLatin1String("right"))
-        return 3;
-    return 0;
+        return Justification::Right;
+    return Justification::None;
 }
 
-int GetVAlign(const TAttributeList& attributes, int defaultValue) {
+VerticalAlign GetVAlign(const TAttributeList& attributes, VerticalAlign defaultValue) {
     const TAttribute* a = attributes.Find(AttrKind::VAlign);
     if (!a)
         return defaultValue;
     const QString v = a->ValueText.toLower();
     if (v == QLatin1String("top"))
-        return 0;
+        return VerticalAlign::Top;
     if (v == QLatin1String("middle"))
-        return 1;
+        return VerticalAlign::Middle;
     if (v == QLatin1String("bottom"))
-        return 2;
+        return VerticalAlign::Bottom;
     return defaultValue;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -75,9 +76,15 @@ std::optional<qint32> parseDecimal(QStringView text);
 QString urlToFileName(const QString& address, Platform platform);
 QString urlToFileName(const QString& address);
 
-// Alignment words used by P, tables and cells: "left" 1, "center" 2, "right" 3, else 0.
-int GetAlign(const TAttributeList& attributes);
-// "top" 0, "middle" 1, "bottom" 2, else the default.
-int GetVAlign(const TAttributeList& attributes, int defaultValue);
+// How sections and tables line up across: None where an ALIGN says nothing
+// that is understood.
+enum class Justification : std::int8_t { None, Left, Center, Right };
+// How a cell's contents or a picture line up with what is beside them.
+enum class VerticalAlign : std::int8_t { Top, Middle, Bottom };
+
+// Alignment words used by P, tables and cells: "left", "center", "right", else None.
+Justification GetAlign(const TAttributeList& attributes);
+// "top", "middle", "bottom", else the default.
+VerticalAlign GetVAlign(const TAttributeList& attributes, VerticalAlign defaultValue);
 
 } // namespace zorvel

@@ -40,8 +40,27 @@ std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* MasterList) const {
     return copy;
 }
 
-TSectionList::TSectionList(Canvas& screenCanvas, QObject* owner, QObject* paintPanel)
-    : TCell(this), ScreenCanvas(&screenCanvas), OwnerControl(owner), PaintPanel(paintPanel) {}
+QString DocumentHost::ExpandImageName(const QString& name) {
+    return urlToFileName(name);
+}
+
+// A print copy's pictures come from where the original's come from; its
+// forms, controls and background are its own and reach no window.
+class TSectionList::PrintCopyHost final : public DocumentHost {
+public:
+    explicit PrintCopyHost(DocumentHost& original) : original_(original) {}
+    bool OnBitmapRequest(const QString& name, std::optional<QImage>& bitmap) override {
+        return original_.OnBitmapRequest(name, bitmap);
+    }
+    QString ExpandImageName(const QString& name) override { return original_.ExpandImageName(name); }
+
+private:
+    DocumentHost& original_;
+};
+
+TSectionList::TSectionList(Canvas& screenCanvas) : TCell(this), ScreenCanvas(&screenCanvas) {
+    SetDefaults(PageLook{});
+}
 
 TSectionList::~TSectionList() {
     // The sections' controls belong to the forms: the sections go first.
@@ -61,14 +80,14 @@ void TSectionList::Clear() {
     ControlCopies.Clear();
 }
 
-void TSectionList::SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,
-                               const QColor& hotSpotColor, const QColor& fontColor, int fontSize) {
-    FontName = fontName.left(kMaxFontNameLength);
-    PreFontName = preFontName.left(kMaxFontNameLength);
-    SetBackground(background);
-    HotSpotColor = hotSpotColor;
-    FontColor = fontColor;
-    FontSize = fontSize;
+void TSectionList::SetDefaults(const PageLook& look) {
+    ShowImages = look.showImages;
+    FontName = look.fontName.left(kMaxFontNameLength);
+    PreFontName = look.preFontName.left(kMaxFontNameLength);
+    SetBackground(look.background);
+    HotSpotColor = look.link;
+    FontColor = look.text;
+    FontSize = look.fontSize;
     UpdateFonts();
 }
 
@@ -86,8 +105,8 @@ void TMyFont::UpdateFont(const TSectionList& MasterList, const QColor& Colour) {
 
 void TSectionList::SetBackground(const QColor& colour) {
     Background = colour;
-    if (OnBackgroundChange)
-        OnBackgroundChange(colour);
+    if (Host)
+        Host->OnBackgroundChange(colour);
 }
 
 void TSectionList::SetBackgroundBitmap(const QString& name) {
@@ -110,10 +129,8 @@ std::optional<QImage> TSectionList::LookUpImage(const QString& name) {
     if (std::optional<QImage> cached = BitmapList.Get(key))
         return cached;
     std::optional<QImage> bitmap;
-    if (OnBitmapRequest) {
-        OnBitmapRequest(OwnerControl, name, bitmap);
-    } else {
-        const QString file = ExpandImageName ? ExpandImageName(name) : urlToFileName(name);
+    if (!Host || !Host->OnBitmapRequest(name, bitmap)) {
+        const QString file = Host ? Host->ExpandImageName(name) : urlToFileName(name);
         bitmap = loadImageFile(file, Display);
     }
     if (!bitmap || bitmap->isNull())
@@ -131,7 +148,11 @@ int TSectionList::GetSectionTop(int index) const {
 }
 
 std::unique_ptr<TSectionList> TSectionList::Clone() const {
-    auto copy = std::make_unique<TSectionList>(*ScreenCanvas, OwnerControl, PaintPanel);
+    auto copy = std::make_unique<TSectionList>(*ScreenCanvas);
+    if (Host) {
+        copy->ownHost_ = std::make_unique<PrintCopyHost>(*Host);
+        copy->Host = copy->ownHost_.get();
+    }
     copy->Display = Display;
     copy->ShowImages = ShowImages;
     copy->Printing = Printing;
@@ -142,9 +163,7 @@ std::unique_ptr<TSectionList> TSectionList::Clone() const {
     copy->PreFontName = PreFontName;
     copy->FontColor = FontColor;
     copy->HotSpotColor = HotSpotColor;
-    copy->OnBitmapRequest = OnBitmapRequest;
     copy->Background = Background;
-    copy->ExpandImageName = ExpandImageName;
     copy->FontSize = FontSize;
     for (const auto& s : *this)
         copy->push_back(s->Clone(copy.get()));

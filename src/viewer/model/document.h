@@ -1,6 +1,8 @@
 #pragma once
 // The whole document: the master list of sections with its defaults, the
 // image cache, the forms and the background.
+#include "model/document_host.h"
+#include "model/page_look.h"
 #include "model/sections.h"
 #include "model/text_store.h"
 
@@ -20,13 +22,16 @@ public:
     static void* operator new(std::size_t size) { return ::operator new(size); }
     static void operator delete(void* storage) noexcept { ::operator delete(storage); }
 
-    // Fonts are measured on screenCanvas, which must outlive the document.
-    explicit TSectionList(Canvas& screenCanvas, QObject* owner = nullptr, QObject* paintPanel = nullptr);
+    // Fonts are measured on screenCanvas, which must outlive the document. It
+    // starts with the default look (PageLook) and no host.
+    explicit TSectionList(Canvas& screenCanvas);
     ~TSectionList() override;
 
     static constexpr int kMaxFontNameLength = 32;
 
     Canvas* ScreenCanvas;
+    // What the document asks of the program showing it; none: see DocumentHost.
+    DocumentHost* Host = nullptr;
     DisplayCapabilities Display;
     bool ShowImages = true;
     bool Printing = false;
@@ -38,29 +43,19 @@ public:
     int PrintedTo = std::numeric_limits<int>::min();
     int SelectionStart = 0;
     int SelectionEnd = 0;
-    QString FontName = QStringLiteral("Times New Roman");
-    QString PreFontName = QStringLiteral("Courier New");
-    QColor FontColor = Qt::black;
-    QColor HotSpotColor = QColor(0, 0, 255);
-    QObject* OwnerControl = nullptr;
-    QObject* PaintPanel = nullptr;
-    // Asked for an image before it is looked for on disk; leaves bitmap empty to decline.
-    std::function<void(QObject* sender, const QString& name, std::optional<QImage>& bitmap)> OnBitmapRequest;
-    QColor Background = QColor(0xC0, 0xC0, 0xC0);
+    // The defaults, from a PageLook (SetDefaults).
+    QString FontName;
+    QString PreFontName;
+    QColor FontColor;
+    QColor HotSpotColor;
+    QColor Background;
     TStringBitmapList BitmapList;
     TTextStore TextStore; // the sections' text
-    std::function<void(const QColor&)> OnBackgroundChange;
     std::optional<QImage> BackgroundBitmap;
     QString BackgroundBitmapName;
     TFreeList<ThtmlForm> FormList;
-    // Makes the window controls of the forms' controls; none: they are kept in memory.
-    FormControlFactory* ControlFactory = nullptr;
     // In a print copy, what stands for the original's controls (no windows).
     TFreeList<TFormControlObj> ControlCopies;
-    std::function<void(const QString& action, const QStringList& results, const QString& method)> SubmitHandler;
-    // The control's conversion of an image name to a file name (relative names
-    // get the document's directory); the plain URL rule when the control sets none.
-    std::function<QString(const QString&)> ExpandImageName;
 
     // Counts the layouts, so that what a layout stores for its own later use
     // (a table's column widths, a cell laid out once) is not taken for the next's.
@@ -74,16 +69,22 @@ public:
     // Lets go of every section at once, with the pool that holds them: no
     // section is visited, and nothing may point into them after.
     void Clear();
-    void SetDefaults(const QString& fontName, const QString& preFontName, const QColor& background,
-                     const QColor& hotSpotColor, const QColor& fontColor, int fontSize);
+    // Takes the look's fonts (names cut to kMaxFontNameLength), colours and
+    // pictures, and gives every run its font and colour again.
+    void SetDefaults(const PageLook& look);
     void SetBackground(const QColor& colour);
     void SetBackgroundBitmap(const QString& name);
     const QImage* GetBackgroundBitmap();
     std::optional<QImage> LookUpImage(const QString& name);
     int GetSectionTop(int index) const;
     // A copy for printing: sections, settings from ShowImages to Background; no background bitmap, no forms.
-    // Its controls are empty frames of the originals' sizes and never reach their windows.
+    // Its controls are empty frames of the originals' sizes and never reach their windows; its
+    // pictures are found as the original finds them.
     std::unique_ptr<TSectionList> Clone() const;
+
+private:
+    class PrintCopyHost;
+    std::unique_ptr<DocumentHost> ownHost_; // a print copy's
 };
 
 } // namespace zorvel

@@ -5,6 +5,8 @@
 #include "model/link_text.h"
 #include "model/lists.h"
 
+#include <cstdint>
+
 namespace zorvel {
 
 class TSectionList;
@@ -61,6 +63,9 @@ struct TRunMetrics {
     int Descent = 0;
 };
 
+// Where a run's text sits: on the line's baseline, or below or above it.
+enum class ScriptShift : std::int8_t { Normal, Sub, Super };
+
 // One font run of a section. A page has tens of thousands of runs in a few
 // fonts: a run holds only what differs between runs of one font, and takes
 // its metrics from the canvas (which keeps them per font), so they always
@@ -74,8 +79,8 @@ public:
     void SetFont(const TMyFont& font) { RunFont_ = font; }
     FontId Id() const { return RunFont_.Id(); } // the run's font, interned, for measuring and drawing
     TRunMetrics Metrics(Canvas& screen) const;
-    int ScriptPosition = 0; // 0 normal, 1 subscript, 2 superscript
-    TLinkText LinkURL;      // empty outside links
+    ScriptShift ScriptPosition = ScriptShift::Normal;
+    TLinkText LinkURL; // empty outside links
 
 private:
     TSharedFont RunFont_;

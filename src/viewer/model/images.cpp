@@ -11,7 +11,9 @@ TImageObj::TImageObj(int pos, const TAttributeList& attributes) : Pos(pos) {
     Source = attributes.Text(AttrKind::Src);
     Alt = attributes.Text(AttrKind::Alt);
     const QString align = attributes.Text(AttrKind::Align).toUpper();
-    ImageAlign = align == QLatin1String("TOP") ? 0 : align == QLatin1String("MIDDLE") ? 1 : 2;
+    ImageAlign = align == QLatin1String("TOP")      ? VerticalAlign::Top
+                 : align == QLatin1String("MIDDLE") ? VerticalAlign::Middle
+                                                    : VerticalAlign::Bottom;
     const TAttribute* border = attributes.Find(AttrKind::Border);
     NoBorder = border && border->NumericValue == 0;
 }

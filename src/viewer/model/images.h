@@ -21,7 +21,7 @@ public:
     int ImageWidth = 0;
     QString Source;
     QString Alt;
-    int ImageAlign = 2; // 0 top, 1 middle, 2 bottom
+    VerticalAlign ImageAlign = VerticalAlign::Bottom;
     bool NoBorder = false;
     TSectionList* ParentSectionList = nullptr;
 

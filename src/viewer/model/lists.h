@@ -47,6 +47,7 @@ public:
 // as a section has two lists and a page tens of thousands of sections).
 template <typename T> class TValueList {
     static_assert(alignof(T) <= kModelAlignment);
+    static_assert(PoolSafe<T>, "the records stay in the pool with the section that holds them");
 
 public:
     class const_iterator {

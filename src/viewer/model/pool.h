@@ -9,11 +9,13 @@
 // That needs one rule of the model's records: what a record owns lies in the
 // same pool (its lists, its link's text), except records derived from
 // TModelPool::Owner, which the pool deletes when it is released. A record with
-// a QString or a QImage of its own must be an Owner or it leaks (the memory
-// checker of `make test-asan` reports it).
+// a QString or a QImage of its own must be an Owner or it leaks. The types
+// keep the rule: see PoolSafe.
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 namespace zorvel {
@@ -80,17 +82,36 @@ private:
 // document holds any.
 void modelStorageTrim();
 
-// Gives a class's objects storage from a document's pool: `new (pool) T(...)`
-// or makeModel<T>(pool, ...).
+// A record the pool may let go of without visiting it: one that owns nothing
+// (nothing to destroy), an Owner (the pool deletes it), or one whose class
+// says so of itself, having checked its own members, with
+//     using PoolRecord = TheClass;
+// It may say so when each member of its own owns nothing, lies in the pool
+// (the model's lists, TLinkText, records made by makeModel) or is an Owner.
+// The name is the class's own, so a class derived from it that adds members
+// says it again: what it inherits does not count.
+template <typename T>
+concept PoolSafe = std::is_trivially_destructible_v<T> || std::derived_from<T, TModelPool::Owner> ||
+    std::same_as<typename T::PoolRecord, T>;
+
+template <typename T, typename... Args> std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
+
+// Gives a class's objects storage from a document's pool; they are made
+// with makeModel<T>(pool, ...), which accepts only PoolSafe records.
 struct TModelStorage {
-    static void* operator new(std::size_t size, TModelPool& pool) { return pool.Allocate(size); }
     static void operator delete(void* storage, std::size_t size) noexcept { TModelPool::Free(storage, size); }
+    static void* operator new(std::size_t) = delete; // every record belongs to a document's pool
+
+private:
+    template <typename T, typename... Args> friend std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
+    static void* operator new(std::size_t size, TModelPool& pool) { return pool.Allocate(size); }
     // Only when a constructor throws; the block stays in the pool until it is released.
     static void operator delete(void*, TModelPool&) noexcept {}
-    static void* operator new(std::size_t) = delete; // every record belongs to a document's pool
 };
 
 template <typename T, typename... Args> std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args) {
+    static_assert(PoolSafe<T>, "a record in the pool may own nothing outside it unless it is a TModelPool::Owner "
+                               "(see PoolSafe)");
     return std::unique_ptr<T>(new (pool) T(std::forward<Args>(args)...));
 }
 

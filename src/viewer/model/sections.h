@@ -60,6 +60,7 @@ protected:
 
 class TParagraphSpace : public TSectionBase {
 public:
+    using PoolRecord = TParagraphSpace;
     using TSectionBase::TSectionBase;
     const char* KindName() const override { return "ParagraphSpace"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
@@ -68,6 +69,7 @@ public:
 
 class THeadingSpace : public TSectionBase {
 public:
+    using PoolRecord = THeadingSpace;
     THeadingSpace(TSectionList* master, int level) : TSectionBase(master), HeadingSize(level) {}
     const char* KindName() const override { return "HeadingSpace"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
@@ -77,6 +79,7 @@ public:
 
 class THorzLine : public TSectionBase {
 public:
+    using PoolRecord = THorzLine;
     using TSectionBase::TSectionBase;
     const char* KindName() const override { return "HorzLine"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
@@ -108,9 +111,15 @@ inline bool isPlaceholder(QChar c) {
 
 enum class FormControlKind { Input, Select, TextArea };
 
+// What kind of list item a section is, and so what mark its first line has.
+enum class ListKind : std::int8_t { Plain, Ordered, Unordered, Definition };
+
 class TSection : public TSectionBase {
 public:
-    TSection(TSectionList& master, int Level, int Justify, const QString& URL, const TMyFont& Font, TFontStyles styles);
+    using PoolRecord = TSection;
+
+    TSection(TSectionList& master, int Level, Justification Justify, const QString& URL, const TMyFont& Font,
+             TFontStyles styles);
     ~TSection() override;
     const char* KindName() const override { return "Section"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
@@ -140,8 +149,8 @@ public:
     int Indent = 0;
     int ListNumber = 0;
     // A page has tens of thousands of sections; these two take a byte each.
-    std::int8_t ListType = 0; // 0 plain, 1 ordered, 2 unordered, 3 definition item
-    std::int8_t Justify = 1;  // 1 left, 2 center, 3 right
+    ListKind ListType = ListKind::Plain;
+    Justification Justify = Justification::Left;
 
     virtual void AddText(QStringView S);
     int DrawLogic(Canvas& canvas, int Y, int Width, int& ScrollWidth, int& CharPos) override;
@@ -165,9 +174,9 @@ public:
     TFormControlObj* ControlAt(int pos) const;
     // The height a line takes: its text band and the extra space above and below.
     static int LineSpan(const LineRec& line) { return line.SpaceBefore + line.LineHeight + line.SpaceAfter; }
-    void ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup);
+    void ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, ScriptShift subSup);
     void SetLink(bool start, TSectionList& MasterList, const TMyFont& Font, const QString& URL, TFontStyles styles,
-                 int subSup);
+                 ScriptShift subSup);
     void AddImage(const TAttributeList& Attributes);
     // Creates the control; it joins currentForm, which is made when there is none.
     TFormControlObj* AddFormControl(FormControlKind Kind, TSectionList& MasterList, const TAttributeList& Attributes,
@@ -175,6 +184,7 @@ public:
     void UpdateFonts() override;
 
 protected:
+    template <typename T, typename... Args> friend std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
     TSection(const TSection& source, TSectionList* master);
     void Append(QStringView S);
 
@@ -222,6 +232,7 @@ private:
 
 class TPreFormated : public TSection {
 public:
+    using PoolRecord = TPreFormated;
     using TSection::TSection;
     const char* KindName() const override { return "PreFormated"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
@@ -232,43 +243,51 @@ public:
     void MinMaxWidth(Canvas& canvas, int& Min, int& Max) override;
 
 protected:
+    template <typename T, typename... Args> friend std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
     TPreFormated(const TPreFormated& source, TSectionList* master) : TSection(source, master) {}
 };
 
 class TUListItem : public TSection {
 public:
+    using PoolRecord = TUListItem;
     TUListItem(TSectionList& master, int Level, const QString& URL, const TMyFont& Font, TFontStyles styles);
     const char* KindName() const override { return "UListItem"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
 
 protected:
+    template <typename T, typename... Args> friend std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
     TUListItem(const TUListItem& source, TSectionList* master) : TSection(source, master) {}
 };
 
 class TDListItem : public TUListItem {
 public:
+    using PoolRecord = TDListItem;
     TDListItem(TSectionList& master, int Level, const QString& URL, const TMyFont& Font, TFontStyles styles);
     const char* KindName() const override { return "DListItem"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
 
 private:
+    template <typename T, typename... Args> friend std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
     TDListItem(const TDListItem& source, TSectionList* master) : TUListItem(source, master) {}
 };
 
 class TOListItem : public TUListItem {
 public:
+    using PoolRecord = TOListItem;
     TOListItem(TSectionList& master, int Level, int Number, const QString& URL, const TMyFont& Font,
                TFontStyles styles);
     const char* KindName() const override { return "OListItem"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
 
 private:
+    template <typename T, typename... Args> friend std::unique_ptr<T> makeModel(TModelPool& pool, Args&&... args);
     TOListItem(const TOListItem& source, TSectionList* master) : TUListItem(source, master) {}
 };
 
 // A list of sections: the contents of a table cell, or of the whole document.
 class TCell : public TFreeList<TSectionBase>, public TModelStorage {
 public:
+    using PoolRecord = TCell;
     explicit TCell(TSectionList* master);
     TCell(const TCell& source, TSectionList* master);
     virtual ~TCell() = default;

@@ -10,7 +10,7 @@
 
 namespace zorvel {
 
-TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, int vAlign)
+TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, VerticalAlign vAlign)
     : VAlign(vAlign), Cell(makeModel<TCell>(master->Pool, master)) {
     if (const TAttribute* a = attributes.Find(AttrKind::ColSpan); a && a->NumericValue > 1)
         ColSpan = std::min(a->NumericValue, kMaxColSpan);
@@ -26,15 +26,15 @@ TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
       WidthPercent(source.WidthPercent), Cell(makeModel<TCell>(master->Pool, *source.Cell, master)) {}
 
 std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
-    auto filler = makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1);
+    auto filler = makeModel<TCellObj>(master->Pool, master, TAttributeList{}, VerticalAlign::Middle);
     filler->ColSpan = 0;
     filler->RowSpan = rowSpan;
     return filler;
 }
 
-ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes)
+ThtmlTable::ThtmlTable(TSectionList* master, Justification justify, const TAttributeList& attributes)
     : TSectionBase(master), Rows(&master->Pool),
-      Caption(makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1)), Justify(justify) {
+      Caption(makeModel<TCellObj>(master->Pool, master, TAttributeList{}, VerticalAlign::Middle)), Justify(justify) {
     Caption->Cell->Add(makeModel<THeadingSpace>(master->Pool, master, 6));
     for (const TAttribute& a : attributes) {
         switch (a.Kind) {
@@ -46,9 +46,9 @@ ThtmlTable::ThtmlTable(TSectionList* master, int justify, const TAttributeList& 
         case AttrKind::Align: {
             const QString v = a.ValueText.toUpper();
             if (v == QLatin1String("CENTER"))
-                Justify = 2;
+                Justify = Justification::Center;
             else if (v == QLatin1String("RIGHT"))
-                Justify = 3;
+                Justify = Justification::Right;
             break;
         }
         case AttrKind::Width:

@@ -17,7 +17,8 @@ public:
 
 class TCellObj : public TModelStorage {
 public:
-    TCellObj(TSectionList* master, const TAttributeList& attributes, int vAlign);
+    using PoolRecord = TCellObj;
+    TCellObj(TSectionList* master, const TAttributeList& attributes, VerticalAlign vAlign);
     TCellObj(const TCellObj& source, TSectionList* master);
     // A cell that only holds a place in the grid, under a span.
     static std::unique_ptr<TCellObj> Filler(TSectionList* master, int rowSpan);
@@ -28,7 +29,7 @@ public:
     int CellWidth = 0;
     int ContentHeight = 0;
     int ContentOffset = 0;
-    int VAlign = 1; // 0 top, 1 middle, 2 bottom
+    VerticalAlign VAlign = VerticalAlign::Middle;
     int WidthPercent = 0;
     std::unique_ptr<TCell> Cell;
 
@@ -46,15 +47,17 @@ public:
 // One table row.
 class TCellList : public TFreeList<TCellObj>, public TModelStorage {
 public:
+    using PoolRecord = TCellList;
     explicit TCellList(TModelPool* pool) : TFreeList<TCellObj>(pool) {}
     int RowHeight = 0;
 };
 
 class ThtmlTable : public TSectionBase {
 public:
+    using PoolRecord = ThtmlTable;
     static constexpr int kMaxColumns = 30;
 
-    ThtmlTable(TSectionList* master, int justify, const TAttributeList& attributes);
+    ThtmlTable(TSectionList* master, Justification justify, const TAttributeList& attributes);
     const char* KindName() const override { return "Table"; }
     std::unique_ptr<TSectionBase> Clone(TSectionList* MasterList) const override;
     void UpdateFonts() override;
@@ -84,7 +87,7 @@ public:
     bool TopCaption = true;
     int ColumnsLeft = 0;
     int TableLeft = 0;
-    int Justify = 1;
+    Justification Justify = Justification::Left;
     int NumCols = 0;
     int TableWidth = 0;
     int FullWidth = 0;

@@ -6,7 +6,7 @@
 
 namespace zorvel {
 
-TSection::TSection(TSectionList& master, int Level_, int Justify_, const QString& URL, const TMyFont& Font,
+TSection::TSection(TSectionList& master, int Level_, Justification Justify_, const QString& URL, const TMyFont& Font,
                    TFontStyles styles)
     : TSectionBase(&master), Level(Level_), Indent(35 * Level_), Justify(Justify_) {
     TMyFont first = Font;
@@ -47,7 +47,7 @@ TSection::TSection(const TSection& source, TSectionList* master)
 }
 
 std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TSection(*this, MasterList));
+    return makeModel<TSection>(MasterList->Pool, *this, MasterList);
 }
 
 const TImageList& TSection::Images() const {
@@ -88,10 +88,10 @@ TRunMetrics TSection::RunMetrics(const TFontObj& run) const {
     return run.Metrics(*ParentSectionList->ScreenCanvas);
 }
 
-void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, int subSup) {
+void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontStyles styles, ScriptShift subSup) {
     TMyFont font = Font;
     addStyles(font, styles);
-    if (subSup != 0)
+    if (subSup != ScriptShift::Normal)
         font.SetNominalSize(MasterList, mulDiv(font.NormalSize, 3, 4));
     TFontObj* last = Fonts.Item(Fonts.Count() - 1);
     if (last->Pos == Len)
@@ -102,7 +102,7 @@ void TSection::ChangeFont(TSectionList& MasterList, const TMyFont& Font, TFontSt
 }
 
 void TSection::SetLink(bool start, TSectionList& MasterList, const TMyFont& Font, const QString& URL,
-                       TFontStyles styles, int subSup) {
+                       TFontStyles styles, ScriptShift subSup) {
     ChangeFont(MasterList, Font, styles, subSup);
     Fonts.Item(Fonts.Count() - 1)->LinkURL = start ? TLinkText(ParentSectionList->Pool, URL) : TLinkText();
 }
@@ -127,7 +127,7 @@ void TSection::UpdateFonts() {
 }
 
 std::unique_ptr<TSectionBase> TPreFormated::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TPreFormated(*this, MasterList));
+    return makeModel<TPreFormated>(MasterList->Pool, *this, MasterList);
 }
 
 void TPreFormated::AddText(QStringView S) {
@@ -136,32 +136,32 @@ void TPreFormated::AddText(QStringView S) {
 }
 
 TUListItem::TUListItem(TSectionList& master, int Level_, const QString& URL, const TMyFont& Font, TFontStyles styles)
-    : TSection(master, Level_, 1, URL, Font, styles) {
-    ListType = 2;
+    : TSection(master, Level_, Justification::Left, URL, Font, styles) {
+    ListType = ListKind::Unordered;
 }
 
 std::unique_ptr<TSectionBase> TUListItem::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TUListItem(*this, MasterList));
+    return makeModel<TUListItem>(MasterList->Pool, *this, MasterList);
 }
 
 TDListItem::TDListItem(TSectionList& master, int Level_, const QString& URL, const TMyFont& Font, TFontStyles styles)
     : TUListItem(master, Level_, URL, Font, styles) {
-    ListType = 3;
+    ListType = ListKind::Definition;
 }
 
 std::unique_ptr<TSectionBase> TDListItem::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TDListItem(*this, MasterList));
+    return makeModel<TDListItem>(MasterList->Pool, *this, MasterList);
 }
 
 TOListItem::TOListItem(TSectionList& master, int Level_, int Number, const QString& URL, const TMyFont& Font,
                        TFontStyles styles)
     : TUListItem(master, Level_, URL, Font, styles) {
-    ListType = 1;
+    ListType = ListKind::Ordered;
     ListNumber = Number;
 }
 
 std::unique_ptr<TSectionBase> TOListItem::Clone(TSectionList* MasterList) const {
-    return std::unique_ptr<TSectionBase>(new (MasterList->Pool) TOListItem(*this, MasterList));
+    return makeModel<TOListItem>(MasterList->Pool, *this, MasterList);
 }
 
 } // namespace zorvel

@@ -105,8 +105,8 @@ void HtmlParser::PopFont() {
         fontStack_.pop_back();
 }
 
-std::unique_ptr<TSection> HtmlParser::NewSection(int indent, int justify, const TMyFont& font) {
-    subSup_ = 0;
+std::unique_ptr<TSection> HtmlParser::NewSection(int indent, Justification justify, const TMyFont& font) {
+    subSup_ = ScriptShift::Normal;
     return makeModel<TSection>(master_.Pool, master_, indent, justify, currentURL_, font, styleFlags_);
 }
 
@@ -135,7 +135,7 @@ void HtmlParser::Run() {
     base.color = master_.FontColor;
     base.SetNominalSize(master_, 12);
     fontStack_.assign(1, base);
-    section_ = NewSection(0, 1, base);
+    section_ = NewSection(0, Justification::Left, base);
     auto finish = [this] {
         attributes_.clear();
         CloseSection();
@@ -265,13 +265,13 @@ void HtmlParser::DoStyleTag() {
         styleFlags_ &= ~kStyleUnderline;
         break;
     case tSUB:
-        subSup_ = 1;
+        subSup_ = ScriptShift::Sub;
         break;
     case tSUP:
-        subSup_ = 2;
+        subSup_ = ScriptShift::Super;
         break;
     default:
-        subSup_ = 0;
+        subSup_ = ScriptShift::Normal;
         break;
     }
     ChangeFont();
@@ -375,8 +375,8 @@ void HtmlParser::ParseInline(int indent) {
     case tP: {
         CloseSection();
         sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
-        const int align = GetAlign(attributes_);
-        section_ = NewSection(indent, align ? align : justify_, TopFont());
+        const Justification align = GetAlign(attributes_);
+        section_ = NewSection(indent, align != Justification::None ? align : justify_, TopFont());
         // A run of P tags makes one paragraph.
         do {
             SkipWhiteSpace();
@@ -391,7 +391,7 @@ void HtmlParser::ParseInline(int indent) {
     case tCENTER:
     case endOf(tCENTER):
         CloseSection();
-        justify_ = Sy == tCENTER ? 2 : 1;
+        justify_ = Sy == tCENTER ? Justification::Center : Justification::Left;
         section_ = NewSection(indent, justify_, TopFont());
         break;
     case tTT:

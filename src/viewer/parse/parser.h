@@ -120,7 +120,7 @@ private:
     TMyFont& TopFont() { return fontStack_.back(); }
     bool PushFont();
     void PopFont();
-    std::unique_ptr<TSection> NewSection(int indent, int justify, const TMyFont& font);
+    std::unique_ptr<TSection> NewSection(int indent, Justification justify, const TMyFont& font);
     void OpenSection(int indent);
     void CloseSection();
     void ChangeFont();
@@ -153,9 +153,9 @@ private:
     std::vector<TMyFont> fontStack_;
     QString currentURL_;
     int baseFontSize_ = 3;
-    int justify_ = 1;
+    Justification justify_ = Justification::Left;
     TFontStyles styleFlags_ = 0;
-    int subSup_ = 0;
+    ScriptShift subSup_ = ScriptShift::Normal;
     ThtmlForm* currentForm_ = nullptr;
     bool inPre_ = false;
     int tableDepth_ = 0;

@@ -58,7 +58,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
                     ++counter;
             } else
                 section_ = makeModel<TUListItem>(master_.Pool, master_, depth, currentURL_, TopFont(), styleFlags_);
-            subSup_ = 0;
+            subSup_ = ScriptShift::Normal;
             itemIndent = depth;
             NextToken();
             break;
@@ -67,7 +67,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
             CloseSection();
             itemIndent = Sy == tDT ? depth - 1 : depth;
             section_ = makeModel<TDListItem>(master_.Pool, master_, itemIndent, currentURL_, TopFont(), styleFlags_);
-            subSup_ = 0;
+            subSup_ = ScriptShift::Normal;
             NextToken();
             break;
         default:
@@ -91,8 +91,9 @@ void HtmlParser::ParsePreformatted() {
         TopFont().Fixed = true;
     }
     auto newLine = [this] {
-        subSup_ = 0;
-        section_ = makeModel<TPreFormated>(master_.Pool, master_, 0, 1, currentURL_, TopFont(), styleFlags_);
+        subSup_ = ScriptShift::Normal;
+        section_ =
+            makeModel<TPreFormated>(master_.Pool, master_, 0, Justification::Left, currentURL_, TopFont(), styleFlags_);
     };
     newLine();
     inPre_ = true;
@@ -267,13 +268,13 @@ void HtmlParser::ParseTable() {
     }
     const TokenSet terminators = cellTerminators();
     TCell* const outer = sectionList_;
-    const int savedJustify = justify_;
+    const Justification savedJustify = justify_;
     const TFontStyles savedStyles = styleFlags_;
     auto table = makeModel<ThtmlTable>(master_.Pool, &master_, justify_, attributes_);
     auto row = makeModel<TCellList>(master_.Pool, &master_.Pool);
     std::unique_ptr<TCellObj> cell;
-    int rowAlign = 0;
-    int rowVAlign = 1;
+    Justification rowAlign = Justification::None;
+    VerticalAlign rowVAlign = VerticalAlign::Middle;
     // Only the table's first TR before any cell opens the first row; every
     // later one ends the row before it, even an empty one.
     bool firstRowMarker = true;
@@ -312,12 +313,14 @@ void HtmlParser::ParseTable() {
             case tTH: {
                 finishCell();
                 firstRowMarker = false;
-                int align = rowAlign ? rowAlign : (Sy == tTD ? 1 : 2);
+                Justification align = rowAlign != Justification::None ? rowAlign
+                                      : Sy == tTD                     ? Justification::Left
+                                                                      : Justification::Center;
                 if (Sy == tTH)
                     styleFlags_ |= kStyleBold;
                 else
                     styleFlags_ &= ~kStyleBold;
-                if (const int own = GetAlign(attributes_))
+                if (const Justification own = GetAlign(attributes_); own != Justification::None)
                     align = own;
                 cell = makeModel<TCellObj>(master_.Pool, &master_, attributes_, GetVAlign(attributes_, rowVAlign));
                 sectionList_ = cell->Cell.get();
@@ -339,14 +342,14 @@ void HtmlParser::ParseTable() {
                 }
                 firstRowMarker = false;
                 rowAlign = GetAlign(attributes_);
-                rowVAlign = GetVAlign(attributes_, 1);
+                rowVAlign = GetVAlign(attributes_, VerticalAlign::Middle);
                 NextToken();
                 break;
             case tCAPTION:
                 finishCell();
                 table->TopCaption = attributes_.Text(AttrKind::Align).toLower() != QLatin1String("bottom");
                 sectionList_ = table->Caption->Cell.get();
-                justify_ = 2;
+                justify_ = Justification::Center;
                 NextToken();
                 ParseBody(terminators);
                 CloseSection();

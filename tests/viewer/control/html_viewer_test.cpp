@@ -345,10 +345,22 @@ TEST_F(ViewerTest, FormSubmissionsArriveOnceTheEventLoopTurns) {
     viewer.OnFormSubmit = [&](const QString& action, const QString& method, const QStringList& results) {
         got << action << method << results;
     };
-    viewer.Document().SubmitHandler(QStringLiteral("/cgi/order"), {QStringLiteral("qty=2")}, QStringLiteral("Post"));
+    viewer.Document().Host->OnFormSubmit(QStringLiteral("/cgi/order"), QStringLiteral("Post"),
+                                         {QStringLiteral("qty=2")});
     EXPECT_TRUE(got.isEmpty());
     QCoreApplication::processEvents();
     EXPECT_EQ(got, (QStringList{QStringLiteral("/cgi/order"), QStringLiteral("Post"), QStringLiteral("qty=2")}));
+}
+
+TEST_F(ViewerTest, PicturesAreAskedOfTheHandlerWithTheViewerAsSender) {
+    QStringList asked;
+    viewer.setOnBitmapRequest([&](QObject* sender, const QString& name, std::optional<QImage>& bitmap) {
+        EXPECT_EQ(sender, &viewer);
+        asked << name;
+        bitmap = QImage(30, 40, QImage::Format_RGB32);
+    });
+    viewer.LoadFromBuffer(u"<IMG SRC=\"pics/a.gif\">");
+    EXPECT_EQ(asked, QStringList{QStringLiteral("pics/a.gif")});
 }
 
 } // namespace

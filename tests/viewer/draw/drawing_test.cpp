@@ -16,11 +16,8 @@ Prepare select(int from, int to) {
 }
 
 Prepare withBitmap(int w, int h) {
-    return [=](TSectionList& l) {
-        l.OnBitmapRequest = [=](QObject*, const QString&, std::optional<QImage>& bitmap) {
-            bitmap = QImage(w, h, QImage::Format_RGB32);
-        };
-    };
+    auto host = std::make_shared<zorvel::testing::PictureHost>(QSize(w, h));
+    return [host](TSectionList& l) { l.Host = host.get(); };
 }
 
 struct DrawCase {

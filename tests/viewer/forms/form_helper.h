@@ -31,7 +31,8 @@ public:
     }
 };
 
-struct FormPage {
+// The page is its document's host: it makes the controls with the factory.
+struct FormPage : DocumentHost {
     FixedMetricsCanvas canvas;
     FixedSizeControlFactory factory; // outlives the document's controls
     TSectionList list{canvas};
@@ -41,13 +42,12 @@ struct FormPage {
     QStringList submitted;
 
     explicit FormPage(const QString& html) {
-        list.ControlFactory = &factory;
-        list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
-                         QColor(0, 0, 255), QColor(0, 0, 0), 12);
-        list.SubmitHandler = [this](const QString& action, const QStringList& results, const QString& method) {
-            submitted << method + u' ' + action + QStringLiteral(": ") + results.join(QStringLiteral("; "));
-        };
+        list.Host = this;
         HtmlParseBuffer(list, names, html, strings);
+    }
+    FormControlFactory* ControlFactory() override { return &factory; }
+    void OnFormSubmit(const QString& action, const QString& method, const QStringList& results) override {
+        submitted << method + u' ' + action + QStringLiteral(": ") + results.join(QStringLiteral("; "));
     }
     ThtmlForm& form(int f = 0) { return *list.FormList.Item(f); }
     TFormControlObj& control(int i, int f = 0) { return *form(f).ControlList.Item(i); }

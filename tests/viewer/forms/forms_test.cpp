@@ -73,7 +73,7 @@ TEST(Forms, WhatTheUserChangedIsSubmittedAndNothingWithoutAHandler) {
     page.window(4).click();
     EXPECT_EQ(page.submitted, QStringList{"Post /m: name=Ann; c=y; t=l1; t=l2; s=b; s=c; go=Send"});
 
-    page.list.SubmitHandler = nullptr;
+    page.list.Host = nullptr;
     page.window(4).click();
     EXPECT_EQ(page.submitted.size(), 1);
 }

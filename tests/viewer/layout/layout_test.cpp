@@ -73,11 +73,10 @@ TEST(Layout, LineBreakingAndLineHeights) {
 TEST(Layout, SpacesKeptAtABreakDoNotMoveACentredLine) {
     FixedMetricsCanvas canvas;
     TSectionList list(canvas);
-    list.SetDefaults("Times New Roman", "Courier New", QColor(0xC0, 0xC0, 0xC0), Qt::blue, Qt::black, 12);
     TMyFont font;
     font.name = list.FontName;
     font.SetNominalSize(list, 12);
-    auto section = makeModel<TSection>(list.Pool, list, 0, 2, QString(), font, 0);
+    auto section = makeModel<TSection>(list.Pool, list, 0, Justification::Center, QString(), font, 0);
     section->AddText(u"aaa   bbb");
     list.Add(std::move(section));
     int width = 0, pos = 0;
@@ -264,14 +263,13 @@ private:
 TEST(Layout, FormControlsTakeTheirSizeInTheLine) {
     FixedMetricsCanvas canvas;
     TSectionList list(canvas);
-    list.SetDefaults("Times New Roman", "Courier New", QColor(0xC0, 0xC0, 0xC0), Qt::blue, Qt::black, 12);
     TMyFont font;
     font.name = list.FontName;
     font.SetNominalSize(list, 12);
     QStringList log;
     // A check box standing on the baseline, then an edit box standing on the band's bottom.
     FakeControl box(&list, 1, QSize(13, 13), true, log), edit(&list, 3, QSize(50, 25), false, log);
-    auto section = makeModel<TSection>(list.Pool, list, 0, 1, QString(), font, 0);
+    auto section = makeModel<TSection>(list.Pool, list, 0, Justification::Left, QString(), font, 0);
     section->AddText(u"a\x02"
                      u"b\x02");
     section->MakeObjects().FormControls = {&box, &edit};

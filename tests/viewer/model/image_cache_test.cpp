@@ -119,34 +119,42 @@ TEST_F(ImageFiles, SecondLookUpComesFromTheCache) {
 }
 
 TEST_F(ImageFiles, BitmapRequestIsAskedFirstAndItsImageCached) {
+    // It answers every request, refusing all but one picture: no file is read.
+    struct Host : DocumentHost {
+        int asked = 0;
+        bool OnBitmapRequest(const QString& name, std::optional<QImage>& bitmap) override {
+            ++asked;
+            if (name == QLatin1String("given.gif"))
+                bitmap = QImage(3, 4, QImage::Format_RGB32);
+            return true;
+        }
+    } host;
     FixedMetricsCanvas canvas;
-    QObject owner;
-    TSectionList list(canvas, &owner);
-    int asked = 0;
-    list.OnBitmapRequest = [&](QObject* sender, const QString& name, std::optional<QImage>& bitmap) {
-        ++asked;
-        EXPECT_EQ(sender, &owner);
-        if (name == QLatin1String("given.gif"))
-            bitmap = QImage(3, 4, QImage::Format_RGB32);
-    };
+    TSectionList list(canvas);
+    list.Host = &host;
     write("given.gif.png", "PNG");
     EXPECT_EQ(list.LookUpImage("given.gif")->size(), QSize(3, 4));
     EXPECT_EQ(list.LookUpImage("GIVEN.GIF")->size(), QSize(3, 4)); // same key, from the cache
     EXPECT_FALSE(list.LookUpImage("refused.gif"));
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(host.asked, 2);
 }
 
 TEST_F(ImageFiles, LongAddressesAreNotCut) {
+    // Every name stands for one file.
+    struct Host : DocumentHost {
+        QString file;
+        QString ExpandImageName(const QString&) override { return file; }
+    } host;
     FixedMetricsCanvas canvas;
     TSectionList list(canvas);
-    const QString path = write(QString(120, u'p') + ".png", "PNG");
-    list.ExpandImageName = [&](const QString&) { return path; };
+    list.Host = &host;
+    host.file = write(QString(120, u'p') + ".png", "PNG");
     EXPECT_TRUE(list.LookUpImage("anything"));
     // Two names alike in their first 80 characters are two images.
     const QString longA = QString(80, u'a') + "1.png";
     const QString longB = QString(80, u'a') + "2.png";
     list.BitmapList.Add(imageCacheKey(longA), QImage(9, 9, QImage::Format_RGB32));
-    list.ExpandImageName = [&](const QString&) { return dir.filePath("absent.png"); };
+    host.file = dir.filePath("absent.png");
     EXPECT_FALSE(list.LookUpImage(longB));
     EXPECT_EQ(list.LookUpImage(longA)->size(), QSize(9, 9));
 }

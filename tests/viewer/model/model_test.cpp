@@ -18,7 +18,7 @@ struct Doc {
     TSectionList list{canvas};
     TSection& section() {
         if (!owned)
-            owned = makeModel<TSection>(list.Pool, list, 0, 1, QString(), baseFont(list), 0);
+            owned = makeModel<TSection>(list.Pool, list, 0, Justification::Left, QString(), baseFont(list), 0);
         return *owned;
     }
     std::unique_ptr<TSection> owned;
@@ -51,7 +51,7 @@ TEST(Model, AddTextSpacesAndLimit) {
     EXPECT_EQ(s.TextBuffer().toString(), "lead next again" + chunk.repeated(200));
     EXPECT_GE(s.TextBufferSize(), s.Len);
 
-    TPreFormated pre(d.list, 0, 1, QString(), baseFont(d.list), 0);
+    TPreFormated pre(d.list, 0, Justification::Left, QString(), baseFont(d.list), 0);
     pre.AddText(u"");
     pre.AddText(u"  a ");
     EXPECT_EQ(pre.TextBuffer().toString(), "   a ");
@@ -62,7 +62,8 @@ TEST(Model, AddTextSpacesAndLimit) {
 // a print copy's text must outlive the original's.
 TEST(Model, SectionTextStaysItsOwn) {
     Doc d;
-    TSection a(d.list, 0, 1, QString(), baseFont(d.list), 0), b(d.list, 0, 1, QString(), baseFont(d.list), 0);
+    TSection a(d.list, 0, Justification::Left, QString(), baseFont(d.list), 0),
+        b(d.list, 0, Justification::Left, QString(), baseFont(d.list), 0);
     QString expectA, expectB;
     for (int i = 0; i < 3000; ++i) {
         const QString word = QString::number(i) + u'.';
@@ -74,11 +75,12 @@ TEST(Model, SectionTextStaysItsOwn) {
     EXPECT_EQ(a.Len, expectA.size());
 
     auto list = std::make_unique<TSectionList>(d.canvas);
-    auto* s = new (list->Pool) TSection(*list, 0, 1, QString(), baseFont(*list), 0);
+    auto owned = makeModel<TSection>(list->Pool, *list, 0, Justification::Left, QString(), baseFont(*list), 0);
+    TSection* s = owned.get();
     s->AddText(u"kept in the copy");
-    s->SetLink(true, *list, baseFont(*list), QStringLiteral("kept.htm"), 0, 0);
+    s->SetLink(true, *list, baseFont(*list), QStringLiteral("kept.htm"), 0, ScriptShift::Normal);
     s->AddText(u" with its link");
-    list->Add(std::unique_ptr<TSectionBase>(s));
+    list->Add(std::move(owned));
     const std::unique_ptr<TSectionList> copy = list->Clone();
     list.reset();
     const auto* kept = static_cast<const TSection*>(copy->Item(0));
@@ -177,7 +179,7 @@ TEST(Model, FontRunsAreMeasuredOnTheCanvas) {
     italic.italic = true;
     TSection& s = d.section();
     s.AddText(u"ab");
-    s.ChangeFont(d.list, italic, kStyleBold, 0);
+    s.ChangeFont(d.list, italic, kStyleBold, ScriptShift::Normal);
     const TFontObj& run = *s.Fonts.Item(1);
     EXPECT_EQ(run.Pos, 2);
     EXPECT_TRUE(run.RunFont().bold);
@@ -187,9 +189,9 @@ TEST(Model, FontRunsAreMeasuredOnTheCanvas) {
     EXPECT_EQ(m.Descent, 3);
     EXPECT_EQ(m.Overhang, 2);
     // A change at the same position replaces the run instead of adding one.
-    s.ChangeFont(d.list, baseFont(d.list), 0, 2);
+    s.ChangeFont(d.list, baseFont(d.list), 0, ScriptShift::Super);
     EXPECT_EQ(s.Fonts.Count(), 2);
-    EXPECT_EQ(s.Fonts.Item(1)->ScriptPosition, 2);
+    EXPECT_EQ(s.Fonts.Item(1)->ScriptPosition, ScriptShift::Super);
     EXPECT_EQ(s.Fonts.Item(1)->RunFont().NormalSize, 9);
     EXPECT_EQ(s.Fonts.Item(1)->Metrics(d.canvas).TextHeight, 9 + 2);
 }
@@ -198,9 +200,9 @@ TEST(Model, FontListQueries) {
     Doc d;
     TSection& s = d.section();
     s.AddText(u"aaa");
-    s.SetLink(true, d.list, baseFont(d.list), "u.htm", 0, 0);
+    s.SetLink(true, d.list, baseFont(d.list), "u.htm", 0, ScriptShift::Normal);
     s.AddText(u"bb");
-    s.SetLink(false, d.list, baseFont(d.list), QString(), 0, 0);
+    s.SetLink(false, d.list, baseFont(d.list), QString(), 0, ScriptShift::Normal);
     s.AddText(u"c");
     int index = -1;
     EXPECT_EQ(s.Fonts.GetFontObjAt(0, &index)->Pos, 0);
@@ -223,7 +225,12 @@ TEST(Model, FontListQueries) {
 TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
     Parsed p(QStringLiteral("<BODY TEXT=green><FONT COLOR=red FACE=Arial SIZE=5>big</FONT><A HREF=a.htm>link</A>"
                             "<TT>code</TT><H1>h</H1>"));
-    p.list.SetDefaults("Georgia", "Mono", Qt::white, QColor(1, 2, 3), QColor(4, 5, 6), 24);
+    p.list.SetDefaults({.fontName = "Georgia",
+                        .preFontName = "Mono",
+                        .fontSize = 24,
+                        .background = Qt::white,
+                        .text = QColor(4, 5, 6),
+                        .link = QColor(1, 2, 3)});
     int runs = 0;
     for (const TSection* s : p.texts()) {
         for (const auto& f : s->Fonts) {
@@ -242,7 +249,7 @@ TEST(Model, SetDefaultsRecoloursAndRescalesEverything) {
     EXPECT_TRUE(dump.contains("HeadingSpace level=1 height=32")) << dump.toStdString();
     EXPECT_EQ(p.list.Background, QColor(Qt::white));
     EXPECT_EQ(p.list.FontName, "Georgia");
-    p.list.SetDefaults(QString(40, u'n'), "Mono", Qt::white, Qt::blue, Qt::black, 12);
+    p.list.SetDefaults({.fontName = QString(40, u'n')});
     EXPECT_EQ(p.list.FontName.size(), 32);
 }
 
@@ -262,8 +269,8 @@ TEST(Model, MissingImageShowsTheErrorPictureWithItsAltText) {
     TImageObj& plain = *s->Images().Item(1);
     plain.Measure(p.list, p.canvas, font);
     EXPECT_EQ(plain.ImageWidth, 27);
-    EXPECT_EQ(plain.ImageAlign, 2);
-    EXPECT_EQ(s->Images().Item(2)->ImageAlign, 0);
+    EXPECT_EQ(plain.ImageAlign, VerticalAlign::Bottom);
+    EXPECT_EQ(s->Images().Item(2)->ImageAlign, VerticalAlign::Top);
     EXPECT_TRUE(s->Images().Item(2)->NoBorder);
     // With images off the 32 by 32 placeholder stands in and nothing is looked up.
     Parsed off(QStringLiteral("<IMG SRC=a.gif ALT=A>"));

@@ -13,7 +13,6 @@ struct FilePage {
     TParseStrings strings;
 
     explicit FilePage(const char* name) {
-        list.SetDefaults("Times New Roman", "Courier New", QColor(0xC0, 0xC0, 0xC0), Qt::blue, Qt::black, 12);
         HtmlParseFile(list, names, QStringLiteral(ZORVEL_EXAMPLES_DIR "/") + QLatin1String(name), strings);
     }
     // Non-empty text sections anywhere in the document, tables included.
@@ -58,7 +57,7 @@ TEST(Examples, GardenTour) {
 
     const TSection* heading = page.find("Marta's Garden Notes");
     ASSERT_NE(heading, nullptr);
-    EXPECT_EQ(heading->Justify, 2);
+    EXPECT_EQ(heading->Justify, Justification::Center);
     EXPECT_EQ(heading->Fonts.Item(0)->RunFont().NormalSize, 24);
     EXPECT_TRUE(heading->Fonts.Item(0)->RunFont().bold);
 
@@ -78,13 +77,15 @@ TEST(Examples, GardenTour) {
 
     QStringList list;
     for (const TSection* t : page.allTexts())
-        if (t->ListType != 0)
-            list << QStringLiteral("%1%2").arg(t->ListType == 1 ? QString::number(t->ListNumber) : "*").arg(t->Level);
+        if (t->ListType != ListKind::Plain)
+            list << QStringLiteral("%1%2")
+                        .arg(t->ListType == ListKind::Ordered ? QString::number(t->ListNumber) : "*")
+                        .arg(t->Level);
     EXPECT_EQ(list, (QStringList{"*1", "*1", "*1", "11", "21", "31"}));
     EXPECT_EQ(page.find("Onion sets")->TextBuffer().toString(), "Onion sets & shallots ");
     EXPECT_EQ(page.find("Water early")->TextBuffer().toString(),
               QString("Water early, before 8") + QChar(160) + "am. ");
-    EXPECT_EQ(page.find("Photos by Tom")->Justify, 3);
+    EXPECT_EQ(page.find("Photos by Tom")->Justify, Justification::Right);
     EXPECT_EQ(page.find("Photos by Tom")->Fonts.Item(0)->RunFont().NormalSize, 10);
     EXPECT_EQ(page.find("\"A garden")->Level, 1);
     EXPECT_TRUE(page.find("Marta Kowalczyk")->Fonts.Item(0)->RunFont().italic);
@@ -94,7 +95,7 @@ TEST(Examples, SoupRecipes) {
     const FilePage page("recipes.htm");
     QStringList dl;
     for (const TSection* t : page.allTexts())
-        if (t->ListType == 3)
+        if (t->ListType == ListKind::Definition)
             dl << QStringLiteral("%1 %2").arg(t->Level).arg(t->TextBuffer().left(6));
     EXPECT_EQ(dl, (QStringList{"0 Leek a", "1 3 leek", "0 Tomato", "1 1" + QString(QChar(160)) + "kg r", "0 Lentil",
                                "1 250" + QString(QChar(160)) + "g "}));
@@ -110,9 +111,9 @@ TEST(Examples, SoupRecipes) {
     EXPECT_TRUE(water->TextBuffer().startsWith(QString("Recipe text ") + QChar(169)));
     int sub = -1, sup = -1;
     for (const auto& f : water->Fonts) {
-        if (f->ScriptPosition == 1)
+        if (f->ScriptPosition == ScriptShift::Sub)
             sub = f->Pos;
-        if (f->ScriptPosition == 2)
+        if (f->ScriptPosition == ScriptShift::Super)
             sup = f->Pos;
     }
     EXPECT_EQ(water->TextBuffer().mid(sub, 1).toString(), "2");
@@ -129,7 +130,7 @@ TEST(Examples, PriceListTables) {
     const ThtmlTable& prices = *tables[0];
     EXPECT_TRUE(prices.Border);
     EXPECT_EQ(prices.WidthPercent, 90);
-    EXPECT_EQ(prices.Justify, 2);
+    EXPECT_EQ(prices.Justify, Justification::Center);
     EXPECT_FALSE(prices.TopCaption);
     EXPECT_EQ(cellText(*prices.Caption->Cell), "Prices include parts unless marked *");
     ASSERT_EQ(prices.Rows.Count(), 4);
@@ -144,8 +145,8 @@ TEST(Examples, PriceListTables) {
                                  "New tube *(1x1) | 7.00(1x1)", "Full service(1x1) | 35.00(1x1) | offer!(1x1)"}));
     const TSection* offer = page.find("offer!");
     EXPECT_EQ(offer->Fonts.Item(0)->RunFont().color, QColor(Qt::red));
-    EXPECT_EQ(page.find("4.50")->Justify, 2);
-    EXPECT_EQ(page.find("Puncture")->Justify, 1);
+    EXPECT_EQ(page.find("4.50")->Justify, Justification::Center);
+    EXPECT_EQ(page.find("Puncture")->Justify, Justification::Left);
 
     const ThtmlTable& hours = *tables[1];
     const TCell& saturday = *hours.Rows.Item(1)->Item(1)->Cell;

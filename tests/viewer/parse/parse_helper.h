@@ -21,17 +21,36 @@ inline void PrintTo(const QColor& c, std::ostream* os) {
 
 namespace zorvel::testing {
 
+// A host that gives every picture asked for: a blank one of one size.
+struct PictureHost : DocumentHost {
+    explicit PictureHost(QSize size) : size(size) {}
+    bool OnBitmapRequest(const QString&, std::optional<QImage>& bitmap) override {
+        bitmap = QImage(size, QImage::Format_RGB32);
+        return true;
+    }
+    QSize size;
+};
+
+// A host that makes the forms' window controls with a given factory.
+struct ControlsHost : DocumentHost {
+    FormControlFactory* ControlFactory() override { return factory; }
+    FormControlFactory* factory = nullptr;
+};
+
 struct Parsed {
     FixedMetricsCanvas canvas;
+    ControlsHost host; // outlives the list's controls
     TSectionList list{canvas};
     TNameList names;
     TParseStrings strings;
 
     // controls: the factory of the form controls' windows, none when null.
     explicit Parsed(const QString& html, int fontSize = 12, FormControlFactory* controls = nullptr) {
-        list.ControlFactory = controls;
-        list.SetDefaults(QStringLiteral("Times New Roman"), QStringLiteral("Courier New"), QColor(0xC0, 0xC0, 0xC0),
-                         QColor(0, 0, 255), QColor(0, 0, 0), fontSize);
+        if (controls) {
+            host.factory = controls;
+            list.Host = &host;
+        }
+        list.SetDefaults({.fontSize = fontSize});
         HtmlParseBuffer(list, names, html, strings);
     }
     QString dump() const { return dumpModelText(list, names, strings); }

@@ -14,7 +14,7 @@ QStringList items(const Parsed& p) {
         if (t->TextBuffer().isEmpty())
             continue;
         QString line = QStringLiteral("%1 %2").arg(QLatin1String(t->KindName())).arg(t->Level);
-        if (t->ListType == 1)
+        if (t->ListType == ListKind::Ordered)
             line += QStringLiteral(" #%1").arg(t->ListNumber);
         out << line + u' ' + t->TextBuffer().toString();
     }
@@ -30,8 +30,8 @@ TEST(ParserLists, KindsLevelsAndNumbers) {
                                      "UListItem 1 e", "OListItem 1 #1 f", "OListItem 1 #2 g", "DListItem 0 term",
                                      "DListItem 1 def", "UListItem 1 m", "Section 0 after"}));
     for (const TSection* t : p.texts()) {
-        if (t->ListType != 0) {
-            EXPECT_EQ(t->Justify, 1);
+        if (t->ListType != ListKind::Plain) {
+            EXPECT_EQ(t->Justify, Justification::Left);
         }
     }
 }
@@ -91,7 +91,7 @@ TEST(ParserPre, HeadingsAndListsAreIgnoredButLinksWork) {
     const TSection* line = p.texts().at(1);
     EXPECT_EQ(line->TextBuffer().toString(), "hl ksp");
     for (const auto& f : line->Fonts) // SUB and SUP change nothing here
-        EXPECT_EQ(f->ScriptPosition, 0);
+        EXPECT_EQ(f->ScriptPosition, ScriptShift::Normal);
     EXPECT_EQ(line->Fonts.GetFontObjAt(5)->RunFont().NormalSize, 10);
     EXPECT_EQ(line->Fonts.GetFontObjAt(3)->LinkURL.toString(), "a.htm");
     EXPECT_EQ(p.names.Find("N"), line);
@@ -108,23 +108,23 @@ TEST(ParserTables, CellsRowsAndAlignment) {
     EXPECT_EQ(t->CellPadding, 1);
     EXPECT_EQ(t->CellSpacing, 40);
     EXPECT_EQ(t->WidthPercent, 80);
-    EXPECT_EQ(t->Justify, 2);
+    EXPECT_EQ(t->Justify, Justification::Center);
     ASSERT_EQ(t->Rows.Count(), 2);
     const TCellList& r1 = *t->Rows.Item(0);
     const TCellList& r2 = *t->Rows.Item(1);
     ASSERT_EQ(r1.Count(), 2);
     ASSERT_EQ(r2.Count(), 2);
     auto first = [](const TCellObj& c) { return dynamic_cast<const TSection*>(c.Cell->Item(0)); };
-    EXPECT_EQ(first(*r1.Item(0))->Justify, 3); // the row's ALIGN
-    EXPECT_EQ(first(*r1.Item(1))->Justify, 1); // the cell's own
+    EXPECT_EQ(first(*r1.Item(0))->Justify, Justification::Right); // the row's ALIGN
+    EXPECT_EQ(first(*r1.Item(1))->Justify, Justification::Left);  // the cell's own
     EXPECT_TRUE(first(*r1.Item(0))->Fonts.Item(0)->RunFont().bold);
-    EXPECT_EQ(r1.Item(0)->VAlign, 0);
+    EXPECT_EQ(r1.Item(0)->VAlign, VerticalAlign::Top);
     EXPECT_EQ(r2.Item(0)->ColSpan, 2);
     EXPECT_EQ(r2.Item(0)->RowSpan, 3);
     EXPECT_EQ(r2.Item(0)->WidthPercent, 50);
-    EXPECT_EQ(r2.Item(0)->VAlign, 2);
+    EXPECT_EQ(r2.Item(0)->VAlign, VerticalAlign::Bottom);
     EXPECT_EQ(r2.Item(1)->WidthPercent, 0);
-    EXPECT_EQ(r2.Item(1)->VAlign, 1);
+    EXPECT_EQ(r2.Item(1)->VAlign, VerticalAlign::Middle);
     EXPECT_FALSE(first(*r2.Item(1))->Fonts.Item(0)->RunFont().bold);
     // The caption cell always holds its small heading space.
     ASSERT_EQ(t->Caption->Cell->Count(), 1);
@@ -147,7 +147,7 @@ TEST(ParserTables, CaptionNestedTablesAndRestoredState) {
     const ThtmlTable* t = p.table();
     ASSERT_NE(t, nullptr);
     EXPECT_FALSE(t->TopCaption);
-    EXPECT_EQ(t->Justify, 2);
+    EXPECT_EQ(t->Justify, Justification::Center);
     EXPECT_EQ(cellText(*t->Caption->Cell), "cap");
     const TCell& cell = *t->Rows.Item(0)->Item(0)->Cell;
     const ThtmlTable* inner = nullptr;
@@ -161,7 +161,7 @@ TEST(ParserTables, CaptionNestedTablesAndRestoredState) {
     const auto texts = p.texts();
     const TSection* next = texts.at(texts.size() - 2); // </CENTER> opens one more, empty section
     EXPECT_EQ(next->TextBuffer().toString(), "next");
-    EXPECT_EQ(next->Justify, 2);
+    EXPECT_EQ(next->Justify, Justification::Center);
     EXPECT_FALSE(next->Fonts.Item(0)->RunFont().bold);
 }
 

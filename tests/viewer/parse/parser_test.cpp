@@ -78,7 +78,7 @@ TEST(Parser, RunsOfParagraphTagsMakeOneSpace) {
     EXPECT_EQ(p.kinds(), (QStringList{"Section", "ParagraphSpace", "Section", "ParagraphSpace", "Section"}));
     const auto texts = p.texts();
     EXPECT_EQ(texts.back()->TextBuffer().toString(), "three");
-    EXPECT_EQ(texts.back()->Justify, 3);
+    EXPECT_EQ(texts.back()->Justify, Justification::Right);
 }
 
 TEST(Parser, OpenCommentAtEndRaisesAndKeepsWhatWasParsed) {
@@ -213,15 +213,20 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
         const char* face;
         QRgb colour;
         const char* link;
-        int script;
+        ScriptShift script;
     };
     const Run expected[] = {
-        {0, "-", "Times New Roman", 0x000000, "", 0},      {1, "B", "Times New Roman", 0x000000, "", 0},
-        {2, "BI", "Times New Roman", 0x000000, "", 0},     {3, "I", "Times New Roman", 0x000000, "", 0},
-        {4, "U", "Times New Roman", 0x0000FF, "x.htm", 0}, {5, "U", "Times New Roman", 0x0000FF, "x.htm", 0},
-        {6, "-", "Times New Roman", 0x000000, "", 0},      {7, "-", "Arial", 0xFF0000, "", 0},
-        {8, "-", "Times New Roman", 0x000000, "", 1},      {9, "-", "Times New Roman", 0x000000, "", 2},
-        {10, "-", "Times New Roman", 0x000000, "", 0},
+        {0, "-", "Times New Roman", 0x000000, "", ScriptShift::Normal},
+        {1, "B", "Times New Roman", 0x000000, "", ScriptShift::Normal},
+        {2, "BI", "Times New Roman", 0x000000, "", ScriptShift::Normal},
+        {3, "I", "Times New Roman", 0x000000, "", ScriptShift::Normal},
+        {4, "U", "Times New Roman", 0x0000FF, "x.htm", ScriptShift::Normal},
+        {5, "U", "Times New Roman", 0x0000FF, "x.htm", ScriptShift::Normal},
+        {6, "-", "Times New Roman", 0x000000, "", ScriptShift::Normal},
+        {7, "-", "Arial", 0xFF0000, "", ScriptShift::Normal},
+        {8, "-", "Times New Roman", 0x000000, "", ScriptShift::Sub},
+        {9, "-", "Times New Roman", 0x000000, "", ScriptShift::Super},
+        {10, "-", "Times New Roman", 0x000000, "", ScriptShift::Normal},
     };
     ASSERT_EQ(s->Fonts.Count(), int(std::size(expected)));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -284,7 +289,7 @@ TEST(Parser, CenterBreakAndAddress) {
             if (!t->TextBuffer().isEmpty())
                 got << QStringLiteral("%1:%2%3")
                            .arg(t->TextBuffer().toString())
-                           .arg(t->Justify)
+                           .arg(int(t->Justify))
                            .arg(t->Fonts.Item(0)->RunFont().italic ? "i" : "");
         } else {
             got << QString::fromLatin1(s->KindName());

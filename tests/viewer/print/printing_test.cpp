@@ -7,6 +7,7 @@
 
 using namespace zorvel;
 using zorvel::testing::Parsed;
+using zorvel::testing::PictureHost;
 
 namespace {
 
@@ -98,11 +99,7 @@ QString longPage() {
     return html;
 }
 
-void giveTallPictures(TSectionList& l, QSize size = QSize(40, 500)) {
-    l.OnBitmapRequest = [size](QObject*, const QString&, std::optional<QImage>& bitmap) {
-        bitmap = QImage(size, QImage::Format_RGB32);
-    };
-}
+constexpr QSize kTallPicture(40, 500);
 
 class PrintingTest : public ::testing::Test {
 protected:
@@ -237,10 +234,11 @@ TEST_F(PrintingTest, NoTextLineIsSplitAcrossPagesAndNoneIsLostOrRepeated) {
                           {"a tall picture in a cell", pictureInTablePage(), true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        PictureHost pictures(kTallPicture);
         Parsed page(c.html);
         page.list.ShowImages = c.pictures;
         if (c.pictures)
-            giveTallPictures(page.list);
+            page.list.Host = &pictures;
         // The whole page drawn at once as printed: every piece of text it
         // draws must be printed once, where it is drawn here.
         std::unique_ptr<TSectionList> whole = page.list.Clone();
@@ -318,9 +316,10 @@ TEST_F(PrintingTest, ARowWhoseContentsAllGoToTheNextPageTakesItsFramesAlong) {
 }
 
 TEST_F(PrintingTest, APictureTallerThanAPageIsCutAtThePageEnd) {
+    PictureHost tall(kTallPicture);
     Parsed page(QStringLiteral("before<P><IMG SRC=tall.gif><P>after"));
     page.list.ShowImages = true;
-    giveTallPictures(page.list);
+    page.list.Host = &tall;
     RecordingPrinter device;
     PrintDocument(page.list, device, 1, 9999, 96, "t");
     // It does not start a page of its own, which would leave the text before
@@ -362,9 +361,10 @@ TEST_F(PrintingTest, NoSheetIsAllButBlankAndOnlyWhatIsTallerThanAPageIsCut) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        PictureHost pictures(c.picture);
         Parsed page(QString::fromLatin1(c.html));
         page.list.ShowImages = true;
-        giveTallPictures(page.list, c.picture);
+        page.list.Host = &pictures;
         for (int dots = 211; dots <= 811; dots += 37) {
             SCOPED_TRACE(dots);
             const int pageHeight = dots / 2;

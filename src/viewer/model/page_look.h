@@ -1,9 +1,8 @@
 #pragma once
 // How a page looks where it says nothing itself: its fonts, its colours and
-// whether its pictures are shown. The viewer control, the live pane and the
-// modes without a window all give a document its defaults from one of these.
-#include "model/document.h"
-
+// whether its pictures are shown. A document starts with these defaults; the
+// viewer control, the live pane and the modes without a window give it their
+// own through one of these.
 #include <QColor>
 #include <QString>
 
@@ -20,10 +19,5 @@ struct PageLook {
 
     bool operator==(const PageLook&) const = default;
 };
-
-inline void applyLook(TSectionList& document, const PageLook& look) {
-    document.ShowImages = look.showImages;
-    document.SetDefaults(look.fontName, look.preFontName, look.background, look.link, look.text, look.fontSize);
-}
 
 } // namespace zorvel
