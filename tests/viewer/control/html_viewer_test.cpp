@@ -359,6 +359,7 @@ TEST_F(ViewerTest, PicturesAreAskedOfTheHandlerWithTheViewerAsSender) {
         asked << name;
         bitmap = QImage(30, 40, QImage::Format_RGB32);
     });
+    viewer.setViewImages(true);
     viewer.LoadFromBuffer(u"<IMG SRC=\"pics/a.gif\">");
     EXPECT_EQ(asked, QStringList{QStringLiteral("pics/a.gif")});
 }

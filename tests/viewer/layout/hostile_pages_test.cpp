@@ -17,13 +17,11 @@ QString repeated(const char* piece, int n) {
     return QString::fromLatin1(piece).repeated(n);
 }
 
-// Pictures of the given size for every IMG of the page, without files.
+// Pictures of the given size for every IMG of the page, without files. The
+// host lives as long as the table that holds this step, so past every page.
 std::function<void(TSectionList&)> pictures(QSize size) {
-    return [size](TSectionList& list) {
-        QImage picture(size, QImage::Format_Mono);
-        picture.fill(0);
-        list.OnBitmapRequest = [picture](QObject*, const QString&, std::optional<QImage>& bitmap) { bitmap = picture; };
-    };
+    auto host = std::make_shared<PictureHost>(size);
+    return [host](TSectionList& list) { list.Host = host.get(); };
 }
 
 const TFormControlObj& control(const Laid& page, int k) {
