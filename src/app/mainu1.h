@@ -146,6 +146,7 @@ public:
     // Text tools.
     void RemoveTags1Click();
     void Undo1Click();
+    void Redo1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
@@ -233,6 +234,8 @@ private:
     void FileTabSetClick(int index);
     void FormActivate(TEditForm* form);
     void showCaretPosition(TEditForm* form);
+    // Redo is offered only while the active document has something to redo.
+    void showRedoState();
     bool documentCloseRequest(TEditForm& form);
     void documentClosed(TEditForm& form);
 

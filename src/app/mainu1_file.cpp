@@ -34,6 +34,10 @@ TEditForm* TMainFrm::newDocumentWindow() {
             showCaretPosition(form);
     };
     connect(memo, &QPlainTextEdit::cursorPositionChanged, this, followCaret);
+    connect(memo->document(), &QTextDocument::redoAvailable, this, [this, form] {
+        if (form == ActiveDocument())
+            showRedoState();
+    });
     connect(memo, &QPlainTextEdit::textChanged, this, followCaret);
     form->journalId = session_->journals().newDocumentId();
     connect(memo, &QPlainTextEdit::textChanged, this, [this, form] {
@@ -55,6 +59,11 @@ TEditForm* TMainFrm::newDocumentWindow() {
 
 void TMainFrm::showCaretPosition(TEditForm* form) {
     RowCol1->setText(QStringLiteral("%1: %2").arg(form->MemoPad->CaretRow() + 1).arg(form->MemoPad->CaretColumn() + 1));
+}
+
+void TMainFrm::showRedoState() {
+    const TEditForm* active = ActiveDocument();
+    Redo1->setEnabled(active && active->MemoPad->CanRedo());
 }
 
 void TMainFrm::addTab(TEditForm* form, const QString& text) {
@@ -134,6 +143,7 @@ void TMainFrm::setDocumentCommandsEnabled(bool on) {
     // The Save button always tells whether the active document has changed.
     const TEditForm* active = ActiveDocument();
     Save_Btn->setEnabled(on && active && active->MemoPad->Modified());
+    showRedoState();
 }
 
 void TMainFrm::New1Click() {
@@ -337,6 +347,7 @@ void TMainFrm::FormActivate(TEditForm* form) {
         checkOutsideChange(*form, DiskCheckFor::Activation);
     // The position display belongs to the document now in front, not the designed "999: 999".
     showCaretPosition(form);
+    showRedoState();
     if (const int index = tabIndexOf(form); FileTabSet->count() > 1 && index >= 0) {
         const QSignalBlocker block(FileTabSet);
         FileTabSet->setCurrentIndex(index);

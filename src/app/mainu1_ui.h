@@ -46,7 +46,7 @@ struct MainFrmUi {
             *SaveAsTemplate1 = nullptr, *Zorvel1 = nullptr, *BrowserNo11 = nullptr, *BrowserNo21 = nullptr;
     QAction *Print1 = nullptr, *PrintSetup1 = nullptr, *N1 = nullptr, *HistorySeparator = nullptr, *Exit1 = nullptr;
     std::array<QAction*, RecentFiles::kShown> MenuEntry{};
-    QAction *Undo1 = nullptr, *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Find1 = nullptr,
+    QAction *Undo1 = nullptr, *Redo1 = nullptr, *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Find1 = nullptr,
             *FindNext1 = nullptr, *Replace1 = nullptr, *SelectAll1 = nullptr;
     QAction *Defineoptions1 = nullptr, *MenuonLeft1 = nullptr, *MenuonRight1 = nullptr, *MenuonTop1 = nullptr,
             *MenuonBotom1 = nullptr, *Font1 = nullptr, *ShowImages1 = nullptr, *Font2 = nullptr;
