@@ -82,6 +82,9 @@ public:
     bool PreviewActive() const { return preview_.active; }
 
     TEditForm* OpenDocument(const QString& path, bool withTab);
+    // A file already open is never read a second time: its document comes
+    // forward instead. False when the file is not open.
+    bool bringForwardIfOpen(const QString& path);
     void CreateBlankHTMLFile();
     void EnableDocumentCommands();
     void DisableDocumentCommands();

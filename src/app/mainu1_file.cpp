@@ -106,6 +106,17 @@ TEditForm* TMainFrm::OpenDocument(const QString& path, bool withTab) {
     return form;
 }
 
+bool TMainFrm::bringForwardIfOpen(const QString& path) {
+    TEditForm* form = session_->findByFile(path);
+    if (!form)
+        return false;
+    form->show();
+    mdiArea->setActiveSubWindow(form);
+    form->MemoPad->viewport()->update();
+    form->MemoPad->SetFocus();
+    return true;
+}
+
 void TMainFrm::CreateBlankHTMLFile() {
     guarded(kCreateBlankFailure, Timer::Keep, [this] {
         TEditForm* form = newDocumentWindow();
@@ -165,7 +176,7 @@ void TMainFrm::New1Click() {
 
 void TMainFrm::Open1Click() {
     const auto path = prompter().openFileName(session_->fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
-    if (!path)
+    if (!path || bringForwardIfOpen(*path))
         return;
     // A document that failed half-way through its set-up goes again. Once it is
     // set up it stays, even when the start folder for the next Open cannot be

@@ -46,10 +46,6 @@ void setToolBarWidgetVisible(QToolBar* bar, QWidget* widget, bool visible) {
     widget->setVisible(visible);
 }
 
-QString absolutePath(const QString& path) {
-    return QFileInfo(path).absoluteFilePath();
-}
-
 // What a form in the preview would send, for the author to check: nothing is
 // sent anywhere. "POST /cgi-bin/mail: name=Ann; email=a@b.c".
 QString describeSubmission(const QString& method, const QString& action, const QStringList& results) {
@@ -198,19 +194,9 @@ void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
         setSaverTimerOn(true);
         return;
     }
-    if (form && samePath(absolutePath(form->FileName), path, env_.platform)) {
-        form->MemoPad->viewport()->update();
-        form->MemoPad->SetFocus();
+    // The user may have followed a link to another page: an open one comes forward.
+    if (bringForwardIfOpen(path))
         return;
-    }
-    // The user followed a link to another page: that page's document comes forward.
-    for (TEditForm* other : session_->inOpeningOrder())
-        if (samePath(absolutePath(other->FileName), path, env_.platform)) {
-            mdiArea->setActiveSubWindow(other);
-            other->MemoPad->viewport()->update();
-            other->MemoPad->SetFocus();
-            return;
-        }
     try {
         TEditForm* opened = OpenDocument(path, true);
         opened->MemoPad->setModified(false);
