@@ -117,6 +117,9 @@ public:
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();
+    // Saves every changed document, asking a name for the untitled ones; false
+    // when the user cancelled one, which leaves the rest unsaved.
+    bool SaveAll1Click();
     void Close1Click();
     // False when a close was cancelled or failed; the remaining documents stay open.
     bool CloseAll1Click();

@@ -145,9 +145,9 @@ void TMainFrm::DisableDocumentCommands() {
 }
 
 void TMainFrm::setDocumentCommandsEnabled(bool on) {
-    for (QAction* a :
-         {Close1, Close2, CloseAll1, Save1, SaveAs1, Print1, PrintSetup1, SaveAsTemplate1, Preview1->menuAction(),
-          Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(), Tools1->menuAction(), Window1->menuAction()})
+    for (QAction* a : {Close1, Close2, CloseAll1, Save1, SaveAs1, SaveAll1, Print1, PrintSetup1, SaveAsTemplate1,
+                       Preview1->menuAction(), Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(),
+                       Tools1->menuAction(), Window1->menuAction()})
         a->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{ToolBox, ToolBox_Horiz, SpeedPreview_Btn})
         w->setEnabled(on);
@@ -275,6 +275,28 @@ void TMainFrm::Save1Click() {
 void TMainFrm::SaveAs1Click() {
     if (TEditForm* form = ActiveDocument())
         saveDocumentAs(*form);
+}
+
+bool TMainFrm::SaveAll1Click() {
+    TEditForm* front = ActiveDocument();
+    // In the order they were opened, so the questions come in an order the tabs show.
+    const std::vector<TEditForm*> documents = session_->inOpeningOrder();
+    for (TEditForm* form : documents) {
+        if (!session_->contains(form) || !form->MemoPad->Modified())
+            continue;
+        // The page asked about is the one in front, so the user knows which it is.
+        if (form->FileName.trimmed().isEmpty())
+            mdiArea->setActiveSubWindow(form);
+        // A failed save has said why, and a page reloaded from its changed file has
+        // nothing left to save: the other documents are still worth saving.
+        if (saveDocument(*form) == SaveOutcome::Cancelled && form->MemoPad->Modified())
+            return false;
+    }
+    if (front && session_->contains(front)) {
+        mdiArea->setActiveSubWindow(front);
+        front->MemoPad->SetFocus();
+    }
+    return true;
 }
 
 void TMainFrm::Close1Click() {

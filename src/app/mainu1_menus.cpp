@@ -136,6 +136,7 @@ void TMainFrm::createFileMenu() {
     Open1 = item(File1, "Open1", "&Open", "Ctrl+O");
     Save1 = item(File1, "Save1", "&Save", "Ctrl+S");
     SaveAs1 = item(File1, "SaveAs1", "Save &As");
+    SaveAll1 = item(File1, "SaveAll1", "Sav&e All", "Ctrl+Shift+S");
     Close1 = item(File1, "Close1", "C&lose ", "Ctrl+L");
     File1->addSeparator();
     SaveAsTemplate1 = item(File1, "SaveAsTemplate1", "Save As &Template");
@@ -164,6 +165,7 @@ void TMainFrm::createFileMenu() {
     connect(Open1, &QAction::triggered, this, &TMainFrm::Open1Click);
     connect(Save1, &QAction::triggered, this, &TMainFrm::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &TMainFrm::SaveAs1Click);
+    connect(SaveAll1, &QAction::triggered, this, &TMainFrm::SaveAll1Click);
     connect(Close1, &QAction::triggered, this, &TMainFrm::Close1Click);
     connect(Exit1, &QAction::triggered, this, &TMainFrm::Exit1Click);
     connect(SaveAsTemplate1, &QAction::triggered, this, &TMainFrm::SaveAsTemplate1Click);

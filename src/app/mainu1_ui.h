@@ -42,8 +42,9 @@ struct MainFrmUi {
     QMenu *File1 = nullptr, *Edit1 = nullptr, *HTML1 = nullptr, *Forms1 = nullptr, *Options1 = nullptr,
           *Tools1 = nullptr, *Window1 = nullptr, *Help1 = nullptr;
     QMenu* Preview1 = nullptr;
-    QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr, *Close1 = nullptr,
-            *SaveAsTemplate1 = nullptr, *Zorvel1 = nullptr, *BrowserNo11 = nullptr, *BrowserNo21 = nullptr;
+    QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr, *SaveAll1 = nullptr,
+            *Close1 = nullptr, *SaveAsTemplate1 = nullptr, *Zorvel1 = nullptr, *BrowserNo11 = nullptr,
+            *BrowserNo21 = nullptr;
     QAction *Print1 = nullptr, *PrintSetup1 = nullptr, *N1 = nullptr, *HistorySeparator = nullptr, *Exit1 = nullptr;
     std::array<QAction*, RecentFiles::kShown> MenuEntry{};
     QAction *Undo1 = nullptr, *Redo1 = nullptr, *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Find1 = nullptr,
