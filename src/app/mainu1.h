@@ -268,6 +268,8 @@ private:
     void enterPreview(TEditForm& form);
     void leavePreview(TEditForm* form);
     void bringForwardAfterPreview(TEditForm* form, const QString& shown);
+    // The caption and the Back and Forward buttons follow the page the preview shows.
+    void showPreviewPlace();
 
     // Find and replace (their own file): made on first use.
     SearchState& searchState();

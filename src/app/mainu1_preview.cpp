@@ -27,6 +27,8 @@ constexpr int kPreviewTag = -1;
 constexpr const char* kCodesCaption = "&Codes";
 constexpr const char* kCodesHint = "Return to Editor";
 constexpr int kCodesTag = 999;
+// Pages and bookmarks followed in one preview that Back can return to.
+constexpr int kPreviewHistory = 100;
 
 const QString kFontNameKey = QStringLiteral("Preview_Font_Name");
 const QString kFontSizeKey = QStringLiteral("Preview_Font_Size");
@@ -62,12 +64,13 @@ void TMainFrm::createPreview() {
     Preview->setObjectName(QStringLiteral("Preview"));
     Preview->setBorderStyle(QFrame::Box);
     Preview->setViewImages(false);
-    Preview->setHistoryMaxCount(0);
+    Preview->setHistoryMaxCount(kPreviewHistory);
     Preview->setDefFontName(QStringLiteral("Arial"));
     Preview->setDefPreFontName(QStringLiteral("Courier New"));
     Preview->setDefFontSize(10);
     Preview->setPrompter(env_.prompter.get());
     Preview->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };
+    Preview->OnHistoryChange = [this] { showPreviewPlace(); };
     Preview->OnFormSubmit = [this](const QString& action, const QString& method, const QStringList& results) {
         URL_Panel->setText(describeSubmission(method, action, results));
     };
@@ -78,6 +81,8 @@ void TMainFrm::createPreview() {
     workStack_->addWidget(Preview);
 
     connect(SpeedPreview_Btn, &QToolButton::clicked, this, &TMainFrm::Preview_BtnClick);
+    connect(Back_Btn, &QToolButton::clicked, Preview, &THTMLViewer::GoBack);
+    connect(Forward_Btn, &QToolButton::clicked, Preview, &THTMLViewer::GoForward);
     connect(Zorvel1, &QAction::triggered, this, &TMainFrm::Preview_BtnClick);
     connect(Font2, &QAction::triggered, this, &TMainFrm::Font2Click);
     // Qt has already moved the check mark when the item is triggered.
@@ -130,6 +135,8 @@ void TMainFrm::enterPreview(TEditForm& form) {
                                                       ToolBox_Horiz->copyButton(), ToolBox_Horiz->pasteButton()})
         w->setEnabled(false);
     setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, true);
+    setToolBarWidgetVisible(SpeedBar, Back_Btn, true);
+    setToolBarWidgetVisible(SpeedBar, Forward_Btn, true);
     setButtonMode(SpeedPreview_Btn, kCodesCaption, kCodesHint, kCodesTag);
     toolBoxScroll_->hide();
     ToolBox_Horiz->hide();
@@ -149,12 +156,23 @@ void TMainFrm::enterPreview(TEditForm& form) {
         // Whatever was parsed is shown; the button still leads back to the editor.
         prompter().notice(QString::fromStdString(e.what()), MessageIcon::Error);
     }
-    setWindowTitle(Preview->Title());
+    Preview->ClearHistory(); // each preview starts its own way through the pages
+    showPreviewPlace();
     Preview->show();
     Preview_Print_BTN->setEnabled(true);
     SpeedPreview_Btn->setEnabled(true);
     Preview->setFocus();
     mdiArea->cascadeSubWindows();
+}
+
+void TMainFrm::showPreviewPlace() {
+    if (!preview_.active)
+        return;
+    // What the panel told of (a link, a form sent) belonged to the page before.
+    URL_Panel->clear();
+    setWindowTitle(Preview->Title());
+    Back_Btn->setEnabled(Preview->History().CanGoBack());
+    Forward_Btn->setEnabled(Preview->History().CanGoForward());
 }
 
 void TMainFrm::leavePreview(TEditForm* form) {
@@ -174,6 +192,8 @@ void TMainFrm::leavePreview(TEditForm* form) {
     setWindowTitle(QStringLiteral("Zor-Vel"));
     Preview_Print_BTN->setEnabled(false);
     setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, false);
+    setToolBarWidgetVisible(SpeedBar, Back_Btn, false);
+    setToolBarWidgetVisible(SpeedBar, Forward_Btn, false);
     for (QWidget* w : std::initializer_list<QWidget*>{
              SpeedPreview_Btn, New_Btn, Open_Btn, ToolBox->cutButton(), ToolBox->copyButton(), ToolBox->pasteButton(),
              ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(), ToolBox_Horiz->pasteButton()})

@@ -28,6 +28,8 @@ struct MainFrmUi {
     QToolBar* SpeedBar = nullptr;
     QToolButton *New_Btn = nullptr, *Open_Btn = nullptr, *Save_Btn = nullptr, *SpeedPreview_Btn = nullptr,
                 *Preview_Print_BTN = nullptr;
+    // Back and forward through the pages followed in the preview, shown with it.
+    QToolButton *Back_Btn = nullptr, *Forward_Btn = nullptr;
     QToolButton *Browser_Btn1 = nullptr, *Browser_Btn2 = nullptr;
     // The browsers' paths behind the two buttons, as the buttons were set up.
     QString Browser_Address1, Browser_Address2;
