@@ -202,6 +202,9 @@ void TMainFrm::leavePreview(TEditForm* form) {
     FileTabSet->show();
     FormResize(); // shows the tab panel again
     bringForwardAfterPreview(form, shown);
+    // The display shows the caret of the document now in front, whichever came forward.
+    if (TEditForm* front = ActiveDocument())
+        showCaretPosition(front);
 }
 
 void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {

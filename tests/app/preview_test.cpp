@@ -194,6 +194,20 @@ TEST_F(PreviewTest, BackAndForwardGoThroughThePagesFollowedWithTheCaptionAndPane
     EXPECT_TRUE(prompter->messages.empty());
 }
 
+// The display shows the caret, in whichever document comes forward.
+TEST_F(PreviewTest, AfterThePreviewThePositionDisplayShowsTheCaret) {
+    QByteArray text;
+    for (int i = 1; i <= 20; ++i)
+        text += "<P>line " + QByteArray::number(i) + "\r\n";
+    const QString path = file("page.htm", text + "<P>last");
+    start({path});
+    memo().setSelStart(memo().Text().indexOf("line 3") + 2);
+    ASSERT_EQ(frm->RowCol1->text(), "3: 6");
+    frm->Preview_BtnClick();
+    frm->Preview_BtnClick();
+    EXPECT_EQ(frm->RowCol1->text(), "3: 6");
+}
+
 TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) {
     // A table of more than 30 columns is left out; the error is shown once.
     const std::string wide =
