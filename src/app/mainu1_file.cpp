@@ -381,6 +381,8 @@ void TMainFrm::FormActivate(TEditForm* form) {
     // The position display belongs to the document now in front, not the designed "999: 999".
     showCaretPosition(form);
     showRedoState();
+    // The status panel told of the page that was in front (a link in the live pane).
+    URL_Panel->clear();
     if (const int index = tabIndexOf(form); FileTabSet->count() > 1 && index >= 0) {
         const QSignalBlocker block(FileTabSet);
         FileTabSet->setCurrentIndex(index);

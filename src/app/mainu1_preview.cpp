@@ -181,6 +181,7 @@ void TMainFrm::leavePreview(TEditForm* form) {
     for (QMenu* menu : {File1, Edit1, HTML1, Forms1, Options1, Tools1, Window1, Help1})
         menu->menuAction()->setEnabled(true);
     const QString shown = Preview->CurrentFile();
+    URL_Panel->clear();
     URL_Panel->hide();
     workStack_->setCurrentWidget(mdiArea);
     preview_.active = false;

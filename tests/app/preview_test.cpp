@@ -208,6 +208,27 @@ TEST_F(PreviewTest, AfterThePreviewThePositionDisplayShowsTheCaret) {
     EXPECT_EQ(frm->RowCol1->text(), "3: 6");
 }
 
+// With the live pane the panel stays in sight: what it said is gone once the
+// preview closes or another document comes forward.
+TEST_F(PreviewTest, TheStatusPanelIsClearedWhenThePreviewClosesOrTheDocumentChanges) {
+    writeIni("[Options]\nLive_Preview=1\n");
+    start({file("a.htm", "<FORM ACTION=/go><INPUT TYPE=SUBMIT></FORM>")});
+    TEditForm* first = frm->ActiveDocument();
+    frm->Preview_BtnClick();
+    frm->Preview->OnFormSubmit("/go", "get", {});
+    ASSERT_EQ(frm->URL_Panel->text(), "GET /go:");
+    frm->Preview_BtnClick();
+    EXPECT_TRUE(frm->URL_Panel->isVisibleTo(frm.get()));
+    EXPECT_EQ(frm->URL_Panel->text(), "");
+
+    frm->URL_Panel->setText("a.htm"); // a link under the mouse in the live pane
+    frm->New1Click();
+    EXPECT_EQ(frm->URL_Panel->text(), "");
+    frm->URL_Panel->setText("b.htm");
+    frm->mdiArea->setActiveSubWindow(first);
+    EXPECT_EQ(frm->URL_Panel->text(), "");
+}
+
 TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) {
     // A table of more than 30 columns is left out; the error is shown once.
     const std::string wide =
