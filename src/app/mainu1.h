@@ -7,6 +7,7 @@
 #include "ini_profile.h"
 #include "mainu1_ui.h"
 #include "path_rules.h"
+#include "picture_place.h"
 #include "prompter.h"
 #include "settings_keys.h"
 #include "support.h"
@@ -213,6 +214,8 @@ private:
     void insertMarkup(const FailureMessage& failure, QObject* sender,
                       const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind);
     TEditForm* newFromTemplate();
+    // Where the document is, for the dialogs that name a picture in it.
+    PicturePlace picturePlace(const TEditForm& form);
     void connectToolBox(TToolBox* box);
     // The document counts as changed and can be saved.
     void markChanged(TSRichEdit& memo);

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -163,6 +164,29 @@ TEST_F(MarkupCommandsTest, TheImageDialogPutsTheTagBeforeTheSelectedText) {
     frm->Image_BtnClick(nullptr);
     EXPECT_EQ(memo().Text(), "<IMG SRC =\"logo.gif\" WIDTH=100 >Logo");
     EXPECT_TRUE(memo().Modified());
+}
+
+// The page finds its picture: relative inside its folder, absolute for an untitled page.
+TEST_F(MarkupCommandsTest, ThePictureIsNamedAsThePageFindsItAndBrowsingStartsBesideThePage) {
+    QDir(dir()).mkdir("img");
+    const QString picture = file("img/garden.png", "");
+    start({file("page.htm", "")});
+    const auto browse = [this](const QString& path) {
+        prompter->queueFile(path);
+        prompter->queueDialog([](QDialog& d) {
+            d.findChild<QPushButton*>("Browse_Btn")->click();
+            return QDialog::Accepted;
+        });
+        memo().setText("");
+        frm->Image_BtnClick(nullptr);
+        return memo().Text();
+    };
+    EXPECT_EQ(browse(picture), "<IMG SRC =\"img/garden.png\" >");
+    EXPECT_EQ(prompter->fileDialogs.back().directory, tmp.path());
+    EXPECT_EQ(ini().readString("Files", "Picture_Dir", ""), dir() + "img/");
+    frm->New1Click();
+    EXPECT_EQ(browse(picture), "<IMG SRC =\"" + picture + "\" >");
+    EXPECT_EQ(prompter->fileDialogs.back().directory, dir() + "img/");
 }
 
 TEST_F(MarkupCommandsTest, TheBackgroundDialogMarksThePageChangedEvenOnCancel) {
