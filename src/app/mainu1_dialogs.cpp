@@ -113,7 +113,9 @@ void TMainFrm::Table_BtnClick(QObject*) {
         return;
     TSRichEdit* memo = form->MemoPad;
     guarded(kTableFailure, Timer::Keep, [&] {
-        const auto viewer = [this](QWidget* parent) { return makeHtmlTableView(parent, &prompter()); };
+        const auto viewer = [this](QWidget* parent) {
+            return makeHtmlTableView(parent, &prompter(), previewFontName(), previewFontSize());
+        };
         const auto table = runTableDialog(prompter(), viewer, this);
         if (!table)
             return;

@@ -8,8 +8,10 @@ namespace {
 
 class HtmlTableView final : public TableView {
 public:
-    HtmlTableView(QWidget* parent, Prompter* prompter) : viewer_(new THTMLViewer(parent)) {
-        viewer_->setDefFontName(QStringLiteral("Times New Roman"));
+    HtmlTableView(QWidget* parent, Prompter* prompter, const QString& fontName, int fontSize)
+        : viewer_(new THTMLViewer(parent)) {
+        viewer_->setDefFontName(fontName);
+        viewer_->setDefFontSize(fontSize);
         viewer_->setDefPreFontName(QStringLiteral("Courier New"));
         viewer_->setViewImages(false);
         viewer_->setHistoryMaxCount(0);
@@ -32,8 +34,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter) {
-    return std::make_unique<HtmlTableView>(parent, prompter);
+std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter, const QString& fontName,
+                                             int fontSize) {
+    return std::make_unique<HtmlTableView>(parent, prompter, fontName, fontSize);
 }
 
 } // namespace zorvel

@@ -329,14 +329,16 @@ TEST_F(MarkupCommandsTest, TheTableDesignerOpensFromTheMenuAndBothToolBoxes) {
     EXPECT_EQ(frm->ToolBox->tableButton()->toolTip(), "Create a table");
 }
 
-TEST_F(MarkupCommandsTest, TheTableDesignersTestPageShowsTheTableInTheViewer) {
+TEST_F(MarkupCommandsTest, TheTableDesignersTestPageShowsTheTableInTheViewerInThePreviewsFont) {
+    writeIni("[Options]\nPreview_Font_Name=Courier New\nPreview_Font_Size=14\n");
     start();
     prompter->queueDialog([](QDialog& d) {
         auto* viewer = d.findChild<THTMLViewer*>("TableViewer");
         EXPECT_NE(viewer, nullptr);
         if (!viewer)
             return QDialog::Rejected;
-        EXPECT_EQ(viewer->DefFontName(), "Times New Roman");
+        EXPECT_EQ(viewer->DefFontName(), "Courier New");
+        EXPECT_EQ(viewer->DefFontSize(), 14);
         EXPECT_EQ(viewer->DefPreFontName(), "Courier New");
         EXPECT_FALSE(viewer->ViewImages());
         EXPECT_EQ(viewer->HistoryMaxCount(), 0);
