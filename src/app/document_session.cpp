@@ -5,6 +5,7 @@
 #include "ini_profile.h"
 #include "settings_keys.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace zorvel {
@@ -31,6 +32,23 @@ std::vector<TEditForm*> DocumentSession::windowOrder() const {
         if (form != order.front())
             order.push_back(form);
     return order;
+}
+
+// A file's one name: symbolic links resolved while it exists, otherwise made absolute.
+static QString canonicalName(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+TEditForm* DocumentSession::findByFile(const QString& path) const {
+    if (path.trimmed().isEmpty())
+        return nullptr;
+    const QString wanted = canonicalName(path);
+    for (TEditForm* form : documents_)
+        if (!form->FileName.trimmed().isEmpty() && samePath(canonicalName(form->FileName), wanted, place_.platform))
+            return form;
+    return nullptr;
 }
 
 void DocumentSession::add(TEditForm& form) {

@@ -54,6 +54,10 @@ public:
     // In the order they were opened.
     const std::vector<TEditForm*>& inOpeningOrder() const { return documents_; }
 
+    // The open document of that file, if any: the same file however it is named
+    // (relative, through "..", through a symbolic link).
+    TEditForm* findByFile(const QString& path) const;
+
     // A new document, in front of the others.
     void add(TEditForm& form);
     // The window system brought the document to the front.

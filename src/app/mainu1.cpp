@@ -102,6 +102,13 @@ void TMainFrm::createSpeedBar() {
     SpeedPreview_Btn = button("SpeedPreview_Btn", QStringLiteral("&Preview"),
                               QStringLiteral("Generate a preview of this file"), QStyle::SP_FileDialogContentsView);
     SpeedPreview_Btn->setProperty("tag", -1);
+    // Shown with the preview only; a tool-bar widget is hidden through its action.
+    Back_Btn =
+        button("Back_Btn", QStringLiteral("Back"), QStringLiteral("The page shown before"), QStyle::SP_ArrowBack);
+    SpeedBar->actions().last()->setVisible(false);
+    Forward_Btn = button("Forward_Btn", QStringLiteral("Forward"), QStringLiteral("The page shown after"),
+                         QStyle::SP_ArrowForward);
+    SpeedBar->actions().last()->setVisible(false);
     Preview_Print_BTN = button("Preview_Print_BTN", QStringLiteral("Print"), QStringLiteral("Print this display"),
                                QStyle::SP_CustomBase);
     Preview_Print_BTN->setVisible(false);

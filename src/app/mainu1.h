@@ -8,6 +8,7 @@
 #include "ini_profile.h"
 #include "mainu1_ui.h"
 #include "path_rules.h"
+#include "picture_place.h"
 #include "prompter.h"
 #include "settings_keys.h"
 #include "support.h"
@@ -80,6 +81,9 @@ public:
     bool PreviewActive() const { return preview_.active; }
 
     TEditForm* OpenDocument(const QString& path, bool withTab);
+    // A file already open is never read a second time: its document comes
+    // forward instead. False when the file is not open.
+    bool bringForwardIfOpen(const QString& path);
     void CreateBlankHTMLFile();
     void EnableDocumentCommands();
     void DisableDocumentCommands();
@@ -109,6 +113,9 @@ public:
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();
+    // Saves every changed document, asking a name for the untitled ones; false
+    // when the user cancelled one, which leaves the rest unsaved.
+    bool SaveAll1Click();
     void Close1Click();
     // False when a close was cancelled or failed; the remaining documents stay open.
     bool CloseAll1Click();
@@ -141,6 +148,7 @@ public:
     // Text tools.
     void RemoveTags1Click();
     void Undo1Click();
+    void Redo1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
@@ -201,6 +209,8 @@ private:
     void insertMarkup(const FailureMessage& failure, QObject* sender,
                       const std::function<std::optional<Insertion>(int, const QString&)>& make, int kind);
     TEditForm* newFromTemplate();
+    // Where the document is, for the dialogs that name a picture in it.
+    PicturePlace picturePlace(const TEditForm& form);
     void connectToolBox(TToolBox* box);
     // The document counts as changed and can be saved.
     void markChanged(TSRichEdit& memo);
@@ -228,6 +238,8 @@ private:
     void FileTabSetClick(int index);
     void FormActivate(TEditForm* form);
     void showCaretPosition(TEditForm* form);
+    // Redo is offered only while the active document has something to redo.
+    void showRedoState();
     bool documentCloseRequest(TEditForm& form);
     void documentClosed(TEditForm& form);
 
@@ -261,6 +273,8 @@ private:
     void leavePreview(TEditForm* form);
     void enableBrowserButtons();
     void bringForwardAfterPreview(TEditForm* form, const QString& shown);
+    // The caption and the Back and Forward buttons follow the page the preview shows.
+    void showPreviewPlace();
 
     // Find and replace (their own file): made on first use.
     SearchState& searchState();

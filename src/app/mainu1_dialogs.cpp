@@ -50,6 +50,21 @@ TEditForm* TMainFrm::newFromTemplate() {
     return form;
 }
 
+PicturePlace TMainFrm::picturePlace(const TEditForm& form) {
+    PicturePlace place;
+    place.documentPath = form.FileName;
+    place.lastFolder = settings().readString(kFilesSection, kPictureDirKey, QString());
+    place.fallbackFolder = programDir();
+    place.picked = [this](const QString& folder) {
+        try {
+            settings().writeString(kFilesSection, kPictureDirKey, folder);
+        } catch (const std::exception&) {
+            // Only the start folder of the next browse is lost.
+        }
+    };
+    return place;
+}
+
 void TMainFrm::markChanged(TSRichEdit& memo) {
     memo.setModified(true);
     Save_Btn->setEnabled(true);
@@ -80,7 +95,7 @@ void TMainFrm::Image_BtnClick(QObject*) {
         return;
     TSRichEdit* memo = form->MemoPad;
     guarded(kImageFailure, Timer::SwitchOff, [&] {
-        const auto tag = runImageDialog(prompter(), programDir(), memo->SelText(), this);
+        const auto tag = runImageDialog(prompter(), picturePlace(*form), memo->SelText(), this);
         if (!tag)
             return;
         Save_Btn->setEnabled(true);
@@ -96,7 +111,9 @@ void TMainFrm::Table_BtnClick(QObject*) {
     TSRichEdit* memo = form->MemoPad;
     // No failure text of its own: a failure is told in the error box, in its own words.
     guarded([&] {
-        const auto viewer = [this](QWidget* parent) { return makeHtmlTableView(parent, &prompter()); };
+        const auto viewer = [this](QWidget* parent) {
+            return makeHtmlTableView(parent, &prompter(), previewFontName(), previewFontSize());
+        };
         const auto table = runTableDialog(prompter(), viewer, this);
         if (!table)
             return;
@@ -111,7 +128,7 @@ void TMainFrm::Background1Click(QObject*) {
         return;
     TSRichEdit* memo = form->MemoPad;
     guarded(kBackgroundFailure, Timer::SwitchOff, [&] {
-        const auto attributes = runBackgroundDialog(prompter(), programDir(), this);
+        const auto attributes = runBackgroundDialog(prompter(), picturePlace(*form), this);
         if (attributes && !attributes->isEmpty())
             memo->setSelText(*attributes);
     });

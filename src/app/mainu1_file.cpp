@@ -34,6 +34,10 @@ TEditForm* TMainFrm::newDocumentWindow() {
             showCaretPosition(form);
     };
     connect(memo, &QPlainTextEdit::cursorPositionChanged, this, followCaret);
+    connect(memo->document(), &QTextDocument::redoAvailable, this, [this, form] {
+        if (form == ActiveDocument())
+            showRedoState();
+    });
     connect(memo, &QPlainTextEdit::textChanged, this, followCaret);
     form->journalId = session_->journals().newDocumentId();
     connect(memo, &QPlainTextEdit::textChanged, this, [this, form] {
@@ -55,6 +59,11 @@ TEditForm* TMainFrm::newDocumentWindow() {
 
 void TMainFrm::showCaretPosition(TEditForm* form) {
     RowCol1->setText(QStringLiteral("%1: %2").arg(form->MemoPad->CaretRow() + 1).arg(form->MemoPad->CaretColumn() + 1));
+}
+
+void TMainFrm::showRedoState() {
+    const TEditForm* active = ActiveDocument();
+    Redo1->setEnabled(active && active->MemoPad->CanRedo());
 }
 
 void TMainFrm::addTab(TEditForm* form, const QString& text) {
@@ -97,6 +106,17 @@ TEditForm* TMainFrm::OpenDocument(const QString& path, bool withTab) {
     return form;
 }
 
+bool TMainFrm::bringForwardIfOpen(const QString& path) {
+    TEditForm* form = session_->findByFile(path);
+    if (!form)
+        return false;
+    form->show();
+    mdiArea->setActiveSubWindow(form);
+    form->MemoPad->viewport()->update();
+    form->MemoPad->SetFocus();
+    return true;
+}
+
 void TMainFrm::CreateBlankHTMLFile() {
     guarded(kCreateBlankFailure, Timer::Keep, [this] {
         TEditForm* form = newDocumentWindow();
@@ -125,15 +145,16 @@ void TMainFrm::DisableDocumentCommands() {
 }
 
 void TMainFrm::setDocumentCommandsEnabled(bool on) {
-    for (QAction* a :
-         {Close1, Close2, CloseAll1, Save1, SaveAs1, Print1, PrintSetup1, SaveAsTemplate1, Preview1->menuAction(),
-          Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(), Tools1->menuAction(), Window1->menuAction()})
+    for (QAction* a : {Close1, Close2, CloseAll1, Save1, SaveAs1, SaveAll1, Print1, PrintSetup1, SaveAsTemplate1,
+                       Preview1->menuAction(), Edit1->menuAction(), HTML1->menuAction(), Forms1->menuAction(),
+                       Tools1->menuAction(), Window1->menuAction()})
         a->setEnabled(on);
     for (QWidget* w : std::initializer_list<QWidget*>{ToolBox, ToolBox_Horiz, SpeedPreview_Btn})
         w->setEnabled(on);
     // The Save button always tells whether the active document has changed.
     const TEditForm* active = ActiveDocument();
     Save_Btn->setEnabled(on && active && active->MemoPad->Modified());
+    showRedoState();
 }
 
 void TMainFrm::New1Click() {
@@ -155,7 +176,7 @@ void TMainFrm::New1Click() {
 
 void TMainFrm::Open1Click() {
     const auto path = prompter().openFileName(session_->fileDialog(QLatin1String(kOpenDialogTitle), kOpenDirKey));
-    if (!path)
+    if (!path || bringForwardIfOpen(*path))
         return;
     // A document that failed half-way through its set-up goes again. Once it is
     // set up it stays, even when the start folder for the next Open cannot be
@@ -252,6 +273,28 @@ void TMainFrm::SaveAs1Click() {
         saveDocumentAs(*form);
 }
 
+bool TMainFrm::SaveAll1Click() {
+    TEditForm* front = ActiveDocument();
+    // In the order they were opened, so the questions come in an order the tabs show.
+    const std::vector<TEditForm*> documents = session_->inOpeningOrder();
+    for (TEditForm* form : documents) {
+        if (!session_->contains(form) || !form->MemoPad->Modified())
+            continue;
+        // The page asked about is the one in front, so the user knows which it is.
+        if (form->FileName.trimmed().isEmpty())
+            mdiArea->setActiveSubWindow(form);
+        // A failed save has said why, and a page reloaded from its changed file has
+        // nothing left to save: the other documents are still worth saving.
+        if (saveDocument(*form) == SaveOutcome::Cancelled && form->MemoPad->Modified())
+            return false;
+    }
+    if (front && session_->contains(front)) {
+        mdiArea->setActiveSubWindow(front);
+        front->MemoPad->SetFocus();
+    }
+    return true;
+}
+
 void TMainFrm::Close1Click() {
     TEditForm* form = ActiveDocument();
     if (!form)
@@ -333,6 +376,9 @@ void TMainFrm::FormActivate(TEditForm* form) {
         checkOutsideChange(*form, DiskCheckFor::Activation);
     // The position display belongs to the document now in front, not the designed "999: 999".
     showCaretPosition(form);
+    showRedoState();
+    // The status panel told of the page that was in front (a link in the live pane).
+    URL_Panel->clear();
     if (const int index = tabIndexOf(form); FileTabSet->count() > 1 && index >= 0) {
         const QSignalBlocker block(FileTabSet);
         FileTabSet->setCurrentIndex(index);

@@ -29,6 +29,11 @@ void TMainFrm::ReOpenClick(int entry) {
     if (entry < 1 || entry > FileHistory().count())
         return;
     const QString path = FileHistory().entries()[entry - 1];
+    if (bringForwardIfOpen(path)) {
+        FileHistory().moveEntryToTop(entry - 1);
+        RebuildHistoryMenu();
+        return;
+    }
     guarded([&] {
         TEditForm* form = OpenDocument(path, true);
         FileHistory().moveEntryToTop(entry - 1);

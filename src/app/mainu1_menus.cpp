@@ -63,9 +63,9 @@ QList<QKeySequence> TMainFrm::commandKeys() const {
                                          QKeySequence::SelectAll};
     QList<QKeySequence> keys;
     for (QAction* action : findChildren<QAction*>())
-        if (!action->shortcut().isEmpty() && !editing.contains(action->shortcut()) &&
-            !keys.contains(action->shortcut()))
-            keys << action->shortcut();
+        for (const QKeySequence& key : action->shortcuts())
+            if (!editing.contains(key) && !keys.contains(key))
+                keys << key;
     return keys;
 }
 
@@ -83,7 +83,7 @@ bool TMainFrm::routeKey(const QKeySequence& key, bool run) {
     if (!commandKeys_.contains(key))
         return false;
     for (QAction* action : findChildren<QAction*>())
-        if (action->shortcut() == key && usable(action)) {
+        if (action->shortcuts().contains(key) && usable(action)) {
             if (run)
                 action->trigger();
             return true;
@@ -136,6 +136,7 @@ void TMainFrm::createFileMenu() {
     Open1 = item(File1, "Open1", "&Open", "Ctrl+O");
     Save1 = item(File1, "Save1", "&Save", "Ctrl+S");
     SaveAs1 = item(File1, "SaveAs1", "Save &As");
+    SaveAll1 = item(File1, "SaveAll1", "Sav&e All", "Ctrl+Shift+S");
     Close1 = item(File1, "Close1", "C&lose ", "Ctrl+L");
     File1->addSeparator();
     SaveAsTemplate1 = item(File1, "SaveAsTemplate1", "Save As &Template");
@@ -164,6 +165,7 @@ void TMainFrm::createFileMenu() {
     connect(Open1, &QAction::triggered, this, &TMainFrm::Open1Click);
     connect(Save1, &QAction::triggered, this, &TMainFrm::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &TMainFrm::SaveAs1Click);
+    connect(SaveAll1, &QAction::triggered, this, &TMainFrm::SaveAll1Click);
     connect(Close1, &QAction::triggered, this, &TMainFrm::Close1Click);
     connect(Exit1, &QAction::triggered, this, &TMainFrm::Exit1Click);
     connect(SaveAsTemplate1, &QAction::triggered, this, &TMainFrm::SaveAsTemplate1Click);
@@ -175,6 +177,10 @@ void TMainFrm::createEditMenu() {
     Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Undo1 = item(Edit1, "Undo1", "&Undo", "Ctrl+Z");
+    Redo1 = item(Edit1, "Redo1", "&Redo", "Ctrl+Y");
+    // Both keys desktops use for it.
+    Redo1->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    Redo1->setEnabled(false);
     Cut1 = item(Edit1, "Cut1", "Cu&t", "Ctrl+X");
     Copy1 = item(Edit1, "Copy1", "&Copy", "Ctrl+C");
     Paste1 = item(Edit1, "Paste1", "&Paste", "Ctrl+V");
@@ -186,6 +192,7 @@ void TMainFrm::createEditMenu() {
     Edit1->addSeparator();
     SelectAll1 = item(Edit1, "SelectAll1", "Select A&ll", "Ctrl+A");
     connect(Undo1, &QAction::triggered, this, &TMainFrm::Undo1Click);
+    connect(Redo1, &QAction::triggered, this, &TMainFrm::Redo1Click);
     connect(Cut1, &QAction::triggered, this, &TMainFrm::Cut1Click);
     connect(Copy1, &QAction::triggered, this, &TMainFrm::Copy1Click);
     connect(Paste1, &QAction::triggered, this, &TMainFrm::Paste1Click);

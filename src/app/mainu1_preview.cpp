@@ -27,6 +27,8 @@ constexpr int kPreviewTag = -1;
 constexpr const char* kCodesCaption = "&Codes";
 constexpr const char* kCodesHint = "Return to Editor";
 constexpr int kCodesTag = 999;
+// Pages and bookmarks followed in one preview that Back can return to.
+constexpr int kPreviewHistory = 100;
 
 const QString kFontNameKey = QStringLiteral("Preview_Font_Name");
 const QString kFontSizeKey = QStringLiteral("Preview_Font_Size");
@@ -46,10 +48,6 @@ void setToolBarWidgetVisible(QToolBar* bar, QWidget* widget, bool visible) {
     widget->setVisible(visible);
 }
 
-QString absolutePath(const QString& path) {
-    return QFileInfo(path).absoluteFilePath();
-}
-
 // What a form in the preview would send, for the author to check: nothing is
 // sent anywhere. "POST /cgi-bin/mail: name=Ann; email=a@b.c".
 QString describeSubmission(const QString& action, const QString& method, const QStringList& results) {
@@ -66,11 +64,12 @@ void TMainFrm::createPreview() {
     Preview->setObjectName(QStringLiteral("Preview"));
     Preview->setBorderStyle(QFrame::Box);
     Preview->setViewImages(false);
-    Preview->setHistoryMaxCount(0);
+    Preview->setHistoryMaxCount(kPreviewHistory);
     Preview->setDefFontName(QStringLiteral("Arial"));
     Preview->setDefFontSize(10);
     Preview->setPrompter(env_.prompter.get());
     Preview->OnHotSpotCovered = [this](const QString& url) { URL_Panel->setText(url); };
+    Preview->OnHistoryChange = [this] { showPreviewPlace(); };
     Preview->OnFormSubmit = [this](const QString& action, const QString& method, const QStringList& results) {
         URL_Panel->setText(describeSubmission(action, method, results));
     };
@@ -81,6 +80,8 @@ void TMainFrm::createPreview() {
     workStack_->addWidget(Preview);
 
     connect(SpeedPreview_Btn, &QToolButton::clicked, this, &TMainFrm::Preview_BtnClick);
+    connect(Back_Btn, &QToolButton::clicked, Preview, &THTMLViewer::GoBack);
+    connect(Forward_Btn, &QToolButton::clicked, Preview, &THTMLViewer::GoForward);
     connect(Zorvel1, &QAction::triggered, this, &TMainFrm::Preview_BtnClick);
     connect(Font2, &QAction::triggered, this, &TMainFrm::Font2Click);
     // Qt has already moved the check mark when the item is triggered.
@@ -130,6 +131,8 @@ void TMainFrm::enterPreview(TEditForm& form) {
                                                       ToolBox_Horiz->copyButton(), ToolBox_Horiz->pasteButton()})
         w->setEnabled(false);
     setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, true);
+    setToolBarWidgetVisible(SpeedBar, Back_Btn, true);
+    setToolBarWidgetVisible(SpeedBar, Forward_Btn, true);
     setButtonMode(SpeedPreview_Btn, kCodesCaption, kCodesHint, kCodesTag);
     toolBoxScroll_->hide();
     ToolBox_Horiz->hide();
@@ -145,7 +148,8 @@ void TMainFrm::enterPreview(TEditForm& form) {
     Preview->Clear();
     // Whatever was parsed is shown; the button still leads back to the editor.
     guarded([&] { Preview->LoadFromFile(form.FileName); });
-    setWindowTitle(Preview->Title());
+    Preview->ClearHistory(); // each preview starts its own way through the pages
+    showPreviewPlace();
     Preview->show();
     Preview_Print_BTN->setEnabled(true);
     SpeedPreview_Btn->setEnabled(true);
@@ -160,11 +164,22 @@ void TMainFrm::enableBrowserButtons() {
     Browser_Btn2->setEnabled(true);
 }
 
+void TMainFrm::showPreviewPlace() {
+    if (!preview_.active)
+        return;
+    // What the panel told of (a link, a form sent) belonged to the page before.
+    URL_Panel->clear();
+    setWindowTitle(Preview->Title());
+    Back_Btn->setEnabled(Preview->History().CanGoBack());
+    Forward_Btn->setEnabled(Preview->History().CanGoForward());
+}
+
 void TMainFrm::leavePreview(TEditForm* form) {
     enableBrowserButtons();
     for (QMenu* menu : {File1, Edit1, HTML1, Forms1, Options1, Tools1, Window1, Help1})
         menu->menuAction()->setEnabled(true);
     const QString shown = Preview->CurrentFile();
+    URL_Panel->clear();
     URL_Panel->hide();
     workStack_->setCurrentWidget(mdiArea);
     preview_.active = false;
@@ -176,6 +191,8 @@ void TMainFrm::leavePreview(TEditForm* form) {
     setWindowTitle(QStringLiteral("Zor-Vel"));
     Preview_Print_BTN->setEnabled(false);
     setToolBarWidgetVisible(SpeedBar, Preview_Print_BTN, false);
+    setToolBarWidgetVisible(SpeedBar, Back_Btn, false);
+    setToolBarWidgetVisible(SpeedBar, Forward_Btn, false);
     for (QWidget* w : std::initializer_list<QWidget*>{
              SpeedPreview_Btn, New_Btn, Open_Btn, ToolBox->cutButton(), ToolBox->copyButton(), ToolBox->pasteButton(),
              ToolBox_Horiz->cutButton(), ToolBox_Horiz->copyButton(), ToolBox_Horiz->pasteButton()})
@@ -184,6 +201,9 @@ void TMainFrm::leavePreview(TEditForm* form) {
     FileTabSet->show();
     FormResize(); // shows the tab panel again
     bringForwardAfterPreview(form, shown);
+    // The display shows the caret of the document now in front, whichever came forward.
+    if (TEditForm* front = ActiveDocument())
+        showCaretPosition(front);
 }
 
 void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
@@ -196,19 +216,9 @@ void TMainFrm::bringForwardAfterPreview(TEditForm* form, const QString& shown) {
         setSaverTimerOn(true);
         return;
     }
-    if (form && samePath(absolutePath(form->FileName), path, env_.platform)) {
-        form->MemoPad->viewport()->update();
-        form->MemoPad->SetFocus();
+    // The user may have followed a link to another page: an open one comes forward.
+    if (bringForwardIfOpen(path))
         return;
-    }
-    // The user followed a link to another page: that page's document comes forward.
-    for (TEditForm* other : session_->inOpeningOrder())
-        if (samePath(absolutePath(other->FileName), path, env_.platform)) {
-            mdiArea->setActiveSubWindow(other);
-            other->MemoPad->viewport()->update();
-            other->MemoPad->SetFocus();
-            return;
-        }
     guarded([&] {
         TEditForm* opened = OpenDocument(path, true);
         opened->MemoPad->setModified(false);

@@ -105,6 +105,15 @@ void TMainFrm::Undo1Click() {
     });
 }
 
+void TMainFrm::Redo1Click() {
+    TSRichEdit* memo = activeEditor(*this);
+    if (!memo || !memo->CanRedo())
+        return;
+    memo->Redo();
+    markChanged(*memo);
+    memo->SetFocus();
+}
+
 void TMainFrm::Cut1Click() {
     if (TSRichEdit* memo = activeEditor(*this)) {
         memo->CutToClipboard();

@@ -28,6 +28,8 @@ struct MainFrmUi {
     QToolBar* SpeedBar = nullptr;
     QToolButton *New_Btn = nullptr, *Open_Btn = nullptr, *Save_Btn = nullptr, *SpeedPreview_Btn = nullptr,
                 *Preview_Print_BTN = nullptr;
+    // Back and forward through the pages followed in the preview, shown with it.
+    QToolButton *Back_Btn = nullptr, *Forward_Btn = nullptr;
     QToolButton *Browser_Btn1 = nullptr, *Browser_Btn2 = nullptr;
     // The browsers' paths behind the two buttons, as the buttons were set up.
     QString Browser_Address1, Browser_Address2;
@@ -42,11 +44,12 @@ struct MainFrmUi {
     QMenu *File1 = nullptr, *Edit1 = nullptr, *HTML1 = nullptr, *Forms1 = nullptr, *Options1 = nullptr,
           *Tools1 = nullptr, *Window1 = nullptr, *Help1 = nullptr;
     QMenu* Preview1 = nullptr;
-    QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr, *Close1 = nullptr,
-            *SaveAsTemplate1 = nullptr, *Zorvel1 = nullptr, *BrowserNo11 = nullptr, *BrowserNo21 = nullptr;
+    QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr, *SaveAll1 = nullptr,
+            *Close1 = nullptr, *SaveAsTemplate1 = nullptr, *Zorvel1 = nullptr, *BrowserNo11 = nullptr,
+            *BrowserNo21 = nullptr;
     QAction *Print1 = nullptr, *PrintSetup1 = nullptr, *N1 = nullptr, *HistorySeparator = nullptr, *Exit1 = nullptr;
     std::array<QAction*, RecentFiles::kShown> MenuEntry{};
-    QAction *Undo1 = nullptr, *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Find1 = nullptr,
+    QAction *Undo1 = nullptr, *Redo1 = nullptr, *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Find1 = nullptr,
             *FindNext1 = nullptr, *Replace1 = nullptr, *SelectAll1 = nullptr;
     QAction *Defineoptions1 = nullptr, *MenuonLeft1 = nullptr, *MenuonRight1 = nullptr, *MenuonTop1 = nullptr,
             *MenuonBotom1 = nullptr, *Font1 = nullptr, *ShowImages1 = nullptr, *Font2 = nullptr;

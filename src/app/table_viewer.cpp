@@ -8,7 +8,11 @@ namespace {
 
 class HtmlTableView final : public TableView {
 public:
-    HtmlTableView(QWidget* parent, Prompter* prompter) : viewer_(new THTMLViewer(parent)) {
+    HtmlTableView(QWidget* parent, Prompter* prompter, const QString& fontName, int fontSize)
+        : viewer_(new THTMLViewer(parent)) {
+        viewer_->setDefFontName(fontName);
+        viewer_->setDefFontSize(fontSize);
+        viewer_->setDefPreFontName(QStringLiteral("Courier New"));
         viewer_->setViewImages(false);
         viewer_->setHistoryMaxCount(0);
         viewer_->setPrompter(prompter);
@@ -30,8 +34,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter) {
-    return std::make_unique<HtmlTableView>(parent, prompter);
+std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter, const QString& fontName,
+                                             int fontSize) {
+    return std::make_unique<HtmlTableView>(parent, prompter, fontName, fontSize);
 }
 
 } // namespace zorvel

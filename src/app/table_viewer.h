@@ -6,8 +6,10 @@ namespace zorvel {
 
 class Prompter;
 
-// A viewer with its default fonts (PageLook's), no images, no history. The
+// A viewer in the preview's font and size, so a table looks as the preview
+// will show it; Courier New for fixed pitch, no images, no history. The
 // viewer's own notices go to the prompter.
-std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter);
+std::unique_ptr<TableView> makeHtmlTableView(QWidget* parent, Prompter* prompter, const QString& fontName,
+                                             int fontSize);
 
 } // namespace zorvel

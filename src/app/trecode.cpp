@@ -22,6 +22,11 @@ TSRichEdit::TSRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
     // New documents are written with CR LF, as on the systems the pages come from.
     format_.lineEnding = LineEnding::CrLf;
     connect(document(), &QTextDocument::contentsChange, this, [this] { softBlocksStale_ = true; });
+    // A new edit drops what could be redone, and with it the replacement undone last.
+    connect(document(), &QTextDocument::redoAvailable, this, [this](bool available) {
+        if (!available)
+            undoneReplacement_.undoSteps = -1;
+    });
 }
 
 QString TSRichEdit::textBetween(int from, int to, const QString& lineBreak) const {
@@ -282,7 +287,22 @@ void TSRichEdit::Undo() {
     if (undoingReplacement) {
         setSelStart(replaced_.start);
         setSelLength(replaced_.length);
+        undoneReplacement_ = replaced_;
         replaced_.undoSteps = -1;
+    }
+}
+bool TSRichEdit::CanRedo() const {
+    return document()->isRedoAvailable();
+}
+void TSRichEdit::Redo() {
+    if (!CanRedo())
+        return;
+    // Redoing the last step empties the redo stack, which forgets the replacement.
+    const ReplacedSelection undone = undoneReplacement_;
+    redo();
+    if (undone.undoSteps >= 0 && undone.undoSteps == document()->availableUndoSteps()) {
+        replaced_ = undone;
+        undoneReplacement_.undoSteps = -1;
     }
 }
 

@@ -63,6 +63,9 @@ public:
     void PasteFromClipboard();
     bool CanUndo() const;
     void Undo();
+    bool CanRedo() const;
+    // Takes again what the last Undo took back, as the one step it was.
+    void Redo();
     void SetFocus();
 
     // Offsets in CR LF counting to Qt document positions and back.
@@ -109,6 +112,8 @@ private:
         int length = 0;
     };
     ReplacedSelection replaced_;
+    // The replacement an Undo took back, so a Redo makes it undoable as such again.
+    ReplacedSelection undoneReplacement_;
     SyntaxColourer* colourer_ = nullptr;
     TextFormat format_;
     // Soft breaks exist only where a long line was put in; until then offsets

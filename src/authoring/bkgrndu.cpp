@@ -3,6 +3,7 @@
 #include "dialog_kit.h"
 
 #include "image_tag.h"
+#include "path_rules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,7 +23,7 @@ namespace {
 constexpr const char* kInstructions =
     "When you use this option, make sure you have your cursor set just before the > of the <BODY> tag. This will "
     "enable you add whatever backgrounds attributes you want, without destroying other attributes already there.";
-constexpr const char* kImageFilter = "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
+constexpr const char* kImageFilters = "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
 
 // Object names: check box, red, green, blue, sample, picker.
 constexpr const char* kTextNames[6] = {"TextClrs",      "RedSpinEdit2", "GreenSpinEdit2",
@@ -95,8 +96,8 @@ QWidget* TBackGroundFrm::makeColourGroup(ColourGroup& g, const char* const names
     return row;
 }
 
-TBackGroundFrm::TBackGroundFrm(Prompter& prompter, QString programDir, QWidget* parent)
-    : QDialog(parent), prompter_(prompter), programDir_(std::move(programDir)) {
+TBackGroundFrm::TBackGroundFrm(Prompter& prompter, PicturePlace place, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), place_(std::move(place)) {
     setObjectName(QStringLiteral("BackGroundFrm"));
     setWindowTitle(QStringLiteral("Background settings"));
 
@@ -186,20 +187,24 @@ void TBackGroundFrm::pickColour(ColourGroup& g) {
 void TBackGroundFrm::SpeedButton1Click() {
     FileDialogOptions chooser;
     chooser.title = QStringLiteral("Image to select ..");
-    chooser.directory = programDir_;
-    chooser.filter = QLatin1String(kImageFilter);
+    chooser.directory = pictureBrowseFolder(place_);
+    chooser.filter = pictureFilter(kImageFilters);
     const std::optional<QString> path = prompter_.openFileName(chooser);
     if (!path)
         return;
     ImagePath->setText(*path);
-    ImageFileName->setText(HTMLFormatCheckBox->isChecked() ? makeHTMLPath(*path) : *path);
+    ImageFileName->setText(HTMLFormatCheckBox->isChecked() ? makeHTMLPath(*path)
+                                                           : pictureName(*path, place_.documentPath));
+    if (place_.picked)
+        place_.picked(directoryOf(*path));
 }
 
 void TBackGroundFrm::HTMLFormatCheckBoxClick() {
     const QString path = ImagePath->text().trimmed();
     if (path.isEmpty())
         return;
-    ImageFileName->setText(HTMLFormatCheckBox->isChecked() ? makeHTMLPath(path) : path);
+    ImageFileName->setText(HTMLFormatCheckBox->isChecked() ? makeHTMLPath(path)
+                                                           : pictureName(path, place_.documentPath));
 }
 
 BackgroundFields TBackGroundFrm::fields() const {
@@ -214,8 +219,8 @@ BackgroundFields TBackGroundFrm::fields() const {
     return f;
 }
 
-std::optional<QString> runBackgroundDialog(Prompter& prompter, const QString& programDir, QWidget* parent) {
-    TBackGroundFrm dialog(prompter, programDir, parent);
+std::optional<QString> runBackgroundDialog(Prompter& prompter, const PicturePlace& place, QWidget* parent) {
+    TBackGroundFrm dialog(prompter, place, parent);
     if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return makeBackgroundText(dialog.fields());

@@ -2,6 +2,7 @@
 // The body-colours dialog: text, background and link colours and a
 // background image for the page's body tag.
 #include "background_text.h"
+#include "picture_place.h"
 #include "prompter.h"
 
 #include <QDialog>
@@ -19,7 +20,7 @@ namespace zorvel {
 class TBackGroundFrm : public QDialog {
     Q_OBJECT
 public:
-    TBackGroundFrm(Prompter& prompter, QString programDir, QWidget* parent = nullptr);
+    TBackGroundFrm(Prompter& prompter, PicturePlace place, QWidget* parent = nullptr);
 
     BackgroundFields fields() const;
 
@@ -46,7 +47,7 @@ private:
     static void showSample(const ColourGroup& g, const Rgb& rgb);
 
     Prompter& prompter_;
-    QString programDir_;
+    PicturePlace place_;
     ColourGroup text_;
     ColourGroup background_;
     ColourGroup link_;
@@ -59,6 +60,6 @@ private:
 };
 
 // The command's text: nullopt on Cancel, empty when OK set nothing.
-std::optional<QString> runBackgroundDialog(Prompter& prompter, const QString& programDir, QWidget* parent);
+std::optional<QString> runBackgroundDialog(Prompter& prompter, const PicturePlace& place, QWidget* parent);
 
 } // namespace zorvel

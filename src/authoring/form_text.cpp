@@ -20,6 +20,8 @@ constexpr const char* kMissingMessages[kFormPageCount] = {
 };
 
 constexpr const char* kTextAreaEnd = "</TEXTAREA>";
+// The form's blank lines and its end: the caret goes onto the first of them.
+constexpr const char* kFormEnd = "\r\n\r\n</FORM>";
 
 // A value the user typed, in the double quotes that follow it.
 QString quoted(const QString& value) {
@@ -79,8 +81,8 @@ QString formFieldText(const FormFields& f) {
     QString text;
     switch (f.page) {
     case FormPage::Skeleton:
-        return QLatin1String("<FORM\r\nMETHOD=\"POST\" ACTION=\"") + quoted(f.scriptName) +
-               QLatin1String(">\r\n\r\n\r\n</FORM>");
+        return QLatin1String("<FORM\r\nMETHOD=\"POST\" ACTION=\"") + quoted(f.scriptName) + QLatin1String(">\r\n") +
+               QLatin1String(kFormEnd);
     case FormPage::SingleText:
         text = labelBefore(f.singleMemo) + QLatin1String("<INPUT TYPE=\"text\" NAME=\"") + quoted(f.singleName);
         addOptional(text, "SIZE", f.singleSize);
@@ -118,9 +120,13 @@ const char* missingFormFields(const FormFields& fields) {
 
 Insertion makeFormText(const FormFields& f) {
     QString text = formFieldText(f);
-    // The caret goes where the text area's initial text is typed.
-    const qsizetype caret =
-        f.page == FormPage::MultilineText ? text.size() - qsizetype(std::strlen(kTextAreaEnd)) : text.size();
+    // The caret goes where the text area's initial text is typed, and inside a
+    // new form, so the fields made next land in it.
+    qsizetype caret = text.size();
+    if (f.page == FormPage::MultilineText)
+        caret -= qsizetype(std::strlen(kTextAreaEnd));
+    else if (f.page == FormPage::Skeleton)
+        caret -= qsizetype(std::strlen(kFormEnd));
     return {std::move(text), int(caret)};
 }
 

@@ -21,7 +21,7 @@ namespace zorvel {
 
 namespace {
 
-constexpr const char* kImageFilter = "GIF Files (*.gif);;JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
+constexpr const char* kImageFilters = "GIF Files (*.gif);;JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)";
 
 struct Alignment {
     const char* name;
@@ -59,8 +59,8 @@ QLineEdit* TImageFrm::numberField(const char* name, const char* hint) {
     return edit;
 }
 
-TImageFrm::TImageFrm(Prompter& prompter, QString programDir, QWidget* parent)
-    : QDialog(parent), prompter_(prompter), programDir_(std::move(programDir)) {
+TImageFrm::TImageFrm(Prompter& prompter, PicturePlace place, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), place_(std::move(place)) {
     setObjectName(QStringLiteral("ImageFrm"));
     setWindowTitle(QStringLiteral("Images"));
 
@@ -148,18 +148,21 @@ void TImageFrm::setMemo(const QString& crlfText) {
 void TImageFrm::Browse_BtnClick() {
     Full_File_Name->clear();
     FileDialogOptions chooser;
-    chooser.directory = programDir_;
-    chooser.filter = QLatin1String(kImageFilter);
+    chooser.directory = pictureBrowseFolder(place_);
+    chooser.filter = pictureFilter(kImageFilters);
     const std::optional<QString> path = prompter_.openFileName(chooser);
     if (!path)
         return;
     Full_File_Name->setText(*path);
-    Image_FileName->setText(Include_Path_RAD->isChecked() ? *path : fileNameOnly(*path));
+    Image_FileName->setText(Include_Path_RAD->isChecked() ? *path : pictureName(*path, place_.documentPath));
+    if (place_.picked)
+        place_.picked(directoryOf(*path));
 }
 
 void TImageFrm::Include_Path_RADClick() {
     const QString full = Full_File_Name->text();
-    Image_FileName->setText(Include_Path_RAD->isChecked() ? makeHTMLPath(full) : full);
+    Image_FileName->setText(Include_Path_RAD->isChecked() ? makeHTMLPath(full)
+                                                          : pictureName(full, place_.documentPath));
 }
 
 void TImageFrm::Cancel_BtnClick() {
@@ -188,9 +191,9 @@ ImageFields TImageFrm::fields() const {
     return f;
 }
 
-std::optional<QString> runImageDialog(Prompter& prompter, const QString& programDir, const QString& selText,
+std::optional<QString> runImageDialog(Prompter& prompter, const PicturePlace& place, const QString& selText,
                                       QWidget* parent) {
-    TImageFrm dialog(prompter, programDir, parent);
+    TImageFrm dialog(prompter, place, parent);
     dialog.setMemo(selText);
     if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;

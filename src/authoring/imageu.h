@@ -2,6 +2,7 @@
 // The image dialog: picture file, spacing, alignment, size, border and the
 // text shown with the image.
 #include "image_tag.h"
+#include "picture_place.h"
 #include "prompter.h"
 
 #include <QDialog>
@@ -18,7 +19,7 @@ namespace zorvel {
 class TImageFrm : public QDialog {
     Q_OBJECT
 public:
-    TImageFrm(Prompter& prompter, QString programDir, QWidget* parent = nullptr);
+    TImageFrm(Prompter& prompter, PicturePlace place, QWidget* parent = nullptr);
 
     void setMemo(const QString& crlfText);
     ImageFields fields() const;
@@ -31,7 +32,7 @@ private:
     QLineEdit* numberField(const char* name, const char* hint);
 
     Prompter& prompter_;
-    QString programDir_;
+    PicturePlace place_;
     QLineEdit* Image_FileName;
     QPushButton* Browse_Btn;
     QLineEdit* Full_File_Name;
@@ -55,7 +56,7 @@ private:
 };
 
 // The command: the image tag and its text, nullopt on Cancel.
-std::optional<QString> runImageDialog(Prompter& prompter, const QString& programDir, const QString& selText,
+std::optional<QString> runImageDialog(Prompter& prompter, const PicturePlace& place, const QString& selText,
                                       QWidget* parent);
 
 } // namespace zorvel

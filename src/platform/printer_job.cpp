@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <algorithm>
 
 namespace zorvel {
 
@@ -28,7 +29,17 @@ QString writeReason(const QString& path) {
 
 } // namespace
 
-PrinterJob::PrinterJob(QPrinter& printer) : printer_(printer) {}
+void keepMinimumMargins(QPrinter& printer) {
+    const QMarginsF now = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const QMarginsF wanted(std::max(now.left(), kMinimumMarginMm), std::max(now.top(), kMinimumMarginMm),
+                           std::max(now.right(), kMinimumMarginMm), std::max(now.bottom(), kMinimumMarginMm));
+    if (wanted != now)
+        printer.setPageMargins(wanted, QPageLayout::Millimeter);
+}
+
+PrinterJob::PrinterJob(QPrinter& printer) : printer_(printer) {
+    keepMinimumMargins(printer);
+}
 
 PrinterJob::~PrinterJob() {
     if (painter_.isActive()) {

@@ -11,8 +11,15 @@ class QPrinter;
 
 namespace zorvel {
 
+// No print comes nearer the paper's edge than this: printers cut off or smudge
+// what lies closer, and a sheet needs room to be held.
+inline constexpr double kMinimumMarginMm = 10.0;
+// Raises the printer's margins that are narrower than the minimum; wider ones stay.
+void keepMinimumMargins(QPrinter& printer);
+
 class PrinterJob {
 public:
+    // Sets the printer's margins to at least the minimum before anything measures its page.
     explicit PrinterJob(QPrinter& printer);
     // A job still open is ended.
     ~PrinterJob();

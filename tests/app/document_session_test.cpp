@@ -76,6 +76,22 @@ TEST_F(DocumentSessionTest, TheActiveDocumentIsTheOneInFrontOrElseTheOneActiveLa
     EXPECT_TRUE(session.windowOrder().empty());
 }
 
+TEST_F(DocumentSessionTest, AnOpenFileIsFoundByAnyOfItsNames) {
+    QDir(tmp.path()).mkdir("sub");
+    const QString path = tmp.write("sub/a.htm", "a");
+    TEditForm& untitled = open();
+    TEditForm& form = open(path);
+    ASSERT_TRUE(QFile::link(path, tmp.file("link.htm")));
+    ASSERT_TRUE(QFile::link(tmp.file("sub"), tmp.file("dirlink")));
+    for (const QString& name : {path, tmp.file("sub/../sub/a.htm"), tmp.file("link.htm"), tmp.file("dirlink/a.htm")})
+        EXPECT_EQ(session.findByFile(name), &form) << name.toStdString();
+    form.FileName = tmp.file("dirlink/a.htm"); // opened under the link's name
+    EXPECT_EQ(session.findByFile(path), &form);
+    for (const QString& name : {QString(), tmp.file("sub/b.htm"), tmp.file("a.htm")})
+        EXPECT_EQ(session.findByFile(name), nullptr) << name.toStdString();
+    EXPECT_NE(session.findByFile(""), &untitled);
+}
+
 // The check tells the window what it must show: a note for a quiet reload, the
 // changed mark after every outcome; a kept text is journaled.
 TEST_F(DocumentSessionTest, AnOutsideChangeIsToldToTheViewAndAKeptTextJournaled) {

@@ -53,6 +53,38 @@ TEST_F(MainWindowTest, SaveAsCancelledWritesNothingAndKeepsTheDocumentChanged) {
     EXPECT_EQ(prompter->messageTexts(), QStringList{kUnsaved});
 }
 
+TEST_F(MainWindowTest, SaveAllSavesEveryChangedDocumentAskingNamesAndStopsAtACancel) {
+    const QString a = file("a.htm", "a");
+    const QString b = file("b.htm", "b");
+    start({a});
+    frm->OpenDocument(b, true);
+    frm->New1Click();
+    TEditForm* untitled = frm->ActiveDocument();
+    frm->New1Click();
+    TEditForm* last = frm->ActiveDocument();
+    for (TEditForm* form : frm->windowOrder())
+        if (form->FileName != b)
+            form->MemoPad->setSelText("new ");
+    prompter->queueFile(dir() + "named.htm");
+    prompter->queueFile(std::nullopt);
+    EXPECT_FALSE(frm->SaveAll1Click());
+    EXPECT_EQ(tmp.read("a.htm"), "new a");
+    EXPECT_TRUE(tmp.read("named.htm").contains("new "));
+    EXPECT_EQ(untitled->FileName, dir() + "named.htm");
+    EXPECT_EQ(prompter->fileDialogs.size(), 2u);
+    EXPECT_EQ(frm->ActiveDocument(), last) << "the page asked about is in front";
+    EXPECT_TRUE(last->MemoPad->Modified());
+
+    // Ctrl+Shift+S; with a name for the last one everything is saved.
+    prompter->queueFile(dir() + "last.htm");
+    frm->SaveAll1->trigger();
+    EXPECT_EQ(prompter->fileDialogs.size(), 3u);
+    for (TEditForm* form : frm->windowOrder())
+        EXPECT_FALSE(form->MemoPad->Modified()) << form->caption().toStdString();
+    EXPECT_EQ(frm->SaveAll1->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_TRUE(prompter->messages.empty());
+}
+
 TEST_F(MainWindowTest, OpeningKeepsTheLineEndingsAndSavingMovesTheFileToTheTop) {
     const QString a = file("a.htm", "one\ntwo\n");
     const QString b = file("b.htm", "three\r\n");

@@ -85,6 +85,24 @@ TEST_F(FormCommandTest, OkReplacesTheSelectionAsOneUndoableEdit) {
     EXPECT_EQ(memo().Text(), "Name: Ann.");
 }
 
+TEST_F(FormCommandTest, TheFieldMadeAfterTheSkeletonLandsInsideTheForm) {
+    start();
+    memo().setText("<P>after");
+    memo().setSelStart(0);
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("Script_Name")->setText("/cgi-bin/mail");
+        return int(QDialog::Accepted);
+    });
+    formCommands(frm->Forms1)[0]->trigger();
+    prompter->queueDialog([](QDialog& d) {
+        d.findChild<QLineEdit*>("Single_Name")->setText("name");
+        return int(QDialog::Accepted);
+    });
+    formCommands(frm->Forms1)[1]->trigger();
+    EXPECT_EQ(memo().Text(), "<FORM\r\nMETHOD=\"POST\" ACTION=\"/cgi-bin/mail\">\r\n"
+                             "<INPUT TYPE=\"text\" NAME=\"name\">\r\n\r\n</FORM><P>after");
+}
+
 TEST_F(FormCommandTest, MultiLineEndsItsTextAreaAndLeavesTheCaretInsideForItsText) {
     start();
     memo().setText("Message:\r\n<P>after");

@@ -1,5 +1,6 @@
 // Recent files, the automatic save and the exit.
 #include "app_messages.h"
+#include "control/html_viewer.h"
 #include "main_window_fixture.h"
 
 #include <QCloseEvent>
@@ -46,6 +47,40 @@ TEST_F(MainWindowTest, ReopenMovesTheEntryToTheTopAndOpensTheFile) {
     EXPECT_EQ(tabTexts(), (QStringList{"<Untitled>", "b.htm"}));
     EXPECT_EQ(frm->MenuEntry[0]->text(), "&1 - " + b);
     EXPECT_FALSE(ini().hasKey("Files", "Open_Dir")); // reopening is not opening
+}
+
+// Recent files, Open and a link followed in the preview: each finds the open
+// document, with its unsaved edits, and never reads the file a second time.
+TEST_F(MainWindowTest, AFileAlreadyOpenComesForwardInsteadOfOpeningTwice) {
+    const QString a = file("a.htm", "<A HREF=\"b.htm\">b</A>");
+    const QString b = file("b.htm", "b");
+    ASSERT_TRUE(QFile::link(b, dir() + "alias.htm"));
+    writeIni(QStringLiteral("[File_History]\nNo_Files=2\nFile_1=%1\nFile_2=%2\n").arg(a, b).toUtf8());
+    start({a});
+    TEditForm* first = frm->ActiveDocument();
+    frm->ReOpenClick(2);
+    TEditForm* second = frm->ActiveDocument();
+    second->MemoPad->setSelText("edited ");
+    const auto backTo = [&](TEditForm* form) { frm->mdiArea->setActiveSubWindow(form); };
+
+    backTo(first);
+    frm->ReOpenClick(1); // b, moved to the top by the reopen
+    EXPECT_EQ(frm->ActiveDocument(), second);
+    backTo(first);
+    prompter->queueFile(dir() + "alias.htm");
+    frm->Open1Click();
+    EXPECT_EQ(frm->ActiveDocument(), second);
+    backTo(first);
+    frm->Preview_BtnClick();
+    frm->Preview->FollowLink("b.htm");
+    frm->Preview_BtnClick();
+    EXPECT_EQ(frm->ActiveDocument(), second);
+
+    EXPECT_EQ(frm->DocumentCount(), 2);
+    EXPECT_EQ(tabTexts(), (QStringList{"a.htm", "b.htm"}));
+    EXPECT_EQ(second->MemoPad->Text(), "edited b");
+    EXPECT_EQ(frm->FileHistory().entries(), (QStringList{a, b})) << "the preview saved a";
+    EXPECT_TRUE(prompter->messages.empty());
 }
 
 // A list stored with a file twice: the chosen entry moves, the other stays.

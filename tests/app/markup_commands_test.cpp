@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -165,6 +166,29 @@ TEST_F(MarkupCommandsTest, TheImageDialogPutsTheTagBeforeTheSelectedText) {
     EXPECT_TRUE(memo().Modified());
 }
 
+// The page finds its picture: relative inside its folder, absolute for an untitled page.
+TEST_F(MarkupCommandsTest, ThePictureIsNamedAsThePageFindsItAndBrowsingStartsBesideThePage) {
+    QDir(dir()).mkdir("img");
+    const QString picture = file("img/garden.png", "");
+    start({file("page.htm", "")});
+    const auto browse = [this](const QString& path) {
+        prompter->queueFile(path);
+        prompter->queueDialog([](QDialog& d) {
+            d.findChild<QPushButton*>("Browse_Btn")->click();
+            return QDialog::Accepted;
+        });
+        memo().setText("");
+        frm->Image_BtnClick(nullptr);
+        return memo().Text();
+    };
+    EXPECT_EQ(browse(picture), "<IMG SRC =\"img/garden.png\" >");
+    EXPECT_EQ(prompter->fileDialogs.back().directory, tmp.path());
+    EXPECT_EQ(ini().readString("Files", "Picture_Dir", ""), dir() + "img/");
+    frm->New1Click();
+    EXPECT_EQ(browse(picture), "<IMG SRC =\"" + picture + "\" >");
+    EXPECT_EQ(prompter->fileDialogs.back().directory, dir() + "img/");
+}
+
 TEST_F(MarkupCommandsTest, TheBackgroundDialogMarksThePageChangedEvenOnCancel) {
     start();
     memo().setModified(false);
@@ -311,14 +335,16 @@ TEST_F(MarkupCommandsTest, TheTableDesignerOpensFromTheMenuAndBothToolBoxes) {
     EXPECT_EQ(frm->ToolBox->tableButton()->toolTip(), "Create a table");
 }
 
-TEST_F(MarkupCommandsTest, TheTableDesignersTestPageShowsTheTableInTheViewer) {
+TEST_F(MarkupCommandsTest, TheTableDesignersTestPageShowsTheTableInTheViewerInThePreviewsFont) {
+    writeIni("[Options]\nPreview_Font_Name=Courier New\nPreview_Font_Size=14\n");
     start();
     prompter->queueDialog([](QDialog& d) {
         auto* viewer = d.findChild<THTMLViewer*>("TableViewer");
         EXPECT_NE(viewer, nullptr);
         if (!viewer)
             return QDialog::Rejected;
-        EXPECT_EQ(viewer->DefFontName(), "Times New Roman");
+        EXPECT_EQ(viewer->DefFontName(), "Courier New");
+        EXPECT_EQ(viewer->DefFontSize(), 14);
         EXPECT_EQ(viewer->DefPreFontName(), "Courier New");
         EXPECT_FALSE(viewer->ViewImages());
         EXPECT_EQ(viewer->HistoryMaxCount(), 0);

@@ -5,6 +5,7 @@
 #include "toolbox.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -148,6 +149,84 @@ TEST_F(PreviewTest, LeavingAfterFollowingALinkBringsThatPagesDocumentForward) {
         EXPECT_TRUE(prompter->messages.empty());
         TearDown();
     }
+}
+
+TEST_F(PreviewTest, BackAndForwardGoThroughThePagesFollowedWithTheCaptionAndPanelFollowing) {
+    const QString a = file("a.htm", "<TITLE>A</TITLE><A HREF=\"b.htm\">to b</A>");
+    const QString b = file("b.htm", "<TITLE>B</TITLE><A NAME=end>end</A>");
+    start({a});
+    EXPECT_FALSE(frm->Back_Btn->isVisibleTo(frm.get()));
+    frm->Preview_BtnClick();
+    EXPECT_TRUE(frm->Back_Btn->isVisibleTo(frm.get()));
+    EXPECT_EQ(frm->Back_Btn->text(), "Back");
+    EXPECT_EQ(frm->Forward_Btn->text(), "Forward");
+    EXPECT_FALSE(frm->Back_Btn->isEnabled()) << "nothing followed yet";
+    frm->Preview->OnHotSpotCovered("b.htm");
+    frm->Preview->FollowLink("b.htm");
+    EXPECT_EQ(frm->windowTitle(), "B");
+    EXPECT_EQ(frm->URL_Panel->text(), "") << "the panel spoke of the page before";
+    EXPECT_TRUE(frm->Back_Btn->isEnabled());
+    EXPECT_FALSE(frm->Forward_Btn->isEnabled());
+
+    const auto key = [this](int k, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent press(QEvent::KeyPress, k, modifiers);
+        QCoreApplication::sendEvent(frm->Preview, &press);
+    };
+    key(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(frm->Preview->CurrentFile(), a);
+    EXPECT_EQ(frm->windowTitle(), "A");
+    EXPECT_TRUE(frm->Forward_Btn->isEnabled());
+    key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(frm->Preview->CurrentFile(), b);
+    key(Qt::Key_Backspace, Qt::NoModifier);
+    EXPECT_EQ(frm->Preview->CurrentFile(), a);
+    frm->Forward_Btn->click();
+    EXPECT_EQ(frm->windowTitle(), "B");
+    frm->Back_Btn->click();
+    EXPECT_EQ(frm->windowTitle(), "A");
+
+    // Codes leads to the page shown; the next preview starts a way of its own.
+    frm->Preview_BtnClick();
+    EXPECT_FALSE(frm->Back_Btn->isVisibleTo(frm.get()));
+    frm->Preview_BtnClick();
+    EXPECT_FALSE(frm->Back_Btn->isEnabled());
+    EXPECT_FALSE(frm->Forward_Btn->isEnabled());
+    EXPECT_TRUE(prompter->messages.empty());
+}
+
+// The display shows the caret, in whichever document comes forward.
+TEST_F(PreviewTest, AfterThePreviewThePositionDisplayShowsTheCaret) {
+    QByteArray text;
+    for (int i = 1; i <= 20; ++i)
+        text += "<P>line " + QByteArray::number(i) + "\r\n";
+    const QString path = file("page.htm", text + "<P>last");
+    start({path});
+    memo().setSelStart(memo().Text().indexOf("line 3") + 2);
+    ASSERT_EQ(frm->RowCol1->text(), "3: 6");
+    frm->Preview_BtnClick();
+    frm->Preview_BtnClick();
+    EXPECT_EQ(frm->RowCol1->text(), "3: 6");
+}
+
+// With the live pane the panel stays in sight: what it said is gone once the
+// preview closes or another document comes forward.
+TEST_F(PreviewTest, TheStatusPanelIsClearedWhenThePreviewClosesOrTheDocumentChanges) {
+    writeIni("[Options]\nLive_Preview=1\n");
+    start({file("a.htm", "<FORM ACTION=/go><INPUT TYPE=SUBMIT></FORM>")});
+    TEditForm* first = frm->ActiveDocument();
+    frm->Preview_BtnClick();
+    frm->Preview->OnFormSubmit("/go", "get", {});
+    ASSERT_EQ(frm->URL_Panel->text(), "GET /go:");
+    frm->Preview_BtnClick();
+    EXPECT_TRUE(frm->URL_Panel->isVisibleTo(frm.get()));
+    EXPECT_EQ(frm->URL_Panel->text(), "");
+
+    frm->URL_Panel->setText("a.htm"); // a link under the mouse in the live pane
+    frm->New1Click();
+    EXPECT_EQ(frm->URL_Panel->text(), "");
+    frm->URL_Panel->setText("b.htm");
+    frm->mdiArea->setActiveSubWindow(first);
+    EXPECT_EQ(frm->URL_Panel->text(), "");
 }
 
 TEST_F(PreviewTest, APageThatFailsToParseOrIsEmptyStillShowsAndTheWayBackWorks) {

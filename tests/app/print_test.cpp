@@ -8,6 +8,7 @@
 #include "preview_look.h"
 #include "print_file_name.h"
 #include "print_source.h"
+#include "printer_job.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -49,6 +50,7 @@ TEST_F(PrintTest, TheSourcePrintsEveryLineInOrderWhateverRangeOrSelectionWasChos
     // Enough lines for three pages of the source font on A4.
     QPrinter probe(QPrinter::HighResolution);
     probe.setOutputFormat(QPrinter::PdfFormat);
+    keepMinimumMargins(probe);
     const QFontMetrics metrics(sourcePrintFont(QFont(QStringLiteral("Arial"))), &probe);
     const int perPage = 1 + (probe.height() - metrics.height()) / metrics.lineSpacing();
     const QStringList lines = numberedLines(2 * perPage + 5);
@@ -73,6 +75,24 @@ TEST_F(PrintTest, TheSourcePrintsEveryLineInOrderWhateverRangeOrSelectionWasChos
     queuePrintTo(pdf, QPrinter::PageRange, 2, 2);
     frm->Print1Click();
     EXPECT_EQ(pdfPages(pdf), 3);
+}
+
+// Every character one unit wide, so a line of ten fits a paper ten wide.
+TEST(SourcePrint, ALineWiderThanThePaperGoesOnOverMarkedContinuationLines) {
+    const auto oneEach = [](QChar) { return 1.0; };
+    const struct {
+        QStringList source;
+        QStringList printed;
+    } cases[] = {
+        {{"0123456789", "", "short"}, {"0123456789", "", "short"}},
+        {{"0123456789ABCDEFGHIJ"}, {"0123456789", "\u00BB ABCDEFGH", "\u00BB IJ"}},
+        {{"<INPUT NAME=x VALUE=\"search\">"}, {"<INPUT ", "\u00BB NAME=x ", "\u00BB VALUE=\"s", "\u00BB earch\">"}},
+        {{"a\tb"}, {"a       b"}}, // tabs to the next multiple of eight
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(printedSourceLines(c.source, oneEach, 10), c.printed) << c.source.join('|').toStdString();
+    // A paper too narrow for the mark still makes progress, a character at a time.
+    EXPECT_EQ(printedSourceLines({"abc"}, oneEach, 1).size(), 3);
 }
 
 TEST_F(PrintTest, NothingIsPrintedWithoutADocumentOrWhenTheDialogIsCancelled) {

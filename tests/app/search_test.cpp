@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -299,6 +301,51 @@ TEST_F(SearchTest, UndoTakesBackATagInsertionThenTheEditBeforeIt) {
     EXPECT_TRUE(prompter->messages.empty());
 }
 
+// The override is what Qt asks before its own shortcuts; accepted, the press follows.
+void pressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
+    QCoreApplication::sendEvent(target, &override);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+}
+
+TEST_F(SearchTest, RedoByMenuAndBothKeysTakesAgainWhatUndoTookBackAndIsGreyedOtherwise) {
+    startWith("word");
+    EXPECT_FALSE(frm->Redo1->isEnabled());
+    memo().setSelStart(4);
+    memo().setFocus();
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_S, Qt::NoModifier, "s");
+    QCoreApplication::sendEvent(&memo(), &typed);
+    memo().setSelStart(0);
+    memo().setSelLength(4);
+    frm->Text_Format_Click(frm->ToolBox->formatButtons().first()); // a command
+    const QString both = memo().Text();
+    frm->Undo1Click();
+    frm->Undo1Click();
+    EXPECT_EQ(memo().Text(), "word");
+    EXPECT_TRUE(frm->Redo1->isEnabled());
+
+    memo().setModified(false);
+    pressKey(&memo(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(memo().Text(), "words");
+    EXPECT_TRUE(memo().Modified());
+    pressKey(&memo(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(memo().Text(), both);
+    EXPECT_FALSE(frm->Redo1->isEnabled());
+    frm->Undo1Click();
+    frm->Redo1->trigger();
+    EXPECT_EQ(memo().Text(), both);
+
+    // Each document has its own: another one in front has nothing to redo.
+    frm->Undo1Click();
+    TEditForm* first = frm->ActiveDocument();
+    frm->New1Click();
+    EXPECT_FALSE(frm->Redo1->isEnabled());
+    frm->mdiArea->setActiveSubWindow(first);
+    EXPECT_TRUE(frm->Redo1->isEnabled());
+    EXPECT_TRUE(prompter->messages.empty());
+}
+
 TEST_F(SearchTest, ClipboardCommandsMoveTextAndMarkTheDocument) {
     startWith("one two");
     memo().setSelStart(0);
@@ -325,9 +372,10 @@ TEST_F(SearchTest, WithNoDocumentOpenTheCommandsDoNothing) {
     start();
     ASSERT_TRUE(frm->CloseAll1Click());
     ASSERT_EQ(frm->DocumentCount(), 0);
-    for (auto command : {&TMainFrm::Undo1Click, &TMainFrm::Cut1Click, &TMainFrm::Copy1Click, &TMainFrm::Paste1Click,
-                         &TMainFrm::Find1Click, &TMainFrm::FindNext1Click, &TMainFrm::FindDialogFind,
-                         &TMainFrm::Replace1Click, &TMainFrm::ReplaceDialogFind, &TMainFrm::RemoveTags1Click})
+    for (auto command :
+         {&TMainFrm::Undo1Click, &TMainFrm::Redo1Click, &TMainFrm::Cut1Click, &TMainFrm::Copy1Click,
+          &TMainFrm::Paste1Click, &TMainFrm::Find1Click, &TMainFrm::FindNext1Click, &TMainFrm::FindDialogFind,
+          &TMainFrm::Replace1Click, &TMainFrm::ReplaceDialogFind, &TMainFrm::RemoveTags1Click})
         (frm.get()->*command)();
     frm->ReplaceDialogReplace(false);
     frm->ReplaceDialogReplace(true);

@@ -67,6 +67,30 @@ TEST(TSRichEdit, AssigningSelTextIsOneUndoableEditThatBringsTheSelectionBack) {
     EXPECT_EQ(edit.SelText(), "one");
 }
 
+TEST(TSRichEdit, RedoTakesAnUndoneReplacementAgainAsOneStepThatUndoesAsBefore) {
+    TSRichEdit edit;
+    edit.setText("one two");
+    edit.document()->clearUndoRedoStacks();
+    EXPECT_FALSE(edit.CanRedo());
+    edit.setSelStart(4);
+    edit.setSelLength(3);
+    edit.setSelText("<B>two</B>\r\nx");
+    edit.Undo();
+    ASSERT_TRUE(edit.CanRedo());
+    edit.Redo();
+    EXPECT_EQ(edit.Text(), "one <B>two</B>\r\nx");
+    EXPECT_FALSE(edit.CanRedo());
+    edit.Undo(); // the selection comes back a second time
+    EXPECT_EQ(edit.SelText(), "two");
+
+    // A new edit after an Undo leaves nothing to redo.
+    edit.setSelStart(0);
+    edit.setSelText("A");
+    EXPECT_FALSE(edit.CanRedo());
+    edit.Redo();
+    EXPECT_EQ(edit.Text(), "Aone two");
+}
+
 TEST(TSRichEdit, LinesAreAListOfStringsAndLoadingLeavesTheBufferUnchanged) {
     TempDir tmp;
     TSRichEdit edit;

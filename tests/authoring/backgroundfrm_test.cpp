@@ -27,9 +27,12 @@ void setBoxes(QDialog& d, const char* red, const char* green, const char* blue, 
     child<QSpinBox>(d, blue)->setValue(b);
 }
 
+// An untitled page; a picture was picked before.
+const PicturePlace place{QString(), QStringLiteral("/srv/last/"), QStringLiteral("/opt/zorvel/"), {}};
+
 std::optional<QString> run(ScriptedPrompter& prompter, ScriptedPrompter::DialogScript script) {
     prompter.queueDialog(std::move(script));
-    auto result = runBackgroundDialog(prompter, "/opt/zorvel/", nullptr);
+    auto result = runBackgroundDialog(prompter, place, nullptr);
     EXPECT_TRUE(prompter.drained());
     return result;
 }
@@ -112,7 +115,7 @@ TEST(BackgroundDialog, TheImageIsBrowsedAndStoredAsAPathOrAnAddress) {
     const auto text = run(prompter, [](QDialog& d) {
         child<QToolButton>(d, "SpeedButton1")->click();
         auto* name = child<QLineEdit>(d, "ImageFileName");
-        EXPECT_EQ(name->text(), "/srv/web/back.gif");
+        EXPECT_EQ(name->text(), "/srv/web/back.gif") << "an untitled page gets the whole path";
         EXPECT_FALSE(child<QLineEdit>(d, "ImagePath")->isVisibleTo(&d));
         child<QCheckBox>(d, "HTMLFormatCheckBox")->setChecked(true);
         EXPECT_EQ(name->text(), "file:///srv/web/back.gif");
@@ -121,9 +124,9 @@ TEST(BackgroundDialog, TheImageIsBrowsedAndStoredAsAPathOrAnAddress) {
     EXPECT_EQ(text, " background=\"file:///srv/web/back.gif\" ");
     ASSERT_EQ(prompter.fileDialogs.size(), 1u);
     EXPECT_EQ(prompter.fileDialogs[0].title, "Image to select ..");
-    EXPECT_EQ(prompter.fileDialogs[0].directory, "/opt/zorvel/");
-    EXPECT_EQ(prompter.fileDialogs[0].filter,
-              "GIF Files (*.gif);;JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
+    EXPECT_EQ(prompter.fileDialogs[0].directory, "/srv/last/") << "an untitled page browses where the last picture was";
+    EXPECT_EQ(prompter.fileDialogs[0].filter, "All pictures (*.png *.gif *.jpg *.jpeg *.bmp);;GIF Files (*.gif);;"
+                                              "JPEG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
 }
 
 TEST(BackgroundDialog, ATypedNameStaysUntilTheFormatIsSwitchedAfterABrowse) {
@@ -150,7 +153,7 @@ TEST(BackgroundDialog, NothingSetGivesAnEmptyTextAndCancelGivesNone) {
 
 TEST(BackgroundDialog, TheInstructionsShowTheBodyTagAsWritten) {
     ScriptedPrompter prompter;
-    TBackGroundFrm dialog(prompter, "/opt/zorvel/");
+    TBackGroundFrm dialog(prompter, PicturePlace{});
     bool found = false;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (!label->text().startsWith("When you use this option"))

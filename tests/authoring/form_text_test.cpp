@@ -56,8 +56,12 @@ TEST(MakeFormText, EachPageBuildsItsMarkup) {
         EXPECT_EQ(missingFormFields(c.fields), nullptr) << c.text;
         const Insertion made = makeFormText(c.fields);
         EXPECT_EQ(made.text, QString::fromUtf8(c.text));
-        // The caret goes after the markup, or into a text area where its text is typed.
-        EXPECT_EQ(made.text.mid(made.caret), c.fields.page == P::MultilineText ? "</TEXTAREA>" : "") << c.text;
+        // The caret goes after the markup, into a text area where its text is typed,
+        // or onto the first blank line inside a form.
+        const char* after = c.fields.page == P::MultilineText ? "</TEXTAREA>"
+                            : c.fields.page == P::Skeleton    ? "\r\n\r\n</FORM>"
+                                                              : "";
+        EXPECT_EQ(made.text.mid(made.caret), after) << c.text;
     }
 }
 

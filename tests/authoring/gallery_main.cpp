@@ -61,11 +61,11 @@ int main(int argc, char** argv) {
     link.findChild<QTabWidget*>("LinksNotebook")->setCurrentIndex(0);
     shoot(link, dir, "links_internal");
 
-    TImageFrm image(prompter, "/opt/zorvel/");
+    TImageFrm image(prompter, PicturePlace{});
     image.setMemo("Logo");
     shoot(image, dir, "image");
 
-    TBackGroundFrm background(prompter, "/opt/zorvel/");
+    TBackGroundFrm background(prompter, PicturePlace{});
     shoot(background, dir, "background");
 
     TTableFrm table(prompter, {});

@@ -19,6 +19,9 @@ QString text(QDialog& d, const char* name) {
     return child<QLineEdit>(d, name)->text();
 }
 
+// An untitled page, browsing from the program's folder.
+const PicturePlace kUntitled{QString(), QString(), QStringLiteral("/opt/zorvel/"), {}};
+
 } // namespace
 
 TEST(ImageDialog, OkWithEveryFieldEmptyGivesTheBareTag) {
@@ -28,7 +31,7 @@ TEST(ImageDialog, OkWithEveryFieldEmptyGivesTheBareTag) {
         child<QPushButton>(d, "OK_Btn")->click();
         return d.result();
     });
-    EXPECT_EQ(runImageDialog(prompter, "/opt/zorvel/", QString(), nullptr), "<IMG SRC =\"\" >");
+    EXPECT_EQ(runImageDialog(prompter, kUntitled, QString(), nullptr), "<IMG SRC =\"\" >");
 }
 
 TEST(ImageDialog, FilledFieldsAndTheSelectionMakeTheTagAndItsText) {
@@ -45,34 +48,43 @@ TEST(ImageDialog, FilledFieldsAndTheSelectionMakeTheTagAndItsText) {
         child<QRadioButton>(d, "LEFT_RAD")->setChecked(true);
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(runImageDialog(prompter, "/opt/zorvel/", "Logo\r\nbelow", nullptr),
+    EXPECT_EQ(runImageDialog(prompter, kUntitled, "Logo\r\nbelow", nullptr),
               "<IMG SRC =\"logo.gif\" HSPACE=3 ALIGN=LEFT ALIGN=TOP WIDTH=100 HEIGHT=50 >Logo\r\nbelow");
 }
 
-TEST(ImageDialog, BrowseGivesTheBareNameAndStoreInHtmlFormatSwitchesToTheAddress) {
+// The page finds its picture: relative inside the page's folder, absolute elsewhere.
+TEST(ImageDialog, BrowseNamesThePictureAsThePageFindsItAndStoreInHtmlFormatSwitchesToTheAddress) {
     ScriptedPrompter prompter;
-    prompter.queueFile(QStringLiteral("/home/ann/pics/Logo.gif"));
+    QStringList picked;
+    const PicturePlace place{"/home/ann/site/index.htm", "/home/ann/elsewhere/", "/opt/zorvel/",
+                             [&](const QString& folder) { picked << folder; }};
+    prompter.queueFile(QStringLiteral("/home/ann/site/pics/Logo.gif"));
+    prompter.queueFile(QStringLiteral("/home/ann/Logo.gif"));
     prompter.queueFile(std::nullopt);
     prompter.queueDialog([](QDialog& d) {
         child<QPushButton>(d, "Browse_Btn")->click();
-        EXPECT_EQ(text(d, "Image_FileName"), "Logo.gif");
-        EXPECT_EQ(text(d, "Full_File_Name"), "/home/ann/pics/Logo.gif");
+        EXPECT_EQ(text(d, "Image_FileName"), "pics/Logo.gif");
+        EXPECT_EQ(text(d, "Full_File_Name"), "/home/ann/site/pics/Logo.gif");
         EXPECT_FALSE(child<QLineEdit>(d, "Full_File_Name")->isVisibleTo(&d));
+        child<QPushButton>(d, "Browse_Btn")->click();
+        EXPECT_EQ(text(d, "Image_FileName"), "/home/ann/Logo.gif");
         auto* html = child<QCheckBox>(d, "Include_Path_RAD");
         html->setChecked(true);
-        EXPECT_EQ(text(d, "Image_FileName"), "file:///home/ann/pics/Logo.gif");
+        EXPECT_EQ(text(d, "Image_FileName"), "file:///home/ann/Logo.gif");
         html->setChecked(false);
-        EXPECT_EQ(text(d, "Image_FileName"), "/home/ann/pics/Logo.gif");
+        EXPECT_EQ(text(d, "Image_FileName"), "/home/ann/Logo.gif");
         // A cancelled browse forgets the picked file but keeps the name field.
         child<QPushButton>(d, "Browse_Btn")->click();
         EXPECT_EQ(text(d, "Full_File_Name"), "");
-        EXPECT_EQ(text(d, "Image_FileName"), "/home/ann/pics/Logo.gif");
+        EXPECT_EQ(text(d, "Image_FileName"), "/home/ann/Logo.gif");
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(runImageDialog(prompter, "/opt/zorvel/", QString(), nullptr), "<IMG SRC =\"/home/ann/pics/Logo.gif\" >");
-    ASSERT_EQ(prompter.fileDialogs.size(), 2u);
-    EXPECT_EQ(prompter.fileDialogs[0].directory, "/opt/zorvel/");
-    EXPECT_EQ(prompter.fileDialogs[0].filter, "GIF Files (*.gif);;JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
+    EXPECT_EQ(runImageDialog(prompter, place, QString(), nullptr), "<IMG SRC =\"/home/ann/Logo.gif\" >");
+    ASSERT_EQ(prompter.fileDialogs.size(), 3u);
+    EXPECT_EQ(prompter.fileDialogs[0].directory, "/home/ann/site");
+    EXPECT_EQ(prompter.fileDialogs[0].filter, "All pictures (*.png *.gif *.jpg *.jpeg *.bmp);;GIF Files (*.gif);;"
+                                              "JPG Files (*.jpg);;PNG Files (*.png);;All Files (*)");
+    EXPECT_EQ(picked, (QStringList{"/home/ann/site/pics/", "/home/ann/"}));
 }
 
 TEST(ImageDialog, BrowsingWithStoreInHtmlFormatSetGivesTheFullPath) {
@@ -83,7 +95,7 @@ TEST(ImageDialog, BrowsingWithStoreInHtmlFormatSetGivesTheFullPath) {
         child<QPushButton>(d, "Browse_Btn")->click();
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(runImageDialog(prompter, "/opt/zorvel/", QString(), nullptr), "<IMG SRC =\"/pics/a.gif\" >");
+    EXPECT_EQ(runImageDialog(prompter, kUntitled, QString(), nullptr), "<IMG SRC =\"/pics/a.gif\" >");
 }
 
 TEST(ImageDialog, CancelInsertsNothingAndClearsTheNameAndText) {
@@ -95,5 +107,5 @@ TEST(ImageDialog, CancelInsertsNothingAndClearsTheNameAndText) {
         EXPECT_EQ(child<QPlainTextEdit>(d, "ImageMemo")->toPlainText(), "");
         return d.result();
     });
-    EXPECT_FALSE(runImageDialog(prompter, "/opt/zorvel/", "sel", nullptr));
+    EXPECT_FALSE(runImageDialog(prompter, kUntitled, "sel", nullptr));
 }

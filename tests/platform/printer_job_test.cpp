@@ -72,3 +72,13 @@ TEST(PrintIntoFile, TheChosenFileIsReplacedOnlyByAWholePdf) {
     EXPECT_EQ(printer.outputFileName(), target);
     EXPECT_EQ(pdfText(target).trimmed(), "printed");
 }
+
+TEST(PrinterJob, NoPrintComesNearerThePapersEdgeThanTenMillimetres) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageMargins(QMarginsF(0, 3, 25, 6), QPageLayout::Millimeter);
+    const int narrowWidth = printer.width();
+    PrinterJob job(printer);
+    EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 10, 25, 10));
+    EXPECT_LT(printer.width(), narrowWidth) << "what measures the page sees the margins";
+}

@@ -60,6 +60,28 @@ void THTMLViewer::FollowLink(const QString& link) {
     }
 }
 
+void THTMLViewer::goToHistory(int index) {
+    const std::optional<THistoryItem> place = history_.MoveTo(index, THistoryItem{currentFile_, ScrollPosition()});
+    if (!place)
+        return;
+    if (place->FileName != currentFile_) {
+        try {
+            loadFile(place->FileName, {}, Record::No);
+        } catch (const std::exception& e) {
+            report(QString::fromStdString(e.what()), true);
+        }
+    }
+    if (place->FileName == currentFile_)
+        setScrollPosition(place->Position);
+    if (OnHistoryChange)
+        OnHistoryChange();
+}
+
+void THTMLViewer::ClearHistory() {
+    if (history_.Clear() && OnHistoryChange)
+        OnHistoryChange();
+}
+
 void THTMLViewer::addToHistory(const THistoryItem& left) {
     if (history_.Add(left, THistoryItem{currentFile_, ScrollPosition()}, historyMaxCount_) && OnHistoryChange)
         OnHistoryChange();

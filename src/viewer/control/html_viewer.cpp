@@ -194,7 +194,7 @@ void THTMLViewer::LoadFromFile(const QString& name) {
     }
 }
 
-void THTMLViewer::loadFile(const QString& fileName, const QString& anchor) {
+void THTMLViewer::loadFile(const QString& fileName, const QString& anchor, Record record) {
     if (loading_ || fileName.isEmpty())
         return;
     const THistoryItem left{currentFile_, ScrollPosition()};
@@ -221,7 +221,7 @@ void THTMLViewer::loadFile(const QString& fileName, const QString& anchor) {
     reportLayoutError();
     if (parseError)
         throw *parseError;
-    if (currentFile_ != left.FileName)
+    if (record == Record::Yes && currentFile_ != left.FileName)
         addToHistory(left);
 }
 

@@ -106,6 +106,11 @@ public:
     const TNameList& NameList() const { return nameList_; }
     // Follows a link as a click on it does (also called by the mouse).
     virtual void FollowLink(const QString& link);
+    // Back and forward through the places visited (Alt+Left, Backspace,
+    // Alt+Right); each shows the page at the place it was left.
+    void GoBack() { goToHistory(history_.Index() + 1); }
+    void GoForward() { goToHistory(history_.Index() - 1); }
+    void ClearHistory();
 
 protected:
     // Fires OnHotSpotClick; true when it handled the click.
@@ -125,7 +130,10 @@ protected:
 
 private:
     struct LoadingGuard;
-    void loadFile(const QString& fileName, const QString& anchor);
+    // A page newly shown goes into the history unless it is reached through it.
+    enum class Record { Yes, No };
+    void loadFile(const QString& fileName, const QString& anchor, Record record = Record::Yes);
+    void goToHistory(int index);
     void clearForLoad();
     int findCursor(const QPoint& documentPoint);
     int surfaceWidth() const;

@@ -19,6 +19,14 @@ bool TViewerHistory::Add(const THistoryItem& left, const THistoryItem& now, int 
     return true;
 }
 
+std::optional<THistoryItem> TViewerHistory::MoveTo(int index, const THistoryItem& now) {
+    if (index < 0 || index >= Count() || index == index_)
+        return std::nullopt;
+    items_[std::size_t(index_)] = now;
+    index_ = index;
+    return items_[std::size_t(index)];
+}
+
 bool TViewerHistory::Clear() {
     const bool had = !items_.empty();
     items_.clear();

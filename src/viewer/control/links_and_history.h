@@ -3,6 +3,7 @@
 // be tested on its own.
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace zorvel {
@@ -32,6 +33,13 @@ public:
     // Leaving `left` for `now`: returns whether the list changed. Nothing is kept
     // when maxCount is 0 or less, nor when nothing moved.
     bool Add(const THistoryItem& left, const THistoryItem& now, int maxCount);
+    // Going back (a higher index) or forward (a lower one) from the place shown,
+    // which is `now`: its entry keeps where it was left, the index moves, and
+    // the place to show is returned; nothing when the index is out of range or
+    // already there.
+    std::optional<THistoryItem> MoveTo(int index, const THistoryItem& now);
+    bool CanGoBack() const { return index_ + 1 < Count(); }
+    bool CanGoForward() const { return index_ > 0 && index_ < Count(); }
     // Returns whether there was anything to remove.
     bool Clear();
     // Cuts the list to maxCount entries (none when 0 or less); returns whether it shrank.

@@ -112,6 +112,18 @@ void THTMLViewer::keyPressEvent(QKeyEvent* event) {
     QScrollBar* v = verticalScrollBar();
     QScrollBar* h = horizontalScrollBar();
     const int client = viewport()->height();
+    // Back and forward as browsers have them.
+    const bool alt = event->modifiers() == Qt::AltModifier;
+    if ((alt && event->key() == Qt::Key_Left) || (event->key() == Qt::Key_Backspace && !event->modifiers())) {
+        GoBack();
+        event->accept();
+        return;
+    }
+    if (alt && event->key() == Qt::Key_Right) {
+        GoForward();
+        event->accept();
+        return;
+    }
     // The scroll bars clamp to 0 and their range.
     switch (event->key()) {
     case Qt::Key_PageUp:

@@ -26,3 +26,26 @@ TEST(ViewerHistory, KeepsThePlacesLeftNewestFirstWithinItsLimit) {
     EXPECT_TRUE(history.Clear());
     EXPECT_EQ(history.Count(), 0);
 }
+
+TEST(ViewerHistory, BackAndForwardMoveThroughThePlacesKeepingWhereEachWasLeft) {
+    const THistoryItem a{QStringLiteral("/a.htm"), {0, 0}};
+    const THistoryItem b{QStringLiteral("/b.htm"), {0, 0}};
+    const THistoryItem bScrolled{QStringLiteral("/b.htm"), {4, 2}};
+    const THistoryItem c{QStringLiteral("/c.htm"), {0, 0}};
+    TViewerHistory history;
+    EXPECT_FALSE(history.CanGoBack());
+    EXPECT_FALSE(history.MoveTo(1, a));
+    history.Add(a, b, 5);
+    EXPECT_TRUE(history.CanGoBack());
+    EXPECT_FALSE(history.CanGoForward());
+    EXPECT_EQ(history.MoveTo(1, bScrolled), a);
+    EXPECT_FALSE(history.CanGoBack());
+    EXPECT_TRUE(history.CanGoForward());
+    EXPECT_EQ(history.MoveTo(0, a), bScrolled) << "forward to where b was left";
+    EXPECT_FALSE(history.MoveTo(0, bScrolled)) << "already there";
+    // A new way from a place gone back to drops the places ahead of it.
+    history.MoveTo(1, bScrolled);
+    history.Add(a, c, 5);
+    EXPECT_EQ(history.Items(), (std::vector<THistoryItem>{c, a}));
+    EXPECT_FALSE(history.CanGoForward());
+}
