@@ -19,7 +19,8 @@ QString upperName(const QString& name) {
 } // namespace
 
 HtmlParser::HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings)
-    : master_(master), names_(names), strings_(strings), pos_(text.utf16()), end_(text.utf16() + text.size()),
+    : master_(master), names_(names), strings_(strings), begin_(text.utf16()), pos_(begin_),
+      end_(text.utf16() + text.size()),
       sectionList_(&master) {}
 
 bool HtmlParser::IsStyleTag(int sy) {
@@ -150,6 +151,9 @@ void HtmlParser::Run() {
         throw;
     }
     finish();
+    // Everything before the open comment has been built, as if the page ended there.
+    if (commentOpen_)
+        throw EParseError("Open Comment at End of HTML File");
 }
 
 void HtmlParser::ParseBody(const TokenSet& terminators) {

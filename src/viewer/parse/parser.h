@@ -3,6 +3,8 @@
 #include "model/document.h"
 #include "model/form_controls.h"
 #include "model/tables.h"
+#include "parse/html_rules.h"
+#include "parse/lexical_map.h"
 #include "parse/parse_results.h"
 #include "parse/plain_text_scan.h"
 #include "parse/vocabulary.h"
@@ -18,8 +20,12 @@ class HtmlParser {
 public:
     HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings);
     void Run();
+    // How far the text has been read.
+    int ReadOffset() const { return int(pos_ - begin_); }
     // The attributes of the text's first tag, as a tag that keeps them would store them.
     static TAttributeList FirstTagAttributes(QStringView text);
+    // Where the parse reads comments, tags and character references.
+    void RecordLexicalRanges(LexicalMap* map) { map_ = map; }
 
     // Deeper nesting is ignored: it would only exhaust the stack.
     static constexpr int kMaxListDepth = 200;
@@ -78,12 +84,19 @@ private:
     }
     void ReadRawChar();
     void ReadCharSlow();
+    // The "<!" construct whose "<" was just read; the current character is then the one after it.
+    void SkipComment();
     // Tokens.
     void NextToken();
     void NextTextAreaToken();
     bool ReadTextRun();
-    void ReadEntity();
+    // A character reference, or a "&" that is text. With lineEnds a line feed
+    // or carriage return written as a reference is a line end (CR), as in
+    // preformatted text and a text area; elsewhere it is a space.
+    void ReadEntity(bool lineEnds);
     void ReadTag();
+    // Passes the text of a script or style sheet whose start tag ends at the current '>'.
+    void SkipRawText(std::u16string_view name);
     // Which attributes a reading makes values for: those of a known kind (the
     // parse: nothing asks for the others, which are only read past), or all.
     enum class AttributeValues { Known, All };
@@ -96,6 +109,10 @@ private:
     void AppendTokenText(std::u16string_view text) {
         std::copy(text.begin(), text.end(), tokenText_ + tokenLength_);
         tokenLength_ += int(text.size());
+    }
+    void Record(LexicalRange::Kind kind, const char16_t* from, const char16_t* to) {
+        if (map_)
+            map_->ranges.push_back({kind, int(from - begin_), int(to - begin_)});
     }
 
     // Building (parser.cpp).
@@ -132,11 +149,16 @@ private:
     TSectionList& master_;
     TNameList& names_;
     TParseStrings& strings_;
+    const char16_t* begin_;
     const char16_t* pos_;
     const char16_t* end_;
+    LexicalMap* map_ = nullptr;
+    const char16_t* textAreaEndStart_ = nullptr; // where the text area's end tag began
 
     char16_t CurChar = 0;
     char16_t CurCharUpper = 0;
+    // The page ended inside a "<!" construct: what came before it is kept,
+    // and the parse reports it once done.
     bool commentOpen_ = false;
 
     int Sy = EofToken;

@@ -8,6 +8,15 @@ constexpr char16_t kEnd = 26;
 constexpr int kMaxOptionText = 80;
 constexpr int kPendingPreText = 200;
 
+// At most n characters of s, one fewer where the cut would part a character
+// beyond U+FFFF from its second half.
+QString leftWhole(QStringView s, qsizetype n) {
+    n = std::clamp<qsizetype>(n, 0, s.size());
+    if (n > 0 && n < s.size() && s[n - 1].isHighSurrogate())
+        --n;
+    return s.first(n).toString();
+}
+
 TokenSet cellTerminators() {
     TokenSet set;
     for (int t : {endOf(tTABLE), int(tTD), endOf(tTD), int(tTR), int(tTH), endOf(tTH), int(tCAPTION), endOf(tCAPTION)})
@@ -115,8 +124,11 @@ void HtmlParser::ParsePreformatted() {
             endLine();
             ReadChar();
         } else if (CurChar == u'&') {
-            ReadEntity();
-            pending += TokenText();
+            ReadEntity(true);
+            if (TokenText() == QStringView(u"\r"))
+                endLine();
+            else
+                pending += TokenText();
         } else if (CurChar == u'<') {
             ReadTag();
             if (!section_)
@@ -216,13 +228,13 @@ void HtmlParser::ParseSelectOptions(TListBoxFormControlObj* control) {
     NextToken();
     while (Sy != EofToken && Sy != endOf(tSELECT)) {
         if (Sy == TextToken && open) {
-            text += TokenText().left(kMaxOptionText - text.size());
+            text += leftWhole(TokenText(), kMaxOptionText - text.size());
         } else if (Sy == tOPTION || Sy == endOf(tOPTION)) {
             complete();
             if (Sy == tOPTION) {
                 open = true;
                 selected = attributes_.Find(AttrKind::Selected) != nullptr;
-                value = attributes_.Text(AttrKind::Value).left(kMaxOptionText);
+                value = leftWhole(attributes_.Text(AttrKind::Value), kMaxOptionText);
             }
         }
         NextToken();
@@ -248,6 +260,8 @@ void HtmlParser::ParseTextAreaText(TTextAreaFormControlObj* control, bool readNe
     }
     while (CurChar != u'>' && CurChar != kEnd)
         ReadChar();
+    if (Sy == TextAreaEnd)
+        Record(LexicalRange::Tag, textAreaEndStart_, CurChar == u'>' ? pos_ : end_);
     if (CurChar == u'>')
         ReadChar();
     if (control) {
