@@ -194,8 +194,8 @@ private:
     // next gives 0 and the loop reads c again.
     int handle(char16_t c, int i) {
         for (;;) {
-            const int used = inComment(r_.mode) ? comment(c, i)
-                             : r_.mode < Quoted ? tag(c, i)
+            const int used = inComment(r_.mode)   ? comment(c, i)
+                             : r_.mode < Quoted   ? tag(c, i)
                              : r_.mode < TextArea ? value(c, i)
                                                   : rawText(c, i);
             if (used > 0)

@@ -120,8 +120,8 @@ enum class ReferenceContext : std::uint8_t {
     Attribute,
 };
 struct CharacterReference {
-    int length = 0;       // characters read from the "&"; 0 where no reference stands
-    int textLength = 0;   // how many of text hold what it stands for
+    int length = 0;     // characters read from the "&"; 0 where no reference stands
+    int textLength = 0; // how many of text hold what it stands for
     char16_t text[4] = {};
 };
 // The reference at the start of s (which starts with "&"). A number that

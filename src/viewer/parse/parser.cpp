@@ -20,8 +20,7 @@ QString upperName(const QString& name) {
 
 HtmlParser::HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings)
     : master_(master), names_(names), strings_(strings), begin_(text.utf16()), pos_(begin_),
-      end_(text.utf16() + text.size()),
-      sectionList_(&master) {}
+      end_(text.utf16() + text.size()), sectionList_(&master) {}
 
 bool HtmlParser::IsStyleTag(int sy) {
     switch (sy) {

@@ -20,8 +20,9 @@ class HtmlParser {
 public:
     HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings);
     void Run();
-    // How far the text has been read.
-    int ReadOffset() const { return int(pos_ - begin_); }
+    // How far the text has been used: where the character read ahead, and not
+    // yet taken into a token, begins (the end when the page has ended).
+    int ReadOffset() const;
     // The attributes of the text's first tag, as a tag that keeps them would store them.
     static TAttributeList FirstTagAttributes(QStringView text);
     // Where the parse reads comments, tags and character references.

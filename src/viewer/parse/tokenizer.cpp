@@ -55,6 +55,15 @@ void HtmlParser::ReadRawChar() {
     CurCharUpper = asciiUpper(c);
 }
 
+int HtmlParser::ReadOffset() const {
+    if (CurChar == kEnd || pos_ == begin_)
+        return int(pos_ - begin_);
+    // A line end read as one CR may have been two characters.
+    const bool pair = CurChar == u'\r' && pos_ - begin_ >= 2 && (pos_[-1] == u'\r' || pos_[-1] == u'\n') &&
+                      pos_[-2] != pos_[-1] && (pos_[-2] == u'\r' || pos_[-2] == u'\n');
+    return int(pos_ - begin_) - (pair ? 2 : 1);
+}
+
 void HtmlParser::ReadCharSlow() {
     for (;;) {
         ReadRawChar();
@@ -349,7 +358,10 @@ void HtmlParser::NextTextAreaToken() {
             AppendTokenText(CurChar);
             ReadChar();
         }
-        Sy = TokenText().compare(QStringView(kTextAreaEnd.data(), qsizetype(kTextAreaEnd.size())), Qt::CaseInsensitive) == 0 ? TextAreaEnd : UnknownTag;
+        Sy = TokenText().compare(QStringView(kTextAreaEnd.data(), qsizetype(kTextAreaEnd.size())),
+                                 Qt::CaseInsensitive) == 0
+                 ? TextAreaEnd
+                 : UnknownTag;
         if (Sy == TextAreaEnd)
             textAreaEndStart_ = start;
     } else if (CurChar == u'&') {

@@ -250,8 +250,8 @@ TEST(ParserForms, SelectOptions) {
 }
 
 TEST(ParserForms, TextAreaKeepsTagsAsTextAndReadsCharacterReferences) {
-    const Parsed p(QStringLiteral(
-        "<TEXTAREA NAME=t ROWS=3 COLS=40>first &amp; <b>x</b>\r\n\r\nthird&#10;fourth &lt;/textarea></TextArea >after"));
+    const Parsed p(QStringLiteral("<TEXTAREA NAME=t ROWS=3 COLS=40>first &amp; <b>x</b>\r\n\r\nthird&#10;fourth "
+                                  "&lt;/textarea></TextArea >after"));
     const auto* area = dynamic_cast<const TTextAreaFormControlObj*>(p.list.FormList.Item(0)->ControlList.Item(0));
     ASSERT_NE(area, nullptr);
     EXPECT_EQ(area->InitialText, (QStringList{"first & <b>x</b>", "", "third", "fourth </textarea>"}));

@@ -30,23 +30,22 @@ TEST_P(EntityTest, DecodesOrKeepsAsWritten) {
 // numbers in decimal and hex to any character.
 INSTANTIATE_TEST_SUITE_P(
     Entities, EntityTest,
-    ::testing::Values(
-        TextCase{"x&amp;y", "x&y"}, TextCase{"&AMP;", "&"}, TextCase{"&nbsp;", QString(QChar(160))},
-        TextCase{"&#65;", "A"}, TextCase{"&#0065;", "A"}, TextCase{"&#7;", QString(QChar(0xFFFD))},
-        TextCase{"&#300;", QString(QChar(300))}, TextCase{"a&#9;b&#10;c", "a b c"},
-        TextCase{"&Agrave;", QString(QChar(192))}, TextCase{"&agrave;", QString(QChar(224))},
-        TextCase{"&yuml;", QString(QChar(255))}, TextCase{"&szlig;", QString(QChar(223))},
-        TextCase{"&copy;&reg;", QString(QChar(169)) + QChar(174)}, TextCase{"&lt;&gt;&quot;", "<>\""},
-        TextCase{"A & B", "A & B"}, TextCase{"&unknown;", "&unknown;"}, TextCase{"&abcdefgh;", "&abcdefgh;"},
-        TextCase{"&#;", "&#;"}, TextCase{"&#x;", "&#x;"}, TextCase{"&#x41;&#X6a;", "Aj"}, TextCase{"&#65", "A"},
-        TextCase{"&amp", "&"}, TextCase{"&ampx &copy2019 &notit;", QString::fromUtf8("&x \u00A92019 \u00ACit;")},
-        TextCase{"&rsquo;&ldquo;&ndash;&mdash;&hellip;&bull;&euro;&trade;&rArr;",
-                 QString::fromUtf8("\u2019\u201C\u2013\u2014\u2026\u2022\u20AC\u2122\u21D2")},
-        TextCase{"&#8212;&#x40;&#x1F600;&Afr;", QString::fromUtf8("\u2014@\U0001F600\U0001D504")},
-        TextCase{"&NotEqualTilde;", QString::fromUtf8("\u2242\u0338")},
-        TextCase{"&#0;&#xD800;&#x110000;&#99999999999999;&#127;&#129;",
-                 QString(6, QChar(0xFFFD))},
-        TextCase{"&#147;&#150;&#128;", QString::fromUtf8("\u201C\u2013\u20AC")}));
+    ::testing::Values(TextCase{"x&amp;y", "x&y"}, TextCase{"&AMP;", "&"}, TextCase{"&nbsp;", QString(QChar(160))},
+                      TextCase{"&#65;", "A"}, TextCase{"&#0065;", "A"}, TextCase{"&#7;", QString(QChar(0xFFFD))},
+                      TextCase{"&#300;", QString(QChar(300))}, TextCase{"a&#9;b&#10;c", "a b c"},
+                      TextCase{"&Agrave;", QString(QChar(192))}, TextCase{"&agrave;", QString(QChar(224))},
+                      TextCase{"&yuml;", QString(QChar(255))}, TextCase{"&szlig;", QString(QChar(223))},
+                      TextCase{"&copy;&reg;", QString(QChar(169)) + QChar(174)}, TextCase{"&lt;&gt;&quot;", "<>\""},
+                      TextCase{"A & B", "A & B"}, TextCase{"&unknown;", "&unknown;"},
+                      TextCase{"&abcdefgh;", "&abcdefgh;"}, TextCase{"&#;", "&#;"}, TextCase{"&#x;", "&#x;"},
+                      TextCase{"&#x41;&#X6a;", "Aj"}, TextCase{"&#65", "A"}, TextCase{"&amp", "&"},
+                      TextCase{"&ampx &copy2019 &notit;", QString::fromUtf8("&x \u00A92019 \u00ACit;")},
+                      TextCase{"&rsquo;&ldquo;&ndash;&mdash;&hellip;&bull;&euro;&trade;&rArr;",
+                               QString::fromUtf8("\u2019\u201C\u2013\u2014\u2026\u2022\u20AC\u2122\u21D2")},
+                      TextCase{"&#8212;&#x40;&#x1F600;&Afr;", QString::fromUtf8("\u2014@\U0001F600\U0001D504")},
+                      TextCase{"&NotEqualTilde;", QString::fromUtf8("\u2242\u0338")},
+                      TextCase{"&#0;&#xD800;&#x110000;&#99999999999999;&#127;&#129;", QString(6, QChar(0xFFFD))},
+                      TextCase{"&#147;&#150;&#128;", QString::fromUtf8("\u201C\u2013\u20AC")}));
 
 class TextRunTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -54,28 +53,26 @@ TEST_P(TextRunTest, NormalisesCharacters) {
     EXPECT_EQ(firstText(QString::fromUtf8(GetParam().html)), GetParam().expected) << GetParam().html;
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, TextRunTest,
-                         ::testing::Values(TextCase{"a \t\r\n  b", "a b"}, TextCase{"a <!-- c --> b", "a b"},
-                                           TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->c", "c"},
-                                           TextCase{"a<!-->b<!--->c<!-- x -- y --->d", "abcd"},
-                                           TextCase{"<!DOCTYPE html>text", "text"}, TextCase{"a<! x -- >b", "ab"},
-                                           // Scripts and style sheets are never shown; what is for pages without them is.
-                                           TextCase{"a<SCRIPT>if (a<b) document.write('<P>x</P>')</SCRIPT >b", "ab"},
-                                           TextCase{"<style type=text/css>p { }</Style>x<script>y</scripts>", "x"},
-                                           TextCase{"<NOSCRIPT>no scripts</NOSCRIPT>", "no scripts"},
-                                           TextCase{"x>y", "xy"},
-                                           TextCase{"a\x01"
-                                                    "b",
-                                                    "ab"},
-                                           TextCase{"before\x1A"
-                                                    "after",
-                                                    "before"},
-                                           TextCase{"a < b", "a "},
-                                           TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
-                                           TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
-                                           // A tag that keeps no attributes still ends at the first '>' outside "<!".
-                                           TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"},
-                                           TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "z"}));
+INSTANTIATE_TEST_SUITE_P(
+    Characters, TextRunTest,
+    ::testing::Values(TextCase{"a \t\r\n  b", "a b"}, TextCase{"a <!-- c --> b", "a b"},
+                      TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->c", "c"},
+                      TextCase{"a<!-->b<!--->c<!-- x -- y --->d", "abcd"}, TextCase{"<!DOCTYPE html>text", "text"},
+                      TextCase{"a<! x -- >b", "ab"},
+                      // Scripts and style sheets are never shown; what is for pages without them is.
+                      TextCase{"a<SCRIPT>if (a<b) document.write('<P>x</P>')</SCRIPT >b", "ab"},
+                      TextCase{"<style type=text/css>p { }</Style>x<script>y</scripts>", "x"},
+                      TextCase{"<NOSCRIPT>no scripts</NOSCRIPT>", "no scripts"}, TextCase{"x>y", "xy"},
+                      TextCase{"a\x01"
+                               "b",
+                               "ab"},
+                      TextCase{"before\x1A"
+                               "after",
+                               "before"},
+                      TextCase{"a < b", "a "}, TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
+                      TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
+                      // A tag that keeps no attributes still ends at the first '>' outside "<!".
+                      TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"}, TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "z"}));
 
 } // namespace
 
@@ -112,7 +109,8 @@ TEST(Parser, OpenCommentAtEndRaisesAndKeepsWhatWasParsed) {
     EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer().toString(), "kept ");
     EXPECT_EQ(strings.Title, "t");
     EXPECT_EQ(names.Find("X"), list.Item(0));
-    for (const char* page : {"<P>text before<!-- never closed", "<P>text before<!DOCTYPE", "<P>text before<!-- x > y"}) {
+    for (const char* page :
+         {"<P>text before<!-- never closed", "<P>text before<!DOCTYPE", "<P>text before<!-- x > y"}) {
         TSectionList cut(canvas);
         EXPECT_THROW(HtmlParseBuffer(cut, names, QString::fromLatin1(page), strings), EParseError) << page;
         EXPECT_EQ(dynamic_cast<TSection*>(cut.Item(cut.Count() - 1))->TextBuffer().toString(), "text before") << page;
