@@ -10,6 +10,8 @@
 #include "parse/vocabulary.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -134,10 +136,21 @@ private:
     void ParseTextAreaText(TTextAreaFormControlObj* control, bool readNext);
     void ParseTable();
 
-    // Sections and fonts.
-    TMyFont& TopFont() { return fontStack_.back(); }
-    bool PushFont();
-    void PopFont();
+    // Sections and fonts. Each font on the stack belongs to the tag that put
+    // it there, and only that tag's end takes it off, wherever it stands:
+    // the fonts above it keep what their own tags changed.
+    enum class FontOwner : std::uint8_t { Base, BaseFont, Font, Fixed, Link, Heading, Address, Pre };
+    struct StackedFont {
+        TMyFont font;
+        FontOwner owner;
+    };
+    TMyFont& TopFont() { return fontStack_.back().font; }
+    bool PushFont(FontOwner owner);
+    bool HasFont(FontOwner owner) const;
+    void PopFont(FontOwner owner);
+    // B, I and U and their kin: each style is on while any of its tags is open.
+    void OpenStyle(TFontStyles style);
+    void CloseStyle(TFontStyles style);
     std::unique_ptr<TSection> NewSection(int indent, int justify, const TMyFont& font);
     void OpenSection(int indent);
     void CloseSection();
@@ -173,11 +186,12 @@ private:
 
     std::unique_ptr<TSection> section_;
     TCell* sectionList_;
-    std::vector<TMyFont> fontStack_;
+    std::vector<StackedFont> fontStack_;
     QString currentURL_;
     int baseFontSize_ = 3;
     int justify_ = 1;
     TFontStyles styleFlags_ = 0;
+    std::array<std::uint8_t, 3> styleDepth_{}; // open tags of bold, italic and underline
     int subSup_ = 0;
     ThtmlForm* currentForm_ = nullptr;
     bool inPre_ = false;

@@ -1,6 +1,8 @@
 // Lists, preformatted text, selection options, text areas and tables.
 #include "parse/parser.h"
 
+#include <bit>
+
 namespace zorvel::html {
 
 namespace {
@@ -94,7 +96,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
 
 void HtmlParser::ParsePreformatted() {
     CloseSection();
-    if (PushFont()) {
+    if (PushFont(FontOwner::Pre)) {
         TopFont().name = master_.PreFontName;
         TopFont().SetNominalSize(master_, 10);
         TopFont().Fixed = true;
@@ -180,7 +182,7 @@ void HtmlParser::ParsePreformatted() {
                 break;
             case endOf(tFONT):
                 flush(false);
-                PopFont();
+                PopFont(FontOwner::Font);
                 ChangeFont();
                 break;
             default:
@@ -204,7 +206,7 @@ void HtmlParser::ParsePreformatted() {
     flush(false);
     CloseSection();
     inPre_ = false;
-    PopFont();
+    PopFont(FontOwner::Pre);
     NextToken();
 }
 
@@ -283,6 +285,7 @@ void HtmlParser::ParseTable() {
     TCell* const outer = sectionList_;
     const int savedJustify = justify_;
     const TFontStyles savedStyles = styleFlags_;
+    const auto savedDepths = styleDepth_;
     auto table = makeModel<ThtmlTable>(master_.Pool, &master_, justify_, attributes_);
     auto row = makeModel<TCellList>(master_.Pool, &master_.Pool);
     std::unique_ptr<TCellObj> cell;
@@ -306,6 +309,7 @@ void HtmlParser::ParseTable() {
         outer->Add(std::move(table));
         justify_ = savedJustify;
         styleFlags_ = savedStyles;
+        styleDepth_ = savedDepths;
         --tableDepth_;
     };
     try {
@@ -327,10 +331,11 @@ void HtmlParser::ParseTable() {
                 finishCell();
                 firstRowMarker = false;
                 int align = rowAlign ? rowAlign : (Sy == tTD ? 1 : 2);
+                // A heading cell is bold, another is not, whatever stands around the table.
+                styleDepth_[std::size_t(std::countr_zero(kStyleBold))] = 0;
+                styleFlags_ &= ~kStyleBold;
                 if (Sy == tTH)
-                    styleFlags_ |= kStyleBold;
-                else
-                    styleFlags_ &= ~kStyleBold;
+                    OpenStyle(kStyleBold);
                 if (const int own = GetAlign(attributes_))
                     align = own;
                 cell = makeModel<TCellObj>(master_.Pool, &master_, attributes_, GetVAlign(attributes_, rowVAlign));

@@ -285,6 +285,25 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
     EXPECT_EQ(s->Fonts.Item(8)->RunFont().NormalSize, 9); // three quarters of 12
 }
 
+TEST(Parser, AFullFontStackKeepsEachEndTagToItsOwnFont) {
+    // FONT fills the stack; the TT and the link that find no room must not
+    // take a FONT's colour off with their ends.
+    QString page;
+    const int fonts = html::HtmlParser::kMaxFonts - 1; // and the page's own
+    for (int i = 0; i < fonts; ++i)
+        page += QStringLiteral("<FONT COLOR=red>");
+    page += QStringLiteral("<TT>a</TT><A HREF=x>b</A>c");
+    for (int i = 1; i < fonts; ++i)
+        page += QStringLiteral("</FONT>");
+    page += QStringLiteral("d</FONT>e");
+    const TSection* s = Parsed(page).texts().at(0);
+    QString colours;
+    for (int i = 0; i < s->Fonts.Count(); ++i)
+        colours += s->Fonts.Item(i)->RunFont().color == Qt::red ? u'r' : u'k';
+    EXPECT_EQ(colours.back(), u'k');
+    EXPECT_EQ(colours.chopped(1), QString(colours.size() - 1, u'r')) << colours.toStdString();
+}
+
 TEST(Parser, BodyAttributesAndDiscardedLeadingText) {
     const Parsed p(
         QStringLiteral("<A NAME=early>junk</A><BODY BGCOLOR=\"#102030\" TEXT=maroon LINK=lime BACKGROUND=\"bg.gif\">"
