@@ -242,9 +242,9 @@ private:
             if (isBlank(c))
                 return 1;
             if ((r_.flags & Heading) && isHeadingLevel(c)) {
-                // A heading's level: the viewer reads no attributes after it.
+                // A heading's level; its attributes follow it.
                 paint(i, 1, HtmlColour::Tag);
-                r_.mode = SkipToGt;
+                r_.mode = AttrStart;
                 return 1;
             }
             r_.mode = AttrStart;

@@ -55,7 +55,7 @@ TEST(HtmlColours, ColourTheMarkupAsTheViewerReadsIt) {
          {"cccccccccccccc.cccccccccccc.ccccc."}},
         {"a < in text opens a tag that runs to the next >", {"a < b and c > d"}, {"..t.n.nnn.n.t.."}},
         {"a > inside a quoted value ends the value and the tag", {R"(<IMG ALT="a>b">x)"}, {R"(tttt.nnntvvt....)"}},
-        {"a heading reads no attributes after its digit", {"<H1 ALIGN=center>x</H1>"}, {"ttttttttttttttttt.ttttt"}},
+        {"a heading's attributes follow its digit", {"<H1 ALIGN=center>x</H1>"}, {"ttt.nnnnntvvvvvvt.ttttt"}},
         {"a number ends at a letter that is no hex digit, which starts another attribute",
          {"<TD WIDTH=50px>"},
          {"ttt.nnnnntvvnnt"}},

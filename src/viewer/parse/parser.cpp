@@ -72,6 +72,10 @@ bool HtmlParser::IsInlineToken(int sy) {
     case tIMG:
     case tCENTER:
     case endOf(tCENTER):
+    case ParagraphEnd:
+    case DivStart:
+    case DivEnd:
+    case BlockBreak:
     case tA:
     case endOf(tA):
     case TextToken:
@@ -160,7 +164,36 @@ std::unique_ptr<TSection> HtmlParser::NewSection(int indent, int justify, const 
 
 void HtmlParser::OpenSection(int indent) {
     if (!section_)
-        section_ = NewSection(indent, justify_, TopFont());
+        section_ = NewSection(indent, LineJustify(), TopFont());
+}
+
+int HtmlParser::LineJustify() const {
+    return paragraphJustify_ ? paragraphJustify_ : justify_;
+}
+
+void HtmlParser::BreakLine(int indent) {
+    CloseSection();
+    section_ = NewSection(indent, LineJustify(), TopFont());
+}
+
+void HtmlParser::EndParagraph() {
+    paragraphOpen_ = false;
+    paragraphJustify_ = 0;
+}
+
+void HtmlParser::CloseParagraph(int indent) {
+    // Only a paragraph that is open ends, with space after it.
+    if (!paragraphOpen_)
+        return;
+    EndParagraph();
+    CloseSection();
+    sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
+    section_ = NewSection(indent, justify_, TopFont());
+}
+
+bool HtmlParser::AfterParagraphSpace() const {
+    return (!section_ || section_->Len == 0) && sectionList_->Count() > 0 &&
+           dynamic_cast<const TParagraphSpace*>(sectionList_->Item(sectionList_->Count() - 1)) != nullptr;
 }
 
 void HtmlParser::CloseSection() {
@@ -220,6 +253,7 @@ void HtmlParser::ParseBody(const TokenSet& terminators) {
             NextToken();
             break;
         case tHR:
+            EndParagraph();
             CloseSection();
             sectionList_->Add(makeModel<THorzLine>(master_.Pool, &master_));
             NextToken();
@@ -425,10 +459,14 @@ void HtmlParser::ParseInline(int indent) {
         section_->AddText(TokenText());
         break;
     case tP: {
+        // A paragraph straight after one that was ended has the one space between them.
+        const bool spaced = AfterParagraphSpace();
         CloseSection();
-        sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
-        const int align = GetAlign(attributes_);
-        section_ = NewSection(indent, align ? align : justify_, TopFont());
+        if (!spaced)
+            sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
+        paragraphOpen_ = true;
+        paragraphJustify_ = GetAlign(attributes_);
+        section_ = NewSection(indent, LineJustify(), TopFont());
         // A run of P tags makes one paragraph.
         do {
             SkipWhiteSpace();
@@ -437,11 +475,39 @@ void HtmlParser::ParseInline(int indent) {
         return;
     }
     case tBR:
-        CloseSection();
-        section_ = NewSection(indent, justify_, TopFont());
+        BreakLine(indent);
+        break;
+    case ParagraphEnd:
+        CloseParagraph(indent);
+        break;
+    case DivStart:
+        CloseParagraph(indent);
+        if (divJustify_.size() < kMaxDivDepth) {
+            divJustify_.push_back(justify_);
+            if (const int align = GetAlign(attributes_))
+                justify_ = align;
+        } else {
+            ++divOverflow_;
+        }
+        BreakLine(indent);
+        break;
+    case DivEnd:
+        if (divOverflow_ > 0) {
+            --divOverflow_;
+        } else if (!divJustify_.empty()) {
+            EndParagraph();
+            justify_ = divJustify_.back();
+            divJustify_.pop_back();
+            BreakLine(indent);
+        }
+        break;
+    case BlockBreak:
+        CloseParagraph(indent);
+        BreakLine(indent);
         break;
     case tCENTER:
     case endOf(tCENTER):
+        EndParagraph();
         CloseSection();
         justify_ = Sy == tCENTER ? 2 : 1;
         section_ = NewSection(indent, justify_, TopFont());
@@ -483,8 +549,10 @@ void HtmlParser::ParseInline(int indent) {
                 font.italic = false;
                 font.underline = false;
             }
+            EndParagraph();
             sectionList_->Add(makeModel<THeadingSpace>(master_.Pool, &master_, headingLevel_));
-            section_ = NewSection(indent, justify_, TopFont());
+            const int align = GetAlign(attributes_);
+            section_ = NewSection(indent, align ? align : justify_, TopFont());
         }
         break;
     case endOf(tH):

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zorvel::html {
 
@@ -34,6 +35,7 @@ public:
     static constexpr int kMaxListDepth = 200;
     static constexpr int kMaxTableDepth = 40;
     static constexpr int kMaxFonts = 25;
+    static constexpr std::size_t kMaxDivDepth = 100;
 
 private:
     // Characters (tokenizer.cpp). The next character of the page, with
@@ -153,6 +155,14 @@ private:
     void CloseStyle(TFontStyles style);
     std::unique_ptr<TSection> NewSection(int indent, int justify, const TMyFont& font);
     void OpenSection(int indent);
+    // How a new line of the current paragraph is aligned.
+    int LineJustify() const;
+    void BreakLine(int indent);
+    void EndParagraph();
+    // The end of an open paragraph, by its end tag or a block that starts.
+    void CloseParagraph(int indent);
+    // Nothing shown since the last paragraph's space.
+    bool AfterParagraphSpace() const;
     void CloseSection();
     void ChangeFont();
 
@@ -190,6 +200,12 @@ private:
     QString currentURL_;
     int baseFontSize_ = 3;
     int justify_ = 1;
+    // A P's ALIGN, for its lines up to its end (0: none); whether one is open.
+    int paragraphJustify_ = 0;
+    bool paragraphOpen_ = false;
+    // The alignment around each open DIV; the DIVs past the deepest kept.
+    std::vector<int> divJustify_;
+    int divOverflow_ = 0;
     TFontStyles styleFlags_ = 0;
     std::array<std::uint8_t, 3> styleDepth_{}; // open tags of bold, italic and underline
     int subSup_ = 0;

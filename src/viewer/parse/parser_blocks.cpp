@@ -35,6 +35,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
         if (const TAttribute* start = attributes_.Find(AttrKind::Start); start && start->NumericValue >= 0)
             counter = start->NumericValue;
     int itemIndent = depth;
+    EndParagraph();
     NextToken();
     // A list with nothing in it leaves the open section open: "A<UL></UL>B" is one line.
     if (IsListEnd(Sy)) {
@@ -95,6 +96,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
 }
 
 void HtmlParser::ParsePreformatted() {
+    EndParagraph();
     CloseSection();
     if (PushFont(FontOwner::Pre)) {
         TopFont().name = master_.PreFontName;
@@ -285,6 +287,11 @@ void HtmlParser::ParseTable() {
     TCell* const outer = sectionList_;
     const int savedJustify = justify_;
     const TFontStyles savedStyles = styleFlags_;
+    // The cells are aligned by themselves: a paragraph or DIV around the table is not theirs.
+    const int savedParagraphJustify = std::exchange(paragraphJustify_, 0);
+    const bool savedParagraphOpen = std::exchange(paragraphOpen_, false);
+    const std::size_t savedDivs = divJustify_.size();
+    const int savedDivOverflow = std::exchange(divOverflow_, 0);
     const auto savedDepths = styleDepth_;
     auto table = makeModel<ThtmlTable>(master_.Pool, &master_, justify_, attributes_);
     auto row = makeModel<TCellList>(master_.Pool, &master_.Pool);
@@ -310,6 +317,10 @@ void HtmlParser::ParseTable() {
         justify_ = savedJustify;
         styleFlags_ = savedStyles;
         styleDepth_ = savedDepths;
+        paragraphJustify_ = savedParagraphJustify;
+        paragraphOpen_ = savedParagraphOpen;
+        divJustify_.resize(savedDivs);
+        divOverflow_ = savedDivOverflow;
         --tableDepth_;
     };
     try {

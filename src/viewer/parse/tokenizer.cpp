@@ -21,6 +21,19 @@ constexpr NameKey keyOf(std::u16string_view name) {
         letters[i] = char(name[i]);
     return NameKey::of(letters);
 }
+// Block elements outside the vocabulary: DIV, then those that only break the line.
+constexpr NameKey kDiv = nameKey("DIV");
+constexpr NameKey kLineBreakingBlocks[] = {nameKey("SECTION"), nameKey("ARTICLE"), nameKey("NAV"),
+                                           nameKey("HEADER"),  nameKey("FOOTER"),  nameKey("MAIN"),
+                                           nameKey("ASIDE"),   nameKey("FIGURE"),  nameKey("FIGCAPTION")};
+int blockToken(const NameKey& key, bool endTag) {
+    if (key == kDiv)
+        return endTag ? DivEnd : DivStart;
+    for (const NameKey& block : kLineBreakingBlocks)
+        if (key == block)
+            return BlockBreak;
+    return UnknownTag;
+}
 // The element whose text is raw, by its key; an empty name for every other.
 std::u16string_view rawTextElement(const NameKey& key) {
     static constexpr NameKey kKeys[] = {keyOf(kRawTextElements[0]), keyOf(kRawTextElements[1])};
@@ -192,9 +205,9 @@ void HtmlParser::ReadTag() {
     const NameKey name = ReadName();
     const int tag = lookupTag(name);
     if (tag < 0)
-        Sy = UnknownTag;
+        Sy = blockToken(name, endTag);
     else if (endTag)
-        Sy = tag < kTagsWithEnd ? endOf(tag) : UnknownTag;
+        Sy = tag < kTagsWithEnd ? endOf(tag) : tag == tP ? ParagraphEnd : UnknownTag;
     else
         Sy = tag;
 
@@ -203,7 +216,9 @@ void HtmlParser::ReadTag() {
     if ((Sy == tH || Sy == endOf(tH)) && isHeadingLevel(CurCharUpper)) {
         headingLevel_ = CurCharUpper - u'0';
         ReadChar();
-    } else if (Sy != UnknownTag && tagKeepsAttributes(tag)) {
+    }
+    // A heading's attributes follow its level.
+    if (Sy == DivStart || (Sy != UnknownTag && Sy != ParagraphEnd && tagKeepsAttributes(tag))) {
         attributes_.clear();
         TAttribute attribute;
         while (ReadAttribute(attribute, AttributeValues::Known))

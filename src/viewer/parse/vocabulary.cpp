@@ -18,7 +18,7 @@ struct TagInfo {
 
 constexpr std::array<TagInfo, kTagCount> kTags = {{
     {"HTML", false},   {"TITLE", false},   {"BODY", true},     {"HEAD", false},       {"B", false},
-    {"I", false},      {"H", false},       {"EM", false},      {"STRONG", false},     {"U", false},
+    {"I", false},      {"H", true},        {"EM", false},      {"STRONG", false},     {"U", false},
     {"CITE", false},   {"VAR", false},     {"TT", false},      {"CODE", false},       {"KBD", false},
     {"SAMP", false},   {"OL", true},       {"UL", false},      {"DIR", false},        {"MENU", false},
     {"DL", false},     {"A", true},        {"ADDRESS", false}, {"BLOCKQUOTE", false}, {"PRE", false},

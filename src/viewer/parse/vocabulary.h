@@ -83,6 +83,13 @@ enum OtherToken : int {
     StrayChar,
     LineEnd,
     TextAreaEnd,
+    // Tags outside the 50 that only shape blocks: "</P>", DIV (which keeps
+    // its ALIGN) and its end, and the newer block elements, start or end,
+    // which break the line.
+    ParagraphEnd,
+    DivStart,
+    DivEnd,
+    BlockBreak,
     kTokenCount
 };
 

@@ -354,6 +354,39 @@ TEST(Parser, CenterBreakAndAddress) {
     EXPECT_EQ(got, (QStringList{"a:1", "b:2", "c:2", "d:1", "e:1i", "f:1", "HorzLine", "g:1"}));
 }
 
+// Each non-empty section as "text:justify", and the spaces between them.
+TEST(Parser, ParagraphAndBlockEndsAndTheirAlignment) {
+    const struct {
+        const char* html;
+        QStringList expected;
+    } cases[] = {
+        {"<P ALIGN=right>a<BR>b</P>c", {"ParagraphSpace", "a:3", "b:3", "ParagraphSpace", "c:1"}},
+        {"<P>a</P> <P ALIGN=center>b</p>", {"ParagraphSpace", "a:1", "ParagraphSpace", "b:2", "ParagraphSpace"}},
+        {"a</P>b<P ALIGN=right>c<UL><LI>d</UL>e", {"ab:1", "ParagraphSpace", "c:3", "d:1", "e:1"}},
+        {"<DIV ALIGN=right>a<div align=left>b</DIV>c<DIV>d</DIV></DIV>e</DIV>f",
+         {"a:3", "b:1", "c:3", "d:3", "ef:1"}}, // a stray end changes nothing
+        {"<P ALIGN=center>a<DIV>b</DIV>c", {"ParagraphSpace", "a:2", "ParagraphSpace", "b:1", "c:1"}},
+        {"<H1 ALIGN=right>a</H1>b<H2 align=CENTER>c</H2>",
+         {"HeadingSpace", "a:3", "HeadingSpace", "b:1", "HeadingSpace", "c:2", "HeadingSpace"}},
+        {"a<NAV>b</NAV>c<FIGURE>d<FIGCAPTION>e</FIGCAPTION></FIGURE>f<SPAN>g</SPAN>",
+         {"a:1", "b:1", "c:1", "d:1", "e:1", "fg:1"}},
+        {"<DIV ALIGN=right><TABLE><TR><TD>a</TABLE>b</DIV>c", {"Table", "b:3", "c:1"}},
+    };
+    for (const auto& c : cases) {
+        const Parsed p(QString::fromLatin1(c.html));
+        QStringList got;
+        for (const auto& s : p.list) {
+            if (const auto* t = dynamic_cast<const TSection*>(s.get())) {
+                if (!t->TextBuffer().isEmpty())
+                    got << QStringLiteral("%1:%2").arg(t->TextBuffer().toString()).arg(t->Justify);
+            } else {
+                got << QString::fromLatin1(s->KindName());
+            }
+        }
+        EXPECT_EQ(got, c.expected) << c.html;
+    }
+}
+
 TEST(Parser, TextLimitAndLongTokens) {
     const QString word(30000, u'w');
     const Parsed p(word);
