@@ -22,7 +22,8 @@ TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, int v
 TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
     : ColSpan(source.ColSpan), RowSpan(source.RowSpan), CellHeight(source.CellHeight), CellWidth(source.CellWidth),
       ContentHeight(source.ContentHeight), ContentOffset(source.ContentOffset), VAlign(source.VAlign),
-      WidthPercent(source.WidthPercent), Cell(makeModel<TCell>(master->Pool, *source.Cell, master)) {}
+      WidthPercent(source.WidthPercent), Background(source.Background),
+      Cell(makeModel<TCell>(master->Pool, *source.Cell, master)) {}
 
 std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
     auto filler = makeModel<TCellObj>(master->Pool, master, TAttributeList{}, 1);
@@ -88,6 +89,7 @@ std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* MasterList) const 
     copy->TableWidth = TableWidth;
     copy->FullWidth = FullWidth;
     copy->WidthPercent = WidthPercent;
+    copy->Background = Background;
     copy->CaptionHeight = CaptionHeight;
     copy->BodyHeight = BodyHeight;
     copy->CellPadding = CellPadding;

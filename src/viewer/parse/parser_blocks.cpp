@@ -297,6 +297,14 @@ void HtmlParser::ParseTable() {
     auto row = makeModel<TCellList>(master_.Pool, &master_.Pool);
     std::unique_ptr<TCellObj> cell;
     int rowAlign = 0;
+    QRgb rowBackground = 0;
+    // A BGCOLOR the page gives, as an opaque colour; 0 where none is given.
+    auto background = [this]() -> QRgb {
+        QColor colour;
+        const TAttribute* a = attributes_.Find(AttrKind::BgColor);
+        return a && ColorFromString(a->ValueText, colour) ? colour.rgb() | 0xFF000000u : 0;
+    };
+    table->Background = background();
     int rowVAlign = 1;
     // Only the table's first TR before any cell opens the first row; every
     // later one ends the row before it, even an empty one.
@@ -350,6 +358,9 @@ void HtmlParser::ParseTable() {
                 if (const int own = GetAlign(attributes_))
                     align = own;
                 cell = makeModel<TCellObj>(master_.Pool, &master_, attributes_, GetVAlign(attributes_, rowVAlign));
+                cell->Background = background();
+                if (!cell->Background)
+                    cell->Background = rowBackground;
                 sectionList_ = cell->Cell.get();
                 justify_ = align;
                 NextToken();
@@ -369,6 +380,7 @@ void HtmlParser::ParseTable() {
                 }
                 firstRowMarker = false;
                 rowAlign = GetAlign(attributes_);
+                rowBackground = background();
                 rowVAlign = GetVAlign(attributes_, 1);
                 NextToken();
                 break;
