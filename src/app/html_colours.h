@@ -1,15 +1,18 @@
 #pragma once
-// What the editor colours in a page, read the way our viewer reads HTML, so
-// that what looks like a comment is what the preview hides and a tag ends
-// where the viewer ends it:
-// - every "<!" construct is a comment up to its first ">", wherever it stands
-//   (in text, inside a tag, inside a quoted value);
+// What the editor colours in a page, read the way our viewer reads HTML (the
+// rules both follow are in parse/html_rules.h), so that what looks like a
+// comment is what the preview hides and a tag ends where the viewer ends it:
+// - "<!--" is a comment up to its first "-->", any other "<!" construct up to
+//   its first ">", wherever it stands (in text, inside a tag, inside a
+//   quoted value);
 // - a "<" in text always opens a tag, and everything up to the next ">" is
 //   read as that tag (so «a < b and c > d» hides « b and c »);
 // - a quoted value ends at its own quote or at a ">", which ends the tag;
 //   an unquoted value ends at a blank, a line end or a ">";
-// - an entity is coloured only where the viewer turns it into a character;
-// - inside a TEXTAREA only its end tag is markup.
+// - a character reference is coloured only where the viewer turns it into
+//   characters;
+// - inside a TEXTAREA only its end tag and character references are markup;
+//   inside a SCRIPT or STYLE only its end tag.
 // The reading is carried from line to line, so a tag or a comment may span lines.
 #include <QStringView>
 
@@ -30,7 +33,7 @@ struct ColouredRange {
 // Where the reading stands after a line: small enough to keep one per line.
 struct HtmlReading {
     std::uint8_t mode = 0;
-    std::uint8_t resume = 0; // what a "<!" construct returns to at its ">"
+    std::uint8_t resume = 0; // what a "<!" construct, or a script's "<" that ends no script, returns to
     std::uint8_t name = 0;   // how much of a tag's name has been read, and how it matches
     std::uint8_t flags = 0;
     bool operator==(const HtmlReading&) const = default;

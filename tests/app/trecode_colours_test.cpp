@@ -115,7 +115,7 @@ TEST(SyntaxColours, OnlyTheLinesShownAreReadAndAnEditAboveIsSeenFurtherDown) {
     QString text;
     for (int i = 0; i < 20000; ++i)
         text += i < 15000    ? QStringLiteral("text &amp; more\n")
-                : i == 15000 ? QStringLiteral("a > b\n")
+                : i == 15000 ? QStringLiteral("a > b --> c\n")
                              : QStringLiteral("<B>line</B>\n");
     TSRichEdit edit;
     edit.resize(500, 400);
@@ -131,7 +131,7 @@ TEST(SyntaxColours, OnlyTheLinesShownAreReadAndAnEditAboveIsSeenFurtherDown) {
     const QColor entity = colourAt(edit, 5);
     ASSERT_TRUE(entity.isValid());
 
-    // A comment opened at the top runs to the ">" of line 15000, which the
+    // A comment opened at the top runs to the "-->" of line 15000, which the
     // lines there show when they are scrolled to.
     edit.setSelText("<!--");
     paint(edit);
@@ -144,7 +144,7 @@ TEST(SyntaxColours, OnlyTheLinesShownAreReadAndAnEditAboveIsSeenFurtherDown) {
     paint(edit);
     EXPECT_EQ(colourAt(edit, lineStart(14990) + 5), comment) << "still in the comment";
     const QColor tag = colourAt(edit, lineStart(15010));
-    EXPECT_TRUE(tag.isValid() && tag != comment) << "after the comment's >";
+    EXPECT_TRUE(tag.isValid() && tag != comment) << "after the comment's -->";
 
     // Taken back, the lines far down show their entities again once shown.
     edit.Undo();

@@ -72,8 +72,11 @@ int FontTable::count() {
 int Canvas::fitCount(FontId font, QStringView text, int room, int& width) {
     const int N = int(text.size());
     int measured = 0;
+    // A count that would part the two halves of a character beyond U+FFFF
+    // is as wide as the text before that character.
+    auto parts = [&](int k) { return k > 0 && k < N && text[k - 1].isHighSurrogate() && text[k].isLowSurrogate(); };
     auto fits = [&](int k) {
-        measured = textWidth(font, text.first(k));
+        measured = textWidth(font, text.first(parts(k) ? k - 1 : k));
         return measured <= room;
     };
     // Binary search for the largest k that fits: low always counts as
@@ -110,6 +113,8 @@ int Canvas::fitCount(FontId font, QStringView text, int room, int& width) {
             lowWidth = measured;
         }
     }
+    if (parts(low))
+        --low; // as wide as it was
     width = lowWidth;
     return low;
 }

@@ -84,6 +84,7 @@ public:
     // Line breaking's question: the largest count of characters from the
     // start of text whose textWidth is at most room (a run only grows as
     // characters are added), with that width in width (0 for no character).
+    // The count never ends between the two halves of a character beyond U+FFFF.
     // By default a search over textWidth; a canvas that can add advances up
     // one at a time answers in a single pass over the characters that fit.
     virtual int fitCount(FontId font, QStringView text, int room, int& width);

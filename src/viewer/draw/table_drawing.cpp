@@ -44,6 +44,10 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
     }
     const int rowsTop = y + CellSpacing;
     int rowTop = rowsTop;
+    // The table's colour fills it behind its cells and the spacing between them.
+    if (Background)
+        canvas.fillRect(QRect(X + ColumnsLeft, rowsTop, TableWidth, y + BodyHeight - rowsTop),
+                        QColor::fromRgb(Background));
     for (const auto& row : Rows) {
         if (rowTop >= rectBottom)
             break; // rows span downwards only: nothing below can reach up into the rectangle
@@ -53,6 +57,11 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& DrawRect, int, int X, int Y) {
             // Fillers take their column's width and draw nothing; an empty
             // cell shows no frame either.
             const int cellBottom = addExtent(rowTop, cell.CellHeight);
+            // A cell's colour fills it inside its frame, empty or not.
+            if (cell.ColSpan > 0 && cell.Background && cellBottom > DrawRect.y())
+                canvas.fillRect(QRect(x + CellSpacing, rowTop + CellSpacing, cell.CellWidth - CellSpacing,
+                                      cell.CellHeight - CellSpacing),
+                                QColor::fromRgb(cell.Background));
             if (cell.ColSpan > 0 && cell.HasContents() && cellBottom > DrawRect.y()) {
                 cell.Cell->Draw(canvas, DrawRect, cell.CellWidth - CellSpacing - 2 * CellPadding,
                                 x + CellSpacing + CellPadding,

@@ -133,13 +133,15 @@ private:
     }
 
     void tableSection(const ThtmlTable& t, int depth, const QString& path) {
-        line(depth, QStringLiteral("Table border=%1 justify=%2 width=%3% padding=%4 spacing=%5 caption=%6")
-                        .arg(t.Border ? 1 : 0)
-                        .arg(QLatin1String(justifyName(t.Justify)))
-                        .arg(t.WidthPercent)
-                        .arg(t.CellPadding)
-                        .arg(t.CellSpacing)
-                        .arg(t.TopCaption ? QStringLiteral("top") : QStringLiteral("bottom")));
+        line(depth,
+             QStringLiteral("Table border=%1 justify=%2 width=%3% padding=%4 spacing=%5 caption=%6")
+                     .arg(t.Border ? 1 : 0)
+                     .arg(QLatin1String(justifyName(t.Justify)))
+                     .arg(t.WidthPercent)
+                     .arg(t.CellPadding)
+                     .arg(t.CellSpacing)
+                     .arg(t.TopCaption ? QStringLiteral("top") : QStringLiteral("bottom")) +
+                 (t.Background ? QStringLiteral(" bgcolor=") + QColor::fromRgb(t.Background).name() : QString()));
         if (withLines_) {
             QStringList widths;
             for (int k = 0; k < t.NumCols; ++k)
@@ -169,6 +171,8 @@ private:
                                    .arg(obj.RowSpan)
                                    .arg(QLatin1String(valignName(obj.VAlign)))
                                    .arg(obj.WidthPercent);
+                if (obj.Background)
+                    head += QStringLiteral(" bgcolor=") + QColor::fromRgb(obj.Background).name();
                 if (withLines_ && obj.ColSpan > 0)
                     head += QStringLiteral(" box=%1x%2 offset=%3")
                                 .arg(obj.CellWidth)

@@ -23,7 +23,8 @@ TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, Verti
 TCellObj::TCellObj(const TCellObj& source, TSectionList* master)
     : ColSpan(source.ColSpan), RowSpan(source.RowSpan), CellHeight(source.CellHeight), CellWidth(source.CellWidth),
       ContentHeight(source.ContentHeight), ContentOffset(source.ContentOffset), VAlign(source.VAlign),
-      WidthPercent(source.WidthPercent), Cell(makeModel<TCell>(master->Pool, *source.Cell, master)) {}
+      WidthPercent(source.WidthPercent), Background(source.Background),
+      Cell(makeModel<TCell>(master->Pool, *source.Cell, master)) {}
 
 std::unique_ptr<TCellObj> TCellObj::Filler(TSectionList* master, int rowSpan) {
     auto filler = makeModel<TCellObj>(master->Pool, master, TAttributeList{}, VerticalAlign::Middle);
@@ -89,6 +90,7 @@ std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* MasterList) const 
     copy->TableWidth = TableWidth;
     copy->FullWidth = FullWidth;
     copy->WidthPercent = WidthPercent;
+    copy->Background = Background;
     copy->CaptionHeight = CaptionHeight;
     copy->BodyHeight = BodyHeight;
     copy->CellPadding = CellPadding;

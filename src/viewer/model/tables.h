@@ -31,6 +31,7 @@ public:
     int ContentOffset = 0;
     VerticalAlign VAlign = VerticalAlign::Middle;
     int WidthPercent = 0;
+    QRgb Background = 0; // its own BGCOLOR or its row's; 0 for none (a colour is opaque)
     std::unique_ptr<TCell> Cell;
 
     // Whether anything was written in the cell: only such cells are laid out,
@@ -92,6 +93,7 @@ public:
     int TableWidth = 0;
     int FullWidth = 0;
     int WidthPercent = 0;
+    QRgb Background = 0; // BGCOLOR; 0 for none
     int CaptionHeight = 0;
     int BodyHeight = 0;
     int CellPadding = 2;

@@ -106,17 +106,21 @@ int QtCanvas::fitCount(FontId id, QStringView text, int room, int& width) {
     // The widths of text.first(k) for k = 1, 2, ... are the running sums of
     // the advances, rounded: adding them up in the same order as textWidth
     // gives the very same numbers, and the first count that does not fit
-    // ends the scan. That holds while the sums only grow; a surrogate (whose
-    // lone half is measured alone when the run is cut between the halves) or
-    // a negative advance could break it, and leaves the answer to the search.
+    // ends the scan. A character beyond U+FFFF is one advance, as textWidth
+    // measures it, and the count never parts its two halves. That holds while
+    // the sums only grow; a negative advance could break it, and leaves the
+    // answer to the search.
     FontEntry& e = entry(id);
     qreal sum = 0;
     int fitting = 0;
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (QChar::isSurrogate(c))
-            return Canvas::fitCount(id, text, room, width);
+    for (qsizetype i = 0; i < n;) {
+        char32_t c = text[i].unicode();
+        qsizetype units = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(char16_t(c), text[i + 1].unicode());
+            units = 2;
+        }
         const qreal a = e.advance(c);
         if (a < 0)
             return Canvas::fitCount(id, text, room, width);
@@ -127,6 +131,7 @@ int QtCanvas::fitCount(FontId id, QStringView text, int room, int& width) {
         }
         sum += a;
         fitting = w;
+        i += units;
     }
     width = fitting;
     return int(n);

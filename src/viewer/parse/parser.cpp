@@ -2,6 +2,8 @@
 // and form controls.
 #include "parse/parser.h"
 
+#include <bit>
+
 namespace zorvel::html {
 
 namespace {
@@ -19,8 +21,8 @@ QString upperName(const QString& name) {
 } // namespace
 
 HtmlParser::HtmlParser(TSectionList& master, TNameList& names, QStringView text, TParseStrings& strings)
-    : master_(master), names_(names), strings_(strings), pos_(text.utf16()), end_(text.utf16() + text.size()),
-      sectionList_(&master) {}
+    : master_(master), names_(names), strings_(strings), begin_(text.utf16()), pos_(begin_),
+      end_(text.utf16() + text.size()), sectionList_(&master) {}
 
 bool HtmlParser::IsStyleTag(int sy) {
     switch (sy) {
@@ -70,6 +72,10 @@ bool HtmlParser::IsInlineToken(int sy) {
     case tIMG:
     case tCENTER:
     case endOf(tCENTER):
+    case ParagraphEnd:
+    case DivStart:
+    case DivEnd:
+    case BlockBreak:
     case tA:
     case endOf(tA):
     case TextToken:
@@ -93,16 +99,62 @@ bool HtmlParser::IsListEnd(int sy) {
            sy == endOf(tBLOCKQUOTE);
 }
 
-bool HtmlParser::PushFont() {
+bool HtmlParser::PushFont(FontOwner owner) {
     if (int(fontStack_.size()) >= kMaxFonts)
         return false;
-    fontStack_.push_back(fontStack_.back());
+    fontStack_.push_back({fontStack_.back().font, owner});
     return true;
 }
 
-void HtmlParser::PopFont() {
-    if (fontStack_.size() > 1)
-        fontStack_.pop_back();
+bool HtmlParser::HasFont(FontOwner owner) const {
+    return std::any_of(fontStack_.begin() + 1, fontStack_.end(),
+                       [owner](const StackedFont& f) { return f.owner == owner; });
+}
+
+void HtmlParser::PopFont(FontOwner owner) {
+    auto it = std::find_if(fontStack_.rbegin(), fontStack_.rend() - 1,
+                           [owner](const StackedFont& f) { return f.owner == owner; });
+    if (it == fontStack_.rend() - 1)
+        return; // its tag put none there (the stack was full, or nothing to change)
+    // The fonts above it were made from it: each keeps only what its own tag changed.
+    const std::size_t k = std::size_t(fontStack_.rend() - it) - 1;
+    TMyFont made = fontStack_[k - 1].font;
+    for (std::size_t j = k + 1; j < fontStack_.size(); ++j) {
+        const TMyFont& was = fontStack_[j - 1].font;
+        const TMyFont& now = fontStack_[j].font;
+        if (now.name != was.name)
+            made.name = now.name;
+        if (now.size != was.size || now.NormalSize != was.NormalSize) {
+            made.size = now.size;
+            made.NormalSize = now.NormalSize;
+        }
+        if (now.Fixed != was.Fixed)
+            made.Fixed = now.Fixed;
+        if (now.bold != was.bold)
+            made.bold = now.bold;
+        if (now.italic != was.italic)
+            made.italic = now.italic;
+        if (now.underline != was.underline)
+            made.underline = now.underline;
+        if (now.color != was.color)
+            made.color = now.color;
+        fontStack_[j - 1] = {made, fontStack_[j].owner};
+    }
+    fontStack_.pop_back();
+}
+
+void HtmlParser::OpenStyle(TFontStyles style) {
+    const int i = std::countr_zero(style);
+    if (styleDepth_[std::size_t(i)] < 255)
+        ++styleDepth_[std::size_t(i)];
+    styleFlags_ |= style;
+}
+
+void HtmlParser::CloseStyle(TFontStyles style) {
+    const int i = std::countr_zero(style);
+    if (styleDepth_[std::size_t(i)] > 0 && --styleDepth_[std::size_t(i)] > 0)
+        return; // an outer tag of the same style is still open
+    styleFlags_ &= ~style;
 }
 
 std::unique_ptr<TSection> HtmlParser::NewSection(int indent, Justification justify, const TMyFont& font) {
@@ -112,7 +164,36 @@ std::unique_ptr<TSection> HtmlParser::NewSection(int indent, Justification justi
 
 void HtmlParser::OpenSection(int indent) {
     if (!section_)
-        section_ = NewSection(indent, justify_, TopFont());
+        section_ = NewSection(indent, LineJustify(), TopFont());
+}
+
+Justification HtmlParser::LineJustify() const {
+    return paragraphJustify_ != Justification::None ? paragraphJustify_ : justify_;
+}
+
+void HtmlParser::BreakLine(int indent) {
+    CloseSection();
+    section_ = NewSection(indent, LineJustify(), TopFont());
+}
+
+void HtmlParser::EndParagraph() {
+    paragraphOpen_ = false;
+    paragraphJustify_ = Justification::None;
+}
+
+void HtmlParser::CloseParagraph(int indent) {
+    // Only a paragraph that is open ends, with space after it.
+    if (!paragraphOpen_)
+        return;
+    EndParagraph();
+    CloseSection();
+    sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
+    section_ = NewSection(indent, justify_, TopFont());
+}
+
+bool HtmlParser::AfterParagraphSpace() const {
+    return (!section_ || section_->Len == 0) && sectionList_->Count() > 0 &&
+           dynamic_cast<const TParagraphSpace*>(sectionList_->Item(sectionList_->Count() - 1)) != nullptr;
 }
 
 void HtmlParser::CloseSection() {
@@ -134,7 +215,7 @@ void HtmlParser::Run() {
     base.name = master_.FontName;
     base.color = master_.FontColor;
     base.SetNominalSize(master_, 12);
-    fontStack_.assign(1, base);
+    fontStack_.assign(1, {base, FontOwner::Base});
     section_ = NewSection(0, Justification::Left, base);
     auto finish = [this] {
         attributes_.clear();
@@ -150,6 +231,9 @@ void HtmlParser::Run() {
         throw;
     }
     finish();
+    // Everything before the open comment has been built, as if the page ended there.
+    if (commentOpen_)
+        throw EParseError("Open Comment at End of HTML File");
 }
 
 void HtmlParser::ParseBody(const TokenSet& terminators) {
@@ -169,6 +253,7 @@ void HtmlParser::ParseBody(const TokenSet& terminators) {
             NextToken();
             break;
         case tHR:
+            EndParagraph();
             CloseSection();
             sectionList_->Add(makeModel<THorzLine>(master_.Pool, &master_));
             NextToken();
@@ -230,7 +315,7 @@ void HtmlParser::DoBody() {
             break;
         }
     }
-    section_ = NewSection(0, justify_, fontStack_.front());
+    section_ = NewSection(0, justify_, fontStack_.front().font);
     // Anchors written before BODY now point into the section that replaces the discarded one.
     if (discarded)
         names_.Replace(discarded, section_.get());
@@ -240,29 +325,29 @@ void HtmlParser::DoStyleTag() {
     switch (Sy) {
     case tB:
     case tSTRONG:
-        styleFlags_ |= kStyleBold;
+        OpenStyle(kStyleBold);
         break;
     case endOf(tB):
     case endOf(tSTRONG):
-        styleFlags_ &= ~kStyleBold;
+        CloseStyle(kStyleBold);
         break;
     case tI:
     case tEM:
     case tCITE:
     case tVAR:
-        styleFlags_ |= kStyleItalic;
+        OpenStyle(kStyleItalic);
         break;
     case endOf(tI):
     case endOf(tEM):
     case endOf(tCITE):
     case endOf(tVAR):
-        styleFlags_ &= ~kStyleItalic;
+        CloseStyle(kStyleItalic);
         break;
     case tU:
-        styleFlags_ |= kStyleUnderline;
+        OpenStyle(kStyleUnderline);
         break;
     case endOf(tU):
-        styleFlags_ &= ~kStyleUnderline;
+        CloseStyle(kStyleUnderline);
         break;
     case tSUB:
         subSup_ = ScriptShift::Sub;
@@ -281,7 +366,7 @@ void HtmlParser::DoAnchor(int indent) {
     for (const TAttribute& a : attributes_) {
         if (a.Kind == AttrKind::Href && !a.ValueText.isEmpty()) {
             currentURL_ = a.ValueText;
-            if (PushFont()) {
+            if (PushFont(FontOwner::Link)) {
                 TopFont().underline = true;
                 TopFont().color = master_.HotSpotColor;
             }
@@ -297,7 +382,7 @@ void HtmlParser::DoAnchor(int indent) {
 void HtmlParser::DoAnchorEnd() {
     if (!currentURL_.isEmpty()) {
         currentURL_.clear();
-        PopFont();
+        PopFont(FontOwner::Link);
     }
     if (section_)
         section_->SetLink(false, master_, TopFont(), QString(), styleFlags_, subSup_);
@@ -349,7 +434,9 @@ bool HtmlParser::ParseFontTag(int kind, bool normalText) {
             face = a.ValueText.left(50);
         }
     }
-    if ((size == 0 && !colour && face.isEmpty()) || !PushFont())
+    // A FONT that changes nothing is still one its end tag takes off; a
+    // BASEFONT has no end tag.
+    if ((baseFont && size == 0) || !PushFont(baseFont ? FontOwner::BaseFont : FontOwner::Font))
         return false;
     TMyFont& font = TopFont();
     if (colour)
@@ -373,10 +460,14 @@ void HtmlParser::ParseInline(int indent) {
         section_->AddText(TokenText());
         break;
     case tP: {
+        // A paragraph straight after one that was ended has the one space between them.
+        const bool spaced = AfterParagraphSpace();
         CloseSection();
-        sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
-        const Justification align = GetAlign(attributes_);
-        section_ = NewSection(indent, align != Justification::None ? align : justify_, TopFont());
+        if (!spaced)
+            sectionList_->Add(makeModel<TParagraphSpace>(master_.Pool, &master_));
+        paragraphOpen_ = true;
+        paragraphJustify_ = GetAlign(attributes_);
+        section_ = NewSection(indent, LineJustify(), TopFont());
         // A run of P tags makes one paragraph.
         do {
             SkipWhiteSpace();
@@ -385,11 +476,39 @@ void HtmlParser::ParseInline(int indent) {
         return;
     }
     case tBR:
-        CloseSection();
-        section_ = NewSection(indent, justify_, TopFont());
+        BreakLine(indent);
+        break;
+    case ParagraphEnd:
+        CloseParagraph(indent);
+        break;
+    case DivStart:
+        CloseParagraph(indent);
+        if (divJustify_.size() < kMaxDivDepth) {
+            divJustify_.push_back(justify_);
+            if (const Justification align = GetAlign(attributes_); align != Justification::None)
+                justify_ = align;
+        } else {
+            ++divOverflow_;
+        }
+        BreakLine(indent);
+        break;
+    case DivEnd:
+        if (divOverflow_ > 0) {
+            --divOverflow_;
+        } else if (!divJustify_.empty()) {
+            EndParagraph();
+            justify_ = divJustify_.back();
+            divJustify_.pop_back();
+            BreakLine(indent);
+        }
+        break;
+    case BlockBreak:
+        CloseParagraph(indent);
+        BreakLine(indent);
         break;
     case tCENTER:
     case endOf(tCENTER):
+        EndParagraph();
         CloseSection();
         justify_ = Sy == tCENTER ? Justification::Center : Justification::Left;
         section_ = NewSection(indent, justify_, TopFont());
@@ -398,7 +517,7 @@ void HtmlParser::ParseInline(int indent) {
     case tCODE:
     case tKBD:
     case tSAMP:
-        if (PushFont()) {
+        if (PushFont(FontOwner::Fixed)) {
             TopFont().name = master_.PreFontName;
             TopFont().SetNominalSize(master_, 10);
             TopFont().Fixed = true;
@@ -409,8 +528,11 @@ void HtmlParser::ParseInline(int indent) {
     case endOf(tCODE):
     case endOf(tKBD):
     case endOf(tSAMP):
+        PopFont(FontOwner::Fixed);
+        ChangeFont();
+        break;
     case endOf(tFONT):
-        PopFont();
+        PopFont(FontOwner::Font);
         ChangeFont();
         break;
     case tFONT:
@@ -420,7 +542,7 @@ void HtmlParser::ParseInline(int indent) {
     case tH:
         if (int(fontStack_.size()) < kMaxFonts) {
             CloseSection();
-            PushFont();
+            PushFont(FontOwner::Heading);
             TMyFont& font = TopFont();
             font.SetNominalSize(master_, headingFontSize(headingLevel_));
             if (headingLevel_ > 0) {
@@ -428,26 +550,28 @@ void HtmlParser::ParseInline(int indent) {
                 font.italic = false;
                 font.underline = false;
             }
+            EndParagraph();
             sectionList_->Add(makeModel<THeadingSpace>(master_.Pool, &master_, headingLevel_));
-            section_ = NewSection(indent, justify_, TopFont());
+            const Justification align = GetAlign(attributes_);
+            section_ = NewSection(indent, align != Justification::None ? align : justify_, TopFont());
         }
         break;
     case endOf(tH):
-        if (fontStack_.size() > 1) {
+        if (HasFont(FontOwner::Heading)) {
             CloseSection();
             sectionList_->Add(makeModel<THeadingSpace>(master_.Pool, &master_, headingLevel_));
-            PopFont();
+            PopFont(FontOwner::Heading);
         }
         break;
     case tADDRESS:
         CloseSection();
-        if (PushFont())
+        if (PushFont(FontOwner::Address))
             TopFont().italic = true;
         section_ = NewSection(indent, justify_, TopFont());
         break;
     case endOf(tADDRESS):
         CloseSection();
-        PopFont();
+        PopFont(FontOwner::Address);
         break;
     case tPRE:
         ParsePreformatted();

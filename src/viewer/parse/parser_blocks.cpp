@@ -1,12 +1,23 @@
 // Lists, preformatted text, selection options, text areas and tables.
 #include "parse/parser.h"
 
+#include <bit>
+
 namespace zorvel::html {
 
 namespace {
 constexpr char16_t kEnd = 26;
 constexpr int kMaxOptionText = 80;
 constexpr int kPendingPreText = 200;
+
+// At most n characters of s, one fewer where the cut would part a character
+// beyond U+FFFF from its second half.
+QString leftWhole(QStringView s, qsizetype n) {
+    n = std::clamp<qsizetype>(n, 0, s.size());
+    if (n > 0 && n < s.size() && s[n - 1].isHighSurrogate())
+        --n;
+    return s.first(n).toString();
+}
 
 TokenSet cellTerminators() {
     TokenSet set;
@@ -24,6 +35,7 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
         if (const TAttribute* start = attributes_.Find(AttrKind::Start); start && start->NumericValue >= 0)
             counter = start->NumericValue;
     int itemIndent = depth;
+    EndParagraph();
     NextToken();
     // A list with nothing in it leaves the open section open: "A<UL></UL>B" is one line.
     if (IsListEnd(Sy)) {
@@ -84,8 +96,9 @@ void HtmlParser::ParseList(int depth, int listKind, const TokenSet& terminators)
 }
 
 void HtmlParser::ParsePreformatted() {
+    EndParagraph();
     CloseSection();
-    if (PushFont()) {
+    if (PushFont(FontOwner::Pre)) {
         TopFont().name = master_.PreFontName;
         TopFont().SetNominalSize(master_, 10);
         TopFont().Fixed = true;
@@ -116,8 +129,11 @@ void HtmlParser::ParsePreformatted() {
             endLine();
             ReadChar();
         } else if (CurChar == u'&') {
-            ReadEntity();
-            pending += TokenText();
+            ReadEntity(true);
+            if (TokenText() == QStringView(u"\r"))
+                endLine();
+            else
+                pending += TokenText();
         } else if (CurChar == u'<') {
             ReadTag();
             if (!section_)
@@ -169,7 +185,7 @@ void HtmlParser::ParsePreformatted() {
                 break;
             case endOf(tFONT):
                 flush(false);
-                PopFont();
+                PopFont(FontOwner::Font);
                 ChangeFont();
                 break;
             default:
@@ -193,7 +209,7 @@ void HtmlParser::ParsePreformatted() {
     flush(false);
     CloseSection();
     inPre_ = false;
-    PopFont();
+    PopFont(FontOwner::Pre);
     NextToken();
 }
 
@@ -217,13 +233,13 @@ void HtmlParser::ParseSelectOptions(TListBoxFormControlObj* control) {
     NextToken();
     while (Sy != EofToken && Sy != endOf(tSELECT)) {
         if (Sy == TextToken && open) {
-            text += TokenText().left(kMaxOptionText - text.size());
+            text += leftWhole(TokenText(), kMaxOptionText - text.size());
         } else if (Sy == tOPTION || Sy == endOf(tOPTION)) {
             complete();
             if (Sy == tOPTION) {
                 open = true;
                 selected = attributes_.Find(AttrKind::Selected) != nullptr;
-                value = attributes_.Text(AttrKind::Value).left(kMaxOptionText);
+                value = leftWhole(attributes_.Text(AttrKind::Value), kMaxOptionText);
             }
         }
         NextToken();
@@ -249,6 +265,8 @@ void HtmlParser::ParseTextAreaText(TTextAreaFormControlObj* control, bool readNe
     }
     while (CurChar != u'>' && CurChar != kEnd)
         ReadChar();
+    if (Sy == TextAreaEnd)
+        Record(LexicalRange::Tag, textAreaEndStart_, CurChar == u'>' ? pos_ : end_);
     if (CurChar == u'>')
         ReadChar();
     if (control) {
@@ -270,10 +288,24 @@ void HtmlParser::ParseTable() {
     TCell* const outer = sectionList_;
     const Justification savedJustify = justify_;
     const TFontStyles savedStyles = styleFlags_;
+    // The cells are aligned by themselves: a paragraph or DIV around the table is not theirs.
+    const Justification savedParagraphJustify = std::exchange(paragraphJustify_, Justification::None);
+    const bool savedParagraphOpen = std::exchange(paragraphOpen_, false);
+    const std::size_t savedDivs = divJustify_.size();
+    const int savedDivOverflow = std::exchange(divOverflow_, 0);
+    const auto savedDepths = styleDepth_;
     auto table = makeModel<ThtmlTable>(master_.Pool, &master_, justify_, attributes_);
     auto row = makeModel<TCellList>(master_.Pool, &master_.Pool);
     std::unique_ptr<TCellObj> cell;
     Justification rowAlign = Justification::None;
+    QRgb rowBackground = 0;
+    // A BGCOLOR the page gives, as an opaque colour; 0 where none is given.
+    auto background = [this]() -> QRgb {
+        QColor colour;
+        const TAttribute* a = attributes_.Find(AttrKind::BgColor);
+        return a && ColorFromString(a->ValueText, colour) ? colour.rgb() | 0xFF000000u : 0;
+    };
+    table->Background = background();
     VerticalAlign rowVAlign = VerticalAlign::Middle;
     // Only the table's first TR before any cell opens the first row; every
     // later one ends the row before it, even an empty one.
@@ -293,6 +325,11 @@ void HtmlParser::ParseTable() {
         outer->Add(std::move(table));
         justify_ = savedJustify;
         styleFlags_ = savedStyles;
+        styleDepth_ = savedDepths;
+        paragraphJustify_ = savedParagraphJustify;
+        paragraphOpen_ = savedParagraphOpen;
+        divJustify_.resize(savedDivs);
+        divOverflow_ = savedDivOverflow;
         --tableDepth_;
     };
     try {
@@ -316,13 +353,17 @@ void HtmlParser::ParseTable() {
                 Justification align = rowAlign != Justification::None ? rowAlign
                                       : Sy == tTD                     ? Justification::Left
                                                                       : Justification::Center;
+                // A heading cell is bold, another is not, whatever stands around the table.
+                styleDepth_[std::size_t(std::countr_zero(kStyleBold))] = 0;
+                styleFlags_ &= ~kStyleBold;
                 if (Sy == tTH)
-                    styleFlags_ |= kStyleBold;
-                else
-                    styleFlags_ &= ~kStyleBold;
+                    OpenStyle(kStyleBold);
                 if (const Justification own = GetAlign(attributes_); own != Justification::None)
                     align = own;
                 cell = makeModel<TCellObj>(master_.Pool, &master_, attributes_, GetVAlign(attributes_, rowVAlign));
+                cell->Background = background();
+                if (!cell->Background)
+                    cell->Background = rowBackground;
                 sectionList_ = cell->Cell.get();
                 justify_ = align;
                 NextToken();
@@ -342,6 +383,7 @@ void HtmlParser::ParseTable() {
                 }
                 firstRowMarker = false;
                 rowAlign = GetAlign(attributes_);
+                rowBackground = background();
                 rowVAlign = GetVAlign(attributes_, VerticalAlign::Middle);
                 NextToken();
                 break;

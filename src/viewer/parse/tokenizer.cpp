@@ -3,7 +3,6 @@
 #include "parse/parser.h"
 
 #include "canvas/fixed_canvas.h"
-#include "parse/decode.h"
 
 namespace zorvel::html {
 
@@ -11,22 +10,39 @@ namespace {
 constexpr char16_t kEnd = 26;
 constexpr int kMaxTextRun = 100;
 
-char16_t asciiUpper(char16_t c) {
-    return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
-}
-bool isUpperLetter(char16_t c) {
-    return c >= u'A' && c <= u'Z';
-}
-bool isDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-bool isLetter(char16_t c) {
-    return isUpperLetter(asciiUpper(c));
-}
 struct FixedMetricsCanvasHolder {
     FixedMetricsCanvas canvas;
     TSectionList list{canvas};
 };
+// A name's key from its upper-case letters.
+constexpr NameKey keyOf(std::u16string_view name) {
+    NameKey::Letters letters{};
+    for (std::size_t i = 0; i < name.size() && i < letters.size(); ++i)
+        letters[i] = char(name[i]);
+    return NameKey::of(letters);
+}
+// Block elements outside the vocabulary: DIV, then those that only break the line.
+constexpr NameKey kDiv = nameKey("DIV");
+constexpr NameKey kLineBreakingBlocks[] = {nameKey("SECTION"), nameKey("ARTICLE"), nameKey("NAV"),
+                                           nameKey("HEADER"),  nameKey("FOOTER"),  nameKey("MAIN"),
+                                           nameKey("ASIDE"),   nameKey("FIGURE"),  nameKey("FIGCAPTION")};
+int blockToken(const NameKey& key, bool endTag) {
+    if (key == kDiv)
+        return endTag ? DivEnd : DivStart;
+    for (const NameKey& block : kLineBreakingBlocks)
+        if (key == block)
+            return BlockBreak;
+    return UnknownTag;
+}
+// The element whose text is raw, by its key; an empty name for every other.
+std::u16string_view rawTextElement(const NameKey& key) {
+    static constexpr NameKey kKeys[] = {keyOf(kRawTextElements[0]), keyOf(kRawTextElements[1])};
+    static_assert(std::size(kKeys) == std::size(kRawTextElements));
+    for (std::size_t i = 0; i < std::size(kKeys); ++i)
+        if (key == kKeys[i])
+            return kRawTextElements[i];
+    return {};
+}
 } // namespace
 
 // The next character of the text with line ends made one CR and tabs made
@@ -50,8 +66,15 @@ void HtmlParser::ReadRawChar() {
     }
     CurChar = c;
     CurCharUpper = asciiUpper(c);
-    if (c == kEnd && commentOpen_)
-        throw EParseError("Open Comment at End of HTML File");
+}
+
+int HtmlParser::ReadOffset() const {
+    if (CurChar == kEnd || pos_ == begin_)
+        return int(pos_ - begin_);
+    // A line end read as one CR may have been two characters.
+    const bool pair = CurChar == u'\r' && pos_ - begin_ >= 2 && (pos_[-1] == u'\r' || pos_[-1] == u'\n') &&
+                      pos_[-2] != pos_[-1] && (pos_[-2] == u'\r' || pos_[-2] == u'\n');
+    return int(pos_ - begin_) - (pair ? 2 : 1);
 }
 
 void HtmlParser::ReadCharSlow() {
@@ -59,17 +82,42 @@ void HtmlParser::ReadCharSlow() {
         ReadRawChar();
         if (CurChar != u'<')
             return;
-        // Only a '!' right after it makes a "<!" construct, which ends at its
-        // first ">". Any other character is left in the page, read in turn.
+        // Only a '!' right after it makes a "<!" construct. Any other
+        // character is left in the page, read in turn.
         if (pos_ == end_ || *pos_ != u'!')
             return;
-        ++pos_;
-        commentOpen_ = true;
-        do
-            ReadRawChar();
-        while (CurChar != u'>');
-        commentOpen_ = false;
+        SkipComment();
+        if (commentOpen_)
+            return;
     }
+}
+
+void HtmlParser::SkipComment() {
+    const char16_t* const start = pos_ - 1;
+    CommentStep step = CommentStep::AfterBang;
+    const char16_t* p = pos_ + 1;
+    // Line ends and tabs are none of what ends it: the characters are looked at as they stand.
+    for (; p < end_ && *p != kEnd; ++p) {
+        // Inside a comment only a dash can start its end (a NUL stops the scan too, harmlessly).
+        if (step == CommentStep::Body) {
+            p = findPlainEnd(p, end_, 1, u'-', kEnd, u'-');
+            if (p == end_ || *p == kEnd)
+                break;
+        }
+        step = nextCommentStep(step, *p);
+        if (step == CommentStep::Closed)
+            break;
+    }
+    if (p == end_ || *p == kEnd) {
+        // Open at the end of the page: the page ends here.
+        Record(LexicalRange::Comment, start, p);
+        commentOpen_ = true;
+        pos_ = end_;
+        CurChar = CurCharUpper = kEnd;
+        return;
+    }
+    Record(LexicalRange::Comment, start, p + 1);
+    pos_ = p + 1;
 }
 
 void HtmlParser::NextToken() {
@@ -79,7 +127,7 @@ void HtmlParser::NextToken() {
     } else if (CurChar == u'<') {
         ReadTag();
     } else if (CurChar == u'&') {
-        ReadEntity();
+        ReadEntity(false);
     } else if (!ReadTextRun()) {
         Sy = StrayChar;
         AppendTokenText(CurChar);
@@ -106,6 +154,11 @@ bool HtmlParser::ReadTextRun() {
             ReadChar();
         }
     }
+    // A character beyond U+FFFF is two code units: a run never ends between them.
+    if (n > 0 && QChar::isHighSurrogate(run[n - 1]) && QChar::isLowSurrogate(CurChar)) {
+        run[n++] = CurChar;
+        ReadChar();
+    }
     if (n == 0)
         return false;
     tokenLength_ = n;
@@ -113,76 +166,59 @@ bool HtmlParser::ReadTextRun() {
     return true;
 }
 
-void HtmlParser::ReadEntity() {
+void HtmlParser::ReadEntity(bool lineEnds) {
     Sy = TextToken;
     tokenLength_ = 0;
+    // The '&' is the character just read; a reference is letters, digits,
+    // '#' and ';', none of which the character reading changes, so it is read
+    // from the text as it stands.
+    const char16_t* const amp = pos_ - 1;
+    const CharacterReference r =
+        readCharacterReference(std::u16string_view(amp, std::size_t(end_ - amp)), ReferenceContext::Text);
+    if (r.length == 0) {
+        AppendTokenText(u'&');
+        ReadChar();
+        return;
+    }
+    Record(LexicalRange::Reference, amp, amp + r.length);
+    pos_ = amp + r.length;
     ReadChar();
-    if (CurCharUpper == u'#') {
-        ReadChar();
-        char16_t digits[3];
-        int count = 0, n = 0;
-        while (count < 3 && isDigit(CurChar)) {
-            digits[count++] = CurChar;
-            n = n * 10 + (CurChar - u'0');
-            ReadChar();
-        }
-        if (CurChar == u';' && count > 0) {
-            ReadChar();
-            AppendTokenText(fromWindows1252(char16_t(n == 9 || n == 10 || (n >= 32 && n <= 255) ? n : 1)));
-            return;
-        }
-        // Malformed: kept as written. A fourth digit belongs to what is kept.
-        AppendTokenText(u"&#");
-        AppendTokenText(std::u16string_view(digits, std::size_t(count)));
-        if (count == 3 && isDigit(CurChar)) {
-            AppendTokenText(CurChar);
-            ReadChar();
-        }
-        return;
+    for (int i = 0; i < r.textLength; ++i) {
+        char16_t c = r.text[i];
+        // Whitespace written as a reference is whitespace.
+        if (c == u'\n' || c == u'\r')
+            c = lineEnds ? u'\r' : u' ';
+        else if (c == u'\t' || c == u'\f')
+            c = u' ';
+        AppendTokenText(c);
     }
-    char16_t name[6];
-    int length = 0;
-    while (length < 6 && isLetter(CurChar)) {
-        name[length++] = CurChar;
-        ReadChar();
-    }
-    const std::u16string_view nameView(name, std::size_t(length));
-    if (CurChar == u';') {
-        ReadChar();
-        if (const char16_t c = lookupEntity(QStringView(name, length))) {
-            AppendTokenText(c);
-        } else {
-            AppendTokenText(u'&');
-            AppendTokenText(nameView);
-            AppendTokenText(u';');
-        }
-        return;
-    }
-    AppendTokenText(u'&');
-    AppendTokenText(nameView);
 }
 
 void HtmlParser::ReadTag() {
+    const char16_t* const start = pos_ - 1;
     ReadChar();
     bool endTag = false;
     if (CurCharUpper == u'/') {
         endTag = true;
         ReadChar();
     }
-    const int tag = lookupTag(ReadName());
+    const NameKey name = ReadName();
+    const int tag = lookupTag(name);
     if (tag < 0)
-        Sy = UnknownTag;
+        Sy = blockToken(name, endTag);
     else if (endTag)
-        Sy = tag < kTagsWithEnd ? endOf(tag) : UnknownTag;
+        Sy = tag < kTagsWithEnd ? endOf(tag) : tag == tP ? ParagraphEnd : UnknownTag;
     else
         Sy = tag;
 
     SkipWhiteSpace();
     headingLevel_ = 0;
-    if ((Sy == tH || Sy == endOf(tH)) && CurCharUpper >= u'1' && CurCharUpper <= u'6') {
+    if ((Sy == tH || Sy == endOf(tH)) && isHeadingLevel(CurCharUpper)) {
         headingLevel_ = CurCharUpper - u'0';
         ReadChar();
-    } else if (Sy != UnknownTag && tagKeepsAttributes(tag)) {
+    }
+    // A heading's attributes follow its level.
+    if (Sy == DivStart || (Sy != UnknownTag && Sy != ParagraphEnd && tagKeepsAttributes(tag))) {
         attributes_.clear();
         TAttribute attribute;
         while (ReadAttribute(attribute, AttributeValues::Known))
@@ -195,8 +231,22 @@ void HtmlParser::ReadTag() {
         PassPlain(u'>');
         ReadChar();
     }
-    if (CurChar == u'>')
-        ReadChar();
+    if (CurChar != u'>') {
+        Record(LexicalRange::Tag, start, end_);
+        return;
+    }
+    Record(LexicalRange::Tag, start, pos_);
+    if (tag < 0 && !endTag)
+        if (const std::u16string_view raw = rawTextElement(name); !raw.empty())
+            SkipRawText(raw);
+    ReadChar();
+}
+
+void HtmlParser::SkipRawText(std::u16string_view name) {
+    // Character 26 ends the page, inside a script too.
+    const std::u16string_view rest(pos_, std::size_t(end_ - pos_));
+    const std::size_t stop = std::min(rest.find(kEnd), rest.size());
+    pos_ += findRawTextEnd(rest.substr(0, stop), name);
 }
 
 NameKey HtmlParser::ReadName() {
@@ -207,11 +257,11 @@ NameKey HtmlParser::ReadName() {
             letters[length] = char(upper);
         ++length;
     };
-    while (isUpperLetter(CurCharUpper)) {
+    while (isNameLetter(CurCharUpper)) {
         take(CurCharUpper);
         // The letters after it straight from the page: a letter is never
         // anything ReadChar would have to fold or skip.
-        for (; pos_ < end_ && isLetter(*pos_); ++pos_)
+        for (; pos_ < end_ && isNameLetter(*pos_); ++pos_)
             take(asciiUpper(*pos_));
         ReadChar();
     }
@@ -221,7 +271,7 @@ NameKey HtmlParser::ReadName() {
 
 bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {
     SkipWhiteSpace();
-    if (!isUpperLetter(CurCharUpper))
+    if (!isNameLetter(CurCharUpper))
         return false;
     a.Kind = lookupAttribute(ReadName());
     const bool keep = values == AttributeValues::All || a.Kind != AttrKind::Unknown;
@@ -234,7 +284,7 @@ bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {
     SkipWhiteSpace();
     // The value is gathered where its capacity stays, and becomes a string once.
     value_.clear();
-    if (CurChar == u'"' || CurChar == u'\'') {
+    if (isQuote(CurChar)) {
         const char16_t quote = CurChar;
         ReadChar();
         while (CurChar != quote && CurChar != u'>' && CurChar != kEnd) {
@@ -252,20 +302,21 @@ bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {
             ReadChar();
         if (!keep)
             return true;
+        decodeAttributeReferences(value_);
         // Only a value that starts like a number can be one: most are names and addresses.
         const char16_t first = value_.empty() ? u'\0' : value_.front();
         a.NumericValue = 0;
-        if (isDigit(first) || first == u'+' || first == u'-') {
+        if (startsNumberValue(first)) {
             QStringView number(value_.data(), qsizetype(value_.size()));
             const qsizetype percent = number.indexOf(u'%');
             if (percent >= 0 && percent == number.size() - 1)
                 number.chop(1);
             a.NumericValue = parseDecimal(number).value_or(0);
         }
-    } else if (CurCharUpper == u'+' || CurCharUpper == u'-' || isDigit(CurCharUpper)) {
+    } else if (startsNumberValue(CurCharUpper)) {
         value_ += CurCharUpper;
         ReadChar();
-        while (isDigit(CurCharUpper) || (CurCharUpper >= u'A' && CurCharUpper <= u'F')) {
+        while (continuesNumberValue(CurCharUpper)) {
             value_ += CurCharUpper;
             ReadChar();
         }
@@ -274,11 +325,13 @@ bool HtmlParser::ReadAttribute(TAttribute& a, AttributeValues values) {
             ReadChar();
         a.NumericValue = parseDecimal(QStringView(value_.data(), qsizetype(value_.size()))).value_or(0);
     } else {
-        while (CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' && CurChar != kEnd) {
+        while (!endsWordValue(CurChar) && CurChar != kEnd) {
             if (keep)
                 value_ += CurChar;
             ReadChar();
         }
+        if (keep)
+            decodeAttributeReferences(value_);
     }
     if (keep && !value_.empty())
         a.ValueText = QString(reinterpret_cast<const QChar*>(value_.data()), qsizetype(value_.size()));
@@ -304,7 +357,8 @@ TAttributeList HtmlParser::FirstTagAttributes(QStringView text) {
     return list;
 }
 
-// Inside a text area only line ends, the closing tag and plain text count.
+// Inside a text area only line ends, the closing tag, character references
+// and plain text count.
 void HtmlParser::NextTextAreaToken() {
     tokenLength_ = 0;
     if (CurChar == u'\r') {
@@ -313,14 +367,25 @@ void HtmlParser::NextTextAreaToken() {
     } else if (CurChar == kEnd) {
         Sy = EofToken;
     } else if (CurChar == u'<') {
+        const char16_t* const start = pos_ - 1;
         while (tokenLength_ < kMaxTokenText && CurChar != u' ' && CurChar != u'\r' && CurChar != u'>' &&
                CurChar != kEnd) {
             AppendTokenText(CurChar);
             ReadChar();
         }
-        Sy = TokenText().compare(QLatin1String("</textarea"), Qt::CaseInsensitive) == 0 ? TextAreaEnd : UnknownTag;
+        Sy = TokenText().compare(QStringView(kTextAreaEnd.data(), qsizetype(kTextAreaEnd.size())),
+                                 Qt::CaseInsensitive) == 0
+                 ? TextAreaEnd
+                 : UnknownTag;
+        if (Sy == TextAreaEnd)
+            textAreaEndStart_ = start;
+    } else if (CurChar == u'&') {
+        ReadEntity(true);
+        if (TokenText() == QStringView(u"\r"))
+            Sy = LineEnd;
     } else {
-        while (tokenLength_ < kMaxTextRun && CurChar != u'\r' && CurChar != kEnd && CurChar != u'<') {
+        while (tokenLength_ < kMaxTextRun && CurChar != u'\r' && CurChar != kEnd && CurChar != u'<' &&
+               CurChar != u'&') {
             AppendTokenText(CurChar);
             ReadChar();
         }

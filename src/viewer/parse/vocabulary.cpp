@@ -1,4 +1,4 @@
-// The fixed vocabulary: tag, attribute and entity names, colours, font sizes.
+// The fixed vocabulary: tag and attribute names, colours, font sizes.
 #include "parse/vocabulary.h"
 
 #include <QHash>
@@ -18,7 +18,7 @@ struct TagInfo {
 
 constexpr std::array<TagInfo, kTagCount> kTags = {{
     {"HTML", false},   {"TITLE", false},   {"BODY", true},     {"HEAD", false},       {"B", false},
-    {"I", false},      {"H", false},       {"EM", false},      {"STRONG", false},     {"U", false},
+    {"I", false},      {"H", true},        {"EM", false},      {"STRONG", false},     {"U", false},
     {"CITE", false},   {"VAR", false},     {"TT", false},      {"CODE", false},       {"KBD", false},
     {"SAMP", false},   {"OL", true},       {"UL", false},      {"DIR", false},        {"MENU", false},
     {"DL", false},     {"A", true},        {"ADDRESS", false}, {"BLOCKQUOTE", false}, {"PRE", false},
@@ -70,15 +70,6 @@ constexpr std::array<AttrInfo, 33> kAttributes = {{
     {"COLOR", AttrKind::Color},
 }};
 
-// Slots 8..71 name the characters 192..255; the two empty slots (215, 247) never match.
-constexpr std::array<const char*, 64> kLatinEntities = {
-    "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",
-    "Euml",   "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde",
-    "Ouml",   "",       "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave",
-    "aacute", "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",
-    "igrave", "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",
-    "",       "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
-
 struct ColourName {
     const char* name;
     QRgb rgb;
@@ -101,39 +92,6 @@ constexpr std::array<ColourName, 16> kColours = {{
     {"AQUA", 0x00FFFF},
     {"WHITE", 0xFFFFFF},
 }};
-// A fixed set of short names, looked up once per entity of a page: open
-// addressing over a hash of the length and three letters, far cheaper than
-// hashing the whole name.
-template <typename Char, typename Value, std::size_t Slots> class NameIndex {
-public:
-    using View = std::basic_string_view<Char>;
-    void insert(View name, Value value) {
-        std::size_t i = slotOf(name);
-        while (used_[i] && names_[i] != name)
-            i = (i + 1) % Slots;
-        used_[i] = true;
-        names_[i] = std::basic_string<Char>(name);
-        values_[i] = value;
-    }
-    Value find(View name, Value absent) const {
-        for (std::size_t i = slotOf(name); used_[i]; i = (i + 1) % Slots)
-            if (names_[i] == name)
-                return values_[i];
-        return absent;
-    }
-
-private:
-    static std::size_t slotOf(View name) {
-        if (name.empty())
-            return 0;
-        const std::size_t n = name.size();
-        return (n * 131 + std::size_t(name[0]) * 31 + std::size_t(name[n - 1]) * 7 + std::size_t(name[n / 2])) % Slots;
-    }
-    std::array<bool, Slots> used_{};
-    std::array<std::basic_string<Char>, Slots> names_;
-    std::array<Value, Slots> values_{};
-};
-
 // Tag and attribute names by their packed keys, built when the program is
 // compiled: open addressing over a multiplicative hash of the two words; a
 // slot with the empty key is free.
@@ -191,26 +149,6 @@ bool tagKeepsAttributes(int tag) {
 
 AttrKind lookupAttribute(NameKey name) {
     return kAttributeIndex.find(name, AttrKind::Unknown);
-}
-
-char16_t lookupEntity(QStringView name) {
-    static const auto index = [] {
-        NameIndex<char16_t, char16_t, 256> m;
-        m.insert(u"amp", u'&');
-        m.insert(u"lt", u'<');
-        m.insert(u"gt", u'>');
-        m.insert(u"quot", u'"');
-        m.insert(u"nbsp", char16_t(160));
-        m.insert(u"copy", char16_t(169));
-        m.insert(u"reg", char16_t(174));
-        for (std::size_t k = 0; k < kLatinEntities.size(); ++k)
-            if (*kLatinEntities[k]) {
-                const std::string_view latin(kLatinEntities[k]);
-                m.insert(std::u16string(latin.begin(), latin.end()), char16_t(192 + k));
-            }
-        return m;
-    }();
-    return index.find(std::u16string_view(name.utf16(), std::size_t(name.size())), 0);
 }
 
 int fontSizeFor(int size, bool preformatted) {

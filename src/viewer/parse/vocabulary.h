@@ -1,6 +1,7 @@
 #pragma once
 // The parser's vocabulary: token kinds for the 50 tags (the first 37 with an
-// end kind), the fixed tables of names, entities, colours and font sizes.
+// end kind), the fixed tables of names, colours and font sizes. Character
+// references are read by html_rules.h.
 #include "model/attributes.h"
 
 #include <QColor>
@@ -82,6 +83,13 @@ enum OtherToken : int {
     StrayChar,
     LineEnd,
     TextAreaEnd,
+    // Tags outside the 50 that only shape blocks: "</P>", DIV (which keeps
+    // its ALIGN) and its end, and the newer block elements, start or end,
+    // which break the line.
+    ParagraphEnd,
+    DivStart,
+    DivEnd,
+    BlockBreak,
     kTokenCount
 };
 
@@ -111,8 +119,6 @@ constexpr NameKey nameKey(std::string_view name) {
 int lookupTag(NameKey name);
 bool tagKeepsAttributes(int tag);
 AttrKind lookupAttribute(NameKey name);
-// The character of a named entity (names compared exactly), or 0.
-char16_t lookupEntity(QStringView name);
 
 // Nominal point sizes of FONT SIZE 1..7, in normal text and inside PRE.
 int fontSizeFor(int size, bool preformatted);

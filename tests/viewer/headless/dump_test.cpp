@@ -16,7 +16,7 @@ TEST(Dump, WholeModelOfASmallPage) {
                                   "<IMG SRC=i.gif ALT='q\"' ALIGN=middle BORDER=0>&#7;<OL START=2><LI>one</OL>"
                                   "<TABLE BORDER><TR><TD>c</TABLE><FORM><INPUT TYPE=checkbox NAME=k CHECKED></FORM>"));
     const QString expected =
-        QStringLiteral("Section level=0 justify=left \"Hi there[img]\\x01\"\n"
+        QStringLiteral("Section level=0 justify=left \"Hi there[img]\uFFFD\"\n"
                        "  font pos=0 face=\"Times New Roman\" size=12 style=- color=#000000\n"
                        "  font pos=3 face=\"Times New Roman\" size=12 style=U color=#ff0000 link=\"a b.htm\"\n"
                        "  font pos=8 face=\"Times New Roman\" size=12 style=- color=#000000\n"
@@ -74,7 +74,7 @@ TEST_F(RunDump, PrintsTheTreeAndSucceeds) {
 TEST_F(RunDump, ParseErrorPrintsWhatWasParsedAndFails) {
     EXPECT_EQ(run(write("kept<B> <!-- never closed")), 1);
     EXPECT_EQ(err, "Open Comment at End of HTML File\n");
-    EXPECT_TRUE(out.startsWith("Section level=0 justify=left \"kept\""));
+    EXPECT_TRUE(out.startsWith("Section level=0 justify=left \"kept \""));
 }
 
 TEST_F(RunDump, WithAWidthTheLinesToo) {

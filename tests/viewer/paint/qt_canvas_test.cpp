@@ -92,11 +92,17 @@ TEST(QtCanvas, OnePassFitAndWordWidthsEqualMeasuringEachPiece) {
             ASSERT_EQ(std::tie(fast.width, fast.head, fast.tail, fast.widest, fast.spaced),
                       std::tie(slow.width, slow.head, slow.tail, slow.widest, slow.spaced))
                 << t.toStdString();
-            for (const int room : {-1, 0, 1, fast.width / 3, fast.width / 2, fast.width - 1, fast.width, 10000}) {
+            std::vector<int> rooms{-1, 0, 1, fast.width / 3, fast.width / 2, fast.width - 1, fast.width, 10000};
+            // Where a character beyond U+FFFF could be cut in two, every room.
+            if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isSurrogate(); }))
+                for (int room = 2; room < fast.width; ++room)
+                    rooms.push_back(room);
+            for (const int room : rooms) {
                 int fastWidth = -5, slowWidth = -5;
                 const int k = canvas.fitCount(id, t, room, fastWidth);
                 ASSERT_EQ(k, canvas.Canvas::fitCount(id, t, room, slowWidth)) << room << ": " << t.toStdString();
                 ASSERT_EQ(fastWidth, slowWidth) << room << ": " << t.toStdString();
+                ASSERT_FALSE(k > 0 && k < t.size() && t[k - 1].isHighSurrogate() && t[k].isLowSurrogate()) << room;
             }
         }
     }

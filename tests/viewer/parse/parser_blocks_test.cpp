@@ -235,7 +235,7 @@ TEST(ParserForms, ControlsJoinFormsAndSections) {
 
 TEST(ParserForms, SelectOptions) {
     const Parsed p(QStringLiteral("<SELECT NAME=s><OPTION VALUE=\"1\">  One  <OPTION SELECTED>Two &amp; more</OPTION>"
-                                  "ignored<OPTION VALUE=e>   <OPTION>&#7;Last &#7;</SELECT>after"));
+                                  "ignored<OPTION VALUE=e>   <OPTION>&#9;Last &#10;</SELECT>after"));
     const auto* box = dynamic_cast<const TListBoxFormControlObj*>(p.list.FormList.Item(0)->ControlList.Item(0));
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(box->OptionList.size(), 3u);
@@ -249,12 +249,12 @@ TEST(ParserForms, SelectOptions) {
     EXPECT_EQ(p.nonEmptyTexts().back(), QString(QChar(kControlChar)) + "after");
 }
 
-TEST(ParserForms, TextAreaKeepsTextLiterally) {
-    const Parsed p(
-        QStringLiteral("<TEXTAREA NAME=t ROWS=3 COLS=40>first &amp; <b>x</b>\r\n\r\nthird</TextArea >after"));
+TEST(ParserForms, TextAreaKeepsTagsAsTextAndReadsCharacterReferences) {
+    const Parsed p(QStringLiteral("<TEXTAREA NAME=t ROWS=3 COLS=40>first &amp; <b>x</b>\r\n\r\nthird&#10;fourth "
+                                  "&lt;/textarea></TextArea >after"));
     const auto* area = dynamic_cast<const TTextAreaFormControlObj*>(p.list.FormList.Item(0)->ControlList.Item(0));
     ASSERT_NE(area, nullptr);
-    EXPECT_EQ(area->InitialText, (QStringList{"first &amp; <b>x</b>", "", "third"}));
+    EXPECT_EQ(area->InitialText, (QStringList{"first & <b>x</b>", "", "third", "fourth </textarea>"}));
     EXPECT_EQ(area->Rows, 3);
     EXPECT_EQ(area->Cols, 40);
     EXPECT_EQ(p.nonEmptyTexts().back(), QString(QChar(kControlChar)) + "after");
@@ -275,6 +275,7 @@ TEST(ParserPre, LineEndsAndTabsAreNormalised) {
         {"<PRE>a\n\nb</PRE>", {"a", " ", "b"}},
         {"<PRE>a\tb</PRE>", {"a b"}},
         {"<PRE>a<BR>\r\nb<P>c</PRE>", {"a", "b", "c"}},
+        {"<PRE>a&#10;b&#9;c&#13;d</PRE>", {"a", "b c", "d"}},
     };
     for (const auto& [html, lines] : cases) {
         const Parsed p(QString::fromLatin1(html));

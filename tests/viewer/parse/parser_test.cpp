@@ -26,18 +26,26 @@ TEST_P(EntityTest, DecodesOrKeepsAsWritten) {
     EXPECT_EQ(firstText(QString::fromUtf8(GetParam().html)), GetParam().expected) << GetParam().html;
 }
 
+// Every name of HTML's table; a few older ones also without their ";", and
+// numbers in decimal and hex to any character.
 INSTANTIATE_TEST_SUITE_P(
     Entities, EntityTest,
-    ::testing::Values(TextCase{"x&amp;y", "x&y"}, TextCase{"&AMP;", "&AMP;"}, TextCase{"&nbsp;", QString(QChar(160))},
-                      TextCase{"&#65;", "A"}, TextCase{"&#0065;", "&#0065;"}, TextCase{"&#7;", QString(QChar(1))},
-                      TextCase{"&#300;", QString(QChar(1))}, TextCase{"&#9;x", "\tx"},
+    ::testing::Values(TextCase{"x&amp;y", "x&y"}, TextCase{"&AMP;", "&"}, TextCase{"&nbsp;", QString(QChar(160))},
+                      TextCase{"&#65;", "A"}, TextCase{"&#0065;", "A"}, TextCase{"&#7;", QString(QChar(0xFFFD))},
+                      TextCase{"&#300;", QString(QChar(300))}, TextCase{"a&#9;b&#10;c", "a b c"},
                       TextCase{"&Agrave;", QString(QChar(192))}, TextCase{"&agrave;", QString(QChar(224))},
                       TextCase{"&yuml;", QString(QChar(255))}, TextCase{"&szlig;", QString(QChar(223))},
                       TextCase{"&copy;&reg;", QString(QChar(169)) + QChar(174)}, TextCase{"&lt;&gt;&quot;", "<>\""},
                       TextCase{"A & B", "A & B"}, TextCase{"&unknown;", "&unknown;"},
-                      TextCase{"&abcdefgh;", "&abcdefgh;"}, TextCase{"&#;", "&#;"}, TextCase{"&#x41;", "&#x41;"},
-                      TextCase{"&#65", "&#65"}, TextCase{"&amp", "&amp"},
-                      TextCase{"&#147;&#150;&#128;&#129;", QString::fromUtf8("\u201C\u2013\u20AC\u0081")}));
+                      TextCase{"&abcdefgh;", "&abcdefgh;"}, TextCase{"&#;", "&#;"}, TextCase{"&#x;", "&#x;"},
+                      TextCase{"&#x41;&#X6a;", "Aj"}, TextCase{"&#65", "A"}, TextCase{"&amp", "&"},
+                      TextCase{"&ampx &copy2019 &notit;", QString::fromUtf8("&x \u00A92019 \u00ACit;")},
+                      TextCase{"&rsquo;&ldquo;&ndash;&mdash;&hellip;&bull;&euro;&trade;&rArr;",
+                               QString::fromUtf8("\u2019\u201C\u2013\u2014\u2026\u2022\u20AC\u2122\u21D2")},
+                      TextCase{"&#8212;&#x40;&#x1F600;&Afr;", QString::fromUtf8("\u2014@\U0001F600\U0001D504")},
+                      TextCase{"&NotEqualTilde;", QString::fromUtf8("\u2242\u0338")},
+                      TextCase{"&#0;&#xD800;&#x110000;&#99999999999999;&#127;&#129;", QString(6, QChar(0xFFFD))},
+                      TextCase{"&#147;&#150;&#128;", QString::fromUtf8("\u201C\u2013\u20AC")}));
 
 class TextRunTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -45,22 +53,26 @@ TEST_P(TextRunTest, NormalisesCharacters) {
     EXPECT_EQ(firstText(QString::fromUtf8(GetParam().html)), GetParam().expected) << GetParam().html;
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, TextRunTest,
-                         ::testing::Values(TextCase{"a \t\r\n  b", "a b"}, TextCase{"a <!-- c --> b", "a b"},
-                                           TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->", "b --"},
-                                           TextCase{"<!DOCTYPE html>text", "text"}, TextCase{"x>y", "xy"},
-                                           TextCase{"a\x01"
-                                                    "b",
-                                                    "ab"},
-                                           TextCase{"before\x1A"
-                                                    "after",
-                                                    "before"},
-                                           TextCase{"a < b", "a "},
-                                           TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
-                                           TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
-                                           // A tag that keeps no attributes still ends at the first '>' outside "<!".
-                                           TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"},
-                                           TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "\"z"}));
+INSTANTIATE_TEST_SUITE_P(
+    Characters, TextRunTest,
+    ::testing::Values(TextCase{"a \t\r\n  b", "a b"}, TextCase{"a <!-- c --> b", "a b"},
+                      TextCase{"a<B> </B> <I> b</I>", "a b"}, TextCase{"<!-- a > b -->c", "c"},
+                      TextCase{"a<!-->b<!--->c<!-- x -- y --->d", "abcd"}, TextCase{"<!DOCTYPE html>text", "text"},
+                      TextCase{"a<! x -- >b", "ab"},
+                      // Scripts and style sheets are never shown; what is for pages without them is.
+                      TextCase{"a<SCRIPT>if (a<b) document.write('<P>x</P>')</SCRIPT >b", "ab"},
+                      TextCase{"<style type=text/css>p { }</Style>x<script>y</scripts>", "x"},
+                      TextCase{"<NOSCRIPT>no scripts</NOSCRIPT>", "no scripts"}, TextCase{"x>y", "xy"},
+                      TextCase{"a\x01"
+                               "b",
+                               "ab"},
+                      TextCase{"before\x1A"
+                               "after",
+                               "before"},
+                      TextCase{"a < b", "a "}, TextCase{"caf\xC3\xA9", QString::fromUtf8("caf\xC3\xA9")},
+                      TextCase{"a b  c d \ne <!--x-->f &amp; g", "a b c d e f & g"},
+                      // A tag that keeps no attributes still ends at the first '>' outside "<!".
+                      TextCase{"<SPAN TITLE=\"x>y\">z", "y\"z"}, TextCase{"<SPAN TITLE=\"<!-- > -->\">z", "z"}));
 
 } // namespace
 
@@ -93,10 +105,34 @@ TEST(Parser, OpenCommentAtEndRaisesAndKeepsWhatWasParsed) {
         EXPECT_STREQ(e.what(), "Open Comment at End of HTML File");
     }
     ASSERT_EQ(list.Count(), 1);
-    // The blank before the comment was still being read when the input ran out.
-    EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer().toString(), "kept");
+    // The page ends where the comment opens: the text before it is all there.
+    EXPECT_EQ(dynamic_cast<TSection*>(list.Item(0))->TextBuffer().toString(), "kept ");
     EXPECT_EQ(strings.Title, "t");
     EXPECT_EQ(names.Find("X"), list.Item(0));
+    for (const char* page :
+         {"<P>text before<!-- never closed", "<P>text before<!DOCTYPE", "<P>text before<!-- x > y"}) {
+        TSectionList cut(canvas);
+        EXPECT_THROW(HtmlParseBuffer(cut, names, QString::fromLatin1(page), strings), EParseError) << page;
+        EXPECT_EQ(dynamic_cast<TSection*>(cut.Item(cut.Count() - 1))->TextBuffer().toString(), "text before") << page;
+    }
+}
+
+TEST(Parser, TheOlderEntityNamesStandForWhatTheyDid) {
+    // The Latin letters 192..255 in order; 215 and 247 (times, divide) had no name.
+    const char* latin[] = {
+        "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",
+        "Euml",   "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde",
+        "Ouml",   "times",  "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave",
+        "aacute", "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",
+        "igrave", "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",
+        "divide", "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
+    QString page, expected;
+    for (int k = 0; k < 64; ++k) {
+        page += QStringLiteral("&%1;").arg(QLatin1String(latin[k]));
+        expected += QChar(192 + k);
+    }
+    EXPECT_EQ(firstText(page + "&amp;&lt;&gt;&quot;&nbsp;&copy;&reg;"),
+              expected + "&<>\"" + QChar(160) + QChar(169) + QChar(174));
 }
 
 TEST(Parser, OpenCommentInsideTableKeepsTheTable) {
@@ -135,6 +171,12 @@ TEST(Parser, AttributeValues) {
         {"<BODY BGCOLOR=#FF00ff>", AttrKind::BgColor, 0, "#FF00ff"},
         {"<BODY TEXT=000080>", AttrKind::Text, 80, "000080"},
         {"<INPUT VALUE=\"<!-- x -->y\">", AttrKind::Value, 0, "y"},
+        // Character references are read in values as in text, but for an
+        // older name without ";" before "=" or a letter, as in addresses.
+        {"<IMG SRC=\"a&amp;b.png\">", AttrKind::Src, 0, "a&b.png"},
+        {"<A HREF='?a=1&copy=2&ampx&amp=&amp;c&copy;'>", AttrKind::Href, 0, "?a=1&copy=2&ampx&amp=&c\u00A9"},
+        {"<A HREF=x&lt;y&#x1F600;>", AttrKind::Href, 0, "x<y\U0001F600"},
+        {"<TD WIDTH=\"&#53;0%\">", AttrKind::Width, 50, "50%"},
         {"<X Foo=1>", AttrKind::Unknown, 1, "1"},
     };
     for (const Case& c : cases) {
@@ -142,7 +184,7 @@ TEST(Parser, AttributeValues) {
         ASSERT_EQ(list.size(), 1u) << c.html;
         EXPECT_EQ(list[0].Kind, c.kind) << c.html;
         EXPECT_EQ(list[0].NumericValue, c.number) << c.html;
-        EXPECT_EQ(list[0].ValueText, QLatin1String(c.text)) << c.html;
+        EXPECT_EQ(list[0].ValueText, QString::fromUtf8(c.text)) << c.html;
     }
 }
 
@@ -248,6 +290,25 @@ TEST(Parser, FontRunsFollowStylesLinksAndColours) {
     EXPECT_EQ(s->Fonts.Item(8)->RunFont().NormalSize, 9); // three quarters of 12
 }
 
+TEST(Parser, AFullFontStackKeepsEachEndTagToItsOwnFont) {
+    // FONT fills the stack; the TT and the link that find no room must not
+    // take a FONT's colour off with their ends.
+    QString page;
+    const int fonts = html::HtmlParser::kMaxFonts - 1; // and the page's own
+    for (int i = 0; i < fonts; ++i)
+        page += QStringLiteral("<FONT COLOR=red>");
+    page += QStringLiteral("<TT>a</TT><A HREF=x>b</A>c");
+    for (int i = 1; i < fonts; ++i)
+        page += QStringLiteral("</FONT>");
+    page += QStringLiteral("d</FONT>e");
+    const TSection* s = Parsed(page).texts().at(0);
+    QString colours;
+    for (int i = 0; i < s->Fonts.Count(); ++i)
+        colours += s->Fonts.Item(i)->RunFont().color == Qt::red ? u'r' : u'k';
+    EXPECT_EQ(colours.back(), u'k');
+    EXPECT_EQ(colours.chopped(1), QString(colours.size() - 1, u'r')) << colours.toStdString();
+}
+
 TEST(Parser, BodyAttributesAndDiscardedLeadingText) {
     const Parsed p(
         QStringLiteral("<A NAME=early>junk</A><BODY BGCOLOR=\"#102030\" TEXT=maroon LINK=lime BACKGROUND=\"bg.gif\">"
@@ -296,6 +357,39 @@ TEST(Parser, CenterBreakAndAddress) {
         }
     }
     EXPECT_EQ(got, (QStringList{"a:1", "b:2", "c:2", "d:1", "e:1i", "f:1", "HorzLine", "g:1"}));
+}
+
+// Each non-empty section as "text:justify", and the spaces between them.
+TEST(Parser, ParagraphAndBlockEndsAndTheirAlignment) {
+    const struct {
+        const char* html;
+        QStringList expected;
+    } cases[] = {
+        {"<P ALIGN=right>a<BR>b</P>c", {"ParagraphSpace", "a:3", "b:3", "ParagraphSpace", "c:1"}},
+        {"<P>a</P> <P ALIGN=center>b</p>", {"ParagraphSpace", "a:1", "ParagraphSpace", "b:2", "ParagraphSpace"}},
+        {"a</P>b<P ALIGN=right>c<UL><LI>d</UL>e", {"ab:1", "ParagraphSpace", "c:3", "d:1", "e:1"}},
+        {"<DIV ALIGN=right>a<div align=left>b</DIV>c<DIV>d</DIV></DIV>e</DIV>f",
+         {"a:3", "b:1", "c:3", "d:3", "ef:1"}}, // a stray end changes nothing
+        {"<P ALIGN=center>a<DIV>b</DIV>c", {"ParagraphSpace", "a:2", "ParagraphSpace", "b:1", "c:1"}},
+        {"<H1 ALIGN=right>a</H1>b<H2 align=CENTER>c</H2>",
+         {"HeadingSpace", "a:3", "HeadingSpace", "b:1", "HeadingSpace", "c:2", "HeadingSpace"}},
+        {"a<NAV>b</NAV>c<FIGURE>d<FIGCAPTION>e</FIGCAPTION></FIGURE>f<SPAN>g</SPAN>",
+         {"a:1", "b:1", "c:1", "d:1", "e:1", "fg:1"}},
+        {"<DIV ALIGN=right><TABLE><TR><TD>a</TABLE>b</DIV>c", {"Table", "b:3", "c:1"}},
+    };
+    for (const auto& c : cases) {
+        const Parsed p(QString::fromLatin1(c.html));
+        QStringList got;
+        for (const auto& s : p.list) {
+            if (const auto* t = dynamic_cast<const TSection*>(s.get())) {
+                if (!t->TextBuffer().isEmpty())
+                    got << QStringLiteral("%1:%2").arg(t->TextBuffer().toString()).arg(t->Justify);
+            } else {
+                got << QString::fromLatin1(s->KindName());
+            }
+        }
+        EXPECT_EQ(got, c.expected) << c.html;
+    }
 }
 
 TEST(Parser, TextLimitAndLongTokens) {
