@@ -95,8 +95,7 @@ TEST(DialogMarkupInTheViewer, EveryTypedValueComesBackWholeAndThePageAroundItSta
                         target = page.names.Find(url.mid(1).toString().toUpper());
                 }
             for (int i = 0; i < t->Images().Count(); ++i)
-                images << typed(t->Images().Item(i)->Source) + ' ' +
-                              QString::number(int(t->Images().Item(i)->ImageAlign));
+                images << t->Images().Item(i)->Source + ' ' + QString::number(int(t->Images().Item(i)->ImageAlign));
         }
     EXPECT_EQ(links, QStringList({kTyped, '#' + kTyped}));
     EXPECT_NE(target, nullptr);                    // the link to the bookmark finds it

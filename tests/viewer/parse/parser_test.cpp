@@ -383,7 +383,7 @@ TEST(Parser, ParagraphAndBlockEndsAndTheirAlignment) {
         for (const auto& s : p.list) {
             if (const auto* t = dynamic_cast<const TSection*>(s.get())) {
                 if (!t->TextBuffer().isEmpty())
-                    got << QStringLiteral("%1:%2").arg(t->TextBuffer().toString()).arg(t->Justify);
+                    got << QStringLiteral("%1:%2").arg(t->TextBuffer().toString()).arg(int(t->Justify));
             } else {
                 got << QString::fromLatin1(s->KindName());
             }
