@@ -1,8 +1,11 @@
 // Button pictures for the external browsers, made from the browser program's icon.
 #include "external_browser.h"
 
+#include "atomic_write.h"
+
 #include <QApplication>
 #include <QBitmap>
+#include <QBuffer>
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -51,7 +54,18 @@ bool makeBrowserGlyph(const QString& browserPath, const QString& glyphPath, cons
         painter.drawPixmap(0, 0, picture);
     }
     image.setPixelColor(0, image.height() - 1, face);
-    return image.save(glyphPath, "BMP");
+    // Encoded in memory and written whole: a full disk must not leave a cut
+    // picture that the next start would take as made.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP"))
+        return false;
+    try {
+        writeFileAtomically(glyphPath, bytes);
+    } catch (const FileWriteError&) {
+        return false; // the button shows its name instead, as with no icon
+    }
+    return true;
 }
 
 QIcon loadBrowserGlyph(const QString& glyphPath) {
